@@ -1,0 +1,23 @@
+#include "support/FakeHost.h"
+
+#include <stdexcept>
+
+namespace kvistra::testing {
+
+PromptReply FakeHost::showPrompt(const std::string& question, int) {
+  questionsAsked.push_back(question);
+  if (promptReplies.empty()) throw std::logic_error("prompt asked without a scripted reply");
+  PromptReply reply = promptReplies.front();
+  promptReplies.pop_front();
+  return reply;
+}
+
+bool FakeHost::showYesNo(const std::string& line1, const std::string&, int) {
+  questionsAsked.push_back(line1);
+  if (yesNoReplies.empty()) throw std::logic_error("yes/no asked without a scripted reply");
+  const bool yes = yesNoReplies.front();
+  yesNoReplies.pop_front();
+  return yes;
+}
+
+}  // namespace kvistra::testing

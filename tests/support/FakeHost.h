@@ -1,0 +1,32 @@
+// A host that answers dialogs from a script and draws on a recording canvas.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "support/RecordingCanvas.h"
+#include "tree/Host.h"
+
+namespace kvistra::testing {
+
+class FakeHost : public Host {
+ public:
+  RecordingCanvas canvas;
+  int repaints = 0;
+
+  std::deque<PromptReply> promptReplies;
+  std::deque<bool> yesNoReplies;
+  std::vector<std::string> questionsAsked;
+  std::vector<std::string> messages;  // "caption|text"
+
+  Canvas& drawingCanvas() override { return canvas; }
+  void repaintDrawing() override { ++repaints; }
+  PromptReply showPrompt(const std::string& question, int toolMode) override;
+  bool showYesNo(const std::string& line1, const std::string& line2, int width) override;
+  void showMessage(const std::string& text, const std::string& caption) override {
+    messages.push_back(caption + "|" + text);
+  }
+};
+
+}  // namespace kvistra::testing
