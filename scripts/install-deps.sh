@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxkbcommon-dev
   libjpeg62-turbo-dev
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -7,14 +7,18 @@
 
 namespace kvistra {
 
-int largerOf(int a, int b) { return std::max(a, b); }
+int largerOf(int a, int b) {
+  return std::max(a, b);
+}
 
 std::string namePadding(std::string_view name) {
   constexpr std::size_t columnWidth = 5;
   return std::string(name.size() < columnWidth ? columnWidth - name.size() : 0, ' ');
 }
 
-void removeSpaces(std::string& text) { std::erase(text, ' '); }
+void removeSpaces(std::string& text) {
+  std::erase(text, ' ');
+}
 
 bool clickInRect(const TreeState& state, int left, int top, int right, int bottom) {
   return state.clickX >= left && state.clickX <= right && state.clickY >= top &&
@@ -25,10 +29,14 @@ char upcaseDanish(char c) {
   const auto code = static_cast<unsigned char>(c);
   if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
   switch (code) {
-    case 229: return static_cast<char>(197);  // å
-    case 230: return static_cast<char>(198);  // æ
-    case 248: return static_cast<char>(216);  // ø
-    default: return c;
+    case 229:
+      return static_cast<char>(197);  // å
+    case 230:
+      return static_cast<char>(198);  // æ
+    case 248:
+      return static_cast<char>(216);  // ø
+    default:
+      return c;
   }
 }
 

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <algorithm>
-#include <ostream>
 #include <array>
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <string_view>
 

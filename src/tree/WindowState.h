@@ -3,7 +3,7 @@
 #pragma once
 
 #include <array>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -63,13 +63,13 @@ struct WindowState {
   std::string caption = "   Kvistra";
   std::array<bool, static_cast<std::size_t>(Command::Count)> enabled = allEnabled();
 
-  bool panel1Visible = true;  // toolbar
-  bool panel2Visible = true;  // left pane
-  bool panel3Visible = true;  // branch names and texts
+  bool panel1Visible = true;   // toolbar
+  bool panel2Visible = true;   // left pane
+  bool panel3Visible = true;   // branch names and texts
   bool panel5Visible = false;  // branch-count bar
-  bool image1Visible = true;  // start picture
+  bool image1Visible = true;   // start picture
 
-  std::string label1Caption;  // branch-count bar
+  std::string label1Caption;            // branch-count bar
   std::vector<std::string> memo2Lines;  // results list
   std::vector<std::string> memo3Lines;  // branch names and texts
 
@@ -80,7 +80,7 @@ struct WindowState {
 
   bool isEnabled(Command c) const { return enabled[static_cast<std::size_t>(c)]; }
   void setEnabled(Command c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }
-  void apply(std::initializer_list<CommandChange> changes) {
+  void apply(std::span<const CommandChange> changes) {
     for (const auto& change : changes) setEnabled(change.command, change.enabled);
   }
 

@@ -67,7 +67,7 @@ TEST(Helpers, UpcaseDanish) {
 TEST(Helpers, ClickInRectIncludesEdges) {
   TreeState state;
   const std::pair<std::pair<int, int>, bool> cases[] = {
-      {{10, 20}, true}, {{30, 40}, true}, {{10, 40}, true}, {{20, 30}, true},
+      {{10, 20}, true}, {{30, 40}, true},  {{10, 40}, true},  {{20, 30}, true},
       {{9, 30}, false}, {{31, 30}, false}, {{20, 19}, false}, {{20, 41}, false},
   };
   for (const auto& [click, inside] : cases) {

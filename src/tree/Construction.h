@@ -1,0 +1,32 @@
+// Building a new tree branching by branching.
+#pragma once
+
+#include "tree/Canvas.h"
+#include "tree/Context.h"
+
+namespace kvistra {
+
+inline constexpr int ConstructionOffsetX = 25;
+
+// Discards the tree and its results and returns every field to its starting value.
+void resetTree(Context& context);
+
+// "&2 forgreninger" / "&3 forgreninger": a fresh tree waiting for its branch counts.
+void beginTree(Context& context, int branchings);
+
+// A click on one of the buttons "2" … "6": builds the next branching with b branches per node.
+void addBranching(Context& context, int branchesPerNode);
+
+// Creates level builtBranchings with b branches under every node of the level above.
+void buildLevel(TreeState& state, int branchesPerNode);
+
+// Disables the branch-count buttons that would overflow a level; true when the remaining
+// branchings must be completed automatically with 2 branches.
+bool applyButtonLimits(const TreeState& state, WindowState& window);
+
+// The drawing of a tree still being built.
+void drawConstruction(TreeState& state, Canvas& canvas);
+
+void collectLabelRows(TreeState& state);
+
+}  // namespace kvistra

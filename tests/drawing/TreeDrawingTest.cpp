@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "drawing/TreeDrawing.h"
+#include "support/TreeBuilding.h"
+#include "tree/Windows1252.h"
+
+namespace kvistra {
+namespace {
+
+using testing::DrawnLine;
+using testing::Fixture;
+using testing::RecordingCanvas;
+
+constexpr auto Solid = PenStyle::Solid;
+constexpr auto Dashed = PenStyle::Dashed;
+
+TEST(DrawTree, FinishedTwoByTwoScreenTree) {
+  Fixture f;
+  f.build({2, 2});
+  f.enterUniformProbabilities();
+  RecordingCanvas canvas;
+  drawTree(f.state, f.window, canvas, ScreenOffsetX);
+  const int h = f.state.lineTextHeight;
+
+  EXPECT_EQ(canvas.rects.front(), (testing::DrawnRect{0, 0, 1000, 700, true}));  // erased first
+  const DrawnLine lines[] = {
+      {50, 245, 80, 245, Solid},   {80, 137, 180, 137, Solid},  {80, 353, 180, 353, Solid},
+      {180, 83, 280, 83, Solid},   {180, 191, 280, 191, Solid}, {180, 299, 280, 299, Solid},
+      {180, 407, 280, 407, Solid}, {80, 245, 80, 137, Solid},   {80, 245, 80, 353, Solid},
+      {180, 137, 180, 83, Solid},  {180, 137, 180, 191, Solid}, {180, 353, 180, 299, Solid},
+      {180, 353, 180, 407, Solid},
+  };
+  for (const auto& line : lines)
+    EXPECT_TRUE(canvas.hasLine(line))
+        << line.x1 << "," << line.y1 << "-" << line.x2 << "," << line.y2;
+  EXPECT_TRUE(std::all_of(canvas.lines.begin(), canvas.lines.end(),
+                          [](const DrawnLine& l) { return l.style == Solid; }));
+  EXPECT_TRUE(canvas.hasText(85, 137 - h, "A1"));
+  EXPECT_TRUE(canvas.hasText(85, 353 - h, "B1"));
+  EXPECT_TRUE(canvas.hasText(185, 83 - h, "A2"));
+  EXPECT_TRUE(canvas.hasText(185, 407 - h, "B2"));
+  EXPECT_TRUE(canvas.hasText(120, 137 - h, "0.5000"));
+  EXPECT_TRUE(canvas.hasText(220, 299 - h, "0.5000"));
+  const int leafYs[] = {83, 191, 299, 407};
+  for (int k = 1; k <= 4; ++k)
+    EXPECT_TRUE(canvas.hasText(290, leafYs[k - 1] - 8, " " + std::to_string(k) + " ")) << k;
+  EXPECT_EQ(f.state.drawOffsetX, 50);
+}
+
+TEST(DrawTree, TextsFollowEntryEventAndDecimals) {
+  Fixture f;
+  f.build({3, 2});
+  f.enterUniformProbabilities();
+  f.state.node(2, 6).probabilityEntered = false;
+  f.state.decimalCount = 2;
+  f.state.eventShown = true;
+  f.state.outcomeMarked[1] = true;
+  RecordingCanvas canvas;
+  drawTree(f.state, f.window, canvas, ScreenOffsetX);
+  const int h = f.state.lineTextHeight;
+  const Gren_Info& first = f.state.node(1, 1);
+  const Gren_Info& unentered = f.state.node(2, 6);
+
+  EXPECT_TRUE(canvas.hasText(50 + first.probX, first.y - h, "0.33"));
+  EXPECT_TRUE(canvas.hasText(50 + unentered.nameX, unentered.y - h, "B2"));
+  EXPECT_EQ(canvas.textsAt(unentered.y - h), std::vector<std::string>{"B2"});
+  const Gren_Info& leaf1 = f.state.node(2, 1);
+  EXPECT_TRUE(canvas.hasText(290, leaf1.y - 8, " 1       0.1667"));  // path probability, 4 decimals
+  const Gren_Info& leaf2 = f.state.node(2, 2);
+  EXPECT_TRUE(canvas.hasText(290, leaf2.y - 8, " 2 "));
+}
+
+TEST(DrawTree, ReducedTreeDrawsRemovedPathsDashedOnly) {
+  Fixture f;
+  f.build({2, 2});
+  f.enterUniformProbabilities();
+  f.state.treeReduced = true;
+  f.state.reductionText = "A1";
+  f.state.reducedProbability = 0.25;
+  f.state.node(1, 2).exists = false;
+  f.state.node(2, 3).exists = false;
+  f.state.node(2, 4).exists = false;
+  RecordingCanvas canvas;
+  drawTree(f.state, f.window, canvas, ScreenOffsetX);
+
+  EXPECT_TRUE(canvas.hasLine({180, 299, 280, 299, Dashed}));
+  EXPECT_FALSE(canvas.hasLine({180, 299, 280, 299, Solid}));
+  EXPECT_TRUE(canvas.hasLine({180, 83, 280, 83, Dashed}));
+  EXPECT_TRUE(canvas.hasLine({180, 83, 280, 83, Solid}));
+  EXPECT_FALSE(canvas.hasLine({50, 245, 80, 245, Dashed}));  // the stub is drawn solid only
+  EXPECT_TRUE(canvas.hasText(290, 83 - 8, " 1 "));
+  EXPECT_TRUE(canvas.hasText(290, 191 - 8, " 2 "));
+  EXPECT_TRUE(canvas.textsAt(299 - 8).empty());
+  EXPECT_TRUE(canvas.textsAt(407 - 8).empty());
+  EXPECT_TRUE(canvas.textsAt(353 - f.state.lineTextHeight).empty());  // no name on removed B1
+  EXPECT_TRUE(f.window.panel6Yellow);
+  EXPECT_EQ(f.window.label2Caption, "Reduc: A1");
+  EXPECT_EQ(f.window.label3Caption, std::string("Sands. på reduc. træ:"_w1252) + "0.2500");
+  EXPECT_EQ(canvas.penStyle, Solid);
+}
+
+TEST(DrawTree, ReductionNoteIsCutOnScreenAndPaper) {
+  struct Case {
+    std::string text;
+    bool printer;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {std::string(18, 'A'), false, std::string(18, 'A')},
+      {std::string(19, 'A'), false, std::string(16, 'A') + ".."},
+      {std::string(45, 'B'), true, std::string(45, 'B')},
+      {std::string(46, 'B'), true, std::string(43, 'B') + ".."},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    f.build({2, 2});
+    f.state.treeReduced = true;
+    f.state.reductionText = c.text;
+    RecordingCanvas canvas(c.printer);
+    drawTree(f.state, f.window, canvas, c.printer ? PrinterOffsetX : ScreenOffsetX);
+    if (c.printer) {
+      EXPECT_TRUE(canvas.hasText(10, 150 + 470, "Reduceret: " + c.shown)) << c.text;
+      EXPECT_TRUE(
+          canvas.hasText(10, 150 + 490, std::string("Sands. på reduceret træ: "_w1252) + "1.0000"));
+      const int width = 8 * static_cast<int>(("Reduceret: " + c.shown).size());
+      EXPECT_EQ(canvas.rects.front(), (testing::DrawnRect{5, 610, width + 15, 670, false}));
+      EXPECT_FALSE(f.window.panel6Yellow);
+    } else {
+      EXPECT_EQ(f.window.label2Caption, "Reduc: " + c.shown) << c.text;
+    }
+  }
+}
+
+TEST(DrawTree, PrinterFramesAndListsResults) {
+  Fixture f;
+  f.build({2, 2});
+  f.enterUniformProbabilities();
+  f.state.resultCount = 3;
+  f.state.results[1] = {"A1", "    0.5000"};
+  f.state.results[2] = {std::string("Træet er ændret"_w1252), ""};
+  f.state.results[3] = {"A1B2,B1A2,(A1,B1)B2,C2", "    0.7500"};
+  RecordingCanvas printer(true);
+  drawTree(f.state, f.window, printer, PrinterOffsetX);
+
+  EXPECT_TRUE(std::none_of(printer.rects.begin(), printer.rects.end(),
+                           [](const auto& r) { return r.filledOnly; }));  // paper is not erased
+  EXPECT_TRUE(printer.hasLine({250, 395, 280, 395, Solid}));              // root stub, y + 150
+  EXPECT_TRUE(printer.hasText(250 + 240, 83 + 150 - 8, " 1 "));
+  EXPECT_EQ(printer.rects.back(), (testing::DrawnRect{4, 155, 230, 558, false}));
+  EXPECT_TRUE(printer.hasText(10, 14 + 150, "A1"));
+  EXPECT_TRUE(printer.hasText(160, 14 + 150, "     0.5000"));
+  EXPECT_EQ(printer.textsAt(28 + 150),
+            std::vector<std::string>{std::string("Træet er ændret"_w1252)});
+  EXPECT_TRUE(printer.hasText(10, 42 + 150, "A1B2,B1A2,(A1,B1)B..")) << "cut at 20 to 18 + ..";
+}
+
+}  // namespace
+}  // namespace kvistra

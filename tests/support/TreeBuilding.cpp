@@ -1,0 +1,30 @@
+#include "support/TreeBuilding.h"
+
+#include "tree/Construction.h"
+#include "tree/Startup.h"
+
+namespace kvistra::testing {
+
+Fixture::Fixture() {
+  showMainWindow(state, window, host.canvas.textHeight("H"));
+}
+
+void Fixture::build(int branchings, std::initializer_list<int> branchCounts) {
+  beginTree(context, branchings);
+  for (int b : branchCounts) {
+    if (state.treeComplete) break;
+    addBranching(context, b);
+  }
+}
+
+void Fixture::enterUniformProbabilities() {
+  for (int level = 1; level <= state.branchingCount; ++level) {
+    for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot) {
+      Gren_Info& branch = state.node(level, slot);
+      branch.probability = 1.0 / branch.branchesPerNode;
+      branch.probabilityEntered = true;
+    }
+  }
+}
+
+}  // namespace kvistra::testing

@@ -1,0 +1,28 @@
+// Builds trees the way a user does, through the construction commands.
+#pragma once
+
+#include <initializer_list>
+
+#include "support/FakeHost.h"
+#include "tree/Context.h"
+
+namespace kvistra::testing {
+
+// A fresh state, window and host, with the drawing font measured as the window does at start.
+struct Fixture {
+  TreeState state;
+  WindowState window;
+  FakeHost host;
+  Context context{state, window, host};
+
+  Fixture();
+  // Begins a tree of the given branchings and clicks each count in turn.
+  void build(int branchings, std::initializer_list<int> branchCounts);
+  void build(std::initializer_list<int> branchCounts) {
+    build(static_cast<int>(branchCounts.size()), branchCounts);
+  }
+  // Gives every branch of the tree a probability of 1 / branchesPerNode, as entered.
+  void enterUniformProbabilities();
+};
+
+}  // namespace kvistra::testing
