@@ -1,0 +1,361 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "events/EventExpression.h"
+#include "events/EventTrees.h"
+
+namespace kvistra {
+namespace {
+
+using test_trees::ExampleTree;
+using test_trees::MakeTree;
+using test_trees::MarkedOutcomes;
+using test_trees::RemoveOutcomes;
+using test_trees::RenameBranches;
+
+using Outcomes = std::vector<int>;
+
+// Evaluates what a user typed, as the event command does.
+Outcomes Evaluate(TreeState& state, const std::string& typed) {
+  state.outcomeMarked = {};
+  EvaluateExpression(state, NormaliseExpression(typed));
+  return MarkedOutcomes(state);
+}
+
+std::string Expanded(const std::string& typed) {
+  TreeState state = ExampleTree();
+  std::string text = NormaliseExpression(typed);
+  ExpandParentheses(state, text);
+  return text;
+}
+
+struct Example {
+  const char* typed;
+  const char* expanded;
+  Outcomes marked;
+};
+
+// Outcomes of the example tree: 1 A1A2, 2 A1B2, 3 A1C2, 4 B1A2, 5 B1B2, 6 B1C2.
+const Example workedExamples[] = {
+    {"a1", "A1", {1, 2, 3}},
+    {"A1 B2", "A1B2", {2}},
+    {"A1-B2", "A1-B2", {1, 3}},
+    {"-A1", "-A1", {4, 5, 6}},
+    {"A1,B2", "A1,B2", {1, 2, 3, 5}},
+    {"(A1,B1)B2", "B2A1,B2B1", {2, 5}},
+    {"A1(A2,C2)", "A1A2,A1C2", {1, 3}},
+    {"(A1,B1)(A2,B2)", "A1A2,A1B2,B1A2,B1B2", {1, 2, 4, 5}},
+    {"(A1,B1)-C2", "-C2A1,-C2B1", {1, 2, 4, 5}},
+    {"A1(B2),C2", "A1B2,C2", {2, 3, 6}},
+    {"2..4", "2..4", {2, 3, 4}},
+    {"-2..4", "-2..4", {1, 5, 6}},
+    {"..2", "..2", {1, 2}},
+    {"5..", "5..", {5, 6}},
+    {"A1,5..", "A1,5..", {1, 2, 3, 5, 6}},
+    {"A2B2", "A2B2", {}},
+    // Further cases that must select exactly these outcomes without an error.
+    {"A1 , B 2", "A1,B2", {1, 2, 3, 5}},
+    {"b1c2", "B1C2", {6}},
+    {"B2A1", "B2A1", {2}},
+    {"B2,A1", "B2,A1", {1, 2, 3, 5}},
+    {"A1*B2", "A1B2", {2}},
+    {"7", "7", {}},
+    {"-7", "-7", {1, 2, 3, 4, 5, 6}},
+    {"3..1", "3..1", {}},
+    {"-3..1", "-3..1", {1, 2, 3, 4, 5, 6}},
+    {"3..-1", "3..-1", {}},
+    {"99999999999", "99999999999", {}},
+    {"1..99999999999", "1..99999999999", {1, 2, 3, 4, 5, 6}},
+    {"(A1,B1)(A2,B2),C2", "A1A2,A1B2,B1A2,B1B2,C2", {1, 2, 3, 4, 5, 6}},
+    {"C2,(A1,B1)A2(A2,B2)A2", "C2,A2A1A2A2,A2A1A2B2,A2B1A2A2,A2B1A2B2", {1, 3, 4, 6}},
+    {"((A1),B1)", "A1,B1", {1, 2, 3, 4, 5, 6}},
+};
+
+TEST(EventExpression, SelectsTheOutcomesOfEachExample) {
+  for (const Example& example : workedExamples) {
+    TreeState state = ExampleTree();
+    EXPECT_EQ(Expanded(example.typed), example.expanded) << example.typed;
+    EXPECT_EQ(Evaluate(state, example.typed), example.marked) << example.typed;
+    EXPECT_EQ(state.parserState, NoParenthesisError) << example.typed;
+    EXPECT_FALSE(state.parseError) << example.typed;
+  }
+  // The suffix goes in front of the first group's items, then the second group is expanded.
+  EXPECT_EQ(Expanded("(A1,B1)C2(A2,B2)D2"), "D2A1C2A2,D2A1C2B2,D2B1C2A2,D2B1C2B2");
+}
+
+TEST(EventExpression, ReportsEachMalformedExpression) {
+  struct Case {
+    const char* typed;
+    int32_t parserState;
+  };
+  const Case cases[] = {
+      {"(A1", ParenthesisError},
+      {"A1)(B1", ParenthesisError},
+      {"((A1))", ParenthesisError},
+      {"A1(B1(A2))", ParenthesisError},
+      {"(A1)(A", ParenthesisError},  // a second group without ")" is not a factor "A"
+      {"(A1)(", ParenthesisError},
+      {"(A1,B1)C2(A2,B2)D2,B1", CommaMissing},
+      {"(A1)B1(A2)B2(C2)", CommaMissing},
+      {"-(A1,B1)", MinusBeforeParenthesis},
+      {"A1-(A2,B2)", MinusBeforeParenthesis},
+      // Input errors: unknown names, stray characters, unreadable bounds, empty terms.
+      {"A1)", NoParenthesisError},
+      {"A1.", NoParenthesisError},
+      {"A1/B2", NoParenthesisError},
+      {"A12", NoParenthesisError},
+      {"A1-", NoParenthesisError},
+      {"X9,A1", NoParenthesisError},
+      {"0", NoParenthesisError},
+      {"0..3", NoParenthesisError},
+      {"-0", NoParenthesisError},
+      {"..", NoParenthesisError},
+      {"-", NoParenthesisError},
+      {"--2", NoParenthesisError},
+      {"3x", NoParenthesisError},
+      {"1..2..3", NoParenthesisError},
+      {"5..A1", NoParenthesisError},
+      {"", NoParenthesisError},
+      {"A1,,B1", NoParenthesisError},
+      {",A1", NoParenthesisError},
+      {"A1,", NoParenthesisError},
+      {"()", NoParenthesisError},
+      {"A1()", NoParenthesisError},
+      {"()B1", NoParenthesisError},
+      {"(A1,)B1", NoParenthesisError},
+      {"(A1)B1,", NoParenthesisError},  // the last comma still leaves an empty term
+      {"(A1,B1)()", NoParenthesisError},
+      {"(A1,B1)(A2,)", NoParenthesisError},
+  };
+  for (const Case& c : cases) {
+    TreeState state = ExampleTree();
+    const Outcomes marked = Evaluate(state, c.typed);
+    EXPECT_EQ(state.parserState, c.parserState) << c.typed;
+    EXPECT_EQ(state.parseError, c.parserState == NoParenthesisError) << c.typed;
+    if (c.parserState != NoParenthesisError) {
+      EXPECT_EQ(marked, Outcomes{}) << c.typed;
+    }
+    EXPECT_TRUE(ExpressionErrorMessage(state).has_value()) << c.typed;
+  }
+}
+
+TEST(EventExpression, ErrorMessagesAreTheProgramsTexts) {
+  struct Case {
+    int32_t parserState;
+    bool parseError;
+    const char* text;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {ParenthesisError, false, " Parentesfejl", " Fejl"},
+      {CommaMissing, false, " Parentesfejl eller komma mangler", " Fejl"},
+      {MinusBeforeParenthesis, false, " Ikke minus foran parentes ", " Fejl"},
+      {NoParenthesisError, true, "Fejl i input.", " "},
+  };
+  for (const Case& c : cases) {
+    TreeState state;
+    state.parserState = c.parserState;
+    state.parseError = c.parseError;
+    const auto message = ExpressionErrorMessage(state);
+    ASSERT_TRUE(message.has_value()) << c.text;
+    EXPECT_EQ(message->text, c.text);
+    EXPECT_EQ(message->caption, c.caption);
+  }
+  EXPECT_FALSE(ExpressionErrorMessage(TreeState{}).has_value());
+}
+
+TEST(EventExpression, NormalisingRemovesBlanksAndFoldsDanishLetters) {
+  const std::string typed = " a1 , b 2\xE6\xF8\xE5";
+  EXPECT_EQ(NormaliseExpression(typed), "A1,B2\xC6\xD8\xC5");
+}
+
+TEST(EventExpression, OneLetterAndDanishNames) {
+  TreeState state = ExampleTree();
+  RenameBranches(state, "A1", "K");
+  RenameBranches(state, "B1", "\xD8");  // Ø
+  RenameBranches(state, "C2",
+                 "\xC6"
+                 "2");  // Æ2
+  struct Case {
+    const char* typed;
+    Outcomes marked;
+  };
+  const Case cases[] = {
+      {"K", {1, 2, 3}},
+      {"-K", {4, 5, 6}},
+      {"k", {1, 2, 3}},
+      {"KA2", {1}},
+      {"-KA2", {4}},
+      {"\xF8", {4, 5, 6}},
+      {"\xF8"
+       "b2",
+       {5}},
+      {"\xE6"
+       "2",
+       {3, 6}},
+      {"(K,\xD8)\xC6"
+       "2",
+       {3, 6}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Evaluate(state, c.typed), c.marked) << c.typed;
+    EXPECT_FALSE(state.parseError) << c.typed;
+  }
+  Evaluate(state, "K2");
+  EXPECT_TRUE(state.parseError) << "K2 is not the name K";
+  Evaluate(state, "A1");
+  EXPECT_TRUE(state.parseError) << "the old name is gone";
+}
+
+TEST(EventExpression, ReducedTreeMarksOnlyRemainingOutcomes) {
+  TreeState state = ExampleTree();
+  RemoveOutcomes(state, {4, 5, 6});  // reduced to A1
+  struct Case {
+    const char* typed;
+    Outcomes marked;
+  };
+  const Case cases[] = {
+      {"B1", {}},      {"A1", {1, 2, 3}}, {"-A2", {2, 3}},      {"5..", {}},
+      {"2..", {2, 3}}, {"-7", {1, 2, 3}}, {"-3..1", {1, 2, 3}}, {"1..6", {1, 2, 3}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Evaluate(state, c.typed), c.marked) << c.typed;
+    EXPECT_FALSE(state.parseError) << c.typed;
+  }
+
+  state = ExampleTree();
+  RemoveOutcomes(state, {2, 6});
+  EXPECT_EQ(Evaluate(state, "4.."), (Outcomes{4, 5}));
+  EXPECT_EQ(Evaluate(state, "B2,C2"), (Outcomes{3, 5}));
+}
+
+TEST(EventExpression, OutcomeCountIsRecountedByPassingTerms) {
+  TreeState state = ExampleTree();
+  RemoveOutcomes(state, {4, 5, 6});
+  state.outcomeCount = 99;
+  Evaluate(state, "X9");
+  EXPECT_EQ(state.outcomeCount, 99) << "a failing term counts nothing";
+  Evaluate(state, "B1");
+  EXPECT_EQ(state.outcomeCount, 3);
+  state.outcomeCount = 99;
+  Evaluate(state, "2..");
+  EXPECT_EQ(state.outcomeCount, 3);
+}
+
+TEST(EventExpression, AnyNumberOfLiteralsAndItems) {
+  TreeState state = MakeTree({3, 3, 3});
+  struct Case {
+    const char* typed;
+    Outcomes marked;
+  };
+  const Case cases[] = {
+      {"A1A2A3-B3-C3", {1}},
+      {"A1A2A3A1A2", {1}},
+      {"(A1,A1,A1,A1,A1,B1)A2A3", {1, 10}},
+      {"(A1,B1,C1)(A2,B2,C2)A3", {1, 4, 7, 10, 13, 16, 19, 22, 25}},
+      {"C1C2C3", {27}},
+      {"-A1-B1-C2-C3", {19, 20, 22, 23}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Evaluate(state, c.typed), c.marked) << c.typed;
+    EXPECT_FALSE(state.parseError) << c.typed;
+  }
+}
+
+// Alternating items of one letter per level: "A1,B1,A1,...".
+std::string Group(int items, const std::vector<std::string>& names) {
+  std::string group = "(";
+  for (int i = 0; i < items; ++i) group += (i ? "," : "") + names[i % names.size()];
+  return group + ")";
+}
+
+TEST(EventExpression, RefusesTextsAndExpansionsBeyondTheBounds) {
+  TreeState state = ExampleTree();
+  std::string longest = "A1";
+  while (longest.size() + 3 <= MaxExpressionLength) longest += ",A1";
+  longest.resize(MaxExpressionLength, '*');
+  EXPECT_EQ(Evaluate(state, longest), (Outcomes{1, 2, 3}));
+  EXPECT_FALSE(state.parseError);
+  Evaluate(state, longest + "*");
+  EXPECT_TRUE(state.parseError);
+  EXPECT_EQ(state.parserState, NoParenthesisError);
+
+  const std::string large = Group(20, {"A1", "B1"}) + Group(20, {"A2", "B2", "C2"});
+  EXPECT_EQ(Evaluate(state, large), (Outcomes{1, 2, 3, 4, 5, 6}));
+  EXPECT_FALSE(state.parseError);
+
+  const std::string huge = Group(40, {"A1", "B1"}) + Group(40, {"A2", "B2", "C2"});
+  ASSERT_LE(huge.size(), MaxExpressionLength);
+  EXPECT_EQ(Evaluate(state, huge), Outcomes{});
+  EXPECT_TRUE(state.parseError);
+  EXPECT_EQ(state.parserState, NoParenthesisError);
+}
+
+TEST(EventExpression, DistributeFactor) {
+  struct Case {
+    const char* factor;
+    const char* list;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"C2", "A1,B1", "C2A1,C2B1"},
+      {"A1", "A2", "A1A2"},
+      {"(A2)", "B1", "A2B1"},
+      {"(A2,B2)", "A1,B1", "(A2,B2)A1,(A2,B2)B1"},
+      {"F", "1,2,3,4,5,6,7", "F1,F2,F3,F4,F5,F6,F7"},
+      {"B1", "A1,", "B1A1,"},  // an empty item stays an empty term
+      {"B1", "", ""},
+      {"()", "A1,B1", ""},  // the product with an empty group is empty
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DistributeFactor(c.factor, c.list), c.result) << c.factor << " " << c.list;
+}
+
+TEST(EventExpression, NameExistsComparesExactStoredNames) {
+  TreeState state = ExampleTree();
+  RemoveOutcomes(state, {4, 5, 6});
+  RenameBranches(state, "B2", "K");
+  EXPECT_TRUE(NameExists(state, "A1"));
+  EXPECT_TRUE(NameExists(state, "C2"));
+  EXPECT_TRUE(NameExists(state, "B1")) << "names of removed branches still exist";
+  EXPECT_TRUE(NameExists(state, "K "));
+  EXPECT_FALSE(NameExists(state, "K"));
+  EXPECT_FALSE(NameExists(state, "C1"));
+  EXPECT_FALSE(NameExists(state, "A"));
+  EXPECT_FALSE(NameExists(state, ""));
+  EXPECT_FALSE(NameExists(state, " ")) << "unused slots hold a blank name";
+}
+
+TEST(EventExpression, QuietEvaluationOfAStoredRow) {
+  struct Case {
+    const char* row;
+    bool hasTerms;
+    Outcomes marked;
+  };
+  const Case cases[] = {
+      {"X9,A1", true, {1, 2, 3}},  // the failing term marks nothing, the other counts
+      {"A1,,B2", true, {1, 2, 3, 5}},
+      {"Reduc: A1", true, {}},
+      {"Tr\xE6"
+       "et er \xE6ndret",
+       true,
+       {}},
+      {"(A1", false, {}},
+      {"-(A1,B1)", false, {}},
+      {"", false, {}},
+  };
+  for (const Case& c : cases) {
+    TreeState state = ExampleTree();
+    state.parserState = CommaMissing;  // whatever the last evaluation left stays
+    state.parseError = true;
+    EXPECT_EQ(EvaluateExpressionQuietly(state, c.row), c.hasTerms) << c.row;
+    EXPECT_EQ(MarkedOutcomes(state), c.marked) << c.row;
+    EXPECT_EQ(state.parserState, CommaMissing) << c.row;
+    EXPECT_TRUE(state.parseError) << c.row;
+  }
+}
+
+}  // namespace
+}  // namespace kvistra

@@ -1,0 +1,81 @@
+// Trees for the event tests, the fuzz target and the benchmark, written straight into the store
+// the way a finished construction leaves it, so that they need nothing but the tree model.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "tree/Helpers.h"
+#include "tree/TreeState.h"
+
+namespace kvistra::test_trees {
+
+// A complete tree with the given branch count per branching; branches are named by letter and
+// level digit (A1, B1, A2, ...). Every probability stays 0: the evaluator does not read them.
+inline TreeState MakeTree(const std::vector<int>& branchCounts) {
+  TreeState state;
+  Gren_Info& root = state.root();
+  root.branchesPerNode = 1;
+  root.levelNodeCount = 1;
+  root.x = RootX;
+  root.y = RootY;
+  root.exists = true;
+  int nodes = 1;
+  int level = 0;
+  for (const int branches : branchCounts) {
+    ++level;
+    nodes *= branches;
+    for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
+      Gren_Info& branch = state.node(level, slot);
+      branch.name = " ";
+      if (slot > nodes) continue;
+      branch.branchesPerNode = branches;
+      branch.levelNodeCount = nodes;
+      branch.parentIndex = (slot - 1) / branches + 1;
+      branch.x = level * LevelPitch + RootX;
+      const char name[] = {static_cast<char>('A' + (slot - 1) % branches),
+                           static_cast<char>('0' + level)};
+      branch.name = std::string_view(name, 2);
+      branch.exists = true;
+    }
+  }
+  state.branchingCount = level;
+  state.builtBranchings = level;
+  state.levelNodeCount = nodes;
+  state.outcomeCount = nodes;
+  state.treeComplete = true;
+  RebuildPathNames(state);
+  return state;
+}
+
+// The example tree of the event language: A1, B1 and then A2, B2, C2; outcomes 1..6.
+inline TreeState ExampleTree() {
+  return MakeTree({2, 3});
+}
+
+// What a reduction leaves for the evaluator: the leaves are gone, the path names stay.
+inline void RemoveOutcomes(TreeState& state, const std::vector<int>& outcomes) {
+  for (const int k : outcomes) state.node(state.branchingCount, k).exists = false;
+}
+
+// Renames every branch called oldName, as renaming throughout the tree does; a one-letter name
+// is stored with a trailing blank.
+inline void RenameBranches(TreeState& state, std::string_view oldName, std::string newName) {
+  if (newName.size() == 1) newName += ' ';
+  for (int level = 1; level <= state.branchingCount; ++level) {
+    for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot) {
+      if (state.node(level, slot).name == oldName) state.node(level, slot).name = newName;
+    }
+  }
+  RebuildPathNames(state);
+}
+
+inline std::vector<int> MarkedOutcomes(const TreeState& state) {
+  std::vector<int> marked;
+  for (int k = 1; k <= MaxOutcomes; ++k) {
+    if (state.outcomeMarked[k]) marked.push_back(k);
+  }
+  return marked;
+}
+
+}  // namespace kvistra::test_trees
