@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-#include "ui/JpegDecoder.h"
 #include "ui/Resources.h"
 
 namespace kvistra::ui {
@@ -33,14 +32,6 @@ TEST(StartPicture, EmbeddedPictureIs270By220AndNotBlank) {
   }
   EXPECT_LT(darkest, 100);
   EXPECT_GT(lightest, 220);
-}
-
-TEST(StartPicture, DecoderGivesPackedRgbRows) {
-  const QByteArray bytes = embeddedStartPicture();
-  const auto decoded =
-      decodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
-  ASSERT_TRUE(decoded.has_value());
-  EXPECT_EQ(decoded->rgb.size(), std::size_t{270} * 220 * 3);
 }
 
 QByteArray randomBytes(int count) {
@@ -75,10 +66,6 @@ TEST(StartPicture, DamagedDataGivesNoPicture) {
   for (const auto& c : cases) {
     EXPECT_TRUE(startPictureFromBytes(c.bytes).isNull()) << c.what;
   }
-}
-
-TEST(StartPicture, NullDataGivesNothing) {
-  EXPECT_FALSE(decodeJpeg(nullptr, 100).has_value());
 }
 
 }  // namespace
