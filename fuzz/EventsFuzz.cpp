@@ -1,0 +1,154 @@
+// Fuzzes the event language: the first bytes choose a valid tree (shape, one renamed branch, a
+// reduction), the rest is an expression. Besides crashes and sanitizer reports it checks what
+// must hold for every input: marks only on existing outcomes, a bounded expansion, an unchanged
+// tree, and the quiet evaluation agreeing with the reported one.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "events/EventExpression.h"
+#include "events/EventTrees.h"
+
+namespace kvistra {
+namespace {
+
+// Layout of an input: branchings, three branch counts, a rename, a 32-bit mask of removed
+// outcomes, then the expression.
+constexpr std::size_t HeaderSize = 9;
+
+void fail(const char* property, std::string_view text) {
+  std::fprintf(stderr, "property violated: %s\nexpression: \"%.*s\"\n", property,
+               static_cast<int>(text.size()), text.data());
+  std::abort();
+}
+
+void check(bool holds, const char* property, std::string_view text) {
+  if (!holds) fail(property, text);
+}
+
+// Branch counts of 2..6 that construction would accept: at most 27 outcomes and at most 10
+// branch labels, leaving room for the branchings still to come.
+std::vector<int> branchCounts(const uint8_t* header) {
+  const int branchings = 2 + header[0] % 2;
+  std::vector<int> counts;
+  int product = 1;
+  int sum = 0;
+  for (int level = 1; level <= branchings; ++level) {
+    const int later = branchings - level;
+    int branches = 2 + header[level] % 5;
+    while (branches > 2 &&
+           (product * branches * (1 << later) > MaxOutcomes || sum + branches + 2 * later > 10))
+      --branches;
+    counts.push_back(branches);
+    product *= branches;
+    sum += branches;
+  }
+  return counts;
+}
+
+void renameOneLabel(TreeState& state, uint8_t choice) {
+  if ((choice & 0x80) == 0) return;
+  static const char* const newNames[] = {"K", "\xC6", "\xD8", "\xC5", "X9", "\xC6\xD8", "A", "B2"};
+  const int level = 1 + choice % state.branchingCount;
+  const int letter = (choice >> 2) % state.node(level, 1).branchesPerNode;
+  const std::string oldName = state.node(level, 1 + letter).name.str();
+  test_trees::RenameBranches(state, oldName, newNames[(choice >> 4) & 7]);
+}
+
+void reduce(TreeState& state, const uint8_t* maskBytes) {
+  const uint32_t mask = maskBytes[0] | maskBytes[1] << 8 | maskBytes[2] << 16 |
+                        static_cast<uint32_t>(maskBytes[3]) << 24;
+  std::vector<int> removed;
+  for (int k = 1; k <= state.levelNodeCount; ++k) {
+    if (mask >> (k - 1) & 1) removed.push_back(k);
+  }
+  test_trees::RemoveOutcomes(state, removed);
+}
+
+// What the evaluator may not change: the tree and its path names.
+bool sameTree(const TreeState& a, const TreeState& b) {
+  for (int level = 0; level <= MaxBranchings; ++level) {
+    for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
+      const Gren_Info& x = a.node(level, slot);
+      const Gren_Info& y = b.node(level, slot);
+      if (!(x.name == y.name) || x.exists != y.exists || x.levelNodeCount != y.levelNodeCount ||
+          x.parentIndex != y.parentIndex)
+        return false;
+    }
+  }
+  return a.pathNames == b.pathNames && a.levelNodeCount == b.levelNodeCount &&
+         a.branchingCount == b.branchingCount;
+}
+
+int existingOutcomes(const TreeState& state) {
+  int count = 0;
+  for (int k = 1; k <= state.levelNodeCount; ++k) count += state.leaf(k).exists ? 1 : 0;
+  return count;
+}
+
+void checkExpansion(const TreeState& tree, std::string_view text) {
+  TreeState state = tree;
+  std::string expanded(text);
+  ExpandParentheses(state, expanded);
+  check(expanded.size() <= MaxExpansionLength, "expansion stays within its bound", text);
+  check(state.parserState >= NoParenthesisError && state.parserState <= MinusBeforeParenthesis,
+        "parserState is one of the four states", text);
+  if (state.parserState == NoParenthesisError && !state.parseError) {
+    check(expanded.find_first_of("(*") == std::string::npos,
+          "a successful expansion leaves no group and no star", text);
+  }
+}
+
+void checkEvaluation(const TreeState& tree, std::string_view text) {
+  checkExpansion(tree, text);
+
+  TreeState loud = tree;
+  EvaluateExpression(loud, text);
+  check(sameTree(loud, tree), "evaluation leaves the tree unchanged", text);
+  check(!loud.outcomeMarked[0], "no mark on outcome 0", text);
+  for (int k = 1; k <= MaxOutcomes; ++k) {
+    if (loud.outcomeMarked[k])
+      check(k <= tree.levelNodeCount && tree.leaf(k).exists, "marks only existing outcomes", text);
+  }
+  check(loud.outcomeCount == tree.outcomeCount || loud.outcomeCount == existingOutcomes(tree),
+        "outcomeCount is kept or recounted", text);
+  const bool anyMark = loud.outcomeMarked != tree.outcomeMarked;
+  if (loud.parserState != NoParenthesisError) {
+    check(!anyMark && !loud.parseError, "a parenthesis error marks and reports nothing else", text);
+  }
+  if (text.size() > MaxExpressionLength) {
+    check(loud.parseError && !anyMark, "an over-long text is refused", text);
+  }
+  check(ExpressionErrorMessage(loud).has_value() ==
+            (loud.parserState != NoParenthesisError || loud.parseError),
+        "an error state has its message", text);
+
+  TreeState quiet = tree;
+  quiet.parserState = 7;
+  quiet.parseError = true;
+  EvaluateExpressionQuietly(quiet, text);
+  check(quiet.parserState == 7 && quiet.parseError, "the quiet evaluation reports nothing", text);
+  check(quiet.outcomeMarked == loud.outcomeMarked, "quiet and reported marks agree", text);
+}
+
+}  // namespace
+}  // namespace kvistra
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  using namespace kvistra;
+  if (size < HeaderSize) return 0;
+  TreeState tree = test_trees::MakeTree(branchCounts(data));
+  renameOneLabel(tree, data[4]);
+  reduce(tree, data + 5);
+
+  const std::string_view text(reinterpret_cast<const char*>(data + HeaderSize), size - HeaderSize);
+  checkEvaluation(tree, text);
+  const std::string normalised = NormaliseExpression(text);
+  check(NormaliseExpression(normalised) == normalised, "normalising twice changes nothing", text);
+  checkEvaluation(tree, normalised);
+  return 0;
+}
