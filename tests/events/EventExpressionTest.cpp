@@ -31,6 +31,22 @@ std::string Expanded(const std::string& typed) {
   return text;
 }
 
+// Danish letters in Windows-1252.
+const std::string AE = "\xC6", OE = "\xD8", ae = "\xE6", oe = "\xF8", aa = "\xE5";
+
+struct Selection {
+  std::string typed;
+  Outcomes marked;
+};
+
+// Each expression selects exactly its outcomes, without an error.
+void ExpectSelections(TreeState& state, const std::vector<Selection>& selections) {
+  for (const Selection& s : selections) {
+    EXPECT_EQ(Evaluate(state, s.typed), s.marked) << s.typed;
+    EXPECT_FALSE(state.parseError) << s.typed;
+  }
+}
+
 struct Example {
   const char* typed;
   const char* expanded;
@@ -167,42 +183,23 @@ TEST(EventExpression, ErrorMessagesAreTheProgramsTexts) {
 }
 
 TEST(EventExpression, NormalisingRemovesBlanksAndFoldsDanishLetters) {
-  const std::string typed = " a1 , b 2\xE6\xF8\xE5";
-  EXPECT_EQ(NormaliseExpression(typed), "A1,B2\xC6\xD8\xC5");
+  EXPECT_EQ(NormaliseExpression(" a1 , b 2" + ae + oe + aa), "A1,B2" + AE + OE + "\xC5");
 }
 
 TEST(EventExpression, OneLetterAndDanishNames) {
   TreeState state = ExampleTree();
   RenameBranches(state, "A1", "K");
-  RenameBranches(state, "B1", "\xD8");  // Ø
-  RenameBranches(state, "C2",
-                 "\xC6"
-                 "2");  // Æ2
-  struct Case {
-    const char* typed;
-    Outcomes marked;
-  };
-  const Case cases[] = {
-      {"K", {1, 2, 3}},
-      {"-K", {4, 5, 6}},
-      {"k", {1, 2, 3}},
-      {"KA2", {1}},
-      {"-KA2", {4}},
-      {"\xF8", {4, 5, 6}},
-      {"\xF8"
-       "b2",
-       {5}},
-      {"\xE6"
-       "2",
-       {3, 6}},
-      {"(K,\xD8)\xC6"
-       "2",
-       {3, 6}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Evaluate(state, c.typed), c.marked) << c.typed;
-    EXPECT_FALSE(state.parseError) << c.typed;
-  }
+  RenameBranches(state, "B1", OE);
+  RenameBranches(state, "C2", AE + "2");
+  ExpectSelections(state, {{"K", {1, 2, 3}},
+                           {"-K", {4, 5, 6}},
+                           {"k", {1, 2, 3}},
+                           {"KA2", {1}},
+                           {"-KA2", {4}},
+                           {oe, {4, 5, 6}},
+                           {oe + "b2", {5}},
+                           {ae + "2", {3, 6}},
+                           {"(K," + OE + ")" + AE + "2", {3, 6}}});
   Evaluate(state, "K2");
   EXPECT_TRUE(state.parseError) << "K2 is not the name K";
   Evaluate(state, "A1");
@@ -212,23 +209,17 @@ TEST(EventExpression, OneLetterAndDanishNames) {
 TEST(EventExpression, ReducedTreeMarksOnlyRemainingOutcomes) {
   TreeState state = ExampleTree();
   RemoveOutcomes(state, {4, 5, 6});  // reduced to A1
-  struct Case {
-    const char* typed;
-    Outcomes marked;
-  };
-  const Case cases[] = {
-      {"B1", {}},      {"A1", {1, 2, 3}}, {"-A2", {2, 3}},      {"5..", {}},
-      {"2..", {2, 3}}, {"-7", {1, 2, 3}}, {"-3..1", {1, 2, 3}}, {"1..6", {1, 2, 3}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Evaluate(state, c.typed), c.marked) << c.typed;
-    EXPECT_FALSE(state.parseError) << c.typed;
-  }
-
+  ExpectSelections(state, {{"B1", {}},
+                           {"A1", {1, 2, 3}},
+                           {"-A2", {2, 3}},
+                           {"5..", {}},
+                           {"2..", {2, 3}},
+                           {"-7", {1, 2, 3}},
+                           {"-3..1", {1, 2, 3}},
+                           {"1..6", {1, 2, 3}}});
   state = ExampleTree();
   RemoveOutcomes(state, {2, 6});
-  EXPECT_EQ(Evaluate(state, "4.."), (Outcomes{4, 5}));
-  EXPECT_EQ(Evaluate(state, "B2,C2"), (Outcomes{3, 5}));
+  ExpectSelections(state, {{"4..", {4, 5}}, {"B2,C2", {3, 5}}});
 }
 
 TEST(EventExpression, OutcomeCountIsRecountedByPassingTerms) {
@@ -246,22 +237,12 @@ TEST(EventExpression, OutcomeCountIsRecountedByPassingTerms) {
 
 TEST(EventExpression, AnyNumberOfLiteralsAndItems) {
   TreeState state = MakeTree({3, 3, 3});
-  struct Case {
-    const char* typed;
-    Outcomes marked;
-  };
-  const Case cases[] = {
-      {"A1A2A3-B3-C3", {1}},
-      {"A1A2A3A1A2", {1}},
-      {"(A1,A1,A1,A1,A1,B1)A2A3", {1, 10}},
-      {"(A1,B1,C1)(A2,B2,C2)A3", {1, 4, 7, 10, 13, 16, 19, 22, 25}},
-      {"C1C2C3", {27}},
-      {"-A1-B1-C2-C3", {19, 20, 22, 23}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Evaluate(state, c.typed), c.marked) << c.typed;
-    EXPECT_FALSE(state.parseError) << c.typed;
-  }
+  ExpectSelections(state, {{"A1A2A3-B3-C3", {1}},
+                           {"A1A2A3A1A2", {1}},
+                           {"(A1,A1,A1,A1,A1,B1)A2A3", {1, 10}},
+                           {"(A1,B1,C1)(A2,B2,C2)A3", {1, 4, 7, 10, 13, 16, 19, 22, 25}},
+                           {"C1C2C3", {27}},
+                           {"-A1-B1-C2-C3", {19, 20, 22, 23}}});
 }
 
 // Alternating items of one letter per level: "A1,B1,A1,...".
@@ -330,7 +311,7 @@ TEST(EventExpression, NameExistsComparesExactStoredNames) {
 
 TEST(EventExpression, QuietEvaluationOfAStoredRow) {
   struct Case {
-    const char* row;
+    std::string row;
     bool hasTerms;
     Outcomes marked;
   };
@@ -338,10 +319,7 @@ TEST(EventExpression, QuietEvaluationOfAStoredRow) {
       {"X9,A1", true, {1, 2, 3}},  // the failing term marks nothing, the other counts
       {"A1,,B2", true, {1, 2, 3, 5}},
       {"Reduc: A1", true, {}},
-      {"Tr\xE6"
-       "et er \xE6ndret",
-       true,
-       {}},
+      {"Tr" + ae + "et er " + ae + "ndret", true, {}},
       {"(A1", false, {}},
       {"-(A1,B1)", false, {}},
       {"", false, {}},
