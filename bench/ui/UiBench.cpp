@@ -1,0 +1,84 @@
+// Benchmarks that need the real windows: drawing a full tree on an off-screen picture, and the
+// time from creating the main window to its first paint.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include "drawing/TreeDrawing.h"
+#include "tree/Construction.h"
+#include "tree/Host.h"
+#include "ui/PaintBox.h"
+#include "ui/QtCanvas.h"
+#include "ui/Resources.h"
+#include "ui/Unit1.h"
+
+namespace {
+
+using namespace kvistra;
+
+// A host whose drawing goes to an off-screen picture and which never asks anything.
+class PictureHost : public Host {
+ public:
+  explicit PictureHost(QImage& picture)
+      : painter_(&picture), canvas_(painter_, picture.size(), false) {}
+  Canvas& drawingCanvas() override { return canvas_; }
+  void repaintDrawing() override {}
+  PromptReply showPrompt(const std::string&, int) override { return {}; }
+  bool showYesNo(const std::string&, const std::string&, int) override { return false; }
+  void showMessage(const std::string&, const std::string&) override {}
+
+ private:
+  QPainter painter_;
+  ui::QtCanvas canvas_;
+};
+
+void DrawTree27Leaves(benchmark::State& run) {
+  QImage picture(1000, 700, QImage::Format_RGB32);
+  PictureHost host(picture);
+  TreeState state;
+  WindowState window;
+  Context context{state, window, host};
+  state.lineTextHeight = 16;
+  beginTree(context, 3);
+  for (int b : {3, 3, 3}) addBranching(context, b);
+  for (int level = 1; level <= 3; ++level)
+    for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot) {
+      state.node(level, slot).probability = 1.0 / 3.0;
+      state.node(level, slot).probabilityEntered = true;
+    }
+  for (auto _ : run) drawTree(state, window, host.drawingCanvas(), ScreenOffsetX);
+  run.SetItemsProcessed(run.iterations() * 27);
+}
+BENCHMARK(DrawTree27Leaves)->Unit(benchmark::kMicrosecond);
+
+// From creating the main window to the end of the drawing area's first paint.
+void StartupToFirstPaint(benchmark::State& run) {
+  for (auto _ : run) {
+    TreeState state;
+    ui::TForm1 form(state);
+    bool painted = false;
+    form.PaintBox1->setPaintHandler([&painted] { painted = true; });
+    form.show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!painted && limit.elapsed() < 5000) QApplication::processEvents();
+    if (!painted) run.SkipWithError("the drawing area was never painted");
+  }
+}
+BENCHMARK(StartupToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  ui::ensureResources();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

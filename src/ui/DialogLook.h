@@ -1,0 +1,19 @@
+// The fonts and the placing of controls shared by the dialogs, which are laid out in pixels.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace kvistra::ui {
+
+QFont dialogFont(int pixelHeight, bool bold);
+QLabel* placeLabel(QWidget* parent, const char* name, int x, int y);
+// A push button whose accessible name is its caption without the mnemonic.
+QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption, QRect place);
+
+}  // namespace kvistra::ui

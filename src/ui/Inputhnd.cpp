@@ -1,0 +1,91 @@
+#include "ui/Inputhnd.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "tree/Dialogs.h"
+#include "ui/DialogLook.h"
+#include "ui/Text.h"
+
+namespace kvistra::ui {
+
+QValidator::State PromptValidator::validate(QString& input, int&) const {
+  if (!representable(input)) return Invalid;
+  for (char c : fromQt(input))
+    if (!isPromptChar(c)) return Invalid;
+  return Acceptable;
+}
+
+TForm2::TForm2(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      mainWindow_(mainWindow) {
+  setObjectName("Form2");
+  setWindowTitle(" ");
+  setFont(dialogFont(16, false));
+  setFixedSize(287, 123);
+
+  Label1 = placeLabel(this, "Label1", 8, 4);
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName("Edit1");
+  Edit1->setGeometry(8, 24, 249, 26);
+  Edit1->setValidator(new PromptValidator(Edit1));
+  Edit1->installEventFilter(this);
+  OKBtn = placeButton(this, "OKBtn", "&OK", QRect(12, 55, 97, 30));
+  CancelBtn = placeButton(this, "CancelBtn", "&Fortryd", QRect(160, 55, 97, 30));
+  OKBtn->setDefault(true);
+  OKBtn->setAutoDefault(true);
+  CancelBtn->setAutoDefault(false);
+  connect(OKBtn, &QPushButton::clicked, this, &TForm2::OKBtnClick);
+  connect(CancelBtn, &QPushButton::clicked, this, &TForm2::CancelBtnClick);
+}
+
+PromptReply TForm2::ask(const QString& question, int toolMode) {
+  Label1->setText(question);
+  Label1->adjustSize();
+  Label1->setAccessibleName(question);
+  Edit1->setAccessibleName(question);
+  toolMode_ = toolMode;
+  closedBy_ = PromptClose::CloseBox;
+  exec();
+  return {fromQt(Edit1->text()), closedBy_};
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  move(5, mainWindow_->height() - 130);
+  Edit1->clear();
+  Edit1->setFocus();
+  QDialog::showEvent(event);
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    CancelBtnClick();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit1 && event->type() == QEvent::KeyRelease &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    emit helpRequested();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TForm2::OKBtnClick() {
+  Edit1->setText(toQt(cutPromptAnswer(fromQt(Edit1->text()), toolMode_)));
+  closedBy_ = PromptClose::Ok;
+  accept();
+}
+
+void TForm2::CancelBtnClick() {
+  closedBy_ = PromptClose::Cancel;
+  reject();
+}
+
+}  // namespace kvistra::ui

@@ -1,0 +1,54 @@
+#include "ui/Ja_nej.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/DialogLook.h"
+
+namespace kvistra::ui {
+
+TJN_box::TJN_box(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint),
+      mainWindow_(mainWindow) {
+  setObjectName("JN_box");
+  setWindowTitle(" ");
+  setFont(dialogFont(13, true));
+  setFixedSize(317, 81);
+  Label1 = placeLabel(this, "Label1", 0, 8);
+  Label2 = placeLabel(this, "Label2", 0, 32);
+  OKBtn = placeButton(this, "OKBtn", "&Ja", QRect(24, 52, 77, 27));
+  CancelBtn = placeButton(this, "CancelBtn", "&Nej", QRect(196, 52, 77, 27));
+  OKBtn->setDefault(true);
+  OKBtn->installEventFilter(this);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TJN_box::ask(const QString& line1, const QString& line2, int width) {
+  Label1->setText(line1);
+  Label2->setText(line2);
+  Label1->adjustSize();
+  Label2->adjustSize();
+  setAccessibleName(line1);
+  setFixedWidth(width);
+  return exec() == QDialog::Accepted;
+}
+
+void TJN_box::showEvent(QShowEvent* event) {
+  move(10, mainWindow_->height() - 120);
+  OKBtn->setFocus();
+  QDialog::showEvent(event);
+}
+
+bool TJN_box::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == OKBtn && event->type() == QEvent::KeyRelease &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    emit helpRequested();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace kvistra::ui

@@ -1,0 +1,60 @@
+#include "ui/QtCanvas.h"
+
+#include <QFontMetrics>
+
+#include "ui/Text.h"
+
+namespace kvistra::ui {
+
+QFont toQFont(const Font& font) {
+  QFont qfont(QString::fromStdString(font.family));
+  qfont.setPixelSize(font.pixelHeight);
+  qfont.setBold(font.bold);
+  return qfont;
+}
+
+QtCanvas::QtCanvas(QPainter& painter, QSize size, bool printer)
+    : painter_(painter), size_(size), printer_(printer) {
+  painter_.setPen(QPen(Qt::black, 0, Qt::SolidLine));
+  painter_.setBrush(Qt::white);
+  // A tree writes shared names once per path; smoothed text would thicken with every pass.
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+void QtCanvas::setPen(Color color, PenStyle style) {
+  // Width 0 is a cosmetic one-pixel pen, so a scaled printer page keeps hairlines.
+  painter_.setPen(QPen(QColor(color.red, color.green, color.blue), 0,
+                       style == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
+}
+
+void QtCanvas::lineTo(int x, int y) {
+  painter_.drawLine(position_, QPoint(x, y));
+  position_ = {x, y};
+}
+
+void QtCanvas::textOut(int x, int y, std::string_view text) {
+  const QFontMetrics metrics(painter_.font(), painter_.device());
+  painter_.drawText(QPoint(x, y + metrics.ascent()), toQt(text));
+}
+
+int QtCanvas::textWidth(std::string_view text) {
+  return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(toQt(text));
+}
+
+int QtCanvas::textHeight(std::string_view) {
+  return QFontMetrics(painter_.font(), painter_.device()).height();
+}
+
+void QtCanvas::rectangle(int left, int top, int right, int bottom) {
+  painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void QtCanvas::fillRect(int left, int top, int right, int bottom) {
+  painter_.fillRect(QRect(left, top, right - left, bottom - top), painter_.brush());
+}
+
+void QtCanvas::setFont(const Font& font) {
+  painter_.setFont(toQFont(font));
+}
+
+}  // namespace kvistra::ui

@@ -1,0 +1,16 @@
+// The one place where the program's Windows-1252 text meets Qt's Unicode strings.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace kvistra::ui {
+
+QString toQt(std::string_view windows1252);
+std::string fromQt(const QString& text);
+
+// Whether every character of text exists in Windows-1252.
+bool representable(const QString& text);
+
+}  // namespace kvistra::ui
