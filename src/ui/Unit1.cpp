@@ -202,6 +202,7 @@ TForm1::TForm1(TreeState& state) : state_(state) {
   Timer1->setInterval(StartPictureDisplayMs);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
+  createCopyMenu();
   createDialogs();
   host_ = std::make_unique<QtHost>(*PaintBox1, *Form2, *JN_box, *this);
   context_ = std::make_unique<Context>(Context{state_, window_, *host_});
@@ -358,6 +359,22 @@ void TForm1::createDrawingArea() {
   yellow.setColor(QPalette::Window, Qt::yellow);
   Label4->setPalette(yellow);
   Label4->hide();
+}
+
+void TForm1::createCopyMenu() {
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName("PopupMenu1");
+  const std::pair<const char*, const char*> items[] = {
+      {"KopiertegningentilKlippebordet2", "Kopier træet til Klippebordet"},
+      {"KopierresultatertilKlippebordet2", "Kopier resultater til Klippebordet"},
+      {"KopierForklaringtilKlippebordet1", "Kopier forklaring til Klippebordet"},
+  };
+  for (const auto& [name, caption] : items) PopupMenu1->addAction(caption)->setObjectName(name);
+  QAbstractButton* opener = button(SpeedButton10);
+  connect(opener, &QAbstractButton::clicked, this, [this, opener] {
+    const QPoint place = opener->mapTo(this, QPoint(5, 75));
+    PopupMenu1->popup(mapToGlobal(place));
+  });
 }
 
 void TForm1::createDialogs() {

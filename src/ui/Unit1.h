@@ -57,6 +57,7 @@ class TForm1 : public QMainWindow {
   QScrollArea* ScrollBox1;
   PaintBox* PaintBox1;
   QTimer* Timer1;
+  QMenu* PopupMenu1;
   TAboutBox* AboutBox;
   TForm2* Form2;
   TJN_box* JN_box;
@@ -71,6 +72,7 @@ class TForm1 : public QMainWindow {
   void createBranchCountBar();
   void createLeftPane();
   void createDrawingArea();
+  void createCopyMenu();
   void createDialogs();
   void connectCommands();
 

@@ -75,6 +75,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->action(Reducrtr1)->text(), QString("&Reducér træ"));
     QCOMPARE(form->button(SpeedButton9)->toolTip(), QString("Navn eller overskrift til udskrift "));
     QCOMPARE(form->button(SpeedButton4)->accessibleName(), QString("Hændelse"));
+    QStringList copyItems;
+    for (QAction* a : form->PopupMenu1->actions()) copyItems << a->text();
+    QCOMPARE(copyItems,
+             QStringList({"Kopier træet til Klippebordet", "Kopier resultater til Klippebordet",
+                          "Kopier forklaring til Klippebordet"}));
     QCOMPARE(form->button(SpeedButton8)->geometry(), QRect(10, 6, 33, 33));
     QCOMPARE(form->button(SpeedButton7)->geometry(), QRect(368, 6, 33, 33));
   }
