@@ -30,7 +30,7 @@ report_failure() {
   grep -E "property violated|expression:|ERROR: |SUMMARY: |Test unit written" "$2" | head -n 10 >&2 || true
 }
 
-if ! "$fuzzer" -runs=0 "$seeds" >"$logs/replay.log" 2>&1; then
+if ! "$fuzzer" -runs=0 -artifact_prefix="$artifacts" "$seeds" >"$logs/replay.log" 2>&1; then
   report_failure "a seed of $seeds fails" "$logs/replay.log"
   exit 1
 fi
