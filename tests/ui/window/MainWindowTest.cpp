@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -13,6 +14,7 @@
 
 #include "tree/Dialogs.h"
 #include "tree/TreeState.h"
+#include "ui/HelpWindow.h"
 #include "ui/Inputhnd.h"
 #include "ui/Ja_nej.h"
 #include "ui/PaintBox.h"
@@ -190,6 +192,30 @@ class MainWindowTest : public QObject {
     whenShown(box, [&] { QTest::mouseClick(box->CancelBtn, Qt::LeftButton); });
     QVERIFY(!box->ask("Slet linje?", "A1", 400));
     QCOMPARE(box->width(), 400);
+  }
+
+  void helpOpensAtItsContentsFromMenuKeyAndPrompt() {
+    const auto helpShown = [this] {
+      auto* help = form->findChild<HelpWindow*>();
+      return help && help->isVisible() &&
+             help->findChild<QTextBrowser*>()->source() == HelpWindow::contentsPage();
+    };
+    form->action(Vejledning1)->trigger();
+    QTRY_VERIFY(helpShown());
+    form->findChild<HelpWindow*>()->close();
+
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QTRY_VERIFY(helpShown());
+    form->findChild<HelpWindow*>()->close();
+
+    TForm2* prompt = form->Form2;
+    whenShown(prompt, [&] {
+      QTest::keyClick(prompt->Edit1, Qt::Key_F1);
+      QTRY_VERIFY(helpShown());
+      form->findChild<HelpWindow*>()->close();
+      QTest::keyClick(prompt->Edit1, Qt::Key_Escape);
+    });
+    prompt->ask("Hændelse ?  ", 0);
   }
 
   void everyControlHasAnAccessibleName() {
