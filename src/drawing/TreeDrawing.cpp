@@ -35,13 +35,13 @@ void showScreenReductionNote(const TreeState& state, WindowState& window) {
   const std::string probability = fixedPoint(state.reducedProbability, 6, 4);
   window.panel6Yellow = true;
   window.label2Caption = "Reduc: " + cutWithDots(state.reductionText, 18, 16);
-  window.label3Caption = std::string("Sands. på reduc. træ:"_w1252) + probability;
+  window.label3Caption = w1252("Sands. på reduc. træ:") + probability;
 }
 
 void drawPrinterReductionNote(const TreeState& state, Canvas& canvas, int offsetY) {
   const std::string probability = fixedPoint(state.reducedProbability, 6, 4);
   const std::string reduced = "Reduceret: " + cutWithDots(state.reductionText, 45, 43);
-  const std::string chance = std::string("Sands. på reduceret træ: "_w1252) + probability;
+  const std::string chance = w1252("Sands. på reduceret træ: ") + probability;
   const int width = largerOf(canvas.textWidth(reduced), canvas.textWidth(chance));
   canvas.rectangle(5, offsetY + 460, width + 15, offsetY + 520);
   canvas.textOut(10, offsetY + 470, reduced);
@@ -55,7 +55,7 @@ void drawPrinterResults(const TreeState& state, Canvas& canvas, int offsetY) {
     const skema_Var& row = state.results[i];
     const int rowY = i * rowHeight + offsetY;
     canvas.textOut(10, rowY, cutWithDots(row.line, 20, 18));
-    if (!row.line.starts_with("Træet"_w1252)) canvas.textOut(160, rowY, " " + row.value.str());
+    if (!row.line.starts_with(w1252("Træet"))) canvas.textOut(160, rowY, " " + row.value.str());
   }
 }
 

@@ -97,7 +97,7 @@ TEST(DrawTree, ReducedTreeDrawsRemovedPathsDashedOnly) {
   EXPECT_TRUE(canvas.textsAt(353 - f.state.lineTextHeight).empty());  // no name on removed B1
   EXPECT_TRUE(f.window.panel6Yellow);
   EXPECT_EQ(f.window.label2Caption, "Reduc: A1");
-  EXPECT_EQ(f.window.label3Caption, std::string("Sands. på reduc. træ:"_w1252) + "0.2500");
+  EXPECT_EQ(f.window.label3Caption, w1252("Sands. på reduc. træ:") + "0.2500");
   EXPECT_EQ(canvas.penStyle, Solid);
 }
 
@@ -122,8 +122,7 @@ TEST(DrawTree, ReductionNoteIsCutOnScreenAndPaper) {
     drawTree(f.state, f.window, canvas, c.printer ? PrinterOffsetX : ScreenOffsetX);
     if (c.printer) {
       EXPECT_TRUE(canvas.hasText(10, 150 + 470, "Reduceret: " + c.shown)) << c.text;
-      EXPECT_TRUE(
-          canvas.hasText(10, 150 + 490, std::string("Sands. på reduceret træ: "_w1252) + "1.0000"));
+      EXPECT_TRUE(canvas.hasText(10, 150 + 490, w1252("Sands. på reduceret træ: ") + "1.0000"));
       const int width = 8 * static_cast<int>(("Reduceret: " + c.shown).size());
       EXPECT_EQ(canvas.rects.front(), (testing::DrawnRect{5, 610, width + 15, 670, false}));
       EXPECT_FALSE(f.window.panel6Yellow);
@@ -139,7 +138,7 @@ TEST(DrawTree, PrinterFramesAndListsResults) {
   f.enterUniformProbabilities();
   f.state.resultCount = 3;
   f.state.results[1] = {"A1", "    0.5000"};
-  f.state.results[2] = {std::string("Træet er ændret"_w1252), ""};
+  f.state.results[2] = {w1252("Træet er ændret"), ""};
   f.state.results[3] = {"A1B2,B1A2,(A1,B1)B2,C2", "    0.7500"};
   RecordingCanvas printer(true);
   drawTree(f.state, f.window, printer, PrinterOffsetX);
@@ -151,8 +150,7 @@ TEST(DrawTree, PrinterFramesAndListsResults) {
   EXPECT_EQ(printer.rects.back(), (testing::DrawnRect{4, 155, 230, 558, false}));
   EXPECT_TRUE(printer.hasText(10, 14 + 150, "A1"));
   EXPECT_TRUE(printer.hasText(160, 14 + 150, "     0.5000"));
-  EXPECT_EQ(printer.textsAt(28 + 150),
-            std::vector<std::string>{std::string("Træet er ændret"_w1252)});
+  EXPECT_EQ(printer.textsAt(28 + 150), std::vector<std::string>{w1252("Træet er ændret")});
   EXPECT_TRUE(printer.hasText(10, 42 + 150, "A1B2,B1A2,(A1,B1)B..")) << "cut at 20 to 18 + ..";
 }
 

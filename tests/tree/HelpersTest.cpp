@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tree/Helpers.h"
+#include "tree/Windows1252.h"
 
 namespace kvistra {
 namespace {
@@ -93,6 +94,18 @@ TEST(ShortStrings, CutOnAssignment) {
   EXPECT_EQ(row.size(), 12u);
   row = "A1";
   EXPECT_EQ(row, "A1");
+}
+
+}  // namespace
+}  // namespace kvistra
+
+namespace kvistra {
+namespace {
+
+TEST(Windows1252, ProgramLiteralsBecomeSingleBytes) {
+  EXPECT_EQ(w1252("Træet"), "Tr\xE6" "et");
+  EXPECT_EQ(w1252("ÆØÅæøå"), "\xC6\xD8\xC5\xE6\xF8\xE5");
+  EXPECT_EQ(w1252("Træet").size(), 5u);
 }
 
 }  // namespace
