@@ -8,60 +8,53 @@
 
 namespace kvistra {
 
-namespace detail {
+namespace command_tables {
+
+using enum Command;
 constexpr CommandChange off(Command c) {
   return {c, false};
 }
 constexpr CommandChange on(Command c) {
   return {c, true};
 }
-}  // namespace detail
 
-using enum Command;
-
-// The main window as first shown: nothing but the menus for files, drawing and help.
-inline constexpr auto StartCommands = std::to_array<CommandChange>({
-    detail::off(Gem1),
-    detail::off(Udskriv),
-    detail::off(Klargrtr1),
-    detail::off(Beregninger1),
-    detail::off(Reducrtr1),
-    detail::off(Gendantr1),
-    detail::off(SpeedButton1),
-    detail::off(SpeedButton2),
-    detail::off(SpeedButton3),
-    detail::off(SpeedButton4),
-    detail::off(SpeedButton5),
-    detail::off(SpeedButton6),
-    detail::off(SpeedButton8),
-    detail::off(SpeedButton10),
+// Commands that need a tree to work on, disabled at start and when a new tree is begun.
+inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
+    off(Udskriv),
+    off(Klargrtr1),
+    off(Beregninger1),
+    off(Reducrtr1),
+    off(Gendantr1),
+    off(SpeedButton1),
+    off(SpeedButton2),
+    off(SpeedButton3),
+    off(SpeedButton4),
+    off(SpeedButton5),
+    off(SpeedButton6),
+    off(SpeedButton8),
+    off(SpeedButton10),
 });
 
-// A new tree begun; saving and the printout heading keep their state.
-inline constexpr auto NewTreeCommands = std::to_array<CommandChange>({
-    detail::off(Udskriv),
-    detail::off(Klargrtr1),
-    detail::off(Beregninger1),
-    detail::off(Reducrtr1),
-    detail::off(Gendantr1),
-    detail::off(SpeedButton1),
-    detail::off(SpeedButton2),
-    detail::off(SpeedButton3),
-    detail::off(SpeedButton4),
-    detail::off(SpeedButton5),
-    detail::off(SpeedButton6),
-    detail::off(SpeedButton7),
-    detail::off(SpeedButton8),
-    detail::off(SpeedButton10),
-});
+// At start there is nothing to save either.
+inline constexpr auto StartCommands = std::to_array<CommandChange>({off(Gem1)});
+
+// A new tree has no results to clear; saving and the printout heading keep their state.
+inline constexpr auto NewTreeCommands = std::to_array<CommandChange>({off(SpeedButton7)});
 
 // The last branching built: probabilities can be entered.
 inline constexpr auto TreeCompleteCommands = std::to_array<CommandChange>({
-    detail::on(Klargrtr1),
-    detail::on(Stchancerp1),
-    detail::off(Kopiersandsynligheder1),
-    detail::off(Kopiersandsynligheder2),
-    detail::off(Indtastsandsynligheder1),
+    on(Klargrtr1),
+    on(Stchancerp1),
+    off(Kopiersandsynligheder1),
+    off(Kopiersandsynligheder2),
+    off(Indtastsandsynligheder1),
 });
+
+}  // namespace command_tables
+
+using command_tables::NewTreeCommands;
+using command_tables::NoTreeCommands;
+using command_tables::StartCommands;
+using command_tables::TreeCompleteCommands;
 
 }  // namespace kvistra

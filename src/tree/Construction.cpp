@@ -74,6 +74,7 @@ void resetTree(Context& context) {
   eraseDrawing(context.host.drawingCanvas());
   resetNodes(state);
   resetScalars(state);
+  window.apply(NoTreeCommands);
   window.apply(NewTreeCommands);
   window.panel3Visible = false;
   window.panel6Yellow = false;

@@ -6,6 +6,7 @@ namespace kvistra {
 
 void showMainWindow(TreeState& state, WindowState& window, int textHeightH) {
   state.lineTextHeight = textHeightH + 2;
+  window.apply(NoTreeCommands);
   window.apply(StartCommands);
   window.panel1Visible = window.panel2Visible = window.panel3Visible = false;
   window.image1Visible = true;

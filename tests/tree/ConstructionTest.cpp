@@ -11,6 +11,7 @@ namespace kvistra {
 namespace {
 
 using testing::Fixture;
+using enum Command;
 
 std::vector<int> enabledBranchButtons(const WindowState& window) {
   std::vector<int> enabled;
@@ -173,6 +174,7 @@ TEST(Reset, ClearsTreeResultsAndReductionNote) {
   f.window.panel6Yellow = true;
   f.window.label2Caption = "Reduc: A1";
   f.host.canvas.clear();
+  f.window.setEnabled(Gem1, true);  // as after a completed tree; saving keeps its state
 
   beginTree(f.context, 3);
   EXPECT_EQ(f.window.caption, "   Kvistra   ");
@@ -193,7 +195,12 @@ TEST(Reset, ClearsTreeResultsAndReductionNote) {
   EXPECT_TRUE(f.state.pathNames[1][1].empty());
   ASSERT_FALSE(f.host.canvas.rects.empty());
   EXPECT_EQ(f.host.canvas.rects.front(), (testing::DrawnRect{0, 0, 1000, 700, true}));
-  for (auto change : NewTreeCommands) EXPECT_FALSE(f.window.isEnabled(change.command));
+  for (Command c : {Udskriv, Klargrtr1, Beregninger1, Reducrtr1, Gendantr1, SpeedButton1,
+                    SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6,
+                    SpeedButton7, SpeedButton8, SpeedButton10})
+    EXPECT_FALSE(f.window.isEnabled(c));
+  EXPECT_TRUE(f.window.isEnabled(SpeedButton9));
+  EXPECT_TRUE(f.window.isEnabled(Gem1));
 }
 
 }  // namespace
