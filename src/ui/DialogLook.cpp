@@ -1,5 +1,7 @@
 #include "ui/DialogLook.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -7,6 +9,33 @@
 #include "ui/QtCanvas.h"
 
 namespace kvistra::ui {
+
+namespace {
+
+class F1Filter : public QObject {
+ public:
+  F1Filter(QObject* parent, std::function<void()> openHelp)
+      : QObject(parent), openHelp_(std::move(openHelp)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+      openHelp_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> openHelp_;
+};
+
+}  // namespace
+
+void onF1Released(QWidget* widget, std::function<void()> openHelp) {
+  widget->installEventFilter(new F1Filter(widget, std::move(openHelp)));
+}
 
 QFont dialogFont(int pixelHeight, bool bold) {
   return toQFont(Font{"Courier New", pixelHeight, bold});

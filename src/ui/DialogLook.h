@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -15,5 +16,8 @@ QFont dialogFont(int pixelHeight, bool bold);
 QLabel* placeLabel(QWidget* parent, const char* name, int x, int y);
 // A push button whose accessible name is its caption without the mnemonic.
 QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption, QRect place);
+
+// Calls openHelp when F1 is released in widget, as every field and button of the program does.
+void onF1Released(QWidget* widget, std::function<void()> openHelp);
 
 }  // namespace kvistra::ui

@@ -32,7 +32,7 @@ TForm2::TForm2(QWidget* mainWindow)
   Edit1->setObjectName("Edit1");
   Edit1->setGeometry(8, 24, 249, 26);
   Edit1->setValidator(new PromptValidator(Edit1));
-  Edit1->installEventFilter(this);
+  onF1Released(Edit1, [this] { emit helpRequested(); });
   OKBtn = placeButton(this, "OKBtn", "&OK", QRect(12, 55, 97, 30));
   CancelBtn = placeButton(this, "CancelBtn", "&Fortryd", QRect(160, 55, 97, 30));
   OKBtn->setDefault(true);
@@ -66,15 +66,6 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
-}
-
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit1 && event->type() == QEvent::KeyRelease &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-    emit helpRequested();
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void TForm2::OKBtnClick() {

@@ -1,6 +1,5 @@
 #include "ui/Ja_nej.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,7 +20,7 @@ TJN_box::TJN_box(QWidget* mainWindow)
   OKBtn = placeButton(this, "OKBtn", "&Ja", QRect(24, 52, 77, 27));
   CancelBtn = placeButton(this, "CancelBtn", "&Nej", QRect(196, 52, 77, 27));
   OKBtn->setDefault(true);
-  OKBtn->installEventFilter(this);
+  onF1Released(OKBtn, [this] { emit helpRequested(); });
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -40,15 +39,6 @@ void TJN_box::showEvent(QShowEvent* event) {
   move(10, mainWindow_->height() - 120);
   OKBtn->setFocus();
   QDialog::showEvent(event);
-}
-
-bool TJN_box::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == OKBtn && event->type() == QEvent::KeyRelease &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-    emit helpRequested();
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace kvistra::ui

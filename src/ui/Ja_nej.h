@@ -26,7 +26,6 @@ class TJN_box : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* mainWindow_;
