@@ -270,16 +270,16 @@ void TForm1::createToolbar() {
     bevel->setGeometry(ToolbarGroups[i].first, 2, ToolbarGroups[i].second - ToolbarGroups[i].first,
                        41);
   }
-  for (const auto& spec : Toolbar) {
+  for (const auto& entry : Toolbar) {
     auto* button = new QToolButton(Panel1);
-    button->setObjectName(QString("SpeedButton%1").arg(spec.speedButton));
-    button->setGeometry(spec.x, ButtonTop, ButtonSize, ButtonSize);
-    button->setIcon(toolbarPicture(spec.speedButton));
+    button->setObjectName(QString("SpeedButton%1").arg(entry.speedButton));
+    button->setGeometry(entry.x, ButtonTop, ButtonSize, ButtonSize);
+    button->setIcon(toolbarPicture(entry.speedButton));
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(true);
-    button->setToolTip(spec.hint);
-    button->setAccessibleName(spec.hint);
-    buttons_[indexOf(spec.command)] = button;
+    button->setToolTip(entry.hint);
+    button->setAccessibleName(entry.hint);
+    buttons_[indexOf(entry.command)] = button;
   }
   Memo1 = new QTextEdit(Panel1);
   Memo1->setObjectName("Memo1");
