@@ -50,12 +50,9 @@ void eraseDrawing(Canvas& canvas) {
   canvas.fillRect(0, 0, canvas.width(), canvas.height());
 }
 
-Command branchCountButton(int branches) {
-  return static_cast<Command>(static_cast<int>(Command::f2) + branches - 2);
-}
-
 void disableButtonsFrom(WindowState& window, int firstBranches) {
-  for (int b = firstBranches; b <= 6; ++b) window.setEnabled(branchCountButton(b), false);
+  for (int b = firstBranches; b <= MostBranches; ++b)
+    window.setEnabled(branchCountButton(b), false);
 }
 
 std::string branchingLabel(int branching) {
@@ -86,7 +83,8 @@ void beginTree(Context& context, int branchings) {
   resetTree(context);
   context.state.branchingCount = branchings;
   context.window.label1Caption = branchingLabel(1);
-  for (int b = 2; b <= 6; ++b) context.window.setEnabled(branchCountButton(b), true);
+  for (int b = FewestBranches; b <= MostBranches; ++b)
+    context.window.setEnabled(branchCountButton(b), true);
 }
 
 void buildLevel(TreeState& state, int branchesPerNode) {

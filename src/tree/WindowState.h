@@ -54,6 +54,14 @@ enum class Command {
   Count
 };
 
+inline constexpr int FewestBranches = 2;
+inline constexpr int MostBranches = 6;
+
+// The branch-count button "2" … "6" for a number of branches.
+constexpr Command branchCountButton(int branches) {
+  return static_cast<Command>(static_cast<int>(Command::f2) + branches - FewestBranches);
+}
+
 struct CommandChange {
   Command command;
   bool enabled;

@@ -294,13 +294,13 @@ void TForm1::createBranchCountBar() {
   Label1 = new QLabel(Panel5);
   Label1->setObjectName("Label1");
   Label1->move(12, 12);
-  for (int b = 2; b <= 6; ++b) {
+  for (int b = FewestBranches; b <= MostBranches; ++b) {
     auto* button = new QToolButton(Panel5);
     button->setObjectName(QString("f%1").arg(b));
     button->setText(QString::number(b));
     button->setAccessibleName(QString::number(b));
     button->setGeometry(320 + (b - 2) * 32, 8, 25, 25);
-    buttons_[indexOf(static_cast<Command>(static_cast<int>(f2) + b - 2))] = button;
+    buttons_[indexOf(branchCountButton(b))] = button;
   }
   Panel5->hide();
 }
@@ -391,9 +391,9 @@ void TForm1::connectCommands() {
   };
   onTriggered(N2forgreninger1, [](Context& c) { beginTree(c, 2); });
   onTriggered(N3forgreninger1, [](Context& c) { beginTree(c, 3); });
-  for (int b = 2; b <= 6; ++b) {
-    connect(button(static_cast<Command>(static_cast<int>(f2) + b - 2)), &QAbstractButton::clicked,
-            this, [this, b] { run([b](Context& c) { addBranching(c, b); }); });
+  for (int b = FewestBranches; b <= MostBranches; ++b) {
+    connect(button(branchCountButton(b)), &QAbstractButton::clicked, this,
+            [this, b] { run([b](Context& c) { addBranching(c, b); }); });
   }
   connect(menu(Tegntret1), &QMenu::aboutToShow, this,
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });

@@ -16,8 +16,7 @@ using enum Command;
 std::vector<int> enabledBranchButtons(const WindowState& window) {
   std::vector<int> enabled;
   for (int b = 2; b <= 6; ++b)
-    if (window.isEnabled(static_cast<Command>(static_cast<int>(Command::f2) + b - 2)))
-      enabled.push_back(b);
+    if (window.isEnabled(branchCountButton(b))) enabled.push_back(b);
   return enabled;
 }
 

@@ -103,7 +103,9 @@ namespace kvistra {
 namespace {
 
 TEST(Windows1252, ProgramLiteralsBecomeSingleBytes) {
-  EXPECT_EQ(w1252("Træet"), "Tr\xE6" "et");
+  EXPECT_EQ(w1252("Træet"),
+            "Tr\xE6"
+            "et");
   EXPECT_EQ(w1252("ÆØÅæøå"), "\xC6\xD8\xC5\xE6\xF8\xE5");
   EXPECT_EQ(w1252("Træet").size(), 5u);
 }
