@@ -18,6 +18,7 @@ struct Color {
 inline constexpr Color Black{0, 0, 0};
 inline constexpr Color White{255, 255, 255};
 inline constexpr Color Yellow{255, 255, 0};
+inline constexpr Color Red{255, 0, 0};
 
 enum class PenStyle { Solid, Dashed };
 
@@ -35,6 +36,7 @@ class Canvas {
   virtual void setPen(Color color, PenStyle style) = 0;
   virtual void moveTo(int x, int y) = 0;
   virtual void lineTo(int x, int y) = 0;
+  // Text is black: it takes the colour of the font, never that of the pen.
   virtual void textOut(int x, int y, std::string_view text) = 0;
   virtual int textWidth(std::string_view text) = 0;
   virtual int textHeight(std::string_view text) = 0;

@@ -50,10 +50,42 @@ inline constexpr auto TreeCompleteCommands = std::to_array<CommandChange>({
     off(Indtastsandsynligheder1),
 });
 
+// The first groups entered: the remaining groups are typed or copied one at a time. Copying
+// depends on the tree's shape and is set apart.
+inline constexpr auto SteppingCommands = std::to_array<CommandChange>({
+    off(Stchancerp1),
+    on(Indtastsandsynligheder1),
+    on(SpeedButton3),
+});
+
+// Every branch has its probability: events, reduction, printing and saving open up.
+inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChange>({
+    on(Udskriv),
+    on(Beregninger1),
+    on(Reducrtr1),
+    on(SpeedButton4),
+    on(SpeedButton5),
+    off(SpeedButton6),
+    on(SpeedButton7),
+    on(SpeedButton8),
+    on(SpeedButton9),
+    on(SpeedButton10),
+    on(Gem1),
+    off(Stchancerp1),
+    off(Kopiersandsynligheder1),
+    off(Kopiersandsynligheder2),
+    off(Indtastsandsynligheder1),
+    off(SpeedButton1),
+    off(SpeedButton2),
+    off(SpeedButton3),
+});
+
 }  // namespace command_tables
 
 using command_tables::NewTreeCommands;
 using command_tables::NoTreeCommands;
+using command_tables::ProbabilitiesCompleteCommands;
+using command_tables::SteppingCommands;
 using command_tables::StartCommands;
 using command_tables::TreeCompleteCommands;
 

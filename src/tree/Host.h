@@ -16,6 +16,15 @@ struct PromptReply {
   PromptClose closedBy = PromptClose::Cancel;
 };
 
+// What the probability dialog returned: the field's text, or that "Fortryd" was pressed.
+struct ProbabilityReply {
+  std::string text;
+  bool cancelled = false;
+};
+
+// The yes/no box keeps the width its last caller gave it when asked with this width.
+inline constexpr int KeepWidth = 0;
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -25,8 +34,10 @@ class Host {
   // Ask for the drawing area to be painted again (it then calls PaintBox1Paint).
   virtual void repaintDrawing() = 0;
   virtual PromptReply showPrompt(const std::string& question, int toolMode) = 0;
-  // The yes/no box; width in pixels, as its caller sets it. True for "Ja".
+  // The yes/no box; width in pixels, or KeepWidth. True for "Ja".
   virtual bool showYesNo(const std::string& line1, const std::string& line2, int width) = 0;
+  // The probability dialog; its field keeps the text of the previous entry.
+  virtual ProbabilityReply showProbabilityDialog() = 0;
   virtual void showMessage(const std::string& text, const std::string& caption) = 0;
 };
 

@@ -34,7 +34,10 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
   const QFontMetrics metrics(painter_.font(), painter_.device());
+  const QPen pen = painter_.pen();
+  painter_.setPen(Qt::black);
   painter_.drawText(QPoint(x, y + metrics.ascent()), toQt(text));
+  painter_.setPen(pen);
 }
 
 int QtCanvas::textWidth(std::string_view text) {

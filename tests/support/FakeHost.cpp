@@ -20,4 +20,13 @@ bool FakeHost::showYesNo(const std::string& line1, const std::string&, int) {
   return yes;
 }
 
+ProbabilityReply FakeHost::showProbabilityDialog() {
+  ++probabilityDialogs;
+  if (probabilityReplies.empty()) throw std::logic_error("probability asked without a reply");
+  const std::optional<std::string> typed = probabilityReplies.front();
+  probabilityReplies.pop_front();
+  if (!typed) return {"", true};
+  return {*typed, false};
+}
+
 }  // namespace kvistra::testing

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ class FakeHost : public Host {
 
   std::deque<PromptReply> promptReplies;
   std::deque<bool> yesNoReplies;
+  // Texts typed in the probability dialog; std::nullopt presses "Fortryd".
+  std::deque<std::optional<std::string>> probabilityReplies;
+  int probabilityDialogs = 0;
   std::vector<std::string> questionsAsked;
   std::vector<std::string> messages;  // "caption|text"
 
@@ -24,6 +28,7 @@ class FakeHost : public Host {
   void repaintDrawing() override { ++repaints; }
   PromptReply showPrompt(const std::string& question, int toolMode) override;
   bool showYesNo(const std::string& line1, const std::string& line2, int width) override;
+  ProbabilityReply showProbabilityDialog() override;
   void showMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + "|" + text);
   }

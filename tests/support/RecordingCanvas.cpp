@@ -5,7 +5,7 @@
 namespace kvistra::testing {
 
 void RecordingCanvas::lineTo(int x, int y) {
-  lines.push_back({penX_, penY_, x, y, penStyle});
+  lines.push_back({penX_, penY_, x, y, penStyle, penColor});
   penX_ = x;
   penY_ = y;
 }

@@ -11,6 +11,7 @@ namespace kvistra::testing {
 struct DrawnLine {
   int x1, y1, x2, y2;
   PenStyle style;
+  Color color = Black;
   friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
 };
 
@@ -36,6 +37,7 @@ class RecordingCanvas : public Canvas {
   std::vector<DrawnRect> rects;
   Font font;
   PenStyle penStyle = PenStyle::Solid;
+  Color penColor = Black;
 
   void clear() {
     lines.clear();
@@ -47,7 +49,10 @@ class RecordingCanvas : public Canvas {
   // Texts written at exactly this y.
   std::vector<std::string> textsAt(int y) const;
 
-  void setPen(Color, PenStyle style) override { penStyle = style; }
+  void setPen(Color color, PenStyle style) override {
+    penColor = color;
+    penStyle = style;
+  }
   void moveTo(int x, int y) override {
     penX_ = x;
     penY_ = y;

@@ -1,0 +1,26 @@
+// Filling the remaining sibling groups one command at a time: typed, or copied across from the
+// parent's group or down from the group above.
+#pragma once
+
+#include "tree/Context.h"
+
+namespace kvistra {
+
+enum class CopyDirection { Across, Down };
+
+// "Indtast sandsynligheder": asks the next group.
+void EnterNextGroup(Context& context);
+
+// "Kopier sandsynligheder vandret" / "lodret": copies the next group.
+void CopyNextGroup(Context& context, CopyDirection direction);
+
+// Fills the group after currentNode from its source and advances currentNode past it.
+void CopyGroup(Context& context, CopyDirection direction);
+
+// Moves to the next level when the current one is full and enables the copies that fit.
+void CopyAvailability(Context& context);
+
+// The last probability is in: path names rebuilt and the rest of the program opened.
+void TreeCompletion(Context& context);
+
+}  // namespace kvistra

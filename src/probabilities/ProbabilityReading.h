@@ -1,0 +1,28 @@
+// Reading the number typed in the probability dialog: a decimal or a fraction such as 1/6.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tree/TreeState.h"
+
+namespace kvistra {
+
+struct DecimalReading {
+  double value = 0.0;
+  bool fault = false;
+};
+
+// Blanks, an optional sign, digits with at most one ".", an optional exponent. A character that
+// does not fit stops the reading with a fault; the value is then the digits read so far as a
+// whole number, point and sign ignored. The empty text reads 0 with a fault.
+DecimalReading readDecimal(std::string_view text);
+
+// The value of a typed probability: a fraction when the text holds "/", else a decimal. A
+// fraction whose parts do not read, or whose denominator is not above 0, is 0.
+double probabilityValue(std::string_view text);
+
+// Sets probabilityText to text as typed and enteredValue to its value.
+void ReadProbabilityText(TreeState& state, const std::string& text);
+
+}  // namespace kvistra

@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "probabilities/ProbabilityInput.h"
+#include "support/TreeBuilding.h"
+#include "tree/Windows1252.h"
+
+namespace kvistra {
+namespace {
+
+using testing::DrawnLine;
+using testing::Fixture;
+using enum Command;
+
+const std::string TooLarge = " |Indtast en sandsynlighed !";
+const std::string SumOver = " |Sandsynlighederne skal give summen 1 !";
+const std::string AskOne = w1252("Skal sandsynligheden være 1.000 ?");
+const std::string AskZero = w1252("Skal sandsynligheden være 0.000 ?");
+
+// A tree of the given branch counts, ready for its first probabilities.
+Fixture& readyTree(Fixture& f, std::initializer_list<int> counts) {
+  f.build(counts);
+  f.host.canvas.clear();
+  return f;
+}
+
+void type(Fixture& f, std::initializer_list<std::optional<std::string>> entries) {
+  for (const auto& entry : entries) f.host.probabilityReplies.push_back(entry);
+}
+
+// Asks branch (level, slot) as the group stepping does, with the sum of the branches before it.
+void enterBranch(Fixture& f, int level, int slot, double groupSum = 0.0) {
+  f.state.currentLevel = level;
+  f.state.currentNode = slot;
+  f.state.groupSum = groupSum;
+  f.state.cancelled = false;
+  EnterBranchProbability(f.context);
+}
+
+std::vector<double> probabilities(const TreeState& state, int level) {
+  std::vector<double> values;
+  for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot)
+    values.push_back(state.node(level, slot).probability);
+  return values;
+}
+
+TEST(EnterBranchProbability, ChecksEachTypedValue) {
+  struct Case {
+    std::vector<std::optional<std::string>> typed;
+    std::vector<bool> answers;
+    std::vector<std::string> asked;     // yes/no questions, in order
+    std::vector<std::string> messages;  // in order
+    double accepted;
+    std::string enteredText;
+  };
+  const Case cases[] = {
+      {{"0.5"}, {}, {}, {}, 0.5, "0.5"},
+      {{"1/6"}, {}, {}, {}, 1.0 / 6, "1/6"},
+      {{"3/2", "0.4"}, {}, {}, {TooLarge}, 0.4, "0.4"},
+      {{"1"}, {true}, {AskOne}, {}, 1.0, "1"},
+      {{"1/1", "0.2"}, {false}, {AskOne}, {}, 0.2, "0.2"},
+      {{"0"}, {true}, {AskZero}, {}, 0.0, "0"},
+      {{"0/5", "", "0.1"}, {false, false}, {AskZero, AskZero}, {}, 0.1, "0.1"},
+      {{"2/3/4"}, {true}, {AskZero}, {}, 0.0, "2/3/4"},
+      {{"12345678901234", "0.25"}, {}, {}, {TooLarge}, 0.25, "0.25"},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    readyTree(f, {3, 2});
+    for (const auto& t : c.typed) f.host.probabilityReplies.push_back(t);
+    for (bool a : c.answers) f.host.yesNoReplies.push_back(a);
+    enterBranch(f, 1, 1);
+    const std::string name = *c.typed.front();
+    const Gren_Info& branch = f.state.node(1, 1);
+    EXPECT_TRUE(branch.probabilityEntered) << name;
+    EXPECT_DOUBLE_EQ(branch.probability, c.accepted) << name;
+    EXPECT_EQ(branch.enteredText, c.enteredText) << name;
+    EXPECT_EQ(f.host.questionsAsked, c.asked) << name;
+    EXPECT_EQ(f.host.messages, c.messages) << name;
+    EXPECT_TRUE(f.host.probabilityReplies.empty()) << name;
+  }
+}
+
+TEST(EnterBranchProbability, LongTypedTextsAreCutToTen) {
+  Fixture f;
+  readyTree(f, {3, 2});
+  type(f, {"0.12345678901"});
+  enterBranch(f, 1, 1);
+  EXPECT_EQ(f.state.node(1, 1).enteredText, "0.12345678");
+  EXPECT_EQ(f.state.probabilityText, "0.12345678901");
+}
+
+TEST(EnterBranchProbability, HighlightsInRedThenDrawsTheValueInBlack) {
+  Fixture f;
+  readyTree(f, {3, 2});
+  type(f, {"1/6"});
+  enterBranch(f, 1, 2, 0.0);
+  const Gren_Info& b = f.state.node(1, 2);
+  const int left = f.state.drawOffsetX + b.x;
+  const int textY = b.y - f.state.lineTextHeight;
+  ASSERT_GE(f.host.canvas.lines.size(), 2u);
+  EXPECT_EQ(f.host.canvas.lines.front(),
+            (DrawnLine{left, b.y, left + 100, b.y, PenStyle::Solid, Red}));
+  EXPECT_TRUE(f.host.canvas.hasLine({left, b.y, left + 100, b.y, PenStyle::Solid, Black}));
+  EXPECT_EQ(f.host.canvas.penColor, Black);
+  EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + b.nameX, textY, "B1"));
+  EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + b.probX, textY, "0.1667"));
+}
+
+TEST(EnterBranchProbability, CompletesTheGroup) {
+  struct Case {
+    std::initializer_list<int> tree;
+    int slot;  // the branch asked
+    double groupSum;
+    std::initializer_list<std::optional<std::string>> typed;
+    std::vector<double> level1;
+    int currentNodeAfter;
+    std::string completedText;
+  };
+  const Case cases[] = {
+      // The second-to-last of three: the last gets the rest and the position moves onto it.
+      {{3, 2}, 2, 0.2, {"0.3"}, {0, 0.3, 0.5}, 3, "0.5000"},
+      // The first of a pair completes the second.
+      {{2, 2}, 1, 0.0, {"0.35"}, {0.35, 0.65}, 2, "0.6500"},
+      // The second of a pair (only editing asks it) completes the first; the position stays.
+      {{2, 2}, 2, 0.0, {"0.3"}, {0.7, 0.3}, 2, "0.7000"},
+      // 0.2 + 0.8 is exactly 1 in doubles, so it is accepted and the last branch gets 0.
+      {{3, 2}, 2, 0.2, {"0.8"}, {0, 0.8, 0}, 3, "0.0000"},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    readyTree(f, c.tree);
+    type(f, c.typed);
+    if (c.groupSum > 0) {
+      f.state.node(1, 1).probability = c.groupSum;
+      f.state.node(1, 1).probabilityEntered = true;
+    }
+    enterBranch(f, 1, c.slot, c.groupSum);
+    std::vector<double> level1 = probabilities(f.state, 1);
+    if (c.groupSum > 0) level1[0] = 0;
+    ASSERT_EQ(level1.size(), c.level1.size());
+    for (std::size_t i = 0; i < level1.size(); ++i)
+      EXPECT_NEAR(level1[i], c.level1[i], 1e-15) << "slot " << c.slot << " of " << i + 1;
+    EXPECT_EQ(f.state.currentNode, c.currentNodeAfter);
+    EXPECT_EQ(f.state.groupSum, 1.0);
+    const int completed = c.slot == 2 && level1.size() == 2 ? 1 : static_cast<int>(level1.size());
+    const Gren_Info& last = f.state.node(1, completed);
+    EXPECT_TRUE(last.probabilityEntered);
+    EXPECT_EQ(last.enteredText, c.completedText);
+    EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + last.probX,
+                                      last.y - f.state.lineTextHeight, c.completedText));
+  }
+}
+
+TEST(EnterSiblingGroup, AGroupOverOneIsRefusedAndAskedAgain) {
+  Fixture f;
+  readyTree(f, {3, 2});
+  type(f, {"0.6", "0.5", "0.3"});
+  f.state.currentNode = 0;
+  EnterSiblingGroup(f.context);
+  EXPECT_EQ(f.host.messages, std::vector<std::string>{SumOver});
+  EXPECT_EQ(f.host.probabilityDialogs, 3);
+  EXPECT_DOUBLE_EQ(f.state.node(1, 2).probability, 0.3);
+  EXPECT_NEAR(f.state.node(1, 3).probability, 0.1, 1e-15);
+  EXPECT_EQ(f.state.currentNode, 3);
+}
+
+TEST(EnterSiblingGroup, OneAfterOtherValuesIsRefusedSoNothingTurnsNegative) {
+  Fixture f;
+  readyTree(f, {3, 2});
+  type(f, {"0.3", "1", "0.7"});
+  f.state.currentNode = 0;
+  EnterSiblingGroup(f.context);
+  EXPECT_EQ(f.host.messages, std::vector<std::string>{SumOver});
+  EXPECT_TRUE(f.host.questionsAsked.empty());
+  EXPECT_EQ(probabilities(f.state, 1), (std::vector<double>{0.3, 0.7, 0.0}));
+}
+
+TEST(EnterSiblingGroup, AFirstOneLeavesTheOthersToBeConfirmedAsZero) {
+  Fixture f;
+  readyTree(f, {3, 2});
+  type(f, {"1", "0"});
+  f.host.yesNoReplies = {true, true};
+  f.state.currentNode = 0;
+  EnterSiblingGroup(f.context);
+  EXPECT_EQ(f.host.questionsAsked, (std::vector<std::string>{AskOne, AskZero}));
+  EXPECT_EQ(probabilities(f.state, 1), (std::vector<double>{1, 0, 0}));
+  EXPECT_EQ(f.state.currentNode, 3);
+}
+
+TEST(ResetAllProbabilities, FortrydClearsEveryProbabilityAndKeepsTheShape) {
+  Fixture f;
+  readyTree(f, {2, 3});
+  f.enterUniformProbabilities();
+  f.state.node(2, 4).enteredText = "1/3";
+  f.state.node(1, 1).name = "X";
+  f.window.setEnabled(Stchancerp1, false);
+  type(f, {std::nullopt});
+  enterBranch(f, 2, 4, 0.0);
+  for (int level = 1; level <= 2; ++level) {
+    for (int slot = 1; slot <= f.state.node(level, 1).levelNodeCount; ++slot) {
+      const Gren_Info& b = f.state.node(level, slot);
+      EXPECT_FALSE(b.probabilityEntered);
+      EXPECT_EQ(b.probability, 0.0);
+      EXPECT_EQ(b.enteredText, "");
+      EXPECT_TRUE(b.exists);
+    }
+  }
+  EXPECT_EQ(f.state.node(1, 1).name, "X");
+  EXPECT_EQ(f.state.groupSum, 0.0);
+  EXPECT_EQ(f.state.currentNode, 4);
+  EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
+  // The tree is drawn again on a cleared drawing, without probabilities.
+  EXPECT_TRUE(f.host.canvas.rects.back().filledOnly);
+  EXPECT_EQ(f.state.drawOffsetX, 50);
+  for (const auto& text : f.host.canvas.texts) EXPECT_EQ(text.text.find("0."), std::string::npos);
+}
+
+TEST(SetFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
+  struct Case {
+    std::initializer_list<int> tree;
+    std::initializer_list<std::optional<std::string>> typed;
+    bool across, down;
+    int currentNode;
+  };
+  const Case cases[] = {
+      {{2, 2}, {"0.3"}, true, false, 0},
+      {{3, 3, 3}, {"0.2", "0.3"}, true, false, 0},
+      {{3, 2}, {"0.2", "0.3", "0.6"}, false, true, 2},
+      {{2, 3}, {"0.5", "0.1", "0.1"}, false, true, 3},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    readyTree(f, c.tree);
+    type(f, c.typed);
+    Stchancerp1Click(f.context);
+    EXPECT_TRUE(f.host.probabilityReplies.empty());
+    EXPECT_EQ(f.state.currentLevel, 2);
+    EXPECT_EQ(f.state.currentNode, c.currentNode);
+    EXPECT_EQ(f.state.canCopyAcross, c.across);
+    EXPECT_EQ(f.state.canCopyDown, c.down);
+    EXPECT_FALSE(f.window.isEnabled(Stchancerp1));
+    for (Command command : {Indtastsandsynligheder1, SpeedButton3})
+      EXPECT_TRUE(f.window.isEnabled(command));
+    for (Command command : {Kopiersandsynligheder1, SpeedButton1})
+      EXPECT_EQ(f.window.isEnabled(command), c.across);
+    for (Command command : {Kopiersandsynligheder2, SpeedButton2})
+      EXPECT_EQ(f.window.isEnabled(command), c.down);
+  }
+}
+
+TEST(SetFirstChances, CancellingInLevelTwoClearsLevelOneToo) {
+  Fixture f;
+  readyTree(f, {3, 2});
+  type(f, {"0.2", "0.3", std::nullopt});
+  Stchancerp1Click(f.context);
+  EXPECT_FALSE(f.state.node(1, 1).probabilityEntered);
+  EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
+  EXPECT_FALSE(f.window.isEnabled(Indtastsandsynligheder1));
+  EXPECT_FALSE(f.window.isEnabled(SpeedButton2));
+  // Starting over asks level 1 again from its first branch.
+  type(f, {"0.5", "0.5", "0.5"});
+  Stchancerp1Click(f.context);
+  EXPECT_EQ(probabilities(f.state, 1), (std::vector<double>{0.5, 0.5, 0.0}));
+  EXPECT_TRUE(f.window.isEnabled(SpeedButton2));
+}
+
+TEST(AllLeavesEntered, OnlyTheDeepestLevelCounts) {
+  Fixture f;
+  readyTree(f, {2, 2});
+  EXPECT_FALSE(AllLeavesEntered(f.state));
+  for (int slot = 1; slot <= 4; ++slot) f.state.node(2, slot).probabilityEntered = true;
+  EXPECT_TRUE(AllLeavesEntered(f.state));
+  EXPECT_FALSE(AllBranchesEntered(f.state));
+  f.enterUniformProbabilities();
+  EXPECT_TRUE(AllBranchesEntered(f.state));
+  f.state.levelNodeCount = 0;
+  EXPECT_TRUE(AllLeavesEntered(f.state));
+}
+
+}  // namespace
+}  // namespace kvistra
