@@ -123,6 +123,8 @@ void SetFirstChances(Context& context) {
   TreeState& state = context.state;
   state.currentNode = 0;
   state.cancelled = false;
+  // Stepping on after a "Fortryd" can leave a full group's sum behind.
+  state.groupSum = 0.0;
   EnterSiblingGroup(context);
   if (state.cancelled) return;
 

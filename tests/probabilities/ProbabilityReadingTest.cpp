@@ -16,13 +16,11 @@ TEST(ReadDecimal, ValuesAndFaults) {
     bool fault;
   };
   const Case cases[] = {
-      {"0.25", 0.25, false},  {"5.", 5, false},      {".5", 0.5, false},
-      {".", 0, false},        {"  0.5", 0.5, false}, {"+2", 2, false},
-      {"-0.5", -0.5, false},  {"1e-1", 0.1, false},  {"2E+2", 200, false},
-      {"", 0, true},          {"   ", 0, true},      {"-", 0, true},
-      {"1.2.3", 12, true},    {"0.5.5", 5, true},    {"-1.5x", 15, true},
-      {"0.5 ", 5, true},      {"1e", 1, true},       {"1/2", 1, true},
-      {"007", 7, false},
+      {"0.25", 0.25, false}, {"5.", 5, false},   {".5", 0.5, false},    {".", 0, false},
+      {"  0.5", 0.5, false}, {"+2", 2, false},   {"-0.5", -0.5, false}, {"1e-1", 0.1, false},
+      {"2E+2", 200, false},  {"", 0, true},      {"   ", 0, true},      {"-", 0, true},
+      {"1.2.3", 12, true},   {"0.5.5", 5, true}, {"-1.5x", 15, true},   {"0.5 ", 5, true},
+      {"1e", 1, true},       {"1/2", 1, true},   {"007", 7, false},
   };
   for (const auto& c : cases) {
     const DecimalReading reading = readDecimal(c.text);
@@ -46,10 +44,10 @@ TEST(ProbabilityValue, DecimalsAndFractions) {
     double value;
   };
   const Case cases[] = {
-      {"0.5", 0.5},  {"1/6", 1.0 / 6}, {"3/2", 1.5}, {"1/1", 1},  {"0/5", 0},
-      {"2/3/4", 0},  // the denominator 3/4 does not read
-      {"1/0", 0},    {"/6", 0},        {"1/", 0},    {"", 0},     {"1.2.3", 12},
-      {"1/-2", 0},   {".5/2", 0.25},   {"5./10", 0.5},
+      {"0.5", 0.5},  {"1/6", 1.0 / 6}, {"3/2", 1.5},   {"1/1", 1},
+      {"0/5", 0},    {"2/3/4", 0},  // the denominator 3/4 does not read
+      {"1/0", 0},    {"/6", 0},        {"1/", 0},      {"", 0},
+      {"1.2.3", 12}, {"1/-2", 0},      {".5/2", 0.25}, {"5./10", 0.5},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(probabilityValue(c.text), c.value) << c.text;
 }

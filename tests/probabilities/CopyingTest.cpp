@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "probabilities/Copying.h"
+#include "probabilities/ProbabilityInput.h"
+#include "support/TreeBuilding.h"
+#include "tree/CommandStates.h"
+
+namespace kvistra {
+namespace {
+
+using testing::Fixture;
+using enum Command;
+using Direction = CopyDirection;
+
+void type(Fixture& f, std::initializer_list<std::optional<std::string>> entries) {
+  for (const auto& entry : entries) f.host.probabilityReplies.push_back(entry);
+}
+
+std::vector<double> probabilities(const TreeState& state, int level) {
+  std::vector<double> values;
+  for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot)
+    values.push_back(state.node(level, slot).probability);
+  return values;
+}
+
+void expectNear(const std::vector<double>& actual, const std::vector<double>& expected,
+                const std::string& what) {
+  ASSERT_EQ(actual.size(), expected.size()) << what;
+  for (std::size_t i = 0; i < actual.size(); ++i)
+    EXPECT_NEAR(actual[i], expected[i], 1e-12) << what << ", slot " << i + 1;
+}
+
+// What the copy components and the input commands show, after the last command.
+struct Offered {
+  bool across, down, enter;
+};
+
+Offered offered(const WindowState& w) {
+  EXPECT_EQ(w.isEnabled(Kopiersandsynligheder1), w.isEnabled(SpeedButton1));
+  EXPECT_EQ(w.isEnabled(Kopiersandsynligheder2), w.isEnabled(SpeedButton2));
+  EXPECT_EQ(w.isEnabled(Indtastsandsynligheder1), w.isEnabled(SpeedButton3));
+  return {w.isEnabled(SpeedButton1), w.isEnabled(SpeedButton2), w.isEnabled(SpeedButton3)};
+}
+
+// One step of a walk through a tree: a command, what it types, what it offers afterwards.
+enum class Step { FirstChances, Enter, Across, Down };
+
+struct WalkStep {
+  Step step;
+  std::initializer_list<std::optional<std::string>> typed;
+  bool across, down;
+  int level, node;  // the input position afterwards
+};
+
+void run(Fixture& f, Step step) {
+  switch (step) {
+    case Step::FirstChances:
+      return Stchancerp1Click(f.context);
+    case Step::Enter:
+      return EnterNextGroup(f.context);
+    case Step::Across:
+      return CopyNextGroup(f.context, Direction::Across);
+    case Step::Down:
+      return CopyNextGroup(f.context, Direction::Down);
+  }
+}
+
+void walk(Fixture& f, const std::vector<WalkStep>& steps) {
+  int i = 0;
+  for (const auto& s : steps) {
+    ++i;
+    type(f, s.typed);
+    run(f, s.step);
+    EXPECT_TRUE(f.host.probabilityReplies.empty()) << "step " << i;
+    if (f.state.allEntered) continue;
+    const Offered o = offered(f.window);
+    EXPECT_EQ(o.across, s.across) << "step " << i;
+    EXPECT_EQ(o.down, s.down) << "step " << i;
+    EXPECT_TRUE(o.enter) << "step " << i;
+    EXPECT_EQ(f.state.currentLevel, s.level) << "step " << i;
+    EXPECT_EQ(f.state.currentNode, s.node) << "step " << i;
+  }
+}
+
+void expectCompleted(const Fixture& f) {
+  EXPECT_TRUE(f.state.allEntered);
+  for (const auto& change : ProbabilitiesCompleteCommands)
+    EXPECT_EQ(f.window.isEnabled(change.command), change.enabled)
+        << static_cast<int>(change.command);
+  EXPECT_GE(f.host.repaints, 1);
+}
+
+TEST(CopyingWalks, TwoByTwoAcross) {
+  Fixture f;
+  f.build({2, 2});
+  walk(f, {{Step::FirstChances, {"0.3"}, true, false, 2, 0}, {Step::Across, {}, true, true, 2, 2}});
+  EXPECT_FALSE(f.state.allEntered);
+  walk(f, {{Step::Across, {}, false, false, 2, 4}});
+  expectNear(probabilities(f.state, 2), {0.3, 0.7, 0.3, 0.7}, "level 2");
+  expectCompleted(f);
+  EXPECT_EQ(f.state.pathNames[4][1], "B1");
+  EXPECT_EQ(f.state.pathNames[4][2], "B2");
+}
+
+TEST(CopyingWalks, ThreeByTwoDown) {
+  Fixture f;
+  f.build({3, 2});
+  walk(f, {{Step::FirstChances, {"0.2", "0.3", "0.6"}, false, true, 2, 2},
+           {Step::Down, {}, false, true, 2, 4}});
+  walk(f, {{Step::Down, {}, false, false, 2, 6}});
+  expectNear(probabilities(f.state, 2), {0.6, 0.4, 0.6, 0.4, 0.6, 0.4}, "level 2");
+  expectCompleted(f);
+}
+
+TEST(CopyingWalks, TwoThreeThreeCopiesTheParentsGroupAcross) {
+  Fixture f;
+  f.build({2, 3, 3});
+  walk(f, {
+              {Step::FirstChances, {"0.4", "0.1", "0.2"}, false, true, 2, 3},
+              // Level 2 full: the position moves on, across fits (3 = 3), down waits.
+              {Step::Down, {}, true, false, 3, 0},
+              {Step::Across, {}, true, true, 3, 3},
+              {Step::Across, {}, true, true, 3, 6},
+              {Step::Enter, {"0.5", "0.25"}, true, true, 3, 9},
+              {Step::Down, {}, true, true, 3, 12},
+              {Step::Across, {}, true, true, 3, 15},
+          });
+  walk(f, {{Step::Across, {}, false, false, 3, 18}});
+  expectCompleted(f);
+  expectNear(probabilities(f.state, 2), {0.1, 0.2, 0.7, 0.1, 0.2, 0.7}, "level 2");
+  expectNear(probabilities(f.state, 3),
+             {0.1, 0.2, 0.7, 0.1, 0.2, 0.7, 0.5, 0.25, 0.25, 0.5, 0.25, 0.25, 0.1, 0.2, 0.7, 0.1,
+              0.2, 0.7},
+             "level 3");
+}
+
+TEST(CopyingWalks, TwoTwoThreeLosesAcrossOnTheThirdLevel) {
+  Fixture f;
+  f.build({2, 2, 3});
+  walk(f, {
+              {Step::FirstChances, {"0.5"}, true, false, 2, 0},
+              {Step::Enter, {"0.9"}, true, true, 2, 2},
+              {Step::Enter, {"0.8"}, false, false, 3, 0},
+              {Step::Enter, {"0.1", "0.2"}, false, true, 3, 3},
+              {Step::Down, {}, false, true, 3, 6},
+              {Step::Down, {}, false, true, 3, 9},
+          });
+  walk(f, {{Step::Down, {}, false, false, 3, 12}});
+  expectCompleted(f);
+}
+
+TEST(CopyingWalks, TheCopiedTypedFormTravelsWithTheValue) {
+  Fixture f;
+  f.build({3, 3});
+  type(f, {"1/6", "1/3"});
+  Stchancerp1Click(f.context);
+  f.host.canvas.clear();
+  CopyNextGroup(f.context, Direction::Across);
+  EXPECT_EQ(f.state.node(2, 1).enteredText, "1/6");
+  EXPECT_EQ(f.state.node(2, 3).enteredText, "0.5000");
+  const Gren_Info& first = f.state.node(2, 1);
+  EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + first.probX,
+                                    first.y - f.state.lineTextHeight, "0.1667"));
+}
+
+TEST(EnterNextGroup, FortrydClearsTheTreeAndReturnsToWhereItBegan) {
+  Fixture f;
+  f.build({3, 3, 3});
+  type(f, {"0.2", "0.3"});
+  Stchancerp1Click(f.context);
+  CopyNextGroup(f.context, Direction::Across);
+  const WindowState before = f.window;
+  const int repaints = f.host.repaints;
+  type(f, {"0.4", std::nullopt});  // the first branch is taken, then "Fortryd"
+  EnterNextGroup(f.context);
+  EXPECT_EQ(f.state.currentLevel, 2);
+  EXPECT_EQ(f.state.currentNode, 3);
+  EXPECT_FALSE(f.state.cancelled);
+  EXPECT_EQ(f.state.groupSum, 0.0);
+  for (int level = 1; level <= 3; ++level)
+    for (int slot = 1; slot <= f.state.node(level, 1).levelNodeCount; ++slot)
+      EXPECT_FALSE(f.state.node(level, slot).probabilityEntered);
+  EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
+  for (Command c : {SpeedButton1, SpeedButton2, SpeedButton3, Indtastsandsynligheder1})
+    EXPECT_EQ(f.window.isEnabled(c), before.isEnabled(c));
+  EXPECT_GT(f.host.repaints, repaints);
+}
+
+TEST(EnterNextGroup, AClearedTreeNeverCompletesUntilStartedOver) {
+  // Fortryd cleared level 1; stepping on fills every leaf but must not open the events.
+  Fixture f;
+  f.build({2, 2});
+  type(f, {"0.5"});
+  Stchancerp1Click(f.context);
+  type(f, {std::nullopt});
+  EnterNextGroup(f.context);
+  CopyNextGroup(f.context, Direction::Across);  // copies the cleared zeros
+  type(f, {"0.5"});
+  EnterNextGroup(f.context);
+  EXPECT_TRUE(AllLeavesEntered(f.state));
+  EXPECT_FALSE(f.state.allEntered);
+  EXPECT_FALSE(f.window.isEnabled(Beregninger1));
+  EXPECT_EQ(offered(f.window).across, false);
+  EXPECT_EQ(offered(f.window).down, false);
+  // The position stays at the end, where input does nothing.
+  const int dialogs = f.host.probabilityDialogs;
+  EnterNextGroup(f.context);
+  EXPECT_EQ(f.host.probabilityDialogs, dialogs);
+  // Starting over completes it, although stepping on left a full group's sum behind.
+  type(f, {"0.5", "0.1", "0.2"});
+  Stchancerp1Click(f.context);
+  EnterNextGroup(f.context);
+  EnterNextGroup(f.context);
+  expectCompleted(f);
+}
+
+TEST(CopyNextGroup, DoesNothingInACompletedTree) {
+  Fixture f;
+  f.build({2, 2});
+  type(f, {"0.5"});
+  Stchancerp1Click(f.context);
+  CopyNextGroup(f.context, Direction::Across);
+  CopyNextGroup(f.context, Direction::Across);
+  ASSERT_TRUE(f.state.allEntered);
+  const TreeState before = f.state;
+  CopyNextGroup(f.context, Direction::Down);
+  CopyNextGroup(f.context, Direction::Across);
+  EnterNextGroup(f.context);
+  EXPECT_EQ(f.state.currentNode, before.currentNode);
+  EXPECT_EQ(probabilities(f.state, 2), probabilities(before, 2));
+  EXPECT_EQ(f.host.probabilityDialogs, 1);
+}
+
+}  // namespace
+}  // namespace kvistra
