@@ -28,6 +28,7 @@ class PictureHost : public Host {
   void repaintDrawing() override {}
   PromptReply showPrompt(const std::string&, int) override { return {}; }
   bool showYesNo(const std::string&, const std::string&, int) override { return false; }
+  ProbabilityReply showProbabilityDialog() override { return {"", true}; }
   void showMessage(const std::string&, const std::string&) override {}
 
  private:

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "tree/Host.h"
 #include "ui/DialogLook.h"
 
 namespace kvistra::ui {
@@ -31,7 +32,7 @@ bool TJN_box::ask(const QString& line1, const QString& line2, int width) {
   Label1->adjustSize();
   Label2->adjustSize();
   setAccessibleName(line1);
-  setFixedWidth(width);
+  if (width != KeepWidth) setFixedWidth(width);
   return exec() == QDialog::Accepted;
 }
 

@@ -27,6 +27,7 @@ Canvas& PaintBox::canvas() {
     painter_->setFont(font());
     canvas_ = std::make_unique<QtCanvas>(*painter_, picture_.size(), false);
   }
+  update();
   return *canvas_;
 }
 
@@ -53,8 +54,18 @@ void PaintBox::growPicture(QSize size) {
   picture_ = std::move(larger);
 }
 
+void PaintBox::requestRedraw() {
+  redrawRequested_ = true;
+  update();
+}
+
 void PaintBox::paintEvent(QPaintEvent* event) {
-  if (paintHandler_) paintHandler_();
+  // The picture keeps everything drawn on it, so an uncovered drawing needs no redraw; drawing
+  // done directly, such as a highlighted branch, then stays until a redraw is asked for.
+  if (redrawRequested_ && paintHandler_) {
+    redrawRequested_ = false;
+    paintHandler_();
+  }
   finishDrawing();
   QPainter painter(this);
   painter.drawImage(event->rect(), picture_, event->rect());
@@ -62,6 +73,7 @@ void PaintBox::paintEvent(QPaintEvent* event) {
 
 void PaintBox::resizeEvent(QResizeEvent* event) {
   growPicture(event->size());
+  redrawRequested_ = true;
   QWidget::resizeEvent(event);
 }
 

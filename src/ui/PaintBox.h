@@ -17,9 +17,12 @@ class PaintBox : public QWidget {
   explicit PaintBox(QWidget* parent = nullptr);
   ~PaintBox() override;
 
-  // The canvas of the picture, ready to draw on until the next paint or resize.
+  // The canvas of the picture, ready to draw on until the next paint or resize. What is drawn
+  // on it is shown at the next paint.
   Canvas& canvas();
-  // Called at every paint before the picture is shown, to draw what must be drawn.
+  // Has the paint handler draw the picture anew at the next paint.
+  void requestRedraw();
+  // Called before the picture is shown when a redraw was requested or the size changed.
   void setPaintHandler(std::function<void()> handler) { paintHandler_ = std::move(handler); }
   const QImage& picture();
 
@@ -35,6 +38,7 @@ class PaintBox : public QWidget {
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QtCanvas> canvas_;
   std::function<void()> paintHandler_;
+  bool redrawRequested_ = true;
 };
 
 }  // namespace kvistra::ui

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "ui/Inputenh.h"
 #include "ui/Inputhnd.h"
 #include "ui/Ja_nej.h"
 #include "ui/PaintBox.h"
@@ -9,15 +10,20 @@
 
 namespace kvistra::ui {
 
-QtHost::QtHost(PaintBox& paintBox, TForm2& prompt, TJN_box& yesNo, QWidget& mainWindow)
-    : paintBox_(paintBox), prompt_(prompt), yesNo_(yesNo), mainWindow_(mainWindow) {}
+QtHost::QtHost(PaintBox& paintBox, TBtnBottomDlg& probability, TForm2& prompt, TJN_box& yesNo,
+               QWidget& mainWindow)
+    : paintBox_(paintBox),
+      probability_(probability),
+      prompt_(prompt),
+      yesNo_(yesNo),
+      mainWindow_(mainWindow) {}
 
 Canvas& QtHost::drawingCanvas() {
   return paintBox_.canvas();
 }
 
 void QtHost::repaintDrawing() {
-  paintBox_.update();
+  paintBox_.requestRedraw();
 }
 
 PromptReply QtHost::showPrompt(const std::string& question, int toolMode) {
@@ -26,6 +32,10 @@ PromptReply QtHost::showPrompt(const std::string& question, int toolMode) {
 
 bool QtHost::showYesNo(const std::string& line1, const std::string& line2, int width) {
   return yesNo_.ask(toQt(line1), toQt(line2), width);
+}
+
+ProbabilityReply QtHost::showProbabilityDialog() {
+  return probability_.ask();
 }
 
 void QtHost::showMessage(const std::string& text, const std::string& caption) {

@@ -17,11 +17,14 @@
 #include <vector>
 
 #include "drawing/TreeDrawing.h"
+#include "probabilities/Copying.h"
+#include "probabilities/ProbabilityInput.h"
 #include "tree/Construction.h"
 #include "tree/Startup.h"
 #include "ui/About.h"
 #include "ui/DialogLook.h"
 #include "ui/HelpWindow.h"
+#include "ui/Inputenh.h"
 #include "ui/Inputhnd.h"
 #include "ui/Ja_nej.h"
 #include "ui/PaintBox.h"
@@ -204,7 +207,7 @@ TForm1::TForm1(TreeState& state) : state_(state) {
 
   createCopyMenu();
   createDialogs();
-  host_ = std::make_unique<QtHost>(*PaintBox1, *Form2, *JN_box, *this);
+  host_ = std::make_unique<QtHost>(*PaintBox1, *BtnBottomDlg, *Form2, *JN_box, *this);
   context_ = std::make_unique<Context>(Context{state_, window_, *host_});
   PaintBox1->setPaintHandler([this] {
     PaintBox1Paint(*context_);
@@ -379,8 +382,10 @@ void TForm1::createCopyMenu() {
 
 void TForm1::createDialogs() {
   AboutBox = new TAboutBox(this);
+  BtnBottomDlg = new TBtnBottomDlg(this);
   Form2 = new TForm2(this);
   JN_box = new TJN_box(this);
+  connect(BtnBottomDlg, &TBtnBottomDlg::helpRequested, this, &TForm1::showHelp);
   connect(Form2, &TForm2::helpRequested, this, &TForm1::showHelp);
   connect(JN_box, &TJN_box::helpRequested, this, &TForm1::showHelp);
 }
@@ -389,12 +394,22 @@ void TForm1::connectCommands() {
   const auto onTriggered = [this](Command command, std::function<void(Context&)> handler) {
     connect(action(command), &QAction::triggered, this, [this, handler] { run(handler); });
   };
+  const auto onClicked = [this](Command command, std::function<void(Context&)> handler) {
+    connect(button(command), &QAbstractButton::clicked, this, [this, handler] { run(handler); });
+  };
   onTriggered(N2forgreninger1, [](Context& c) { beginTree(c, 2); });
   onTriggered(N3forgreninger1, [](Context& c) { beginTree(c, 3); });
-  for (int b = FewestBranches; b <= MostBranches; ++b) {
-    connect(button(branchCountButton(b)), &QAbstractButton::clicked, this,
-            [this, b] { run([b](Context& c) { addBranching(c, b); }); });
-  }
+  for (int b = FewestBranches; b <= MostBranches; ++b)
+    onClicked(branchCountButton(b), [b](Context& c) { addBranching(c, b); });
+  onTriggered(Stchancerp1, Stchancerp1Click);
+  const auto copyAcross = [](Context& c) { CopyNextGroup(c, CopyDirection::Across); };
+  const auto copyDown = [](Context& c) { CopyNextGroup(c, CopyDirection::Down); };
+  onTriggered(Indtastsandsynligheder1, EnterNextGroup);
+  onClicked(SpeedButton3, EnterNextGroup);
+  onTriggered(Kopiersandsynligheder1, copyAcross);
+  onClicked(SpeedButton1, copyAcross);
+  onTriggered(Kopiersandsynligheder2, copyDown);
+  onClicked(SpeedButton2, copyDown);
   connect(menu(Tegntret1), &QMenu::aboutToShow, this,
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });
   connect(action(Afslut1), &QAction::triggered, this, &QWidget::close);

@@ -25,6 +25,7 @@ class HelpWindow;
 class PaintBox;
 class QtHost;
 class TAboutBox;
+class TBtnBottomDlg;
 class TForm2;
 class TJN_box;
 
@@ -59,6 +60,7 @@ class TForm1 : public QMainWindow {
   QTimer* Timer1;
   QMenu* PopupMenu1;
   TAboutBox* AboutBox;
+  TBtnBottomDlg* BtnBottomDlg;
   TForm2* Form2;
   TJN_box* JN_box;
 

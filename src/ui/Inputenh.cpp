@@ -1,0 +1,82 @@
+#include "ui/Inputenh.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "tree/TreeState.h"
+#include "ui/DialogLook.h"
+#include "ui/Text.h"
+
+namespace kvistra::ui {
+
+QValidator::State ProbabilityValidator::validate(QString& input, int&) const {
+  input.replace(',', '.');
+  if (!representable(input)) return Invalid;
+  for (char c : fromQt(input))
+    if (!NumberChars.contains(c)) return Invalid;
+  return Acceptable;
+}
+
+TBtnBottomDlg::TBtnBottomDlg(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      mainWindow_(mainWindow) {
+  setObjectName("BtnBottomDlg");
+  setWindowTitle("   Input sandsynlighed");
+  setFont(dialogFont(16, false));
+  setFixedSize(292, 94);
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName("Bevel1");
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(4, 4, 284, 54);
+  Label1 = placeLabel(this, "Label1", 12, 10);
+  Label1->setText("Sandsynligheden:");
+  Label1->adjustSize();
+  Label2 = placeLabel(this, "Label2", 12, 34);
+  Label2->setText("(brøker som :  1/6  )");
+  Label2->adjustSize();
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName("Edit1");
+  Edit1->setAccessibleName("Sandsynligheden");
+  Edit1->setGeometry(198, 8, 81, 24);
+  Edit1->setValidator(new ProbabilityValidator(Edit1));
+  onF1Released(Edit1, [this] { emit helpRequested(); });
+  OKBtn = placeButton(this, "OKBtn", "OK", QRect(40, 63, 90, 27));
+  CancelBtn = placeButton(this, "CancelBtn", "Fortryd", QRect(162, 63, 90, 27));
+  OKBtn->setDefault(true);
+  CancelBtn->setAutoDefault(false);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &TBtnBottomDlg::CancelBtnClick);
+}
+
+ProbabilityReply TBtnBottomDlg::ask() {
+  cancelled_ = false;
+  exec();
+  return {fromQt(Edit1->text()), cancelled_};
+}
+
+void TBtnBottomDlg::showEvent(QShowEvent* event) {
+  move(10, mainWindow_->height() - 120);
+  Edit1->selectAll();
+  Edit1->setFocus();
+  QDialog::showEvent(event);
+}
+
+void TBtnBottomDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    CancelBtnClick();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TBtnBottomDlg::CancelBtnClick() {
+  cancelled_ = true;
+  reject();
+}
+
+}  // namespace kvistra::ui
