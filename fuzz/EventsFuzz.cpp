@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzTrees.h"
 #include "events/EventExpression.h"
 #include "events/EventTrees.h"
 
@@ -28,26 +29,6 @@ void fail(const char* property, std::string_view text) {
 
 void check(bool holds, const char* property, std::string_view text) {
   if (!holds) fail(property, text);
-}
-
-// Branch counts of 2..6 that construction would accept: at most 27 outcomes and at most 10
-// branch labels, leaving room for the branchings still to come.
-std::vector<int> branchCounts(const uint8_t* header) {
-  const int branchings = 2 + header[0] % 2;
-  std::vector<int> counts;
-  int product = 1;
-  int sum = 0;
-  for (int level = 1; level <= branchings; ++level) {
-    const int later = branchings - level;
-    int branches = 2 + header[level] % 5;
-    while (branches > 2 &&
-           (product * branches * (1 << later) > MaxOutcomes || sum + branches + 2 * later > 10))
-      --branches;
-    counts.push_back(branches);
-    product *= branches;
-    sum += branches;
-  }
-  return counts;
 }
 
 void renameOneLabel(TreeState& state, uint8_t choice) {
@@ -141,7 +122,7 @@ void checkEvaluation(const TreeState& tree, std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace kvistra;
   if (size < HeaderSize) return 0;
-  TreeState tree = test_trees::MakeTree(branchCounts(data));
+  TreeState tree = test_trees::MakeTree(fuzzing::branchCounts(data));
   renameOneLabel(tree, data[4]);
   reduce(tree, data + 5);
 

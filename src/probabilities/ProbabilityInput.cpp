@@ -38,7 +38,7 @@ void completeBranch(Context& context, Gren_Info& branch) {
 
 // Whether p needs CheckProbability before it is taken.
 bool needsCheck(const TreeState& state, double p) {
-  return state.groupSum + p > 1 || p == 0 || p >= 1;
+  return state.groupSum + p > 1 || p <= 0 || p >= 1;
 }
 
 // Asks branch until a value is accepted or the dialog is cancelled.
@@ -75,7 +75,8 @@ bool CheckProbability(Context& context, double p) {
     askYesNo(context, w1252(question), " ", KeepWidth);
     return state.answerYes;
   };
-  if (p > 1) return refuse("Indtast en sandsynlighed !");
+  // The dialog cannot take a minus; a negative value is refused all the same.
+  if (p > 1 || p < 0) return refuse("Indtast en sandsynlighed !");
   // A 1 after other branches already hold probability would leave the group's last branch
   // negative, so it is refused like any value that makes the group exceed 1.
   if (p == 1 && state.groupSum > 0) return refuse("Sandsynlighederne skal give summen 1 !");
@@ -123,7 +124,7 @@ void SetFirstChances(Context& context) {
   TreeState& state = context.state;
   state.currentNode = 0;
   state.cancelled = false;
-  // Stepping on after a "Fortryd" can leave a full group's sum behind.
+  // The first group starts from nothing, whatever an earlier command left in the sum.
   state.groupSum = 0.0;
   EnterSiblingGroup(context);
   if (state.cancelled) return;
@@ -159,7 +160,11 @@ void ResetAllProbabilities(Context& context) {
   }
   // drawTree clears the whole drawing with the white background first.
   drawTree(state, context.window, context.host.drawingCanvas(), ScreenOffsetX);
-  context.window.setEnabled(Command::Stchancerp1, true);
+  // Typing or copying on would build on groups that are gone, and a copy from a position that
+  // "Sæt chancer på første grene" has since moved would read outside its level.
+  state.canCopyAcross = false;
+  state.canCopyDown = false;
+  context.window.apply(ProbabilitiesClearedCommands);
 }
 
 bool AllLeavesEntered(const TreeState& state) {

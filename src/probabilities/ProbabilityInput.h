@@ -26,7 +26,8 @@ void EnterSiblingGroup(Context& context);
 void SetFirstChances(Context& context);
 void Stchancerp1Click(Context& context);
 
-// "Fortryd": every probability of the tree is cleared and the tree drawn again.
+// "Fortryd": every probability of the tree is cleared, the tree drawn again, and only
+// "Sæt chancer på første grene" offered to start over.
 void ResetAllProbabilities(Context& context);
 
 // Whether every leaf of the deepest level has its probability.

@@ -58,6 +58,17 @@ inline constexpr auto SteppingCommands = std::to_array<CommandChange>({
     on(SpeedButton3),
 });
 
+// Every probability cleared by "Fortryd": the groups can only be entered again from the start.
+inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange>({
+    on(Stchancerp1),
+    off(Indtastsandsynligheder1),
+    off(SpeedButton3),
+    off(Kopiersandsynligheder1),
+    off(SpeedButton1),
+    off(Kopiersandsynligheder2),
+    off(SpeedButton2),
+});
+
 // Every branch has its probability: events, reduction, printing and saving open up.
 inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChange>({
     on(Udskriv),
@@ -84,6 +95,7 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
 
 using command_tables::NewTreeCommands;
 using command_tables::NoTreeCommands;
+using command_tables::ProbabilitiesClearedCommands;
 using command_tables::ProbabilitiesCompleteCommands;
 using command_tables::SteppingCommands;
 using command_tables::StartCommands;

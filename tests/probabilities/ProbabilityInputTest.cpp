@@ -66,6 +66,7 @@ TEST(EnterBranchProbability, ChecksEachTypedValue) {
       {{"0/5", "", "0.1"}, {false, false}, {AskZero, AskZero}, {}, 0.1, "0.1"},
       {{"2/3/4"}, {true}, {AskZero}, {}, 0.0, "2/3/4"},
       {{"12345678901234", "0.25"}, {}, {}, {TooLarge}, 0.25, "0.25"},
+      {{"-0.5", "0.5"}, {}, {}, {TooLarge}, 0.5, "0.5"},
   };
   for (const auto& c : cases) {
     Fixture f;

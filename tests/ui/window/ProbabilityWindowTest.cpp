@@ -10,6 +10,7 @@
 
 #include "DialogScript.h"
 #include "tree/TreeState.h"
+#include "ui/HelpWindow.h"
 #include "ui/Inputenh.h"
 #include "ui/PaintBox.h"
 #include "ui/Resources.h"
@@ -89,6 +90,22 @@ class ProbabilityWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(closed.text), QString("7"));
     QVERIFY(dialog->ask().cancelled);
     QVERIFY2(script.finished(), qPrintable(script.faults()));
+  }
+
+  void f1InTheFieldOpensHelp() {
+    TBtnBottomDlg* dialog = form->BtnBottomDlg;
+    bool helpShown = false;
+    DialogScript script({{"BtnBottomDlg", [&](QDialog*) {
+                            QTest::keyClick(dialog->Edit1, Qt::Key_F1);
+                            auto* help = form->findChild<HelpWindow*>();
+                            helpShown = help && help->isVisible();
+                            if (help) help->close();
+                            QTest::keyClick(dialog->Edit1, Qt::Key_Escape);
+                            return QString();
+                          }}});
+    dialog->ask();
+    QVERIFY2(script.finished(), qPrintable(script.faults()));
+    QVERIFY(helpShown);
   }
 
   void walksATreeFromConstructionToCompletion() {
