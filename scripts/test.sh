@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: a short fuzzing run of the event language and of the
-# probability input, a quick pass
-# over the benchmarks so they cannot rot, then the core's unit tests and the window tests.
+# probability input, a quick pass over the benchmarks so they cannot rot, then the core's unit
+# tests and the window tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
