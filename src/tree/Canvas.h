@@ -36,7 +36,8 @@ class Canvas {
   virtual void setPen(Color color, PenStyle style) = 0;
   virtual void moveTo(int x, int y) = 0;
   virtual void lineTo(int x, int y) = 0;
-  // Text is black: it takes the colour of the font, never that of the pen.
+  // Text is black, on a background of the brush: it takes the colour of the font, never that
+  // of the pen.
   virtual void textOut(int x, int y, std::string_view text) = 0;
   virtual int textWidth(std::string_view text) = 0;
   virtual int textHeight(std::string_view text) = 0;

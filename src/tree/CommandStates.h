@@ -97,8 +97,8 @@ using command_tables::NewTreeCommands;
 using command_tables::NoTreeCommands;
 using command_tables::ProbabilitiesClearedCommands;
 using command_tables::ProbabilitiesCompleteCommands;
-using command_tables::SteppingCommands;
 using command_tables::StartCommands;
+using command_tables::SteppingCommands;
 using command_tables::TreeCompleteCommands;
 
 }  // namespace kvistra

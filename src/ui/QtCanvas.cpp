@@ -17,8 +17,6 @@ QtCanvas::QtCanvas(QPainter& painter, QSize size, bool printer)
     : painter_(painter), size_(size), printer_(printer) {
   painter_.setPen(QPen(Qt::black, 0, Qt::SolidLine));
   painter_.setBrush(Qt::white);
-  // A tree writes shared names once per path; smoothed text would thicken with every pass.
-  painter_.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
 void QtCanvas::setPen(Color color, PenStyle style) {
@@ -34,9 +32,14 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
   const QFontMetrics metrics(painter_.font(), painter_.device());
+  const QString shown = toQt(text);
+  // Text is written on the brush, so a text written again where it stands (a tree writes shared
+  // names once per path) looks the same, and a new value covers the one before it.
+  painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()),
+                    painter_.brush());
   const QPen pen = painter_.pen();
   painter_.setPen(Qt::black);
-  painter_.drawText(QPoint(x, y + metrics.ascent()), toQt(text));
+  painter_.drawText(QPoint(x, y + metrics.ascent()), shown);
   painter_.setPen(pen);
 }
 
