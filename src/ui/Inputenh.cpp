@@ -1,7 +1,6 @@
 #include "ui/Inputenh.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,11 +20,8 @@ QValidator::State ProbabilityValidator::validate(QString& input, int&) const {
 }
 
 TBtnBottomDlg::TBtnBottomDlg(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      mainWindow_(mainWindow) {
-  setObjectName("BtnBottomDlg");
-  setWindowTitle("   Input sandsynlighed");
+    : QuestionDialog(mainWindow, "BtnBottomDlg", "   Input sandsynlighed",
+                     Qt::WindowCloseButtonHint) {
   setFont(dialogFont(16, false));
   setFixedSize(292, 94);
 
@@ -60,18 +56,10 @@ ProbabilityReply TBtnBottomDlg::ask() {
 }
 
 void TBtnBottomDlg::showEvent(QShowEvent* event) {
-  move(10, mainWindow_->height() - 120);
+  placeAboveFootOfMainWindow(10, 120);
   Edit1->selectAll();
   Edit1->setFocus();
   QDialog::showEvent(event);
-}
-
-void TBtnBottomDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    CancelBtnClick();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 void TBtnBottomDlg::CancelBtnClick() {

@@ -1,10 +1,10 @@
 // The probability dialog: one number, typed as a decimal or as a fraction such as 1/6.
 #pragma once
 
-#include <QDialog>
 #include <QValidator>
 
 #include "tree/Host.h"
+#include "ui/QuestionDialog.h"
 
 class QFrame;
 class QLabel;
@@ -20,7 +20,7 @@ class ProbabilityValidator : public QValidator {
   State validate(QString& input, int& position) const override;
 };
 
-class TBtnBottomDlg : public QDialog {
+class TBtnBottomDlg : public QuestionDialog {
   Q_OBJECT
  public:
   explicit TBtnBottomDlg(QWidget* mainWindow);
@@ -35,17 +35,13 @@ class TBtnBottomDlg : public QDialog {
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
 
- signals:
-  void helpRequested();
-
  protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void cancelPressed() override { CancelBtnClick(); }
 
  private:
   void CancelBtnClick();
 
-  QWidget* mainWindow_;
   bool cancelled_ = false;
 };
 

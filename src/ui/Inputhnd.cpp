@@ -1,6 +1,5 @@
 #include "ui/Inputhnd.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,11 +18,7 @@ QValidator::State PromptValidator::validate(QString& input, int&) const {
 }
 
 TForm2::TForm2(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      mainWindow_(mainWindow) {
-  setObjectName("Form2");
-  setWindowTitle(" ");
+    : QuestionDialog(mainWindow, "Form2", " ", Qt::WindowCloseButtonHint) {
   setFont(dialogFont(16, false));
   setFixedSize(287, 123);
 
@@ -54,18 +49,10 @@ PromptReply TForm2::ask(const QString& question, int toolMode) {
 }
 
 void TForm2::showEvent(QShowEvent* event) {
-  move(5, mainWindow_->height() - 130);
+  placeAboveFootOfMainWindow(5, 130);
   Edit1->clear();
   Edit1->setFocus();
   QDialog::showEvent(event);
-}
-
-void TForm2::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    CancelBtnClick();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 void TForm2::OKBtnClick() {

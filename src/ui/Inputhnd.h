@@ -1,10 +1,10 @@
 // The one-line prompt that asks for a name or an event.
 #pragma once
 
-#include <QDialog>
 #include <QValidator>
 
 #include "tree/Host.h"
+#include "ui/QuestionDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,7 +19,7 @@ class PromptValidator : public QValidator {
   State validate(QString& input, int& position) const override;
 };
 
-class TForm2 : public QDialog {
+class TForm2 : public QuestionDialog {
   Q_OBJECT
  public:
   explicit TForm2(QWidget* mainWindow);
@@ -31,18 +31,14 @@ class TForm2 : public QDialog {
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
 
- signals:
-  void helpRequested();
-
  protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void cancelPressed() override { CancelBtnClick(); }
 
  private:
   void OKBtnClick();
   void CancelBtnClick();
 
-  QWidget* mainWindow_;
   int toolMode_ = 0;
   PromptClose closedBy_ = PromptClose::CloseBox;
 };

@@ -9,11 +9,7 @@
 namespace kvistra::ui {
 
 TJN_box::TJN_box(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint),
-      mainWindow_(mainWindow) {
-  setObjectName("JN_box");
-  setWindowTitle(" ");
+    : QuestionDialog(mainWindow, "JN_box", " ", Qt::WindowSystemMenuHint) {
   setFont(dialogFont(13, true));
   setFixedSize(317, 81);
   Label1 = placeLabel(this, "Label1", 0, 8);
@@ -37,7 +33,7 @@ bool TJN_box::ask(const QString& line1, const QString& line2, int width) {
 }
 
 void TJN_box::showEvent(QShowEvent* event) {
-  move(10, mainWindow_->height() - 120);
+  placeAboveFootOfMainWindow(10, 120);
   OKBtn->setFocus();
   QDialog::showEvent(event);
 }

@@ -1,14 +1,14 @@
 // The yes/no box that asks before a doubtful value is accepted or a result deleted.
 #pragma once
 
-#include <QDialog>
+#include "ui/QuestionDialog.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kvistra::ui {
 
-class TJN_box : public QDialog {
+class TJN_box : public QuestionDialog {
   Q_OBJECT
  public:
   explicit TJN_box(QWidget* mainWindow);
@@ -21,14 +21,8 @@ class TJN_box : public QDialog {
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
 
- signals:
-  void helpRequested();
-
  protected:
   void showEvent(QShowEvent* event) override;
-
- private:
-  QWidget* mainWindow_;
 };
 
 }  // namespace kvistra::ui

@@ -1,0 +1,28 @@
+#include "ui/QuestionDialog.h"
+
+#include <QKeyEvent>
+
+namespace kvistra::ui {
+
+QuestionDialog::QuestionDialog(QWidget* mainWindow, const char* name, const QString& caption,
+                               Qt::WindowType frameButton)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | frameButton |
+                              Qt::WindowStaysOnTopHint),
+      mainWindow_(mainWindow) {
+  setObjectName(name);
+  setWindowTitle(caption);
+}
+
+void QuestionDialog::placeAboveFootOfMainWindow(int left, int distance) {
+  move(left, mainWindow_->height() - distance);
+}
+
+void QuestionDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    cancelPressed();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace kvistra::ui
