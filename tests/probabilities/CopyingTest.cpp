@@ -13,19 +13,9 @@ namespace kvistra {
 namespace {
 
 using testing::Fixture;
+using testing::levelProbabilities;
 using enum Command;
 using Direction = CopyDirection;
-
-void type(Fixture& f, std::initializer_list<std::optional<std::string>> entries) {
-  for (const auto& entry : entries) f.host.probabilityReplies.push_back(entry);
-}
-
-std::vector<double> probabilities(const TreeState& state, int level) {
-  std::vector<double> values;
-  for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot)
-    values.push_back(state.node(level, slot).probability);
-  return values;
-}
 
 void expectNear(const std::vector<double>& actual, const std::vector<double>& expected,
                 const std::string& what) {
@@ -73,7 +63,7 @@ void walk(Fixture& f, const std::vector<WalkStep>& steps) {
   int i = 0;
   for (const auto& s : steps) {
     ++i;
-    type(f, s.typed);
+    f.type(s.typed);
     run(f, s.step);
     EXPECT_TRUE(f.host.probabilityReplies.empty()) << "step " << i;
     if (f.state.allEntered) continue;
@@ -100,7 +90,7 @@ TEST(CopyingWalks, TwoByTwoAcross) {
   walk(f, {{Step::FirstChances, {"0.3"}, true, false, 2, 0}, {Step::Across, {}, true, true, 2, 2}});
   EXPECT_FALSE(f.state.allEntered);
   walk(f, {{Step::Across, {}, false, false, 2, 4}});
-  expectNear(probabilities(f.state, 2), {0.3, 0.7, 0.3, 0.7}, "level 2");
+  expectNear(levelProbabilities(f.state, 2), {0.3, 0.7, 0.3, 0.7}, "level 2");
   expectCompleted(f);
   EXPECT_EQ(f.state.pathNames[4][1], "B1");
   EXPECT_EQ(f.state.pathNames[4][2], "B2");
@@ -112,7 +102,7 @@ TEST(CopyingWalks, ThreeByTwoDown) {
   walk(f, {{Step::FirstChances, {"0.2", "0.3", "0.6"}, false, true, 2, 2},
            {Step::Down, {}, false, true, 2, 4}});
   walk(f, {{Step::Down, {}, false, false, 2, 6}});
-  expectNear(probabilities(f.state, 2), {0.6, 0.4, 0.6, 0.4, 0.6, 0.4}, "level 2");
+  expectNear(levelProbabilities(f.state, 2), {0.6, 0.4, 0.6, 0.4, 0.6, 0.4}, "level 2");
   expectCompleted(f);
 }
 
@@ -131,8 +121,8 @@ TEST(CopyingWalks, TwoThreeThreeCopiesTheParentsGroupAcross) {
           });
   walk(f, {{Step::Across, {}, false, false, 3, 18}});
   expectCompleted(f);
-  expectNear(probabilities(f.state, 2), {0.1, 0.2, 0.7, 0.1, 0.2, 0.7}, "level 2");
-  expectNear(probabilities(f.state, 3),
+  expectNear(levelProbabilities(f.state, 2), {0.1, 0.2, 0.7, 0.1, 0.2, 0.7}, "level 2");
+  expectNear(levelProbabilities(f.state, 3),
              {0.1, 0.2, 0.7, 0.1, 0.2, 0.7, 0.5, 0.25, 0.25, 0.5, 0.25, 0.25, 0.1, 0.2, 0.7, 0.1,
               0.2, 0.7},
              "level 3");
@@ -156,7 +146,7 @@ TEST(CopyingWalks, TwoTwoThreeLosesAcrossOnTheThirdLevel) {
 TEST(CopyingWalks, TheCopiedTypedFormTravelsWithTheValue) {
   Fixture f;
   f.build({3, 3});
-  type(f, {"1/6", "1/3"});
+  f.type({"1/6", "1/3"});
   Stchancerp1Click(f.context);
   f.host.canvas.clear();
   CopyNextGroup(f.context, Direction::Across);
@@ -170,12 +160,12 @@ TEST(CopyingWalks, TheCopiedTypedFormTravelsWithTheValue) {
 TEST(EnterNextGroup, FortrydClearsTheTreeAndReturnsToWhereItBegan) {
   Fixture f;
   f.build({3, 3, 3});
-  type(f, {"0.2", "0.3"});
+  f.type({"0.2", "0.3"});
   Stchancerp1Click(f.context);
   CopyNextGroup(f.context, Direction::Across);
   const WindowState before = f.window;
   const int repaints = f.host.repaints;
-  type(f, {"0.4", std::nullopt});  // the first branch is taken, then "Fortryd"
+  f.type({"0.4", std::nullopt});  // the first branch is taken, then "Fortryd"
   EnterNextGroup(f.context);
   EXPECT_EQ(f.state.currentLevel, 2);
   EXPECT_EQ(f.state.currentNode, 3);
@@ -197,12 +187,12 @@ TEST(EnterNextGroup, AfterFortrydOnlyAFreshStartIsOffered) {
   // the position mid-group; a copy from there would read before the level's first slot.
   Fixture f;
   f.build({3, 2});
-  type(f, {"0.2", "0.3", "0.6"});
+  f.type({"0.2", "0.3", "0.6"});
   Stchancerp1Click(f.context);
   CopyNextGroup(f.context, Direction::Down);
-  type(f, {std::nullopt});
+  f.type({std::nullopt});
   EnterNextGroup(f.context);
-  type(f, {"0.2", "0.3", std::nullopt});
+  f.type({"0.2", "0.3", std::nullopt});
   Stchancerp1Click(f.context);
   EXPECT_EQ(f.state.currentLevel, 2);
   EXPECT_EQ(f.state.currentNode, 1);
@@ -210,7 +200,7 @@ TEST(EnterNextGroup, AfterFortrydOnlyAFreshStartIsOffered) {
   EXPECT_FALSE(o.across || o.down || o.enter);
   EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
   // Starting over completes it.
-  type(f, {"0.2", "0.3", "0.6"});
+  f.type({"0.2", "0.3", "0.6"});
   Stchancerp1Click(f.context);
   CopyNextGroup(f.context, Direction::Down);
   CopyNextGroup(f.context, Direction::Down);
@@ -220,7 +210,7 @@ TEST(EnterNextGroup, AfterFortrydOnlyAFreshStartIsOffered) {
 TEST(CopyNextGroup, DoesNothingInACompletedTree) {
   Fixture f;
   f.build({2, 2});
-  type(f, {"0.5"});
+  f.type({"0.5"});
   Stchancerp1Click(f.context);
   CopyNextGroup(f.context, Direction::Across);
   CopyNextGroup(f.context, Direction::Across);
@@ -230,7 +220,7 @@ TEST(CopyNextGroup, DoesNothingInACompletedTree) {
   CopyNextGroup(f.context, Direction::Across);
   EnterNextGroup(f.context);
   EXPECT_EQ(f.state.currentNode, before.currentNode);
-  EXPECT_EQ(probabilities(f.state, 2), probabilities(before, 2));
+  EXPECT_EQ(levelProbabilities(f.state, 2), levelProbabilities(before, 2));
   EXPECT_EQ(f.host.probabilityDialogs, 1);
 }
 

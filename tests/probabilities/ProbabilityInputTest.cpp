@@ -13,6 +13,7 @@ namespace {
 
 using testing::DrawnLine;
 using testing::Fixture;
+using testing::levelProbabilities;
 using enum Command;
 
 const std::string TooLarge = " |Indtast en sandsynlighed !";
@@ -27,10 +28,6 @@ Fixture& readyTree(Fixture& f, std::initializer_list<int> counts) {
   return f;
 }
 
-void type(Fixture& f, std::initializer_list<std::optional<std::string>> entries) {
-  for (const auto& entry : entries) f.host.probabilityReplies.push_back(entry);
-}
-
 // Asks branch (level, slot) as the group stepping does, with the sum of the branches before it.
 void enterBranch(Fixture& f, int level, int slot, double groupSum = 0.0) {
   f.state.currentLevel = level;
@@ -38,13 +35,6 @@ void enterBranch(Fixture& f, int level, int slot, double groupSum = 0.0) {
   f.state.groupSum = groupSum;
   f.state.cancelled = false;
   EnterBranchProbability(f.context);
-}
-
-std::vector<double> probabilities(const TreeState& state, int level) {
-  std::vector<double> values;
-  for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot)
-    values.push_back(state.node(level, slot).probability);
-  return values;
 }
 
 TEST(EnterBranchProbability, ChecksEachTypedValue) {
@@ -88,7 +78,7 @@ TEST(EnterBranchProbability, ChecksEachTypedValue) {
 TEST(EnterBranchProbability, LongTypedTextsAreCutToTen) {
   Fixture f;
   readyTree(f, {3, 2});
-  type(f, {"0.12345678901"});
+  f.type({"0.12345678901"});
   enterBranch(f, 1, 1);
   EXPECT_EQ(f.state.node(1, 1).enteredText, "0.12345678");
   EXPECT_EQ(f.state.probabilityText, "0.12345678901");
@@ -97,7 +87,7 @@ TEST(EnterBranchProbability, LongTypedTextsAreCutToTen) {
 TEST(EnterBranchProbability, HighlightsInRedThenDrawsTheValueInBlack) {
   Fixture f;
   readyTree(f, {3, 2});
-  type(f, {"1/6"});
+  f.type({"1/6"});
   enterBranch(f, 1, 2, 0.0);
   const Gren_Info& b = f.state.node(1, 2);
   const int left = f.state.drawOffsetX + b.x;
@@ -134,13 +124,13 @@ TEST(EnterBranchProbability, CompletesTheGroup) {
   for (const auto& c : cases) {
     Fixture f;
     readyTree(f, c.tree);
-    type(f, c.typed);
+    f.type(c.typed);
     if (c.groupSum > 0) {
       f.state.node(1, 1).probability = c.groupSum;
       f.state.node(1, 1).probabilityEntered = true;
     }
     enterBranch(f, 1, c.slot, c.groupSum);
-    std::vector<double> level1 = probabilities(f.state, 1);
+    std::vector<double> level1 = levelProbabilities(f.state, 1);
     if (c.groupSum > 0) level1[0] = 0;
     ASSERT_EQ(level1.size(), c.level1.size());
     for (std::size_t i = 0; i < level1.size(); ++i)
@@ -159,7 +149,7 @@ TEST(EnterBranchProbability, CompletesTheGroup) {
 TEST(EnterSiblingGroup, AGroupOverOneIsRefusedAndAskedAgain) {
   Fixture f;
   readyTree(f, {3, 2});
-  type(f, {"0.6", "0.5", "0.3"});
+  f.type({"0.6", "0.5", "0.3"});
   f.state.currentNode = 0;
   EnterSiblingGroup(f.context);
   EXPECT_EQ(f.host.messages, std::vector<std::string>{SumOver});
@@ -172,23 +162,23 @@ TEST(EnterSiblingGroup, AGroupOverOneIsRefusedAndAskedAgain) {
 TEST(EnterSiblingGroup, OneAfterOtherValuesIsRefusedSoNothingTurnsNegative) {
   Fixture f;
   readyTree(f, {3, 2});
-  type(f, {"0.3", "1", "0.7"});
+  f.type({"0.3", "1", "0.7"});
   f.state.currentNode = 0;
   EnterSiblingGroup(f.context);
   EXPECT_EQ(f.host.messages, std::vector<std::string>{SumOver});
   EXPECT_TRUE(f.host.questionsAsked.empty());
-  EXPECT_EQ(probabilities(f.state, 1), (std::vector<double>{0.3, 0.7, 0.0}));
+  EXPECT_EQ(levelProbabilities(f.state, 1), (std::vector<double>{0.3, 0.7, 0.0}));
 }
 
 TEST(EnterSiblingGroup, AFirstOneLeavesTheOthersToBeConfirmedAsZero) {
   Fixture f;
   readyTree(f, {3, 2});
-  type(f, {"1", "0"});
+  f.type({"1", "0"});
   f.host.yesNoReplies = {true, true};
   f.state.currentNode = 0;
   EnterSiblingGroup(f.context);
   EXPECT_EQ(f.host.questionsAsked, (std::vector<std::string>{AskOne, AskZero}));
-  EXPECT_EQ(probabilities(f.state, 1), (std::vector<double>{1, 0, 0}));
+  EXPECT_EQ(levelProbabilities(f.state, 1), (std::vector<double>{1, 0, 0}));
   EXPECT_EQ(f.state.currentNode, 3);
 }
 
@@ -199,7 +189,7 @@ TEST(ResetAllProbabilities, FortrydClearsEveryProbabilityAndKeepsTheShape) {
   f.state.node(2, 4).enteredText = "1/3";
   f.state.node(1, 1).name = "X";
   f.window.setEnabled(Stchancerp1, false);
-  type(f, {std::nullopt});
+  f.type({std::nullopt});
   enterBranch(f, 2, 4, 0.0);
   for (int level = 1; level <= 2; ++level) {
     for (int slot = 1; slot <= f.state.node(level, 1).levelNodeCount; ++slot) {
@@ -236,7 +226,7 @@ TEST(SetFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
   for (const auto& c : cases) {
     Fixture f;
     readyTree(f, c.tree);
-    type(f, c.typed);
+    f.type(c.typed);
     Stchancerp1Click(f.context);
     EXPECT_TRUE(f.host.probabilityReplies.empty());
     EXPECT_EQ(f.state.currentLevel, 2);
@@ -256,16 +246,16 @@ TEST(SetFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
 TEST(SetFirstChances, CancellingInLevelTwoClearsLevelOneToo) {
   Fixture f;
   readyTree(f, {3, 2});
-  type(f, {"0.2", "0.3", std::nullopt});
+  f.type({"0.2", "0.3", std::nullopt});
   Stchancerp1Click(f.context);
   EXPECT_FALSE(f.state.node(1, 1).probabilityEntered);
   EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
   EXPECT_FALSE(f.window.isEnabled(Indtastsandsynligheder1));
   EXPECT_FALSE(f.window.isEnabled(SpeedButton2));
   // Starting over asks level 1 again from its first branch.
-  type(f, {"0.5", "0.5", "0.5"});
+  f.type({"0.5", "0.5", "0.5"});
   Stchancerp1Click(f.context);
-  EXPECT_EQ(probabilities(f.state, 1), (std::vector<double>{0.5, 0.5, 0.0}));
+  EXPECT_EQ(levelProbabilities(f.state, 1), (std::vector<double>{0.5, 0.5, 0.0}));
   EXPECT_TRUE(f.window.isEnabled(SpeedButton2));
 }
 

@@ -27,4 +27,15 @@ void Fixture::enterUniformProbabilities() {
   }
 }
 
+void Fixture::type(std::initializer_list<std::optional<std::string>> entries) {
+  for (const auto& entry : entries) host.probabilityReplies.push_back(entry);
+}
+
+std::vector<double> levelProbabilities(const TreeState& state, int level) {
+  std::vector<double> values;
+  for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot)
+    values.push_back(state.node(level, slot).probability);
+  return values;
+}
+
 }  // namespace kvistra::testing

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "support/FakeHost.h"
 #include "tree/Context.h"
@@ -23,6 +26,11 @@ struct Fixture {
   }
   // Gives every branch of the tree a probability of 1 / branchesPerNode, as entered.
   void enterUniformProbabilities();
+  // Texts to be typed in the probability dialog, in order; std::nullopt presses "Fortryd".
+  void type(std::initializer_list<std::optional<std::string>> entries);
 };
+
+// The probabilities of a level's branches, slot by slot.
+std::vector<double> levelProbabilities(const TreeState& state, int level);
 
 }  // namespace kvistra::testing
