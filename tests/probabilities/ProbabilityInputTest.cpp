@@ -75,15 +75,6 @@ TEST(EnterBranchProbability, ChecksEachTypedValue) {
   }
 }
 
-TEST(EnterBranchProbability, LongTypedTextsAreCutToTen) {
-  Fixture f;
-  readyTree(f, {3, 2});
-  f.type({"0.12345678901"});
-  enterBranch(f, 1, 1);
-  EXPECT_EQ(f.state.node(1, 1).enteredText, "0.12345678");
-  EXPECT_EQ(f.state.probabilityText, "0.12345678901");
-}
-
 TEST(EnterBranchProbability, HighlightsInRedThenDrawsTheValueInBlack) {
   Fixture f;
   readyTree(f, {3, 2});

@@ -59,16 +59,5 @@ TEST(ProbabilityValue, HugeFractionsAreNeverNaN) {
   EXPECT_EQ(probabilityValue("1/" + huge), 0.0);
 }
 
-TEST(ReadProbabilityText, KeepsTheTextAsTyped) {
-  TreeState state;
-  ReadProbabilityText(state, "1/6");
-  EXPECT_EQ(state.probabilityText, "1/6");
-  EXPECT_DOUBLE_EQ(state.enteredValue, 1.0 / 6);
-  state.enteredValue = 7;
-  ReadProbabilityText(state, "");
-  EXPECT_EQ(state.probabilityText, "");
-  EXPECT_EQ(state.enteredValue, 0.0);
-}
-
 }  // namespace
 }  // namespace kvistra
