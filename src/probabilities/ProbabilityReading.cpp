@@ -83,6 +83,12 @@ double numberValue(std::string_view number) {
 
 }  // namespace
 
+std::optional<char> probabilityKey(char typed) {
+  const char key = typed == ',' ? '.' : typed;
+  if (!NumberChars.contains(key)) return std::nullopt;
+  return key;
+}
+
 DecimalReading readDecimal(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   if (text.empty()) return {0.0, true};

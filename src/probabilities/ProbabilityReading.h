@@ -1,12 +1,17 @@
 // Reading the number typed in the probability dialog: a decimal or a fraction such as 1/6.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "tree/TreeState.h"
 
 namespace kvistra {
+
+// The probability field's key filter: a typed "," becomes "."; a key outside NumberChars is
+// dropped (nothing).
+std::optional<char> probabilityKey(char typed);
 
 struct DecimalReading {
   double value = 0.0;

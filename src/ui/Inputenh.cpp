@@ -5,17 +5,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "tree/TreeState.h"
+#include "probabilities/ProbabilityReading.h"
 #include "ui/DialogLook.h"
 #include "ui/Text.h"
 
 namespace kvistra::ui {
 
 QValidator::State ProbabilityValidator::validate(QString& input, int&) const {
-  input.replace(',', '.');
   if (!representable(input)) return Invalid;
-  for (char c : fromQt(input))
-    if (!NumberChars.contains(c)) return Invalid;
+  std::string filtered;
+  for (char typed : fromQt(input)) {
+    const std::optional<char> key = probabilityKey(typed);
+    if (!key) return Invalid;
+    filtered += *key;
+  }
+  input = toQt(filtered);
   return Acceptable;
 }
 

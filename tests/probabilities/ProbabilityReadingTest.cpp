@@ -9,6 +9,20 @@
 namespace kvistra {
 namespace {
 
+TEST(ProbabilityKey, CommaBecomesPointAndOnlyNumberKeysPass) {
+  const std::string passes = "0123456789./\b";
+  for (int c = 0; c < 256; ++c) {
+    const char typed = static_cast<char>(c);
+    const std::optional<char> key = probabilityKey(typed);
+    if (typed == ',')
+      EXPECT_EQ(key, '.');
+    else if (passes.find(typed) != std::string::npos)
+      EXPECT_EQ(key, typed) << c;
+    else
+      EXPECT_FALSE(key.has_value()) << c;
+  }
+}
+
 TEST(ReadDecimal, ValuesAndFaults) {
   struct Case {
     std::string text;
