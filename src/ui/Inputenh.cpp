@@ -44,7 +44,7 @@ TBtnBottomDlg::TBtnBottomDlg(QWidget* mainWindow)
   Edit1->setAccessibleName("Sandsynligheden");
   Edit1->setGeometry(198, 8, 81, 24);
   Edit1->setValidator(new ProbabilityValidator(Edit1));
-  onF1Released(Edit1, [this] { emit helpRequested(); });
+  askHelpOnF1(Edit1);
   OKBtn = placeButton(this, "OKBtn", "OK", QRect(40, 63, 90, 27));
   CancelBtn = placeButton(this, "CancelBtn", "Fortryd", QRect(162, 63, 90, 27));
   OKBtn->setDefault(true);

@@ -27,7 +27,7 @@ TForm2::TForm2(QWidget* mainWindow)
   Edit1->setObjectName("Edit1");
   Edit1->setGeometry(8, 24, 249, 26);
   Edit1->setValidator(new PromptValidator(Edit1));
-  onF1Released(Edit1, [this] { emit helpRequested(); });
+  askHelpOnF1(Edit1);
   OKBtn = placeButton(this, "OKBtn", "&OK", QRect(12, 55, 97, 30));
   CancelBtn = placeButton(this, "CancelBtn", "&Fortryd", QRect(160, 55, 97, 30));
   OKBtn->setDefault(true);

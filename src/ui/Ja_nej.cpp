@@ -17,7 +17,7 @@ TJN_box::TJN_box(QWidget* mainWindow)
   OKBtn = placeButton(this, "OKBtn", "&Ja", QRect(24, 52, 77, 27));
   CancelBtn = placeButton(this, "CancelBtn", "&Nej", QRect(196, 52, 77, 27));
   OKBtn->setDefault(true);
-  onF1Released(OKBtn, [this] { emit helpRequested(); });
+  askHelpOnF1(OKBtn);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

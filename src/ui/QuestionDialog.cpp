@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "ui/DialogLook.h"
+
 namespace kvistra::ui {
 
 QuestionDialog::QuestionDialog(QWidget* mainWindow, const char* name, const QString& caption,
@@ -11,6 +13,10 @@ QuestionDialog::QuestionDialog(QWidget* mainWindow, const char* name, const QStr
       mainWindow_(mainWindow) {
   setObjectName(name);
   setWindowTitle(caption);
+}
+
+void QuestionDialog::askHelpOnF1(QWidget* widget) {
+  onF1Released(widget, [this] { emit helpRequested(); });
 }
 
 void QuestionDialog::placeAboveFootOfMainWindow(int left, int distance) {

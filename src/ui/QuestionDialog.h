@@ -17,6 +17,8 @@ class QuestionDialog : public QDialog {
   void helpRequested();
 
  protected:
+  // F1 released in widget asks for help.
+  void askHelpOnF1(QWidget* widget);
   // Moves the dialog to left, its top the given distance above the main window's bottom.
   void placeAboveFootOfMainWindow(int left, int distance);
   void keyPressEvent(QKeyEvent* event) override;

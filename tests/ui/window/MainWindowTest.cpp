@@ -12,18 +12,19 @@
 #include <QtTest>
 #include <functional>
 
+#include "MainWindowFixture.h"
 #include "tree/Dialogs.h"
 #include "tree/TreeState.h"
 #include "ui/HelpWindow.h"
 #include "ui/Inputhnd.h"
 #include "ui/Ja_nej.h"
 #include "ui/PaintBox.h"
-#include "ui/Resources.h"
 #include "ui/Text.h"
 #include "ui/Unit1.h"
 
 using namespace kvistra;
 using namespace kvistra::ui;
+using kvistra::ui::testing::openMainWindow;
 using enum kvistra::Command;
 
 namespace {
@@ -43,11 +44,9 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    ensureResources();
     state = std::make_unique<TreeState>();
-    form = std::make_unique<TForm1>(*state);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = openMainWindow(*state);
+    QVERIFY(form);
     QTRY_COMPARE(form->windowTitle(), QString("   Kvistra   Version 100106"));
   }
   void cleanup() { form.reset(); }

@@ -9,11 +9,11 @@
 #include <QtTest>
 
 #include "DialogScript.h"
+#include "MainWindowFixture.h"
 #include "tree/TreeState.h"
 #include "ui/HelpWindow.h"
 #include "ui/Inputenh.h"
 #include "ui/PaintBox.h"
-#include "ui/Resources.h"
 #include "ui/Unit1.h"
 
 using namespace kvistra;
@@ -26,11 +26,9 @@ class ProbabilityWindowTest : public QObject {
 
  private slots:
   void init() {
-    ensureResources();
     state = std::make_unique<TreeState>();
-    form = std::make_unique<TForm1>(*state);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = openMainWindow(*state);
+    QVERIFY(form);
   }
   void cleanup() { form.reset(); }
 
