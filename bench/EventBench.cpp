@@ -3,23 +3,23 @@
 
 #include <string>
 
-#include "../tests/events/EventTrees.h"
 #include "events/EventExpression.h"
+#include "events/EventTrees.h"
 
 namespace kvistra {
 namespace {
 
 void evaluateRepeatedly(benchmark::State& run, const std::string& expression) {
   TreeState state = test_trees::MakeTree({3, 3, 3});
-  EvaluateExpression(state, expression);
-  if (state.parseError || state.parserState != NoParenthesisError) {
+  evaluateExpression(state, expression);
+  if (state.event.parseError || state.event.parserState != ParserState::NoParenthesisError) {
     run.SkipWithError("the expression does not evaluate");
     return;
   }
   for (auto _ : run) {
-    state.outcomeMarked = {};
-    EvaluateExpression(state, expression);
-    benchmark::DoNotOptimize(state.outcomeMarked);
+    state.tree.outcomeMarked = {};
+    evaluateExpression(state, expression);
+    benchmark::DoNotOptimize(state.tree.outcomeMarked);
   }
   run.SetItemsProcessed(run.iterations());
 }

@@ -24,9 +24,9 @@ void BM_FillLargestTreeByCopying(benchmark::State& run) {
     testing::Fixture f;
     f.build({3, 3, 3});
     f.host.probabilityReplies = {"1/6", "1/3"};
-    Stchancerp1Click(f.context);
-    while (!f.state.allEntered) CopyNextGroup(f.context, CopyDirection::Across);
-    benchmark::DoNotOptimize(f.state.allEntered);
+    setFirstProbabilities(f.context);
+    while (!f.state.input.allProbabilitiesEntered) copyNextGroup(f.context, CopyDirection::Across);
+    benchmark::DoNotOptimize(f.state.input.allProbabilitiesEntered);
   }
 }
 

@@ -34,9 +34,9 @@ void check(bool holds, const char* property, std::string_view text) {
 void renameOneLabel(TreeState& state, uint8_t choice) {
   if ((choice & 0x80) == 0) return;
   static const char* const newNames[] = {"K", "\xC6", "\xD8", "\xC5", "X9", "\xC6\xD8", "A", "B2"};
-  const int level = 1 + choice % state.branchingCount;
-  const int letter = (choice >> 2) % state.node(level, 1).branchesPerNode;
-  const std::string oldName = state.node(level, 1 + letter).name.str();
+  const int level = 1 + choice % state.tree.branchingCount;
+  const int letter = (choice >> 2) % state.tree.branch(level, 1).branchesPerNode;
+  const std::string oldName = state.tree.branch(level, 1 + letter).name.str();
   test_trees::RenameBranches(state, oldName, newNames[(choice >> 4) & 7]);
 }
 
@@ -44,7 +44,7 @@ void reduce(TreeState& state, const uint8_t* maskBytes) {
   const uint32_t mask = maskBytes[0] | maskBytes[1] << 8 | maskBytes[2] << 16 |
                         static_cast<uint32_t>(maskBytes[3]) << 24;
   std::vector<int> removed;
-  for (int k = 1; k <= state.levelNodeCount; ++k) {
+  for (int k = 1; k <= state.tree.levelNodeCount; ++k) {
     if (mask >> (k - 1) & 1) removed.push_back(k);
   }
   test_trees::RemoveOutcomes(state, removed);
@@ -54,31 +54,32 @@ void reduce(TreeState& state, const uint8_t* maskBytes) {
 bool sameTree(const TreeState& a, const TreeState& b) {
   for (int level = 0; level <= MaxBranchings; ++level) {
     for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
-      const Gren_Info& x = a.node(level, slot);
-      const Gren_Info& y = b.node(level, slot);
+      const Branch& x = a.tree.branch(level, slot);
+      const Branch& y = b.tree.branch(level, slot);
       if (!(x.name == y.name) || x.exists != y.exists || x.levelNodeCount != y.levelNodeCount ||
           x.parentIndex != y.parentIndex)
         return false;
     }
   }
-  return a.pathNames == b.pathNames && a.levelNodeCount == b.levelNodeCount &&
-         a.branchingCount == b.branchingCount;
+  return a.tree.pathNames == b.tree.pathNames && a.tree.levelNodeCount == b.tree.levelNodeCount &&
+         a.tree.branchingCount == b.tree.branchingCount;
 }
 
 int existingOutcomes(const TreeState& state) {
   int count = 0;
-  for (int k = 1; k <= state.levelNodeCount; ++k) count += state.leaf(k).exists ? 1 : 0;
+  for (int k = 1; k <= state.tree.levelNodeCount; ++k) count += state.tree.leaf(k).exists ? 1 : 0;
   return count;
 }
 
 void checkExpansion(const TreeState& tree, std::string_view text) {
   TreeState state = tree;
   std::string expanded(text);
-  ExpandParentheses(state, expanded);
+  expandParentheses(state, expanded);
   check(expanded.size() <= MaxExpansionLength, "expansion stays within its bound", text);
-  check(state.parserState >= NoParenthesisError && state.parserState <= MinusBeforeParenthesis,
+  check(state.event.parserState >= ParserState::NoParenthesisError &&
+            state.event.parserState <= ParserState::MinusBeforeParenthesis,
         "parserState is one of the four states", text);
-  if (state.parserState == NoParenthesisError && !state.parseError) {
+  if (state.event.parserState == ParserState::NoParenthesisError && !state.event.parseError) {
     check(expanded.find_first_of("(*") == std::string::npos,
           "a successful expansion leaves no group and no star", text);
   }
@@ -88,32 +89,37 @@ void checkEvaluation(const TreeState& tree, std::string_view text) {
   checkExpansion(tree, text);
 
   TreeState loud = tree;
-  EvaluateExpression(loud, text);
+  evaluateExpression(loud, text);
   check(sameTree(loud, tree), "evaluation leaves the tree unchanged", text);
-  check(!loud.outcomeMarked[0], "no mark on outcome 0", text);
+  check(!loud.tree.outcomeMarked[0], "no mark on outcome 0", text);
   for (int k = 1; k <= MaxOutcomes; ++k) {
-    if (loud.outcomeMarked[k])
-      check(k <= tree.levelNodeCount && tree.leaf(k).exists, "marks only existing outcomes", text);
+    if (loud.tree.outcomeMarked[k])
+      check(k <= tree.tree.levelNodeCount && tree.tree.leaf(k).exists,
+            "marks only existing outcomes", text);
   }
-  check(loud.outcomeCount == tree.outcomeCount || loud.outcomeCount == existingOutcomes(tree),
+  check(loud.tree.outcomeCount == tree.tree.outcomeCount ||
+            loud.tree.outcomeCount == existingOutcomes(tree),
         "outcomeCount is kept or recounted", text);
-  const bool anyMark = loud.outcomeMarked != tree.outcomeMarked;
-  if (loud.parserState != NoParenthesisError) {
-    check(!anyMark && !loud.parseError, "a parenthesis error marks and reports nothing else", text);
+  const bool anyMark = loud.tree.outcomeMarked != tree.tree.outcomeMarked;
+  if (loud.event.parserState != ParserState::NoParenthesisError) {
+    check(!anyMark && !loud.event.parseError, "a parenthesis error marks and reports nothing else",
+          text);
   }
   if (text.size() > MaxExpressionLength) {
-    check(loud.parseError && !anyMark, "an over-long text is refused", text);
+    check(loud.event.parseError && !anyMark, "an over-long text is refused", text);
   }
-  check(ExpressionErrorMessage(loud).has_value() ==
-            (loud.parserState != NoParenthesisError || loud.parseError),
+  check(expressionErrorMessage(loud).has_value() ==
+            (loud.event.parserState != ParserState::NoParenthesisError || loud.event.parseError),
         "an error state has its message", text);
 
   TreeState quiet = tree;
-  quiet.parserState = 7;
-  quiet.parseError = true;
-  EvaluateExpressionQuietly(quiet, text);
-  check(quiet.parserState == 7 && quiet.parseError, "the quiet evaluation reports nothing", text);
-  check(quiet.outcomeMarked == loud.outcomeMarked, "quiet and reported marks agree", text);
+  quiet.event.parserState = ParserState::MinusBeforeParenthesis;
+  quiet.event.parseError = true;
+  evaluateExpressionQuietly(quiet, text);
+  check(quiet.event.parserState == ParserState::MinusBeforeParenthesis && quiet.event.parseError,
+        "the quiet evaluation reports nothing", text);
+  check(quiet.tree.outcomeMarked == loud.tree.outcomeMarked, "quiet and reported marks agree",
+        text);
 }
 
 }  // namespace
@@ -128,8 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   const std::string_view text(reinterpret_cast<const char*>(data + HeaderSize), size - HeaderSize);
   checkEvaluation(tree, text);
-  const std::string normalised = NormaliseExpression(text);
-  check(NormaliseExpression(normalised) == normalised, "normalising twice changes nothing", text);
+  const std::string normalised = normaliseExpression(text);
+  check(normaliseExpression(normalised) == normalised, "normalising twice changes nothing", text);
   checkEvaluation(tree, normalised);
   return 0;
 }

@@ -63,28 +63,29 @@ void run(Context& context, int command) {
   const WindowState& window = context.window;
   switch (command) {
     case 0:
-      if (window.isEnabled(Command::SpeedButton3)) EnterNextGroup(context);
+      if (window.isEnabled(Command::EnterProbabilitiesButton)) enterNextGroup(context);
       return;
     case 1:
-      if (window.isEnabled(Command::SpeedButton1)) CopyNextGroup(context, CopyDirection::Across);
+      if (window.isEnabled(Command::CopyAcrossButton))
+        copyNextGroup(context, CopyDirection::Across);
       return;
     case 2:
-      if (window.isEnabled(Command::SpeedButton2)) CopyNextGroup(context, CopyDirection::Down);
+      if (window.isEnabled(Command::CopyDownButton)) copyNextGroup(context, CopyDirection::Down);
       return;
     default:
-      if (window.isEnabled(Command::Stchancerp1)) Stchancerp1Click(context);
+      if (window.isEnabled(Command::SetFirstProbabilities)) setFirstProbabilities(context);
   }
 }
 
 void checkGroups(const TreeState& state) {
-  for (int level = 1; level <= state.branchingCount; ++level) {
-    const int b = state.node(level, 1).branchesPerNode;
-    const int n = state.node(level, 1).levelNodeCount;
+  for (int level = 1; level <= state.tree.branchingCount; ++level) {
+    const int b = state.tree.branch(level, 1).branchesPerNode;
+    const int n = state.tree.branch(level, 1).levelNodeCount;
     for (int first = 1; first <= n; first += b) {
       bool filled = true;
       double sum = 0.0;
       for (int slot = first; slot < first + b; ++slot) {
-        const Gren_Info& branch = state.node(level, slot);
+        const Branch& branch = state.tree.branch(level, slot);
         check(!std::isnan(branch.probability), "no probability is NaN");
         check(branch.probability >= 0.0 && branch.probability <= 1.0,
               "every probability lies in 0..1");
@@ -98,14 +99,15 @@ void checkGroups(const TreeState& state) {
 
 void checkState(const TreeState& state, const WindowState& window) {
   checkGroups(state);
-  check(state.currentLevel >= 1 && state.currentLevel <= state.branchingCount,
+  check(state.input.currentLevel >= 1 && state.input.currentLevel <= state.tree.branchingCount,
         "the input stays on the tree's levels");
-  check(state.currentNode >= 0 &&
-            state.currentNode <= state.node(state.currentLevel, 1).levelNodeCount,
-        "the input stays within its level");
-  if (state.allEntered) {
-    check(AllBranchesEntered(state), "a complete tree has every probability");
-    check(window.isEnabled(Command::Beregninger1), "a complete tree opens the calculations");
+  check(
+      state.input.currentSlot >= 0 &&
+          state.input.currentSlot <= state.tree.branch(state.input.currentLevel, 1).levelNodeCount,
+      "the input stays within its level");
+  if (state.input.allProbabilitiesEntered) {
+    check(allBranchesEntered(state), "a complete tree has every probability");
+    check(window.isEnabled(Command::CalculationsMenu), "a complete tree opens the calculations");
   }
 }
 
@@ -120,10 +122,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::vector<int> counts = fuzzing::branchCounts(data);
   beginTree(f.context, static_cast<int>(counts.size()));
   for (int b : counts)
-    if (!f.state.treeComplete) addBranching(f.context, b);
+    if (!f.state.tree.complete) addBranching(f.context, b);
   scriptDialogs(f.host, linesOf(typed), data[AnswerByte]);
   try {
-    Stchancerp1Click(f.context);
+    setFirstProbabilities(f.context);
     checkState(f.state, f.window);
     for (int i = 0; i < CommandCount; ++i) {
       const uint8_t commands = data[CommandBytes + i / 4];

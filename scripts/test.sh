@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset default >/dev/null
+cmake --preset default -DKVISTRA_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build --preset default
 scripts/fuzz.sh
 ./build/bench/kvistra_bench --benchmark_min_time=0.01 >/dev/null 2>&1

@@ -8,12 +8,12 @@
 #include <QPainter>
 
 #include "drawing/TreeDrawing.h"
+#include "host/Host.h"
 #include "tree/Construction.h"
-#include "tree/Host.h"
-#include "ui/PaintBox.h"
+#include "ui/DrawingArea.h"
+#include "ui/MainWindow.h"
 #include "ui/QtCanvas.h"
 #include "ui/Resources.h"
-#include "ui/Unit1.h"
 
 namespace {
 
@@ -24,10 +24,11 @@ class PictureHost : public Host {
  public:
   explicit PictureHost(QImage& picture)
       : painter_(&picture), canvas_(painter_, picture.size(), false) {}
-  Canvas& drawingCanvas() override { return canvas_; }
+  void drawOnScreen(const std::function<void(Canvas&)>& draw) override { draw(canvas_); }
+  Canvas& canvas() { return canvas_; }
   void repaintDrawing() override {}
-  PromptReply showPrompt(const std::string&, int) override { return {}; }
-  bool showYesNo(const std::string&, const std::string&, int) override { return false; }
+  PromptReply showPrompt(const std::string&, ToolMode) override { return {}; }
+  bool showYesNo(const std::string&, const std::string&, YesNoWidth) override { return false; }
   ProbabilityReply showProbabilityDialog() override { return {"", true}; }
   void showMessage(const std::string&, const std::string&) override {}
 
@@ -42,15 +43,15 @@ void DrawTree27Leaves(benchmark::State& run) {
   TreeState state;
   WindowState window;
   Context context{state, window, host};
-  state.lineTextHeight = 16;
+  state.textLift = 16;
   beginTree(context, 3);
   for (int b : {3, 3, 3}) addBranching(context, b);
   for (int level = 1; level <= 3; ++level)
-    for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot) {
-      state.node(level, slot).probability = 1.0 / 3.0;
-      state.node(level, slot).probabilityEntered = true;
+    for (int slot = 1; slot <= state.tree.branch(level, 1).levelNodeCount; ++slot) {
+      state.tree.branch(level, slot).probability = 1.0 / 3.0;
+      state.tree.branch(level, slot).probabilityEntered = true;
     }
-  for (auto _ : run) drawTree(state, window, host.drawingCanvas(), ScreenOffsetX);
+  for (auto _ : run) drawTree(state, host.canvas(), ScreenOffsetX);
   run.SetItemsProcessed(run.iterations() * 27);
 }
 BENCHMARK(DrawTree27Leaves)->Unit(benchmark::kMicrosecond);
@@ -59,9 +60,11 @@ BENCHMARK(DrawTree27Leaves)->Unit(benchmark::kMicrosecond);
 void StartupToFirstPaint(benchmark::State& run) {
   for (auto _ : run) {
     TreeState state;
-    ui::TForm1 form(state);
+    ui::MainWindow form(state);
     bool painted = false;
-    form.PaintBox1->setPaintHandler([&painted] { painted = true; });
+    form.findChild<ui::DrawingArea*>("drawingArea")->setPaintHandler([&painted](Canvas&) {
+      painted = true;
+    });
     form.show();
     QElapsedTimer limit;
     limit.start();

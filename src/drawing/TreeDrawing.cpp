@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "tree/Helpers.h"
-#include "tree/Windows1252.h"
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+#include "tree/TreeHelpers.h"
 
 namespace kvistra {
 
@@ -11,52 +12,91 @@ namespace {
 
 constexpr std::size_t MaxProbabilityChars = 12;
 
+// The printout's results column and its reduction note, in page units above the tree's offset.
+constexpr int ResultsFrameLeft = 4;
+constexpr int ResultsFrameTop = 5;
+constexpr int ResultsFrameBottom = 408;
+constexpr int ResultsFrameGap = 20;  // between the frame and the tree
+constexpr int ResultLineX = 10;
+constexpr int ResultValueX = 160;
+constexpr int NoteLeft = 5;
+constexpr int NoteTop = 460;
+constexpr int NoteBottom = 520;
+constexpr int NoteTextX = 10;
+constexpr int NoteFirstLineY = 470;
+constexpr int NoteSecondLineY = 490;
+constexpr int NoteMargin = 15;
+
 // "xx.." when text is longer than limit: the first keep characters and two dots.
 std::string cutWithDots(const std::string& text, std::size_t limit, std::size_t keep) {
   return text.size() > limit ? text.substr(0, keep) + ".." : text;
 }
 
-void writeBranchTexts(const TreeState& state, Canvas& canvas, const Gren_Info& branch,
-                      int offsetY) {
-  const int textY = branch.y + offsetY - state.lineTextHeight;
-  canvas.textOut(state.drawOffsetX + branch.nameX, textY, branch.name.view());
+// Where one drawing of the tree stands on its canvas.
+struct Placement {
+  int offsetX;
+  int offsetY;
+};
+
+void writeBranchTexts(const TreeState& state, Canvas& canvas, const Branch& branch, Placement at) {
+  const int textY = branch.y + at.offsetY - state.textLift;
+  canvas.textOut(at.offsetX + branch.nameX, textY, branch.name.view());
   if (!branch.probabilityEntered) return;
-  std::string probability = ProbabilityFormat(state, branch.probability);
+  std::string probability = probabilityFormat(state, branch.probability);
   if (probability.size() > MaxProbabilityChars) probability.resize(MaxProbabilityChars);
-  canvas.textOut(state.drawOffsetX + branch.probX, textY, probability);
+  canvas.textOut(at.offsetX + branch.probabilityX, textY, probability);
 }
 
-void drawBranchLine(const TreeState& state, Canvas& canvas, const Gren_Info& branch, int offsetY) {
-  const int left = state.drawOffsetX + branch.x;
-  drawLine(canvas, left, branch.y + offsetY, left + LevelPitch, branch.y + offsetY);
-}
-
-void showScreenReductionNote(const TreeState& state, WindowState& window) {
-  const std::string probability = fixedPoint(state.reducedProbability, 6, 4);
-  window.panel6Yellow = true;
-  window.label2Caption = "Reduc: " + cutWithDots(state.reductionText, 18, 16);
-  window.label3Caption = w1252("Sands. på reduc. træ:") + probability;
+void drawBranchLine(Canvas& canvas, const Branch& branch, Placement at) {
+  const int left = at.offsetX + branch.x;
+  drawLine(canvas, left, branch.y + at.offsetY, left + LevelPitch, branch.y + at.offsetY);
 }
 
 void drawPrinterReductionNote(const TreeState& state, Canvas& canvas, int offsetY) {
-  const std::string probability = fixedPoint(state.reducedProbability, 6, 4);
-  const std::string reduced = "Reduceret: " + cutWithDots(state.reductionText, 45, 43);
+  const std::string probability = fixedPoint(state.reduction.probability, 6, 4);
+  const std::string reduced = "Reduceret: " + cutWithDots(state.reduction.text, 45, 43);
   const std::string chance = w1252("Sands. på reduceret træ: ") + probability;
   const int width = largerOf(canvas.textWidth(reduced), canvas.textWidth(chance));
-  canvas.rectangle(5, offsetY + 460, width + 15, offsetY + 520);
-  canvas.textOut(10, offsetY + 470, reduced);
-  canvas.textOut(10, offsetY + 490, chance);
+  canvas.rectangle(NoteLeft, offsetY + NoteTop, width + NoteMargin, offsetY + NoteBottom);
+  canvas.textOut(NoteTextX, offsetY + NoteFirstLineY, reduced);
+  canvas.textOut(NoteTextX, offsetY + NoteSecondLineY, chance);
 }
 
-void drawPrinterResults(const TreeState& state, Canvas& canvas, int offsetY) {
-  canvas.rectangle(4, offsetY + 5, state.drawOffsetX - 20, offsetY + 408);
+void drawPrinterResults(const TreeState& state, Canvas& canvas, Placement at) {
+  canvas.rectangle(ResultsFrameLeft, at.offsetY + ResultsFrameTop, at.offsetX - ResultsFrameGap,
+                   at.offsetY + ResultsFrameBottom);
   const int rowHeight = canvas.textHeight("H");
-  for (int i = 1; i <= state.resultCount; ++i) {
-    const skema_Var& row = state.results[i];
-    const int rowY = i * rowHeight + offsetY;
-    canvas.textOut(10, rowY, cutWithDots(row.line, 20, 18));
-    if (!row.line.starts_with(w1252("Træet"))) canvas.textOut(160, rowY, " " + row.value.str());
+  for (int i = 1; i <= state.results.count; ++i) {
+    const ResultRow& row = state.results.rows[i];
+    const int rowY = i * rowHeight + at.offsetY;
+    canvas.textOut(ResultLineX, rowY, cutWithDots(row.line, 20, 18));
+    if (!row.line.starts_with(w1252("Træet")))
+      canvas.textOut(ResultValueX, rowY, " " + row.value.str());
   }
+}
+
+void drawPathAt(const TreeState& state, Canvas& canvas, int k, Placement at, bool solid) {
+  const Tree& tree = state.tree;
+  if (tree.branchingCount == 0) return;
+  canvas.setPen(Black, solid ? PenStyle::Solid : PenStyle::Dashed);
+  const Branch* child = &tree.branch(tree.branchingCount, k);
+  drawBranchLine(canvas, *child, at);
+  if (solid) writeBranchTexts(state, canvas, *child, at);
+  for (int level = tree.branchingCount - 1; level >= 1; --level) {
+    const Branch& parent = tree.branch(level, child->parentIndex);
+    drawLine(canvas, at.offsetX + parent.x + LevelPitch, parent.y + at.offsetY,
+             at.offsetX + child->x, child->y + at.offsetY);
+    drawBranchLine(canvas, parent, at);
+    if (solid) writeBranchTexts(state, canvas, parent, at);
+    child = &parent;
+  }
+  const Branch& root = tree.root();
+  drawLine(canvas, at.offsetX + root.x + LevelPitch, root.y + at.offsetY, at.offsetX + child->x,
+           child->y + at.offsetY);
+  if (solid)
+    drawLine(canvas, at.offsetX, root.y + at.offsetY, at.offsetX + RootStemLength,
+             root.y + at.offsetY);
+  canvas.setPen(Black, PenStyle::Solid);
 }
 
 }  // namespace
@@ -65,60 +105,44 @@ std::string leafLabel(const TreeState& state, int k) {
   std::string number = std::to_string(k);
   if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
   std::string label = number + " ";
-  if (state.eventShown && state.outcomeMarked[k]) label += pathProbabilityText(state, k);
+  if (state.event.shown && state.tree.outcomeMarked[k]) label += pathProbabilityText(state, k);
   return label;
 }
 
-void drawPath(const TreeState& state, Canvas& canvas, int k, int offsetY, bool solid) {
-  if (state.branchingCount == 0) return;
-  canvas.setPen(Black, solid ? PenStyle::Solid : PenStyle::Dashed);
-  const Gren_Info* child = &state.node(state.branchingCount, k);
-  drawBranchLine(state, canvas, *child, offsetY);
-  if (solid) writeBranchTexts(state, canvas, *child, offsetY);
-  for (int level = state.branchingCount - 1; level >= 1; --level) {
-    const Gren_Info& parent = state.node(level, child->parentIndex);
-    drawLine(canvas, state.drawOffsetX + parent.x + LevelPitch, parent.y + offsetY,
-             state.drawOffsetX + child->x, child->y + offsetY);
-    drawBranchLine(state, canvas, parent, offsetY);
-    if (solid) writeBranchTexts(state, canvas, parent, offsetY);
-    child = &parent;
-  }
-  const Gren_Info& root = state.root();
-  drawLine(canvas, state.drawOffsetX + root.x + LevelPitch, root.y + offsetY,
-           state.drawOffsetX + child->x, child->y + offsetY);
-  if (solid)
-    drawLine(canvas, state.drawOffsetX, root.y + offsetY, state.drawOffsetX + 30, root.y + offsetY);
-  canvas.setPen(Black, PenStyle::Solid);
+void drawPath(const TreeState& state, Canvas& canvas, int k, int offsetX, int offsetY, bool solid) {
+  drawPathAt(state, canvas, k, {offsetX, offsetY}, solid);
 }
 
-void drawTree(TreeState& state, WindowState& window, Canvas& canvas, int offsetX) {
-  state.drawOffsetX = offsetX;
+void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
   const bool printer = canvas.isPrinter();
-  const int offsetY = printer ? PrinterOffsetY : 0;
+  const Placement at{offsetX, printer ? PrinterOffsetY : 0};
   if (!printer) canvas.fillRect(0, 0, canvas.width(), canvas.height());
 
-  if (state.treeReduced) {
-    if (printer)
-      drawPrinterReductionNote(state, canvas, offsetY);
-    else
-      showScreenReductionNote(state, window);
-    for (int k = 1; k <= state.levelNodeCount; ++k) drawPath(state, canvas, k, offsetY, false);
+  const int leaves = state.tree.levelNodeCount;
+  if (state.reduction.reduced) {
+    if (printer) drawPrinterReductionNote(state, canvas, at.offsetY);
+    for (int k = 1; k <= leaves; ++k) drawPathAt(state, canvas, k, at, false);
   }
 
-  for (int k = 1; k <= state.levelNodeCount; ++k) {
-    const Gren_Info& leaf = state.leaf(k);
+  for (int k = 1; k <= leaves; ++k) {
+    const Branch& leaf = state.tree.leaf(k);
     if (!leaf.exists) continue;
-    drawPath(state, canvas, k, offsetY, true);
-    canvas.textOut(state.drawOffsetX + leaf.x + LevelPitch + 10, leaf.y + offsetY - 8,
-                   leafLabel(state, k));
+    drawPathAt(state, canvas, k, at, true);
+    canvas.textOut(at.offsetX + leaf.x + LevelPitch + LeafLabelGap,
+                   leaf.y + at.offsetY - LeafLabelRise, leafLabel(state, k));
   }
 
-  if (printer) drawPrinterResults(state, canvas, offsetY);
+  if (printer) drawPrinterResults(state, canvas, at);
 }
 
-void PaintBox1Paint(Context& context) {
-  if (context.state.treeComplete)
-    drawTree(context.state, context.window, context.host.drawingCanvas(), ScreenOffsetX);
+ReductionNote reductionNote(const TreeState& state) {
+  if (!state.reduction.reduced) return {};
+  return {true, "Reduc: " + cutWithDots(state.reduction.text, 18, 16),
+          w1252("Sands. på reduc. træ:") + fixedPoint(state.reduction.probability, 6, 4)};
+}
+
+void paintTree(const TreeState& state, Canvas& canvas) {
+  if (state.tree.complete) drawTree(state, canvas, ScreenOffsetX);
 }
 
 }  // namespace kvistra

@@ -4,7 +4,8 @@
 #include <limits>
 #include <vector>
 
-#include "tree/Helpers.h"
+#include "text/TextFormat.h"
+#include "tree/TreeHelpers.h"
 
 namespace kvistra {
 
@@ -29,15 +30,15 @@ bool contains(std::string_view text, char c) {
 
 // The tree's counts as indexes into the fixed store, kept in range whatever a file held.
 int deepestLevel(const TreeState& state) {
-  return std::clamp(state.branchingCount, 0, 3);
+  return std::clamp(state.tree.branchingCount, 0, 3);
 }
 
 int outcomeSlots(const TreeState& state) {
-  return std::clamp(state.levelNodeCount, 0, MaxOutcomes);
+  return std::clamp(state.tree.levelNodeCount, 0, MaxOutcomes);
 }
 
 bool leafExists(const TreeState& state, int outcome) {
-  return state.node(deepestLevel(state), outcome).exists;
+  return state.tree.branch(deepestLevel(state), outcome).exists;
 }
 
 int countExistingOutcomes(const TreeState& state) {
@@ -65,51 +66,51 @@ std::vector<std::string_view> splitAtCommas(std::string_view list) {
 
 // --- Parenthesis expansion: one pass rewrites the first group of the text. ---
 
-int32_t expandLeadingGroup(std::string& s, std::size_t p, std::size_t q) {
+ParserState expandLeadingGroup(std::string& s, std::size_t p, std::size_t q) {
   const std::size_t n = s.size();
   const std::string head = s.substr(0, p);
   if (q + 1 == n || s[q + 1] == ',') {  // the group is a whole term
     s.erase(q, 1);
     s.erase(p, 1);
-    return NoParenthesisError;
+    return ParserState::NoParenthesisError;
   }
   const std::string inner = s.substr(p + 1, q - p - 1);
-  if (contains(inner, '(')) return ParenthesisError;
+  if (contains(inner, '(')) return ParserState::ParenthesisError;
 
   // Every position up to the end is looked at: a comma in the last position still ends the
   // term, so "(A1)B1," keeps its empty last term instead of turning into "B1,A1".
   const std::size_t e = s.find_first_of(",(", q + 1);
   if (e == std::string::npos) {
-    s = head + DistributeFactor(std::string_view(s).substr(q + 1), inner);
-    return NoParenthesisError;
+    s = head + distributeFactor(std::string_view(s).substr(q + 1), inner);
+    return ParserState::NoParenthesisError;
   }
   if (s[e] == ',') {
-    s = head + DistributeFactor(std::string_view(s).substr(q + 1, e - q - 1), inner) + s.substr(e);
-    return NoParenthesisError;
+    s = head + distributeFactor(std::string_view(s).substr(q + 1, e - q - 1), inner) + s.substr(e);
+    return ParserState::NoParenthesisError;
   }
 
   // A second group follows. Without its ")" the factor would lose a character to the stripping
-  // in DistributeFactor ("(A1)(A" would pass as "AA1" or worse), so it is refused here.
+  // in distributeFactor ("(A1)(A" would pass as "AA1" or worse), so it is refused here.
   const std::size_t f = s.find(')', e + 1);
-  if (f == std::string::npos) return ParenthesisError;
+  if (f == std::string::npos) return ParserState::ParenthesisError;
   const std::string factor = s.substr(q + 1, f - q);
   if (f + 1 == n) {
-    s = head + DistributeFactor(factor, inner);
-    return NoParenthesisError;
+    s = head + distributeFactor(factor, inner);
+    return ParserState::NoParenthesisError;
   }
   if (s[f + 1] == ',') {
-    s = head + DistributeFactor(factor, inner) + s.substr(f + 1);
-    return NoParenthesisError;
+    s = head + distributeFactor(factor, inner) + s.substr(f + 1);
+    return ParserState::NoParenthesisError;
   }
   const std::string suffix = s.substr(f + 1);
-  if (suffix.find_first_of(",(") != std::string::npos) return CommaMissing;
-  s = head + DistributeFactor(factor, DistributeFactor(suffix, inner));
-  return NoParenthesisError;
+  if (suffix.find_first_of(",(") != std::string::npos) return ParserState::CommaMissing;
+  s = head + distributeFactor(factor, distributeFactor(suffix, inner));
+  return ParserState::NoParenthesisError;
 }
 
 // "X(list)Y" becomes "(X·list)Y", which the next pass expands as a leading group.
-int32_t movePrefixIntoGroup(std::string& s, std::size_t p, std::size_t q) {
-  if (s[p - 1] == '-') return MinusBeforeParenthesis;
+ParserState movePrefixIntoGroup(std::string& s, std::size_t p, std::size_t q) {
+  if (s[p - 1] == '-') return ParserState::MinusBeforeParenthesis;
   const std::size_t comma = s.rfind(',', p - 1);
   // A comma in the very first position is left in the prefix, where it stays an empty term.
   const std::size_t start = (comma == std::string::npos || comma == 0) ? 0 : comma + 1;
@@ -117,15 +118,15 @@ int32_t movePrefixIntoGroup(std::string& s, std::size_t p, std::size_t q) {
   const std::string prefix = s.substr(start, p - start);
   const std::string after = s.substr(q + 1);
   const std::string inner = s.substr(p + 1, q - p - 1);
-  if (contains(inner, '(')) return ParenthesisError;
-  s = head + "(" + DistributeFactor(prefix, inner) + ")" + after;
-  return NoParenthesisError;
+  if (contains(inner, '(')) return ParserState::ParenthesisError;
+  s = head + "(" + distributeFactor(prefix, inner) + ")" + after;
+  return ParserState::NoParenthesisError;
 }
 
-int32_t expandFirstGroup(std::string& s) {
+ParserState expandFirstGroup(std::string& s) {
   const std::size_t p = s.find('(');
   const std::size_t q = s.find(')');
-  if (q == std::string::npos || q < p) return ParenthesisError;
+  if (q == std::string::npos || q < p) return ParserState::ParenthesisError;
   if (p == 0 || s[p - 1] == ',') return expandLeadingGroup(s, p, q);
   return movePrefixIntoGroup(s, p, q);
 }
@@ -175,7 +176,7 @@ std::vector<Literal> literalsOf(std::string_view term) {
 }
 
 bool pathHolds(const TreeState& state, int outcome, std::string_view name) {
-  const auto& row = state.pathNames[outcome];
+  const auto& row = state.tree.pathNames[outcome];
   return std::any_of(row.begin() + 1, row.end(), [&](const RowName& n) { return n == name; });
 }
 
@@ -224,57 +225,57 @@ bool isNameTerm(std::string_view term) {
 void evaluateTerms(TreeState& state, std::string_view expanded) {
   for (const std::string_view term : splitAtCommas(expanded)) {
     if (isNameTerm(term))
-      MatchNameTerm(state, term);
+      matchNameTerm(state, term);
     else
-      MatchNumberTerm(state, term);
+      matchNumberTerm(state, term);
   }
 }
 
 void refuseAsInputError(TreeState& state, std::string& text) {
-  state.parseError = true;
+  state.event.parseError = true;
   text.clear();
 }
 
 }  // namespace
 
-std::string NormaliseExpression(std::string_view typed) {
+std::string normaliseExpression(std::string_view typed) {
   std::string text(typed);
   removeSpaces(text);
   std::transform(text.begin(), text.end(), text.begin(), upcaseDanish);
   return text;
 }
 
-void EvaluateExpression(TreeState& state, std::string_view text) {
-  state.parseError = false;
+void evaluateExpression(TreeState& state, std::string_view text) {
+  state.event.parseError = false;
   std::string expanded(text);
-  ExpandParentheses(state, expanded);
-  if (state.parserState != NoParenthesisError || state.parseError) return;
+  expandParentheses(state, expanded);
+  if (state.event.parserState != ParserState::NoParenthesisError || state.event.parseError) return;
   evaluateTerms(state, expanded);
 }
 
-bool EvaluateExpressionQuietly(TreeState& state, std::string_view text) {
-  const int32_t parserState = state.parserState;
-  const bool parseError = state.parseError;
-  state.parseError = false;
+bool evaluateExpressionQuietly(TreeState& state, std::string_view text) {
+  const ParserState parserState = state.event.parserState;
+  const bool parseError = state.event.parseError;
+  state.event.parseError = false;
   std::string expanded(text);
-  ExpandParentheses(state, expanded);
+  expandParentheses(state, expanded);
   const bool hasTerms = !expanded.empty();
   if (hasTerms) evaluateTerms(state, expanded);
-  state.parserState = parserState;
-  state.parseError = parseError;
+  state.event.parserState = parserState;
+  state.event.parseError = parseError;
   return hasTerms;
 }
 
-void ExpandParentheses(TreeState& state, std::string& text) {
-  state.parserState = NoParenthesisError;
+void expandParentheses(TreeState& state, std::string& text) {
+  state.event.parserState = ParserState::NoParenthesisError;
   if (text.size() > MaxExpressionLength) return refuseAsInputError(state, text);
   std::erase(text, '*');
   // Every pass removes a group or moves a prefix into one; the pass limit only guards the
   // bound on the work should a text keep copying groups without growing.
   for (std::size_t pass = 0; contains(text, '('); ++pass) {
     if (pass > MaxExpansionLength) return refuseAsInputError(state, text);
-    state.parserState = expandFirstGroup(text);
-    if (state.parserState != NoParenthesisError) {
+    state.event.parserState = expandFirstGroup(text);
+    if (state.event.parserState != ParserState::NoParenthesisError) {
       text.clear();
       return;
     }
@@ -282,7 +283,7 @@ void ExpandParentheses(TreeState& state, std::string& text) {
   }
 }
 
-std::string DistributeFactor(std::string_view factor, std::string_view list) {
+std::string distributeFactor(std::string_view factor, std::string_view list) {
   // The product with an empty group is empty; it stays visible as an empty term.
   if (factor == "()") return {};
   if (!contains(factor, ',') && !factor.empty() && factor.front() == '(') {
@@ -302,60 +303,61 @@ std::string DistributeFactor(std::string_view factor, std::string_view list) {
   return result;
 }
 
-void MatchNameTerm(TreeState& state, std::string_view term) {
+void matchNameTerm(TreeState& state, std::string_view term) {
   const std::vector<Literal> literals = literalsOf(term);
   for (const Literal& literal : literals) {
-    if (!NameExists(state, literal.name)) {
-      state.parseError = true;
+    if (!nameExists(state, literal.name)) {
+      state.event.parseError = true;
       return;
     }
   }
   for (int j = 1; j <= outcomeSlots(state); ++j) {
-    if (leafExists(state, j) && outcomeMatches(state, j, literals)) state.outcomeMarked[j] = true;
+    if (leafExists(state, j) && outcomeMatches(state, j, literals))
+      state.tree.outcomeMarked[j] = true;
   }
-  state.outcomeCount = countExistingOutcomes(state);
+  state.tree.outcomeCount = countExistingOutcomes(state);
 }
 
-void MatchNumberTerm(TreeState& state, std::string_view term) {
+void matchNumberTerm(TreeState& state, std::string_view term) {
   const bool negated = !term.empty() && term[0] == '-';
   if (negated) term.remove_prefix(1);
   const Range range = rangeOf(state, term);
   if (!range.lo || !range.hi || *range.lo <= 0) {
-    state.parseError = true;
+    state.event.parseError = true;
     return;
   }
   const int32_t lo = *range.lo;
   const int32_t hi = *range.hi;
   for (int j = 1; j <= outcomeSlots(state); ++j) {
     const bool inside = lo <= j && j <= hi;
-    if (leafExists(state, j) && inside != negated) state.outcomeMarked[j] = true;
+    if (leafExists(state, j) && inside != negated) state.tree.outcomeMarked[j] = true;
   }
-  state.outcomeCount = countExistingOutcomes(state);
+  state.tree.outcomeCount = countExistingOutcomes(state);
 }
 
-bool NameExists(const TreeState& state, std::string_view name) {
+bool nameExists(const TreeState& state, std::string_view name) {
   name = name.substr(0, LiteralCapacity);
   for (int level = 1; level <= deepestLevel(state); ++level) {
-    const int slots = std::clamp(state.node(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
+    const int slots = std::clamp(state.tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
     for (int slot = 1; slot <= slots; ++slot) {
-      if (state.node(level, slot).name == name) return true;
+      if (state.tree.branch(level, slot).name == name) return true;
     }
   }
   return false;
 }
 
-std::optional<ErrorMessage> ExpressionErrorMessage(const TreeState& state) {
-  switch (state.parserState) {
-    case ParenthesisError:
+std::optional<ErrorMessage> expressionErrorMessage(const TreeState& state) {
+  switch (state.event.parserState) {
+    case ParserState::ParenthesisError:
       return ErrorMessage{" Parentesfejl", " Fejl"};
-    case CommaMissing:
+    case ParserState::CommaMissing:
       return ErrorMessage{" Parentesfejl eller komma mangler", " Fejl"};
-    case MinusBeforeParenthesis:
+    case ParserState::MinusBeforeParenthesis:
       return ErrorMessage{" Ikke minus foran parentes ", " Fejl"};
     default:
       break;
   }
-  if (state.parseError) return ErrorMessage{"Fejl i input.", " "};
+  if (state.event.parseError) return ErrorMessage{"Fejl i input.", " "};
   return std::nullopt;
 }
 

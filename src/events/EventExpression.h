@@ -12,12 +12,6 @@
 
 namespace kvistra {
 
-// Values of TreeState::parserState.
-inline constexpr int32_t NoParenthesisError = 0;
-inline constexpr int32_t ParenthesisError = 1;        // ")" first, "(" unclosed, "(" in a group
-inline constexpr int32_t CommaMissing = 2;            // text after a two-group term
-inline constexpr int32_t MinusBeforeParenthesis = 3;  // "-(" inside a term
-
 // Longer texts, and expansions growing longer, are refused as input errors, so that no
 // expression can exhaust memory or time. Both lie far beyond any event of a 27-outcome tree.
 inline constexpr std::size_t MaxExpressionLength = 255;
@@ -25,31 +19,31 @@ inline constexpr std::size_t MaxExpansionLength = 4096;
 
 // What the callers do to a typed expression before evaluating it: blanks removed, upper case
 // (Danish letters included). The result is also the text shown and stored with a result.
-std::string NormaliseExpression(std::string_view typed);
+std::string normaliseExpression(std::string_view typed);
 
 // Marks every outcome the (normalised) expression selects and sets parserState and parseError.
 // Marks are only ever set, never cleared: the callers clear them first.
-void EvaluateExpression(TreeState& state, std::string_view text);
+void evaluateExpression(TreeState& state, std::string_view text);
 
 // The evaluation of a stored result row: nothing is reported, so parserState and parseError keep
 // their values; a term that fails marks nothing and the other terms still count. Returns false
 // when the expansion left no terms to evaluate (empty text, parenthesis error, too long).
-bool EvaluateExpressionQuietly(TreeState& state, std::string_view text);
+bool evaluateExpressionQuietly(TreeState& state, std::string_view text);
 
 // Removes "*" and rewrites the text into a comma list of terms without parentheses, setting
 // parserState. On a parenthesis error, or when a bound is passed (then parseError is set), the
 // text is emptied.
-void ExpandParentheses(TreeState& state, std::string& text);
+void expandParentheses(TreeState& state, std::string& text);
 
 // Puts the factor in front of every item of the comma list.
-std::string DistributeFactor(std::string_view factor, std::string_view list);
+std::string distributeFactor(std::string_view factor, std::string_view list);
 
 // Checks and evaluates one term of branch names ("A1-B2") or of outcome numbers ("-2..4").
-void MatchNameTerm(TreeState& state, std::string_view term);
-void MatchNumberTerm(TreeState& state, std::string_view term);
+void matchNameTerm(TreeState& state, std::string_view term);
+void matchNumberTerm(TreeState& state, std::string_view term);
 
 // Whether some branch carries exactly this name (a one-letter name is stored with a blank).
-bool NameExists(const TreeState& state, std::string_view name);
+bool nameExists(const TreeState& state, std::string_view name);
 
 struct ErrorMessage {
   std::string text;
@@ -57,6 +51,6 @@ struct ErrorMessage {
 };
 
 // The message box for the error the last evaluation recorded, if any.
-std::optional<ErrorMessage> ExpressionErrorMessage(const TreeState& state);
+std::optional<ErrorMessage> expressionErrorMessage(const TreeState& state);
 
 }  // namespace kvistra

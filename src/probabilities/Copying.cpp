@@ -1,109 +1,112 @@
 #include "probabilities/Copying.h"
 
 #include "probabilities/ProbabilityInput.h"
-#include "tree/CommandStates.h"
-#include "tree/Helpers.h"
+#include "tree/TreeHelpers.h"
+#include "window/CommandTables.h"
 
 namespace kvistra {
 
 namespace {
 
 int branchesPerNode(const TreeState& state, int level) {
-  return state.node(level, 1).branchesPerNode;
+  return state.tree.branch(level, 1).branchesPerNode;
 }
 
 int nodeCount(const TreeState& state, int level) {
-  return state.node(level, 1).levelNodeCount;
+  return state.tree.branch(level, 1).levelNodeCount;
 }
 
 bool levelFull(const TreeState& state) {
-  return state.currentNode >= nodeCount(state, state.currentLevel);
+  return state.input.currentSlot >= nodeCount(state, state.input.currentLevel);
 }
 
 // From a full level the input moves to the first group of the next one, if there is one.
 void moveToNextLevelWhenFull(TreeState& state) {
-  if (levelFull(state) && state.currentLevel < state.branchingCount) {
-    ++state.currentLevel;
-    state.currentNode = 0;
+  if (levelFull(state) && state.input.currentLevel < state.tree.branchingCount) {
+    ++state.input.currentLevel;
+    state.input.currentSlot = 0;
   }
 }
 
-const Gren_Info& copySource(const TreeState& state, CopyDirection direction, int i) {
-  const int level = state.currentLevel;
+const Branch& copySource(const TreeState& state, CopyDirection direction, int i) {
+  const int level = state.input.currentLevel;
   const int b = branchesPerNode(state, level);
-  if (direction == CopyDirection::Down) return state.node(level, state.currentNode - b);
-  const int parent = state.node(level, state.currentNode).parentIndex;
-  return state.node(level - 1, (parent - 1) / b * b + i);
+  if (direction == CopyDirection::Down)
+    return state.tree.branch(level, state.input.currentSlot - b);
+  const int parent = state.tree.branch(level, state.input.currentSlot).parentIndex;
+  return state.tree.branch(level - 1, (parent - 1) / b * b + i);
 }
 
 void completeWhenAllEntered(Context& context) {
-  if (context.state.treeComplete && context.state.allEntered) TreeCompletion(context);
+  if (context.state.tree.complete && context.state.input.allProbabilitiesEntered)
+    treeCompletion(context);
 }
 
 }  // namespace
 
-void EnterNextGroup(Context& context) {
+void enterNextGroup(Context& context) {
   TreeState& state = context.state;
-  if (state.allEntered) return;
+  if (state.input.allProbabilitiesEntered) return;
   moveToNextLevelWhenFull(state);
   if (levelFull(state)) return;
-  state.cancelled = false;
-  state.groupSum = 0.0;
-  const int start = state.currentNode;
-  EnterSiblingGroup(context);
-  if (state.cancelled) {
-    state.cancelled = false;
-    state.groupSum = 0.0;
-    state.currentNode = start;
+  state.input.cancelled = false;
+  state.input.groupSum = 0.0;
+  const int start = state.input.currentSlot;
+  enterSiblingGroup(context);
+  if (state.input.cancelled) {
+    state.input.cancelled = false;
+    state.input.groupSum = 0.0;
+    state.input.currentSlot = start;
     context.host.repaintDrawing();
     return;
   }
-  state.allEntered = AllBranchesEntered(state);
-  CopyAvailability(context);
+  state.input.allProbabilitiesEntered = allBranchesEntered(state);
+  copyAvailability(context);
   completeWhenAllEntered(context);
 }
 
-void CopyNextGroup(Context& context, CopyDirection direction) {
+void copyNextGroup(Context& context, CopyDirection direction) {
   TreeState& state = context.state;
-  if (state.allEntered) return;
-  CopyGroup(context, direction);
-  state.allEntered = AllBranchesEntered(state);
-  if (!state.allEntered) CopyAvailability(context);
+  if (state.input.allProbabilitiesEntered) return;
+  copyGroup(context, direction);
+  state.input.allProbabilitiesEntered = allBranchesEntered(state);
+  if (!state.input.allProbabilitiesEntered) copyAvailability(context);
   completeWhenAllEntered(context);
 }
 
-void CopyGroup(Context& context, CopyDirection direction) {
+void copyGroup(Context& context, CopyDirection direction) {
   TreeState& state = context.state;
-  const int b = branchesPerNode(state, state.currentLevel);
+  const int b = branchesPerNode(state, state.input.currentLevel);
   for (int i = 1; i <= b; ++i) {
-    ++state.currentNode;
-    const Gren_Info& source = copySource(state, direction, i);
-    Gren_Info& branch = state.node(state.currentLevel, state.currentNode);
+    ++state.input.currentSlot;
+    const Branch& source = copySource(state, direction, i);
+    Branch& branch = state.tree.branch(state.input.currentLevel, state.input.currentSlot);
     branch.probability = source.probability;
-    branch.enteredText = source.enteredText.view();
+    branch.typedText = source.typedText.view();
     branch.probabilityEntered = true;
-    writeProbability(context, branch, ProbabilityFormat(state, branch.probability));
+    writeProbability(context, branch, probabilityFormat(state, branch.probability));
   }
 }
 
-void CopyAvailability(Context& context) {
+void copyAvailability(Context& context) {
   TreeState& state = context.state;
   moveToNextLevelWhenFull(state);
   if (levelFull(state)) {
-    state.canCopyAcross = false;
-    state.canCopyDown = false;
+    state.input.canCopyAcross = false;
+    state.input.canCopyDown = false;
   } else {
-    const int level = state.currentLevel;
+    const int level = state.input.currentLevel;
     const int b = branchesPerNode(state, level);
-    state.canCopyAcross = b == branchesPerNode(state, level - 1);
-    state.canCopyDown = state.currentNode > 0 && nodeCount(state, level) - b >= state.currentNode;
+    state.input.canCopyAcross = b == branchesPerNode(state, level - 1);
+    state.input.canCopyDown =
+        state.input.currentSlot > 0 && nodeCount(state, level) - b >= state.input.currentSlot;
   }
-  showCopyCommands(context.window, state.canCopyAcross, state.canCopyDown);
+  showCopyCommands(context.window, state.input.canCopyAcross, state.input.canCopyDown);
 }
 
-void TreeCompletion(Context& context) {
+void treeCompletion(Context& context) {
   context.host.repaintDrawing();
-  RebuildPathNames(context.state);
+  rebuildPathNames(context.state);
   context.window.apply(ProbabilitiesCompleteCommands);
 }
 

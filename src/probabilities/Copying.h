@@ -2,25 +2,25 @@
 // parent's group or down from the group above.
 #pragma once
 
-#include "tree/Context.h"
+#include "host/Context.h"
 
 namespace kvistra {
 
 enum class CopyDirection { Across, Down };
 
 // "Indtast sandsynligheder": asks the next group.
-void EnterNextGroup(Context& context);
+void enterNextGroup(Context& context);
 
 // "Kopier sandsynligheder vandret" / "lodret": copies the next group.
-void CopyNextGroup(Context& context, CopyDirection direction);
+void copyNextGroup(Context& context, CopyDirection direction);
 
-// Fills the group after currentNode from its source and advances currentNode past it.
-void CopyGroup(Context& context, CopyDirection direction);
+// Fills the group after currentSlot from its source and advances currentSlot past it.
+void copyGroup(Context& context, CopyDirection direction);
 
 // Moves to the next level when the current one is full and enables the copies that fit.
-void CopyAvailability(Context& context);
+void copyAvailability(Context& context);
 
 // The last probability is in: path names rebuilt and the rest of the program opened.
-void TreeCompletion(Context& context);
+void treeCompletion(Context& context);
 
 }  // namespace kvistra

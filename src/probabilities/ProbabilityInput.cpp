@@ -2,10 +2,10 @@
 
 #include "drawing/TreeDrawing.h"
 #include "probabilities/ProbabilityReading.h"
-#include "tree/CommandStates.h"
-#include "tree/Dialogs.h"
-#include "tree/Helpers.h"
-#include "tree/Windows1252.h"
+#include "text/Windows1252.h"
+#include "tree/TreeHelpers.h"
+#include "window/CommandTables.h"
+#include "window/QuestionRules.h"
 
 namespace kvistra {
 
@@ -13,189 +13,191 @@ namespace {
 
 constexpr char CaptionBlank[] = " ";
 
-// The branch's line in colour, with its name written again above it. The canvas is fetched
-// anew each time: a dialog in between may have replaced it.
-void drawBranchIn(Context& context, const Gren_Info& branch, Color color) {
-  const TreeState& state = context.state;
-  Canvas& canvas = context.host.drawingCanvas();
-  const int left = state.drawOffsetX + branch.x;
-  canvas.setPen(color, PenStyle::Solid);
-  drawLine(canvas, left, branch.y, left + LevelPitch, branch.y);
-  canvas.textOut(state.drawOffsetX + branch.nameX, branch.y - state.lineTextHeight,
-                 branch.name.view());
-  canvas.setPen(Black, PenStyle::Solid);
+// The branch's line in colour, with its name written again above it.
+void drawBranchIn(Context& context, const Branch& branch, Color color) {
+  const int lift = context.state.textLift;
+  context.host.drawOnScreen([&](Canvas& canvas) {
+    const int left = ScreenOffsetX + branch.x;
+    canvas.setPen(color, PenStyle::Solid);
+    drawLine(canvas, left, branch.y, left + LevelPitch, branch.y);
+    canvas.textOut(ScreenOffsetX + branch.nameX, branch.y - lift, branch.name.view());
+    canvas.setPen(Black, PenStyle::Solid);
+  });
 }
 
 // Gives branch the rest of its group's probability, as entered and shown.
-void completeBranch(Context& context, Gren_Info& branch) {
+void completeBranch(Context& context, Branch& branch) {
   TreeState& state = context.state;
-  branch.probability = 1.0 - state.groupSum;
-  state.groupSum = 1.0;
+  branch.probability = 1.0 - state.input.groupSum;
+  state.input.groupSum = 1.0;
   branch.probabilityEntered = true;
-  branch.enteredText = ProbabilityFormat(state, branch.probability);
-  writeProbability(context, branch, branch.enteredText.str());
+  branch.typedText = probabilityFormat(state, branch.probability);
+  writeProbability(context, branch, branch.typedText.str());
 }
 
-// Whether p needs CheckProbability before it is taken.
+// Whether p needs checkProbability before it is taken.
 bool needsCheck(const TreeState& state, double p) {
-  return state.groupSum + p > 1 || p <= 0 || p >= 1;
+  return state.input.groupSum + p > 1 || p <= 0 || p >= 1;
 }
 
 // Asks branch until a value is accepted or the dialog is cancelled.
-void askUntilAccepted(Context& context, Gren_Info& branch) {
+void askUntilAccepted(Context& context, Branch& branch) {
   TreeState& state = context.state;
   for (;;) {
     branch.probability = 0.0;
-    askProbability(context);
-    if (state.cancelled) return;
-    branch.probability = state.enteredValue;
-    branch.enteredText = state.probabilityText;
+    const std::optional<TypedValue> typed = askProbability(context);
+    if (!typed) return;
+    branch.probability = typed->value;
+    branch.typedText = typed->text;
     const double p = branch.probability;
-    if (!needsCheck(state, p) || CheckProbability(context, p)) return;
+    if (!needsCheck(state, p) || checkProbability(context, p)) return;
   }
 }
 
 }  // namespace
 
-void askProbability(Context& context) {
+std::optional<TypedValue> askProbability(Context& context) {
   const ProbabilityReply reply = context.host.showProbabilityDialog();
-  if (reply.cancelled)
-    context.state.cancelled = true;
-  else
-    ReadProbabilityText(context.state, reply.text);
+  if (reply.cancelled) {
+    context.state.input.cancelled = true;
+    return std::nullopt;
+  }
+  return readProbabilityText(reply.text);
 }
 
-bool CheckProbability(Context& context, double p) {
+bool checkProbability(Context& context, double p) {
   TreeState& state = context.state;
   const auto refuse = [&](const char* message) {
     context.host.showMessage(w1252(message), CaptionBlank);
     return false;
   };
   const auto confirm = [&](const char* question) {
-    askYesNo(context, w1252(question), " ", KeepWidth);
-    return state.answerYes;
+    return askYesNo(context, w1252(question), " ", KeepWidth);
   };
   // The dialog cannot take a minus; a negative value is refused all the same.
   if (p > 1 || p < 0) return refuse("Indtast en sandsynlighed !");
   // A 1 after other branches already hold probability would leave the group's last branch
   // negative, so it is refused like any value that makes the group exceed 1.
-  if (p == 1 && state.groupSum > 0) return refuse("Sandsynlighederne skal give summen 1 !");
+  if (p == 1 && state.input.groupSum > 0) return refuse("Sandsynlighederne skal give summen 1 !");
   if (p == 1) return confirm("Skal sandsynligheden være 1.000 ?");
   if (p == 0) return confirm("Skal sandsynligheden være 0.000 ?");
   return refuse("Sandsynlighederne skal give summen 1 !");
 }
 
-void EnterBranchProbability(Context& context) {
+void enterBranchProbability(Context& context) {
   TreeState& state = context.state;
-  Gren_Info& branch = state.node(state.currentLevel, state.currentNode);
+  Branch& branch = state.tree.branch(state.input.currentLevel, state.input.currentSlot);
   const int b = branch.branchesPerNode;
   drawBranchIn(context, branch, Red);
   askUntilAccepted(context, branch);
-  if (state.cancelled) {
-    ResetAllProbabilities(context);
+  if (state.input.cancelled) {
+    resetAllProbabilities(context);
     return;
   }
   branch.probabilityEntered = true;
   drawBranchIn(context, branch, Black);
-  const std::string text = ProbabilityFormat(state, branch.probability);
-  state.groupSum += branch.probability;
+  const std::string text = probabilityFormat(state, branch.probability);
+  state.input.groupSum += branch.probability;
   // The typed form, such as 1/6, stays whenever something was typed.
-  if (branch.enteredText.view() <= std::string_view(" ")) branch.enteredText = text;
+  if (branch.typedText.view() <= std::string_view(" ")) branch.typedText = text;
   writeProbability(context, branch, text);
 
-  if (state.currentNode % b == b - 1) {
-    ++state.currentNode;
-    completeBranch(context, state.node(state.currentLevel, state.currentNode));
+  if (state.input.currentSlot % b == b - 1) {
+    ++state.input.currentSlot;
+    completeBranch(context, state.tree.branch(state.input.currentLevel, state.input.currentSlot));
   } else if (b == 2) {
-    completeBranch(context, state.node(state.currentLevel, state.currentNode - 1));
+    completeBranch(context,
+                   state.tree.branch(state.input.currentLevel, state.input.currentSlot - 1));
   }
 }
 
-void EnterSiblingGroup(Context& context) {
+void enterSiblingGroup(Context& context) {
   TreeState& state = context.state;
-  const int b = state.node(state.currentLevel, 1).branchesPerNode;
+  const int b = state.tree.branch(state.input.currentLevel, 1).branchesPerNode;
   do {
-    ++state.currentNode;
-    EnterBranchProbability(context);
-  } while (!state.cancelled && state.currentNode % b != 0);
+    ++state.input.currentSlot;
+    enterBranchProbability(context);
+  } while (!state.input.cancelled && state.input.currentSlot % b != 0);
 }
 
-void SetFirstChances(Context& context) {
+void setFirstChances(Context& context) {
   TreeState& state = context.state;
-  state.currentNode = 0;
-  state.cancelled = false;
+  state.input.currentSlot = 0;
+  state.input.cancelled = false;
   // The first group starts from nothing, whatever an earlier command left in the sum.
-  state.groupSum = 0.0;
-  EnterSiblingGroup(context);
-  if (state.cancelled) return;
+  state.input.groupSum = 0.0;
+  enterSiblingGroup(context);
+  if (state.input.cancelled) return;
 
-  state.currentLevel = 2;
-  state.currentNode = 0;
-  state.groupSum = 0.0;
-  state.canCopyAcross = state.node(2, 1).branchesPerNode == state.node(1, 1).branchesPerNode;
-  if (!state.canCopyAcross) EnterSiblingGroup(context);
-  state.canCopyDown = state.currentNode > 0;
-  if (state.cancelled) return;
+  state.input.currentLevel = 2;
+  state.input.currentSlot = 0;
+  state.input.groupSum = 0.0;
+  state.input.canCopyAcross =
+      state.tree.branch(2, 1).branchesPerNode == state.tree.branch(1, 1).branchesPerNode;
+  if (!state.input.canCopyAcross) enterSiblingGroup(context);
+  state.input.canCopyDown = state.input.currentSlot > 0;
+  if (state.input.cancelled) return;
 
-  state.cancelled = false;
+  state.input.cancelled = false;
   context.window.apply(SteppingCommands);
-  showCopyCommands(context.window, state.canCopyAcross, state.canCopyDown);
+  showCopyCommands(context.window, state.input.canCopyAcross, state.input.canCopyDown);
 }
 
-void Stchancerp1Click(Context& context) {
-  context.state.currentLevel = 1;
-  SetFirstChances(context);
+void setFirstProbabilities(Context& context) {
+  context.state.input.currentLevel = 1;
+  setFirstChances(context);
 }
 
-void ResetAllProbabilities(Context& context) {
+void resetAllProbabilities(Context& context) {
   TreeState& state = context.state;
-  state.groupSum = 0.0;
+  state.input.groupSum = 0.0;
   for (int level = 1; level <= MaxBranchings; ++level) {
     for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
-      Gren_Info& branch = state.node(level, slot);
+      Branch& branch = state.tree.branch(level, slot);
       branch.probabilityEntered = false;
       branch.probability = 0.0;
-      branch.enteredText = "";
+      branch.typedText = "";
     }
   }
   // drawTree clears the whole drawing with the white background first.
-  drawTree(state, context.window, context.host.drawingCanvas(), ScreenOffsetX);
+  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
   // Typing or copying on would build on groups that are gone, and a copy from a position that
   // "Sæt chancer på første grene" has since moved would read outside its level.
-  state.canCopyAcross = false;
-  state.canCopyDown = false;
+  state.input.canCopyAcross = false;
+  state.input.canCopyDown = false;
   context.window.apply(ProbabilitiesClearedCommands);
 }
 
-bool AllLeavesEntered(const TreeState& state) {
+bool allLeavesEntered(const TreeState& state) {
   bool entered = true;
-  for (int slot = 1; slot <= state.levelNodeCount; ++slot)
-    entered = entered && state.leaf(slot).probabilityEntered;
+  for (int slot = 1; slot <= state.tree.levelNodeCount; ++slot)
+    entered = entered && state.tree.leaf(slot).probabilityEntered;
   return entered;
 }
 
-bool AllBranchesEntered(const TreeState& state) {
-  bool entered = AllLeavesEntered(state);
-  for (int level = 1; level < state.branchingCount; ++level) {
-    const int count = state.node(level, 1).levelNodeCount;
+bool allBranchesEntered(const TreeState& state) {
+  bool entered = allLeavesEntered(state);
+  for (int level = 1; level < state.tree.branchingCount; ++level) {
+    const int count = state.tree.branch(level, 1).levelNodeCount;
     for (int slot = 1; slot <= count; ++slot)
-      entered = entered && state.node(level, slot).probabilityEntered;
+      entered = entered && state.tree.branch(level, slot).probabilityEntered;
   }
   return entered;
 }
 
-void writeProbability(Context& context, const Gren_Info& branch, const std::string& text) {
-  const TreeState& state = context.state;
-  context.host.drawingCanvas().textOut(state.drawOffsetX + branch.probX,
-                                       branch.y - state.lineTextHeight, text);
+void writeProbability(Context& context, const Branch& branch, const std::string& text) {
+  const int lift = context.state.textLift;
+  context.host.drawOnScreen([&](Canvas& canvas) {
+    canvas.textOut(ScreenOffsetX + branch.probabilityX, branch.y - lift, text);
+  });
 }
 
 void showCopyCommands(WindowState& window, bool across, bool down) {
   using enum Command;
-  window.setEnabled(Kopiersandsynligheder1, across);
-  window.setEnabled(SpeedButton1, across);
-  window.setEnabled(Kopiersandsynligheder2, down);
-  window.setEnabled(SpeedButton2, down);
+  window.setEnabled(CopyAcross, across);
+  window.setEnabled(CopyAcrossButton, across);
+  window.setEnabled(CopyDown, down);
+  window.setEnabled(CopyDownButton, down);
 }
 
 }  // namespace kvistra

@@ -2,41 +2,44 @@
 // drawing it, and completing the group's last branch.
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "tree/Context.h"
+#include "host/Context.h"
+#include "probabilities/ProbabilityReading.h"
 
 namespace kvistra {
 
-// Shows the probability dialog; its answer is left in cancelled, or in probabilityText and
-// enteredValue.
-void askProbability(Context& context);
+// Shows the probability dialog: the typed text and its value, or nothing when "Fortryd" was
+// pressed (which also sets cancelled).
+std::optional<TypedValue> askProbability(Context& context);
 
 // Whether p may stand on the branch being asked; shows a message or asks a yes/no question.
-bool CheckProbability(Context& context, double p);
+bool checkProbability(Context& context, double p);
 
-// Asks the branch (currentLevel, currentNode) until a value is accepted; "Fortryd" clears every
-// probability of the tree. May advance currentNode past an automatically completed last branch.
-void EnterBranchProbability(Context& context);
+// Asks the branch (currentLevel, currentSlot) until a value is accepted; "Fortryd" clears every
+// probability of the tree. May advance currentSlot past an automatically completed last branch.
+void enterBranchProbability(Context& context);
 
-// Asks branch after branch from currentNode + 1 until the sibling group is complete.
-void EnterSiblingGroup(Context& context);
+// Asks branch after branch from currentSlot + 1 until the sibling group is complete.
+void enterSiblingGroup(Context& context);
 
 // Asks level 1 and, when level 2 has another branch count, level 2's first group.
-void SetFirstChances(Context& context);
-void Stchancerp1Click(Context& context);
+void setFirstChances(Context& context);
+// "Sæt chancer på første grene": the input starts over from level 1.
+void setFirstProbabilities(Context& context);
 
 // "Fortryd": every probability of the tree is cleared, the tree drawn again, and only
 // "Sæt chancer på første grene" offered to start over.
-void ResetAllProbabilities(Context& context);
+void resetAllProbabilities(Context& context);
 
 // Whether every leaf of the deepest level has its probability.
-bool AllLeavesEntered(const TreeState& state);
+bool allLeavesEntered(const TreeState& state);
 // Whether every branch of every level has its probability: only then is the tree complete.
-bool AllBranchesEntered(const TreeState& state);
+bool allBranchesEntered(const TreeState& state);
 
 // Writes text on the drawing at branch's probability place.
-void writeProbability(Context& context, const Gren_Info& branch, const std::string& text);
+void writeProbability(Context& context, const Branch& branch, const std::string& text);
 
 // Enables the menu item and the toolbar button of each copy direction as it is possible.
 void showCopyCommands(WindowState& window, bool across, bool down);

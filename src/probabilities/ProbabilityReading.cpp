@@ -1,5 +1,7 @@
 #include "probabilities/ProbabilityReading.h"
 
+#include "text/CharSet.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -109,9 +111,8 @@ double probabilityValue(std::string_view text) {
   return std::isnan(value) ? 0.0 : value;
 }
 
-void ReadProbabilityText(TreeState& state, const std::string& text) {
-  state.probabilityText = text;
-  state.enteredValue = probabilityValue(text);
+TypedValue readProbabilityText(const std::string& text) {
+  return {text, probabilityValue(text)};
 }
 
 }  // namespace kvistra

@@ -27,7 +27,12 @@ DecimalReading readDecimal(std::string_view text);
 // fraction whose parts do not read, or whose denominator is not above 0, is 0.
 double probabilityValue(std::string_view text);
 
-// Sets probabilityText to text as typed and enteredValue to its value.
-void ReadProbabilityText(TreeState& state, const std::string& text);
+// A typed probability: the text as typed and its value.
+struct TypedValue {
+  std::string text;
+  double value = 0.0;
+};
+
+TypedValue readProbabilityText(const std::string& text);
 
 }  // namespace kvistra

@@ -3,51 +3,60 @@
 #include <cmath>
 #include <string>
 
-#include "tree/CommandStates.h"
-#include "tree/Helpers.h"
+#include "tree/Layout.h"
+#include "tree/TreeHelpers.h"
+#include "window/CommandTables.h"
 
 namespace kvistra {
 
 namespace {
 
-void resetNodes(TreeState& state) {
-  Gren_Info& root = state.root();
+// After a branching leaves a level of so many nodes, the buttons from firstDisabled up would
+// make a later level outgrow the store; or the remaining branchings can only have 2 branches.
+struct ButtonLimit {
+  int branchings;
+  int built;  // 0: whichever branching was just built
+  int fewestNodes;
+  int mostNodes;
+  int firstDisabled;  // MostBranches + 1: none
+  bool completeWithTwo;
+};
+
+constexpr int NoneDisabled = MostBranches + 1;
+
+constexpr ButtonLimit ButtonLimits[] = {
+    {2, 0, 5, 5, 6, false},           {2, 0, 6, 6, 5, false},
+    {3, 1, 3, 3, 5, false},           {3, 1, 4, 4, 4, false},
+    {3, 1, 5, 6, NoneDisabled, true}, {3, 2, 5, 6, 5, false},
+    {3, 2, 7, 9, 4, false},           {3, 2, 10, MaxNodesPerLevel, NoneDisabled, true},
+};
+
+void resetBranches(Tree& tree) {
+  Branch& root = tree.root();
   root.branchesPerNode = 1;
   root.x = RootX;
   root.y = RootY;
   for (int level = 1; level <= MaxBranchings; ++level) {
     for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
-      Gren_Info& branch = state.node(level, slot);
-      branch = Gren_Info{};
+      Branch& branch = tree.branch(level, slot);
+      branch = Branch{};
       branch.name = " ";
-      state.pathNames[slot][level] = "";
+      tree.pathNames[slot][level] = "";
     }
   }
 }
 
 void resetScalars(TreeState& state) {
-  state.builtBranchings = 0;
-  state.currentLevel = 1;
-  state.currentNode = 0;
-  state.groupSum = 0.0;
-  state.resultCount = 0;
-  state.labelRowCount = 0;
-  state.treeComplete = false;
-  state.canCopyDown = false;
-  state.canCopyAcross = false;
-  state.branchingCount = 0;
-  state.levelNodeCount = 1;
-  state.decimalCount = 4;
-  state.reducedProbability = 1.0;
-  state.reductionText.clear();
-  state.eventShown = false;
-  state.allEntered = false;
-  state.treeReduced = false;
-  state.cancelled = false;
-}
-
-void eraseDrawing(Canvas& canvas) {
-  canvas.fillRect(0, 0, canvas.width(), canvas.height());
+  state.tree.builtBranchings = 0;
+  state.tree.complete = false;
+  state.tree.branchingCount = 0;
+  state.tree.levelNodeCount = 1;
+  state.tree.decimalCount = 4;
+  state.input = InputPosition{};
+  state.results.count = 0;
+  state.labels.count = 0;
+  state.reduction = Reduction{};
+  state.event.shown = false;
 }
 
 void disableButtonsFrom(WindowState& window, int firstBranches) {
@@ -64,90 +73,84 @@ std::string branchingLabel(int branching) {
 void resetTree(Context& context) {
   TreeState& state = context.state;
   WindowState& window = context.window;
-  window.caption = "   Kvistra   ";
-  window.panel1Visible = window.panel2Visible = window.panel5Visible = true;
-  state.resultCount = 0;
-  window.memo2Lines.clear();
-  eraseDrawing(context.host.drawingCanvas());
-  resetNodes(state);
+  window.title = "   Kvistra   ";
+  window.toolbarVisible = window.sidePaneVisible = window.branchCountBarVisible = true;
+  window.resultLines.clear();
+  context.host.drawOnScreen(
+      [](Canvas& canvas) { canvas.fillRect(0, 0, canvas.width(), canvas.height()); });
+  resetBranches(state.tree);
   resetScalars(state);
   window.apply(NoTreeCommands);
   window.apply(NewTreeCommands);
-  window.panel3Visible = false;
-  window.panel6Yellow = false;
-  window.label2Caption.clear();
-  window.label3Caption.clear();
+  window.branchTextsVisible = false;
+  window.reductionNote = ReductionNote{};
 }
 
 void beginTree(Context& context, int branchings) {
   resetTree(context);
-  context.state.branchingCount = branchings;
-  context.window.label1Caption = branchingLabel(1);
+  context.state.tree.branchingCount = branchings;
+  context.window.branchCountPrompt = branchingLabel(1);
   for (int b = FewestBranches; b <= MostBranches; ++b)
     context.window.setEnabled(branchCountButton(b), true);
 }
 
-void buildLevel(TreeState& state, int branchesPerNode) {
-  const int level = state.builtBranchings;
+bool buildLevel(TreeState& state, int branchesPerNode) {
+  Tree& tree = state.tree;
+  const int level = tree.builtBranchings;
   const int b = branchesPerNode;
-  state.levelNodeCount *= b;
-  state.outcomeCount = state.levelNodeCount;
-  const int n = state.levelNodeCount;
+  const int n = tree.levelNodeCount * b;
+  if (level < 1 || level > MaxBranchings || b < FewestBranches || b > MostBranches ||
+      n > MaxNodesPerLevel)
+    return false;
+  tree.levelNodeCount = n;
+  tree.outcomeCount = n;
   const int spacing = VerticalSpan / n;
   for (int slot = 1; slot <= n; ++slot) {
     const int k = (slot - 1) % b;
     const int parent = (slot - 1) / b + 1;
-    Gren_Info& branch = state.node(level, slot);
+    Branch& branch = tree.branch(level, slot);
     branch.branchesPerNode = b;
     branch.levelNodeCount = n;
     branch.parentIndex = parent;
-    branch.x = (level - 1) * LevelPitch + 30;
+    branch.x = branchLeft(level);
     branch.nameX = branch.x + NameOffset;
-    branch.probX = branch.x + ProbabilityOffset;
+    branch.probabilityX = branch.x + ProbabilityOffset;
     branch.name = std::string{static_cast<char>('A' + k), static_cast<char>('0' + level)};
     branch.exists = true;
     // std::nearbyint rounds halves to the even integer, as the layout requires.
     const double offset = (k - (b - 1) / 2.0) * spacing;
-    branch.y = state.node(level - 1, parent).y + static_cast<int>(std::nearbyint(offset));
+    branch.y = tree.branch(level - 1, parent).y + static_cast<int>(std::nearbyint(offset));
   }
+  return true;
 }
 
 bool applyButtonLimits(const TreeState& state, WindowState& window) {
-  const int n = state.levelNodeCount;
-  if (state.branchingCount == 2) {
-    if (n == 5) disableButtonsFrom(window, 6);
-    if (n == 6) disableButtonsFrom(window, 5);
-    return false;
-  }
-  if (state.branchingCount != 3) return false;
-  if (state.builtBranchings == 1) {
-    if (n == 3) disableButtonsFrom(window, 5);
-    if (n == 4) disableButtonsFrom(window, 4);
-    return n >= 5;
-  }
-  if (state.builtBranchings == 2) {
-    if (n == 5 || n == 6) disableButtonsFrom(window, 5);
-    if (n >= 7 && n <= 9) disableButtonsFrom(window, 4);
-    return n >= 10;
+  const Tree& tree = state.tree;
+  for (const ButtonLimit& limit : ButtonLimits) {
+    if (limit.branchings != tree.branchingCount) continue;
+    if (limit.built != 0 && limit.built != tree.builtBranchings) continue;
+    if (tree.levelNodeCount < limit.fewestNodes || tree.levelNodeCount > limit.mostNodes) continue;
+    disableButtonsFrom(window, limit.firstDisabled);
+    return limit.completeWithTwo;
   }
   return false;
 }
 
-void drawConstruction(TreeState& state, Canvas& canvas) {
-  state.drawOffsetX = ConstructionOffsetX;
-  const int dx = state.drawOffsetX;
-  drawLine(canvas, dx, RootY, dx + 30, RootY);
-  for (int level = 1; level <= state.builtBranchings; ++level) {
-    const int count = state.node(level, 1).levelNodeCount;
+void drawConstruction(const TreeState& state, Canvas& canvas) {
+  const Tree& tree = state.tree;
+  const int dx = ConstructionOffsetX;
+  drawLine(canvas, dx, RootY, dx + RootStemLength, RootY);
+  for (int level = 1; level <= tree.builtBranchings; ++level) {
+    const int count = tree.branch(level, 1).levelNodeCount;
     for (int slot = 1; slot <= count; ++slot) {
-      const Gren_Info& branch = state.node(level, slot);
+      const Branch& branch = tree.branch(level, slot);
       drawLine(canvas, dx + branch.x, branch.y, dx + branch.x + LevelPitch, branch.y);
-      canvas.textOut(dx + branch.nameX, branch.y - state.lineTextHeight, branch.name.view());
+      canvas.textOut(dx + branch.nameX, branch.y - state.textLift, branch.name.view());
     }
-    const int b = state.node(level, 1).branchesPerNode;
+    const int b = tree.branch(level, 1).branchesPerNode;
     for (int first = 1; first <= count; first += b) {
-      const Gren_Info& top = state.node(level, first);
-      const Gren_Info& bottom = state.node(level, first + b - 1);
+      const Branch& top = tree.branch(level, first);
+      const Branch& bottom = tree.branch(level, first + b - 1);
       drawLine(canvas, dx + top.x, top.y, dx + top.x, bottom.y);
     }
   }
@@ -155,11 +158,11 @@ void drawConstruction(TreeState& state, Canvas& canvas) {
 
 void collectLabelRows(TreeState& state) {
   int row = 0;
-  for (int level = 1; level <= state.branchingCount; ++level) {
-    const int b = state.node(level, 1).branchesPerNode;
+  for (int level = 1; level <= state.tree.branchingCount; ++level) {
+    const int b = state.tree.branch(level, 1).branchesPerNode;
     for (int slot = 1; slot <= b && row < MaxLabelRows; ++slot) {
-      Grenlabels& label = state.labels[++row];
-      label.oldName = state.node(level, slot).name.view();
+      LabelRow& label = state.labels.rows[++row];
+      label.oldName = state.tree.branch(level, slot).name.view();
       label.newName = label.oldName.view();
       label.text.clear();
     }
@@ -168,26 +171,30 @@ void collectLabelRows(TreeState& state) {
 
 void addBranching(Context& context, int branchesPerNode) {
   TreeState& state = context.state;
+  Tree& tree = state.tree;
   WindowState& window = context.window;
-  Canvas& canvas = context.host.drawingCanvas();
-  const int level = ++state.builtBranchings;
-  window.label1Caption = branchingLabel(level + 1);
-  buildLevel(state, branchesPerNode);
-  drawConstruction(state, canvas);
+  if (tree.complete || tree.builtBranchings >= tree.branchingCount) return;
+  ++tree.builtBranchings;
+  if (!buildLevel(state, branchesPerNode)) {
+    --tree.builtBranchings;
+    return;
+  }
+  window.branchCountPrompt = branchingLabel(tree.builtBranchings + 1);
+  context.host.drawOnScreen([&](Canvas& canvas) { drawConstruction(state, canvas); });
   if (applyButtonLimits(state, window)) {
-    while (state.builtBranchings < state.branchingCount) {
-      ++state.builtBranchings;
+    while (tree.builtBranchings < tree.branchingCount) {
+      ++tree.builtBranchings;
       buildLevel(state, 2);
-      drawConstruction(state, canvas);
+      context.host.drawOnScreen([&](Canvas& canvas) { drawConstruction(state, canvas); });
     }
   }
-  if (state.builtBranchings == state.branchingCount) {
-    window.panel5Visible = false;
+  if (tree.builtBranchings == tree.branchingCount) {
+    window.branchCountBarVisible = false;
     window.apply(TreeCompleteCommands);
     collectLabelRows(state);
-    RebuildPathNames(state);
+    rebuildPathNames(state);
   }
-  state.treeComplete = state.builtBranchings == state.branchingCount;
+  tree.complete = tree.builtBranchings == tree.branchingCount;
   context.host.repaintDrawing();
 }
 

@@ -1,12 +1,10 @@
 // Building a new tree branching by branching.
 #pragma once
 
-#include "tree/Canvas.h"
-#include "tree/Context.h"
+#include "host/Canvas.h"
+#include "host/Context.h"
 
 namespace kvistra {
-
-inline constexpr int ConstructionOffsetX = 25;
 
 // Discards the tree and its results and returns every field to its starting value.
 void resetTree(Context& context);
@@ -17,15 +15,16 @@ void beginTree(Context& context, int branchings);
 // A click on one of the buttons "2" … "6": builds the next branching with b branches per node.
 void addBranching(Context& context, int branchesPerNode);
 
-// Creates level builtBranchings with b branches under every node of the level above.
-void buildLevel(TreeState& state, int branchesPerNode);
+// Creates level builtBranchings with b branches under every node of the level above. Returns
+// false, and builds nothing, when the level would outgrow the store.
+bool buildLevel(TreeState& state, int branchesPerNode);
 
 // Disables the branch-count buttons that would overflow a level; true when the remaining
 // branchings must be completed automatically with 2 branches.
 bool applyButtonLimits(const TreeState& state, WindowState& window);
 
 // The drawing of a tree still being built.
-void drawConstruction(TreeState& state, Canvas& canvas);
+void drawConstruction(const TreeState& state, Canvas& canvas);
 
 void collectLabelRows(TreeState& state);
 

@@ -1,12 +1,13 @@
-// The one record of all state of a run: the branch store, the tables derived from it, the
-// results and the scalar state. Text is Windows-1252 bytes throughout.
+// The one record of all state of a run, grouped by what belongs together: the tree with the
+// tables derived from it, the input position, the pointer, the event shown, the reduction, the
+// results and the label rows. Text is Windows-1252 bytes throughout.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "tree/ShortString.h"
+#include "text/ShortString.h"
 
 namespace kvistra {
 
@@ -16,134 +17,130 @@ inline constexpr int MaxOutcomes = MaxNodesPerLevel;
 inline constexpr int MaxLabelRows = 10;
 inline constexpr int MaxResults = 30;
 
-inline constexpr int RootX = -70;
-inline constexpr int RootY = 245;
-inline constexpr int LevelPitch = 100;
-inline constexpr int NameOffset = 5;
-inline constexpr int ProbabilityOffset = 40;
-inline constexpr int VerticalSpan = 432;
-
 using BranchName = ShortString<10>;
-using ProbabilityInput = ShortString<10>;
+using TypedProbability = ShortString<10>;
 using RowName = ShortString<12>;
 
-// One branch (BranchNode) of the store.
-struct Gren_Info {
+// One branch of the store. Coordinates are drawing units before the drawing's x offset.
+struct Branch {
   int32_t branchesPerNode = 0;
   int32_t levelNodeCount = 0;
   int32_t parentIndex = 0;
   int32_t x = 0;
   int32_t y = 0;
   int32_t nameX = 0;
-  int32_t probX = 0;
-  int32_t reserved = 0;
+  int32_t probabilityX = 0;
+  int32_t reserved = 0;  // unused, but kept in tree files
   BranchName name;
-  ProbabilityInput enteredText;
+  TypedProbability typedText;
   double probability = 0.0;
   bool exists = false;
   bool probabilityEntered = false;
 };
 
 // One row of the branch-label table: a distinct label, its new name and its text.
-struct Grenlabels {
+struct LabelRow {
   RowName oldName;
   RowName newName;
   std::string text;
 };
 
 // One row of the results list: the line and its value.
-struct skema_Var {
+struct ResultRow {
   std::string line;
   RowName value;
 };
 
-struct TreeState {
+// The tree: its shape, its branches, and the per-outcome tables derived from them.
+struct Tree {
   // Levels 0..3 and slots 1..27; index 0 of the slots is unused so slots count from 1.
-  std::array<std::array<Gren_Info, MaxNodesPerLevel + 1>, MaxBranchings + 1> nodes{};
+  std::array<std::array<Branch, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches{};
   // Outcome 1..27 by level 1..3; index 0 unused in both.
   std::array<std::array<RowName, MaxBranchings + 1>, MaxOutcomes + 1> pathNames{};
   std::array<bool, MaxOutcomes + 1> outcomeMarked{};
-  std::array<Grenlabels, MaxLabelRows + 1> labels{};
-  std::array<skema_Var, MaxResults + 1> results{};
 
   int32_t branchingCount = 0;
   int32_t builtBranchings = 0;
-  int32_t levelNodeCount = 1;
-  int32_t outcomeCount = 0;
+  int32_t levelNodeCount = 1;  // of the deepest level built so far
+  int32_t outcomeCount = 0;    // existing outcomes as last counted
   int32_t decimalCount = 4;
-  int32_t clickX = 0;
-  int32_t clickY = 0;
-  int32_t pointerX = 0;
-  int32_t pointerY = 0;
-  int32_t lineTextHeight = 0;
-  int32_t resultCount = 0;
+  bool complete = false;  // every branching built
+
+  Branch& branch(int level, int slot) { return branches[level][slot]; }
+  const Branch& branch(int level, int slot) const { return branches[level][slot]; }
+  Branch& root() { return branches[0][1]; }
+  const Branch& root() const { return branches[0][1]; }
+  // The leaf of outcome k on the deepest level.
+  const Branch& leaf(int k) const { return branches[branchingCount][k]; }
+};
+
+// Where the probability input stands, group by group.
+struct InputPosition {
   int32_t currentLevel = 1;
-  int32_t currentNode = 0;
-  int32_t toolMode = 0;
-  int32_t drawOffsetX = 0;
-  int32_t labelRowCount = 0;
-  int32_t selectedResultLine = 0;
-  int32_t parserState = 0;
-  double enteredValue = 0.0;
+  int32_t currentSlot = 0;
   double groupSum = 0.0;
-  double eventProbability = 0.0;
-  double reducedProbability = 1.0;
-  std::string promptText;
-  std::string probabilityText;
-  std::string reductionText;
-  bool cancelled = false;
-  bool treeComplete = false;
-  bool allEntered = false;
-  bool answerYes = false;
   bool canCopyAcross = false;
   bool canCopyDown = false;
-  bool resultsClicked = false;
-  bool eventShown = false;
+  bool allProbabilitiesEntered = false;
+  bool cancelled = false;  // the last dialog was cancelled; stops a running input sequence
+};
+
+// What a click on the drawing does.
+enum class ToolMode { None, EditValue, ReplaceLetter };
+
+// The last press and release on the drawing, and the tool they act with.
+struct Pointer {
+  int32_t pressX = 0;
+  int32_t pressY = 0;
+  int32_t releaseX = 0;
+  int32_t releaseY = 0;
+  ToolMode toolMode = ToolMode::None;
+};
+
+// How the last evaluation of an event expression ended.
+enum class ParserState {
+  NoParenthesisError,
+  ParenthesisError,        // ")" first, "(" unclosed, "(" in a group
+  CommaMissing,            // text after a two-group term
+  MinusBeforeParenthesis,  // "-(" inside a term
+};
+
+// The event being computed and shown on the drawing.
+struct ShownEvent {
+  bool shown = false;
+  double probability = 0.0;
+  ParserState parserState = ParserState::NoParenthesisError;
   bool parseError = false;
-  bool treeReduced = false;
-
-  Gren_Info& node(int level, int slot) { return nodes[level][slot]; }
-  const Gren_Info& node(int level, int slot) const { return nodes[level][slot]; }
-  Gren_Info& root() { return nodes[0][1]; }
-  const Gren_Info& root() const { return nodes[0][1]; }
-  // The leaf of outcome k on the deepest level.
-  const Gren_Info& leaf(int k) const { return nodes[branchingCount][k]; }
 };
 
-// A set of 8-bit characters an input field accepts.
-class CharSet {
- public:
-  constexpr CharSet& add(unsigned char c) {
-    members_[c] = true;
-    return *this;
-  }
-  constexpr CharSet& addRange(unsigned char first, unsigned char last) {
-    for (int c = first; c <= last; ++c) members_[c] = true;
-    return *this;
-  }
-  constexpr bool contains(char c) const { return members_[static_cast<unsigned char>(c)]; }
-
- private:
-  std::array<bool, 256> members_{};
+// The event the tree is reduced to.
+struct Reduction {
+  bool reduced = false;
+  std::string text;
+  double probability = 1.0;
 };
 
-inline constexpr char Backspace = 8;
+struct Results {
+  std::array<ResultRow, MaxResults + 1> rows{};  // 1..30
+  int32_t count = 0;
+  int32_t selectedLine = 0;
+};
 
-inline constexpr CharSet ExpressionChars = CharSet{}
-                                               .add(Backspace)
-                                               .add('(')
-                                               .add(')')
-                                               .add('-')
-                                               .addRange('A', 'Z')
-                                               .addRange('a', 'z')
-                                               .add(197)
-                                               .add(198)
-                                               .add(216)
-                                               .add(229)
-                                               .add(230)
-                                               .add(248);
+struct LabelRows {
+  std::array<LabelRow, MaxLabelRows + 1> rows{};  // 1..10
+  int32_t count = 0;  // in use once the names dialog has opened or a file with rows is loaded
+};
 
-inline constexpr CharSet NumberChars =
-    CharSet{}.add(Backspace).add(',').add('.').add('/').addRange('0', '9');
+struct TreeState {
+  Tree tree;
+  InputPosition input;
+  Pointer pointer;
+  ShownEvent event;
+  Reduction reduction;
+  Results results;
+  LabelRows labels;
+  // Texts are written this far above their line: the drawing font's height of "H" plus 2.
+  int32_t textLift = 0;
+};
 
 }  // namespace kvistra

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "tree/Canvas.h"
+#include "host/Canvas.h"
 #include "ui/QtCanvas.h"
 
 namespace kvistra::ui {

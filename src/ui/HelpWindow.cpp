@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Resources.h"
-#include "ui/ToolbarPictures.h"
+#include "ui/ToolbarIcons.h"
 
 namespace kvistra::ui {
 namespace {
@@ -19,7 +19,7 @@ const char* const pageStyle =
     "h2 { color: #274e13; font-size: 13pt; margin-top: 14px; }"
     "th { background-color: #e8f0dc; text-align: left; }";
 
-// Pages show a toolbar button's picture with <img src="knap:N">, N being the SpeedButton number;
+// Pages show a toolbar button's picture with <img src="knap:NAME">, such as "knap:copy-across";
 // the pictures are drawn in code, so the browser asks for them here.
 class HelpBrowser : public QTextBrowser {
  public:
@@ -28,7 +28,7 @@ class HelpBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& name) override {
     if (type == QTextDocument::ImageResource &&
         name.scheme() == HelpWindow::buttonPictureScheme()) {
-      const QIcon picture = toolbarPicture(name.path().toInt());
+      const QIcon picture = toolbarIcon(name.path());
       if (!picture.isNull()) return picture.pixmap(QSize(24, 24), devicePixelRatioF());
     }
     return QTextBrowser::loadResource(type, name);

@@ -23,7 +23,8 @@ class HelpWindow : public QDialog {
   // The address of the contents page, from which every page can be reached.
   static QUrl contentsPage();
 
-  // The URL scheme by which a page shows a toolbar button's picture: <img src="knap:3">.
+  // The URL scheme by which a page shows a toolbar button's picture: <img
+  // src="knap:enter-probabilities">.
   static QString buttonPictureScheme();
 
  private:

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "ui/Text.h"
+#include "ui/TextConversion.h"
 
 namespace kvistra::ui {
 
@@ -33,13 +33,18 @@ void QtCanvas::lineTo(int x, int y) {
 void QtCanvas::textOut(int x, int y, std::string_view text) {
   const QFontMetrics metrics(painter_.font(), painter_.device());
   const QString shown = toQt(text);
+  const int baseline = y + metrics.ascent();
   // Text is written on the brush, so a text written again where it stands (a tree writes shared
-  // names once per path) looks the same, and a new value covers the one before it.
-  painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()),
-                    painter_.brush());
+  // names once per path) looks the same, and a new value, or blanks, cover the one before it.
+  // The brush covers only the rows that letters and digits reach: the font's leading above
+  // them is where the line of the branch above runs in the tightest trees.
+  const int top = baseline - metrics.capHeight() - 1;
+  painter_.fillRect(
+      QRect(x, top, metrics.horizontalAdvance(shown), baseline + metrics.descent() - top),
+      painter_.brush());
   const QPen pen = painter_.pen();
   painter_.setPen(Qt::black);
-  painter_.drawText(QPoint(x, y + metrics.ascent()), shown);
+  painter_.drawText(QPoint(x, baseline), shown);
   painter_.setPen(pen);
 }
 

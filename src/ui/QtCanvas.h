@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QSize>
 
-#include "tree/Canvas.h"
+#include "host/Canvas.h"
 
 namespace kvistra::ui {
 

@@ -2,35 +2,35 @@
 
 #include <QMessageBox>
 
-#include "ui/Inputenh.h"
-#include "ui/Inputhnd.h"
-#include "ui/Ja_nej.h"
-#include "ui/PaintBox.h"
-#include "ui/Text.h"
+#include "ui/DrawingArea.h"
+#include "ui/ProbabilityDialog.h"
+#include "ui/PromptDialog.h"
+#include "ui/TextConversion.h"
+#include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
 
-QtHost::QtHost(PaintBox& paintBox, TBtnBottomDlg& probability, TForm2& prompt, TJN_box& yesNo,
-               QWidget& mainWindow)
-    : paintBox_(paintBox),
+QtHost::QtHost(DrawingArea& drawingArea, ProbabilityDialog& probability, PromptDialog& prompt,
+               YesNoDialog& yesNo, QWidget& mainWindow)
+    : drawingArea_(drawingArea),
       probability_(probability),
       prompt_(prompt),
       yesNo_(yesNo),
       mainWindow_(mainWindow) {}
 
-Canvas& QtHost::drawingCanvas() {
-  return paintBox_.canvas();
+void QtHost::drawOnScreen(const std::function<void(Canvas&)>& draw) {
+  drawingArea_.draw(draw);
 }
 
 void QtHost::repaintDrawing() {
-  paintBox_.requestRedraw();
+  drawingArea_.requestRedraw();
 }
 
-PromptReply QtHost::showPrompt(const std::string& question, int toolMode) {
+PromptReply QtHost::showPrompt(const std::string& question, ToolMode toolMode) {
   return prompt_.ask(toQt(question), toolMode);
 }
 
-bool QtHost::showYesNo(const std::string& line1, const std::string& line2, int width) {
+bool QtHost::showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) {
   return yesNo_.ask(toQt(line1), toQt(line2), width);
 }
 

@@ -1,34 +1,34 @@
 // The desktop as the core sees it: the drawing area and the modal dialogs.
 #pragma once
 
-#include "tree/Host.h"
+#include "host/Host.h"
 
 class QWidget;
 
 namespace kvistra::ui {
 
-class PaintBox;
-class TBtnBottomDlg;
-class TForm2;
-class TJN_box;
+class DrawingArea;
+class ProbabilityDialog;
+class PromptDialog;
+class YesNoDialog;
 
 class QtHost : public Host {
  public:
-  QtHost(PaintBox& paintBox, TBtnBottomDlg& probability, TForm2& prompt, TJN_box& yesNo,
-         QWidget& mainWindow);
+  QtHost(DrawingArea& drawingArea, ProbabilityDialog& probability, PromptDialog& prompt,
+         YesNoDialog& yesNo, QWidget& mainWindow);
 
-  Canvas& drawingCanvas() override;
+  void drawOnScreen(const std::function<void(Canvas&)>& draw) override;
   void repaintDrawing() override;
-  PromptReply showPrompt(const std::string& question, int toolMode) override;
-  bool showYesNo(const std::string& line1, const std::string& line2, int width) override;
+  PromptReply showPrompt(const std::string& question, ToolMode toolMode) override;
+  bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) override;
   ProbabilityReply showProbabilityDialog() override;
   void showMessage(const std::string& text, const std::string& caption) override;
 
  private:
-  PaintBox& paintBox_;
-  TBtnBottomDlg& probability_;
-  TForm2& prompt_;
-  TJN_box& yesNo_;
+  DrawingArea& drawingArea_;
+  ProbabilityDialog& probability_;
+  PromptDialog& prompt_;
+  YesNoDialog& yesNo_;
   QWidget& mainWindow_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/QuestionDialog.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "ui/DialogLook.h"
 
@@ -13,6 +14,17 @@ QuestionDialog::QuestionDialog(QWidget* mainWindow, const char* name, const QStr
       mainWindow_(mainWindow) {
   setObjectName(name);
   setWindowTitle(caption);
+}
+
+void QuestionDialog::placeButtons(const QString& okCaption, QRect okPlace,
+                                  const QString& cancelCaption, QRect cancelPlace) {
+  okButton_ = placeButton(this, "okButton", okCaption, okPlace);
+  cancelButton_ = placeButton(this, "cancelButton", cancelCaption, cancelPlace);
+  okButton_->setDefault(true);
+  okButton_->setAutoDefault(true);
+  cancelButton_->setAutoDefault(false);
+  connect(okButton_, &QPushButton::clicked, this, [this] { okPressed(); });
+  connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelPressed(); });
 }
 
 void QuestionDialog::askHelpOnF1(QWidget* widget) {

@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "tree/TreeState.h"
+#include "ui/MainWindow.h"
 #include "ui/Resources.h"
-#include "ui/Unit1.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   kvistra::ui::ensureResources();
 
   kvistra::TreeState state;
-  kvistra::ui::TForm1 form1(state);
-  form1.show();
+  kvistra::ui::MainWindow mainWindow(state);
+  mainWindow.show();
   return QApplication::exec();
 }

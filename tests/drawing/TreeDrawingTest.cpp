@@ -4,7 +4,7 @@
 
 #include "drawing/TreeDrawing.h"
 #include "support/TreeBuilding.h"
-#include "tree/Windows1252.h"
+#include "text/Windows1252.h"
 
 namespace kvistra {
 namespace {
@@ -21,8 +21,8 @@ TEST(DrawTree, FinishedTwoByTwoScreenTree) {
   f.build({2, 2});
   f.enterUniformProbabilities();
   RecordingCanvas canvas;
-  drawTree(f.state, f.window, canvas, ScreenOffsetX);
-  const int h = f.state.lineTextHeight;
+  drawTree(f.state, canvas, ScreenOffsetX);
+  const int h = f.state.textLift;
 
   EXPECT_EQ(canvas.rects.front(), (testing::DrawnRect{0, 0, 1000, 700, true}));  // erased first
   const DrawnLine lines[] = {
@@ -46,29 +46,28 @@ TEST(DrawTree, FinishedTwoByTwoScreenTree) {
   const int leafYs[] = {83, 191, 299, 407};
   for (int k = 1; k <= 4; ++k)
     EXPECT_TRUE(canvas.hasText(290, leafYs[k - 1] - 8, " " + std::to_string(k) + " ")) << k;
-  EXPECT_EQ(f.state.drawOffsetX, 50);
 }
 
 TEST(DrawTree, TextsFollowEntryEventAndDecimals) {
   Fixture f;
   f.build({3, 2});
   f.enterUniformProbabilities();
-  f.state.node(2, 6).probabilityEntered = false;
-  f.state.decimalCount = 2;
-  f.state.eventShown = true;
-  f.state.outcomeMarked[1] = true;
+  f.state.tree.branch(2, 6).probabilityEntered = false;
+  f.state.tree.decimalCount = 2;
+  f.state.event.shown = true;
+  f.state.tree.outcomeMarked[1] = true;
   RecordingCanvas canvas;
-  drawTree(f.state, f.window, canvas, ScreenOffsetX);
-  const int h = f.state.lineTextHeight;
-  const Gren_Info& first = f.state.node(1, 1);
-  const Gren_Info& unentered = f.state.node(2, 6);
+  drawTree(f.state, canvas, ScreenOffsetX);
+  const int h = f.state.textLift;
+  const Branch& first = f.state.tree.branch(1, 1);
+  const Branch& unentered = f.state.tree.branch(2, 6);
 
-  EXPECT_TRUE(canvas.hasText(50 + first.probX, first.y - h, "0.33"));
+  EXPECT_TRUE(canvas.hasText(50 + first.probabilityX, first.y - h, "0.33"));
   EXPECT_TRUE(canvas.hasText(50 + unentered.nameX, unentered.y - h, "B2"));
   EXPECT_EQ(canvas.textsAt(unentered.y - h), std::vector<std::string>{"B2"});
-  const Gren_Info& leaf1 = f.state.node(2, 1);
+  const Branch& leaf1 = f.state.tree.branch(2, 1);
   EXPECT_TRUE(canvas.hasText(290, leaf1.y - 8, " 1       0.1667"));  // path probability, 4 decimals
-  const Gren_Info& leaf2 = f.state.node(2, 2);
+  const Branch& leaf2 = f.state.tree.branch(2, 2);
   EXPECT_TRUE(canvas.hasText(290, leaf2.y - 8, " 2 "));
 }
 
@@ -76,14 +75,14 @@ TEST(DrawTree, ReducedTreeDrawsRemovedPathsDashedOnly) {
   Fixture f;
   f.build({2, 2});
   f.enterUniformProbabilities();
-  f.state.treeReduced = true;
-  f.state.reductionText = "A1";
-  f.state.reducedProbability = 0.25;
-  f.state.node(1, 2).exists = false;
-  f.state.node(2, 3).exists = false;
-  f.state.node(2, 4).exists = false;
+  f.state.reduction.reduced = true;
+  f.state.reduction.text = "A1";
+  f.state.reduction.probability = 0.25;
+  f.state.tree.branch(1, 2).exists = false;
+  f.state.tree.branch(2, 3).exists = false;
+  f.state.tree.branch(2, 4).exists = false;
   RecordingCanvas canvas;
-  drawTree(f.state, f.window, canvas, ScreenOffsetX);
+  drawTree(f.state, canvas, ScreenOffsetX);
 
   EXPECT_TRUE(canvas.hasLine({180, 299, 280, 299, Dashed}));
   EXPECT_FALSE(canvas.hasLine({180, 299, 280, 299, Solid}));
@@ -94,10 +93,11 @@ TEST(DrawTree, ReducedTreeDrawsRemovedPathsDashedOnly) {
   EXPECT_TRUE(canvas.hasText(290, 191 - 8, " 2 "));
   EXPECT_TRUE(canvas.textsAt(299 - 8).empty());
   EXPECT_TRUE(canvas.textsAt(407 - 8).empty());
-  EXPECT_TRUE(canvas.textsAt(353 - f.state.lineTextHeight).empty());  // no name on removed B1
-  EXPECT_TRUE(f.window.panel6Yellow);
-  EXPECT_EQ(f.window.label2Caption, "Reduc: A1");
-  EXPECT_EQ(f.window.label3Caption, w1252("Sands. på reduc. træ:") + "0.2500");
+  EXPECT_TRUE(canvas.textsAt(353 - f.state.textLift).empty());  // no name on removed B1
+  const ReductionNote note = reductionNote(f.state);
+  EXPECT_TRUE(note.highlighted);
+  EXPECT_EQ(note.event, "Reduc: A1");
+  EXPECT_EQ(note.probability, w1252("Sands. på reduc. træ:") + "0.2500");
   EXPECT_EQ(canvas.penStyle, Solid);
 }
 
@@ -116,18 +116,17 @@ TEST(DrawTree, ReductionNoteIsCutOnScreenAndPaper) {
   for (const auto& c : cases) {
     Fixture f;
     f.build({2, 2});
-    f.state.treeReduced = true;
-    f.state.reductionText = c.text;
+    f.state.reduction.reduced = true;
+    f.state.reduction.text = c.text;
     RecordingCanvas canvas(c.printer);
-    drawTree(f.state, f.window, canvas, c.printer ? PrinterOffsetX : ScreenOffsetX);
+    drawTree(f.state, canvas, c.printer ? PrinterOffsetX : ScreenOffsetX);
     if (c.printer) {
       EXPECT_TRUE(canvas.hasText(10, 150 + 470, "Reduceret: " + c.shown)) << c.text;
       EXPECT_TRUE(canvas.hasText(10, 150 + 490, w1252("Sands. på reduceret træ: ") + "1.0000"));
       const int width = 8 * static_cast<int>(("Reduceret: " + c.shown).size());
       EXPECT_EQ(canvas.rects.front(), (testing::DrawnRect{5, 610, width + 15, 670, false}));
-      EXPECT_FALSE(f.window.panel6Yellow);
     } else {
-      EXPECT_EQ(f.window.label2Caption, "Reduc: " + c.shown) << c.text;
+      EXPECT_EQ(reductionNote(f.state).event, "Reduc: " + c.shown) << c.text;
     }
   }
 }
@@ -136,12 +135,12 @@ TEST(DrawTree, PrinterFramesAndListsResults) {
   Fixture f;
   f.build({2, 2});
   f.enterUniformProbabilities();
-  f.state.resultCount = 3;
-  f.state.results[1] = {"A1", "    0.5000"};
-  f.state.results[2] = {w1252("Træet er ændret"), ""};
-  f.state.results[3] = {"A1B2,B1A2,(A1,B1)B2,C2", "    0.7500"};
+  f.state.results.count = 3;
+  f.state.results.rows[1] = {"A1", "    0.5000"};
+  f.state.results.rows[2] = {w1252("Træet er ændret"), ""};
+  f.state.results.rows[3] = {"A1B2,B1A2,(A1,B1)B2,C2", "    0.7500"};
   RecordingCanvas printer(true);
-  drawTree(f.state, f.window, printer, PrinterOffsetX);
+  drawTree(f.state, printer, PrinterOffsetX);
 
   EXPECT_TRUE(std::none_of(printer.rects.begin(), printer.rects.end(),
                            [](const auto& r) { return r.filledOnly; }));  // paper is not erased

@@ -19,15 +19,15 @@ using Outcomes = std::vector<int>;
 
 // Evaluates what a user typed, as the event command does.
 Outcomes Evaluate(TreeState& state, const std::string& typed) {
-  state.outcomeMarked = {};
-  EvaluateExpression(state, NormaliseExpression(typed));
+  state.tree.outcomeMarked = {};
+  evaluateExpression(state, normaliseExpression(typed));
   return MarkedOutcomes(state);
 }
 
 std::string Expanded(const std::string& typed) {
   TreeState state = ExampleTree();
-  std::string text = NormaliseExpression(typed);
-  ExpandParentheses(state, text);
+  std::string text = normaliseExpression(typed);
+  expandParentheses(state, text);
   return text;
 }
 
@@ -43,7 +43,7 @@ struct Selection {
 void ExpectSelections(TreeState& state, const std::vector<Selection>& selections) {
   for (const Selection& s : selections) {
     EXPECT_EQ(Evaluate(state, s.typed), s.marked) << s.typed;
-    EXPECT_FALSE(state.parseError) << s.typed;
+    EXPECT_FALSE(state.event.parseError) << s.typed;
   }
 }
 
@@ -94,8 +94,8 @@ TEST(EventExpression, SelectsTheOutcomesOfEachExample) {
     TreeState state = ExampleTree();
     EXPECT_EQ(Expanded(example.typed), example.expanded) << example.typed;
     EXPECT_EQ(Evaluate(state, example.typed), example.marked) << example.typed;
-    EXPECT_EQ(state.parserState, NoParenthesisError) << example.typed;
-    EXPECT_FALSE(state.parseError) << example.typed;
+    EXPECT_EQ(state.event.parserState, ParserState::NoParenthesisError) << example.typed;
+    EXPECT_FALSE(state.event.parseError) << example.typed;
   }
   // The suffix goes in front of the first group's items, then the second group is expanded.
   EXPECT_EQ(Expanded("(A1,B1)C2(A2,B2)D2"), "D2A1C2A2,D2A1C2B2,D2B1C2A2,D2B1C2B2");
@@ -104,86 +104,86 @@ TEST(EventExpression, SelectsTheOutcomesOfEachExample) {
 TEST(EventExpression, ReportsEachMalformedExpression) {
   struct Case {
     const char* typed;
-    int32_t parserState;
+    ParserState parserState;
   };
   const Case cases[] = {
-      {"(A1", ParenthesisError},
-      {"A1)(B1", ParenthesisError},
-      {"((A1))", ParenthesisError},
-      {"A1(B1(A2))", ParenthesisError},
-      {"(A1)(A", ParenthesisError},  // a second group without ")" is not a factor "A"
-      {"(A1)(", ParenthesisError},
-      {"(A1,B1)C2(A2,B2)D2,B1", CommaMissing},
-      {"(A1)B1(A2)B2(C2)", CommaMissing},
-      {"-(A1,B1)", MinusBeforeParenthesis},
-      {"A1-(A2,B2)", MinusBeforeParenthesis},
+      {"(A1", ParserState::ParenthesisError},
+      {"A1)(B1", ParserState::ParenthesisError},
+      {"((A1))", ParserState::ParenthesisError},
+      {"A1(B1(A2))", ParserState::ParenthesisError},
+      {"(A1)(A", ParserState::ParenthesisError},  // a second group without ")" is not a factor "A"
+      {"(A1)(", ParserState::ParenthesisError},
+      {"(A1,B1)C2(A2,B2)D2,B1", ParserState::CommaMissing},
+      {"(A1)B1(A2)B2(C2)", ParserState::CommaMissing},
+      {"-(A1,B1)", ParserState::MinusBeforeParenthesis},
+      {"A1-(A2,B2)", ParserState::MinusBeforeParenthesis},
       // Input errors: unknown names, stray characters, unreadable bounds, empty terms.
-      {"A1)", NoParenthesisError},
-      {"A1.", NoParenthesisError},
-      {"A1/B2", NoParenthesisError},
-      {"A12", NoParenthesisError},
-      {"A1-", NoParenthesisError},
-      {"X9,A1", NoParenthesisError},
-      {"0", NoParenthesisError},
-      {"0..3", NoParenthesisError},
-      {"-0", NoParenthesisError},
-      {"..", NoParenthesisError},
-      {"-", NoParenthesisError},
-      {"--2", NoParenthesisError},
-      {"3x", NoParenthesisError},
-      {"1..2..3", NoParenthesisError},
-      {"5..A1", NoParenthesisError},
-      {"", NoParenthesisError},
-      {"A1,,B1", NoParenthesisError},
-      {",A1", NoParenthesisError},
-      {"A1,", NoParenthesisError},
-      {"()", NoParenthesisError},
-      {"A1()", NoParenthesisError},
-      {"()B1", NoParenthesisError},
-      {"(A1,)B1", NoParenthesisError},
-      {"(A1)B1,", NoParenthesisError},  // the last comma still leaves an empty term
-      {"(A1,B1)()", NoParenthesisError},
-      {"(A1,B1)(A2,)", NoParenthesisError},
+      {"A1)", ParserState::NoParenthesisError},
+      {"A1.", ParserState::NoParenthesisError},
+      {"A1/B2", ParserState::NoParenthesisError},
+      {"A12", ParserState::NoParenthesisError},
+      {"A1-", ParserState::NoParenthesisError},
+      {"X9,A1", ParserState::NoParenthesisError},
+      {"0", ParserState::NoParenthesisError},
+      {"0..3", ParserState::NoParenthesisError},
+      {"-0", ParserState::NoParenthesisError},
+      {"..", ParserState::NoParenthesisError},
+      {"-", ParserState::NoParenthesisError},
+      {"--2", ParserState::NoParenthesisError},
+      {"3x", ParserState::NoParenthesisError},
+      {"1..2..3", ParserState::NoParenthesisError},
+      {"5..A1", ParserState::NoParenthesisError},
+      {"", ParserState::NoParenthesisError},
+      {"A1,,B1", ParserState::NoParenthesisError},
+      {",A1", ParserState::NoParenthesisError},
+      {"A1,", ParserState::NoParenthesisError},
+      {"()", ParserState::NoParenthesisError},
+      {"A1()", ParserState::NoParenthesisError},
+      {"()B1", ParserState::NoParenthesisError},
+      {"(A1,)B1", ParserState::NoParenthesisError},
+      {"(A1)B1,", ParserState::NoParenthesisError},  // the last comma still leaves an empty term
+      {"(A1,B1)()", ParserState::NoParenthesisError},
+      {"(A1,B1)(A2,)", ParserState::NoParenthesisError},
   };
   for (const Case& c : cases) {
     TreeState state = ExampleTree();
     const Outcomes marked = Evaluate(state, c.typed);
-    EXPECT_EQ(state.parserState, c.parserState) << c.typed;
-    EXPECT_EQ(state.parseError, c.parserState == NoParenthesisError) << c.typed;
-    if (c.parserState != NoParenthesisError) {
+    EXPECT_EQ(state.event.parserState, c.parserState) << c.typed;
+    EXPECT_EQ(state.event.parseError, c.parserState == ParserState::NoParenthesisError) << c.typed;
+    if (c.parserState != ParserState::NoParenthesisError) {
       EXPECT_EQ(marked, Outcomes{}) << c.typed;
     }
-    EXPECT_TRUE(ExpressionErrorMessage(state).has_value()) << c.typed;
+    EXPECT_TRUE(expressionErrorMessage(state).has_value()) << c.typed;
   }
 }
 
 TEST(EventExpression, ErrorMessagesAreTheProgramsTexts) {
   struct Case {
-    int32_t parserState;
+    ParserState parserState;
     bool parseError;
     const char* text;
     const char* caption;
   };
   const Case cases[] = {
-      {ParenthesisError, false, " Parentesfejl", " Fejl"},
-      {CommaMissing, false, " Parentesfejl eller komma mangler", " Fejl"},
-      {MinusBeforeParenthesis, false, " Ikke minus foran parentes ", " Fejl"},
-      {NoParenthesisError, true, "Fejl i input.", " "},
+      {ParserState::ParenthesisError, false, " Parentesfejl", " Fejl"},
+      {ParserState::CommaMissing, false, " Parentesfejl eller komma mangler", " Fejl"},
+      {ParserState::MinusBeforeParenthesis, false, " Ikke minus foran parentes ", " Fejl"},
+      {ParserState::NoParenthesisError, true, "Fejl i input.", " "},
   };
   for (const Case& c : cases) {
     TreeState state;
-    state.parserState = c.parserState;
-    state.parseError = c.parseError;
-    const auto message = ExpressionErrorMessage(state);
+    state.event.parserState = c.parserState;
+    state.event.parseError = c.parseError;
+    const auto message = expressionErrorMessage(state);
     ASSERT_TRUE(message.has_value()) << c.text;
     EXPECT_EQ(message->text, c.text);
     EXPECT_EQ(message->caption, c.caption);
   }
-  EXPECT_FALSE(ExpressionErrorMessage(TreeState{}).has_value());
+  EXPECT_FALSE(expressionErrorMessage(TreeState{}).has_value());
 }
 
 TEST(EventExpression, NormalisingRemovesBlanksAndFoldsDanishLetters) {
-  EXPECT_EQ(NormaliseExpression(" a1 , b 2" + ae + oe + aa), "A1,B2" + AE + OE + "\xC5");
+  EXPECT_EQ(normaliseExpression(" a1 , b 2" + ae + oe + aa), "A1,B2" + AE + OE + "\xC5");
 }
 
 TEST(EventExpression, OneLetterAndDanishNames) {
@@ -201,9 +201,9 @@ TEST(EventExpression, OneLetterAndDanishNames) {
                            {ae + "2", {3, 6}},
                            {"(K," + OE + ")" + AE + "2", {3, 6}}});
   Evaluate(state, "K2");
-  EXPECT_TRUE(state.parseError) << "K2 is not the name K";
+  EXPECT_TRUE(state.event.parseError) << "K2 is not the name K";
   Evaluate(state, "A1");
-  EXPECT_TRUE(state.parseError) << "the old name is gone";
+  EXPECT_TRUE(state.event.parseError) << "the old name is gone";
 }
 
 TEST(EventExpression, ReducedTreeMarksOnlyRemainingOutcomes) {
@@ -225,14 +225,14 @@ TEST(EventExpression, ReducedTreeMarksOnlyRemainingOutcomes) {
 TEST(EventExpression, OutcomeCountIsRecountedByPassingTerms) {
   TreeState state = ExampleTree();
   RemoveOutcomes(state, {4, 5, 6});
-  state.outcomeCount = 99;
+  state.tree.outcomeCount = 99;
   Evaluate(state, "X9");
-  EXPECT_EQ(state.outcomeCount, 99) << "a failing term counts nothing";
+  EXPECT_EQ(state.tree.outcomeCount, 99) << "a failing term counts nothing";
   Evaluate(state, "B1");
-  EXPECT_EQ(state.outcomeCount, 3);
-  state.outcomeCount = 99;
+  EXPECT_EQ(state.tree.outcomeCount, 3);
+  state.tree.outcomeCount = 99;
   Evaluate(state, "2..");
-  EXPECT_EQ(state.outcomeCount, 3);
+  EXPECT_EQ(state.tree.outcomeCount, 3);
 }
 
 TEST(EventExpression, AnyNumberOfLiteralsAndItems) {
@@ -258,23 +258,23 @@ TEST(EventExpression, RefusesTextsAndExpansionsBeyondTheBounds) {
   while (longest.size() + 3 <= MaxExpressionLength) longest += ",A1";
   longest.resize(MaxExpressionLength, '*');
   EXPECT_EQ(Evaluate(state, longest), (Outcomes{1, 2, 3}));
-  EXPECT_FALSE(state.parseError);
+  EXPECT_FALSE(state.event.parseError);
   Evaluate(state, longest + "*");
-  EXPECT_TRUE(state.parseError);
-  EXPECT_EQ(state.parserState, NoParenthesisError);
+  EXPECT_TRUE(state.event.parseError);
+  EXPECT_EQ(state.event.parserState, ParserState::NoParenthesisError);
 
   const std::string large = Group(20, {"A1", "B1"}) + Group(20, {"A2", "B2", "C2"});
   EXPECT_EQ(Evaluate(state, large), (Outcomes{1, 2, 3, 4, 5, 6}));
-  EXPECT_FALSE(state.parseError);
+  EXPECT_FALSE(state.event.parseError);
 
   const std::string huge = Group(40, {"A1", "B1"}) + Group(40, {"A2", "B2", "C2"});
   ASSERT_LE(huge.size(), MaxExpressionLength);
   EXPECT_EQ(Evaluate(state, huge), Outcomes{});
-  EXPECT_TRUE(state.parseError);
-  EXPECT_EQ(state.parserState, NoParenthesisError);
+  EXPECT_TRUE(state.event.parseError);
+  EXPECT_EQ(state.event.parserState, ParserState::NoParenthesisError);
 }
 
-TEST(EventExpression, DistributeFactor) {
+TEST(EventExpression, distributeFactor) {
   struct Case {
     const char* factor;
     const char* list;
@@ -291,22 +291,22 @@ TEST(EventExpression, DistributeFactor) {
       {"()", "A1,B1", ""},  // the product with an empty group is empty
   };
   for (const Case& c : cases)
-    EXPECT_EQ(DistributeFactor(c.factor, c.list), c.result) << c.factor << " " << c.list;
+    EXPECT_EQ(distributeFactor(c.factor, c.list), c.result) << c.factor << " " << c.list;
 }
 
 TEST(EventExpression, NameExistsComparesExactStoredNames) {
   TreeState state = ExampleTree();
   RemoveOutcomes(state, {4, 5, 6});
   RenameBranches(state, "B2", "K");
-  EXPECT_TRUE(NameExists(state, "A1"));
-  EXPECT_TRUE(NameExists(state, "C2"));
-  EXPECT_TRUE(NameExists(state, "B1")) << "names of removed branches still exist";
-  EXPECT_TRUE(NameExists(state, "K "));
-  EXPECT_FALSE(NameExists(state, "K"));
-  EXPECT_FALSE(NameExists(state, "C1"));
-  EXPECT_FALSE(NameExists(state, "A"));
-  EXPECT_FALSE(NameExists(state, ""));
-  EXPECT_FALSE(NameExists(state, " ")) << "unused slots hold a blank name";
+  EXPECT_TRUE(nameExists(state, "A1"));
+  EXPECT_TRUE(nameExists(state, "C2"));
+  EXPECT_TRUE(nameExists(state, "B1")) << "names of removed branches still exist";
+  EXPECT_TRUE(nameExists(state, "K "));
+  EXPECT_FALSE(nameExists(state, "K"));
+  EXPECT_FALSE(nameExists(state, "C1"));
+  EXPECT_FALSE(nameExists(state, "A"));
+  EXPECT_FALSE(nameExists(state, ""));
+  EXPECT_FALSE(nameExists(state, " ")) << "unused slots hold a blank name";
 }
 
 TEST(EventExpression, QuietEvaluationOfAStoredRow) {
@@ -326,12 +326,12 @@ TEST(EventExpression, QuietEvaluationOfAStoredRow) {
   };
   for (const Case& c : cases) {
     TreeState state = ExampleTree();
-    state.parserState = CommaMissing;  // whatever the last evaluation left stays
-    state.parseError = true;
-    EXPECT_EQ(EvaluateExpressionQuietly(state, c.row), c.hasTerms) << c.row;
+    state.event.parserState = ParserState::CommaMissing;  // whatever the last evaluation left stays
+    state.event.parseError = true;
+    EXPECT_EQ(evaluateExpressionQuietly(state, c.row), c.hasTerms) << c.row;
     EXPECT_EQ(MarkedOutcomes(state), c.marked) << c.row;
-    EXPECT_EQ(state.parserState, CommaMissing) << c.row;
-    EXPECT_TRUE(state.parseError) << c.row;
+    EXPECT_EQ(state.event.parserState, ParserState::CommaMissing) << c.row;
+    EXPECT_TRUE(state.event.parseError) << c.row;
   }
 }
 

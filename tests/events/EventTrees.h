@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tree/Helpers.h"
+#include "tree/Layout.h"
+#include "tree/TreeHelpers.h"
 #include "tree/TreeState.h"
 
 namespace kvistra::test_trees {
@@ -14,7 +15,7 @@ namespace kvistra::test_trees {
 // level digit (A1, B1, A2, ...). Every probability stays 0: the evaluator does not read them.
 inline TreeState MakeTree(const std::vector<int>& branchCounts) {
   TreeState state;
-  Gren_Info& root = state.root();
+  Branch& root = state.tree.root();
   root.branchesPerNode = 1;
   root.levelNodeCount = 1;
   root.x = RootX;
@@ -26,7 +27,7 @@ inline TreeState MakeTree(const std::vector<int>& branchCounts) {
     ++level;
     nodes *= branches;
     for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
-      Gren_Info& branch = state.node(level, slot);
+      Branch& branch = state.tree.branch(level, slot);
       branch.name = " ";
       if (slot > nodes) continue;
       branch.branchesPerNode = branches;
@@ -39,12 +40,12 @@ inline TreeState MakeTree(const std::vector<int>& branchCounts) {
       branch.exists = true;
     }
   }
-  state.branchingCount = level;
-  state.builtBranchings = level;
-  state.levelNodeCount = nodes;
-  state.outcomeCount = nodes;
-  state.treeComplete = true;
-  RebuildPathNames(state);
+  state.tree.branchingCount = level;
+  state.tree.builtBranchings = level;
+  state.tree.levelNodeCount = nodes;
+  state.tree.outcomeCount = nodes;
+  state.tree.complete = true;
+  rebuildPathNames(state);
   return state;
 }
 
@@ -55,25 +56,26 @@ inline TreeState ExampleTree() {
 
 // What a reduction leaves for the evaluator: the leaves are gone, the path names stay.
 inline void RemoveOutcomes(TreeState& state, const std::vector<int>& outcomes) {
-  for (const int k : outcomes) state.node(state.branchingCount, k).exists = false;
+  for (const int k : outcomes) state.tree.branch(state.tree.branchingCount, k).exists = false;
 }
 
 // Renames every branch called oldName, as renaming throughout the tree does; a one-letter name
 // is stored with a trailing blank.
 inline void RenameBranches(TreeState& state, std::string_view oldName, std::string newName) {
   if (newName.size() == 1) newName += ' ';
-  for (int level = 1; level <= state.branchingCount; ++level) {
-    for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot) {
-      if (state.node(level, slot).name == oldName) state.node(level, slot).name = newName;
+  for (int level = 1; level <= state.tree.branchingCount; ++level) {
+    for (int slot = 1; slot <= state.tree.branch(level, 1).levelNodeCount; ++slot) {
+      if (state.tree.branch(level, slot).name == oldName)
+        state.tree.branch(level, slot).name = newName;
     }
   }
-  RebuildPathNames(state);
+  rebuildPathNames(state);
 }
 
 inline std::vector<int> MarkedOutcomes(const TreeState& state) {
   std::vector<int> marked;
   for (int k = 1; k <= MaxOutcomes; ++k) {
-    if (state.outcomeMarked[k]) marked.push_back(k);
+    if (state.tree.outcomeMarked[k]) marked.push_back(k);
   }
   return marked;
 }

@@ -7,7 +7,8 @@
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "support/TreeBuilding.h"
-#include "tree/CommandStates.h"
+#include "tree/Layout.h"
+#include "window/CommandTables.h"
 
 namespace kvistra {
 namespace {
@@ -30,10 +31,11 @@ struct Offered {
 };
 
 Offered offered(const WindowState& w) {
-  EXPECT_EQ(w.isEnabled(Kopiersandsynligheder1), w.isEnabled(SpeedButton1));
-  EXPECT_EQ(w.isEnabled(Kopiersandsynligheder2), w.isEnabled(SpeedButton2));
-  EXPECT_EQ(w.isEnabled(Indtastsandsynligheder1), w.isEnabled(SpeedButton3));
-  return {w.isEnabled(SpeedButton1), w.isEnabled(SpeedButton2), w.isEnabled(SpeedButton3)};
+  EXPECT_EQ(w.isEnabled(CopyAcross), w.isEnabled(CopyAcrossButton));
+  EXPECT_EQ(w.isEnabled(CopyDown), w.isEnabled(CopyDownButton));
+  EXPECT_EQ(w.isEnabled(EnterProbabilities), w.isEnabled(EnterProbabilitiesButton));
+  return {w.isEnabled(CopyAcrossButton), w.isEnabled(CopyDownButton),
+          w.isEnabled(EnterProbabilitiesButton)};
 }
 
 // One step of a walk through a tree: a command, what it types, what it offers afterwards.
@@ -49,13 +51,13 @@ struct WalkStep {
 void run(Fixture& f, Step step) {
   switch (step) {
     case Step::FirstChances:
-      return Stchancerp1Click(f.context);
+      return setFirstProbabilities(f.context);
     case Step::Enter:
-      return EnterNextGroup(f.context);
+      return enterNextGroup(f.context);
     case Step::Across:
-      return CopyNextGroup(f.context, Direction::Across);
+      return copyNextGroup(f.context, Direction::Across);
     case Step::Down:
-      return CopyNextGroup(f.context, Direction::Down);
+      return copyNextGroup(f.context, Direction::Down);
   }
 }
 
@@ -66,18 +68,18 @@ void walk(Fixture& f, const std::vector<WalkStep>& steps) {
     f.type(s.typed);
     run(f, s.step);
     EXPECT_TRUE(f.host.probabilityReplies.empty()) << "step " << i;
-    if (f.state.allEntered) continue;
+    if (f.state.input.allProbabilitiesEntered) continue;
     const Offered o = offered(f.window);
     EXPECT_EQ(o.across, s.across) << "step " << i;
     EXPECT_EQ(o.down, s.down) << "step " << i;
     EXPECT_TRUE(o.enter) << "step " << i;
-    EXPECT_EQ(f.state.currentLevel, s.level) << "step " << i;
-    EXPECT_EQ(f.state.currentNode, s.node) << "step " << i;
+    EXPECT_EQ(f.state.input.currentLevel, s.level) << "step " << i;
+    EXPECT_EQ(f.state.input.currentSlot, s.node) << "step " << i;
   }
 }
 
 void expectCompleted(const Fixture& f) {
-  EXPECT_TRUE(f.state.allEntered);
+  EXPECT_TRUE(f.state.input.allProbabilitiesEntered);
   for (const auto& change : ProbabilitiesCompleteCommands)
     EXPECT_EQ(f.window.isEnabled(change.command), change.enabled)
         << static_cast<int>(change.command);
@@ -88,12 +90,12 @@ TEST(CopyingWalks, TwoByTwoAcross) {
   Fixture f;
   f.build({2, 2});
   walk(f, {{Step::FirstChances, {"0.3"}, true, false, 2, 0}, {Step::Across, {}, true, true, 2, 2}});
-  EXPECT_FALSE(f.state.allEntered);
+  EXPECT_FALSE(f.state.input.allProbabilitiesEntered);
   walk(f, {{Step::Across, {}, false, false, 2, 4}});
   expectNear(levelProbabilities(f.state, 2), {0.3, 0.7, 0.3, 0.7}, "level 2");
   expectCompleted(f);
-  EXPECT_EQ(f.state.pathNames[4][1], "B1");
-  EXPECT_EQ(f.state.pathNames[4][2], "B2");
+  EXPECT_EQ(f.state.tree.pathNames[4][1], "B1");
+  EXPECT_EQ(f.state.tree.pathNames[4][2], "B2");
 }
 
 TEST(CopyingWalks, ThreeByTwoDown) {
@@ -147,79 +149,79 @@ TEST(CopyingWalks, TheCopiedTypedFormTravelsWithTheValue) {
   Fixture f;
   f.build({3, 3});
   f.type({"1/6", "1/3"});
-  Stchancerp1Click(f.context);
+  setFirstProbabilities(f.context);
   f.host.canvas.clear();
-  CopyNextGroup(f.context, Direction::Across);
-  EXPECT_EQ(f.state.node(2, 1).enteredText, "1/6");
-  EXPECT_EQ(f.state.node(2, 3).enteredText, "0.5000");
-  const Gren_Info& first = f.state.node(2, 1);
-  EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + first.probX,
-                                    first.y - f.state.lineTextHeight, "0.1667"));
+  copyNextGroup(f.context, Direction::Across);
+  EXPECT_EQ(f.state.tree.branch(2, 1).typedText, "1/6");
+  EXPECT_EQ(f.state.tree.branch(2, 3).typedText, "0.5000");
+  const Branch& first = f.state.tree.branch(2, 1);
+  EXPECT_TRUE(f.host.canvas.hasText(ScreenOffsetX + first.probabilityX, first.y - f.state.textLift,
+                                    "0.1667"));
 }
 
-TEST(EnterNextGroup, FortrydClearsTheTreeAndReturnsToWhereItBegan) {
+TEST(enterNextGroup, FortrydClearsTheTreeAndReturnsToWhereItBegan) {
   Fixture f;
   f.build({3, 3, 3});
   f.type({"0.2", "0.3"});
-  Stchancerp1Click(f.context);
-  CopyNextGroup(f.context, Direction::Across);
+  setFirstProbabilities(f.context);
+  copyNextGroup(f.context, Direction::Across);
   const WindowState before = f.window;
   const int repaints = f.host.repaints;
   f.type({"0.4", std::nullopt});  // the first branch is taken, then "Fortryd"
-  EnterNextGroup(f.context);
-  EXPECT_EQ(f.state.currentLevel, 2);
-  EXPECT_EQ(f.state.currentNode, 3);
-  EXPECT_FALSE(f.state.cancelled);
-  EXPECT_EQ(f.state.groupSum, 0.0);
+  enterNextGroup(f.context);
+  EXPECT_EQ(f.state.input.currentLevel, 2);
+  EXPECT_EQ(f.state.input.currentSlot, 3);
+  EXPECT_FALSE(f.state.input.cancelled);
+  EXPECT_EQ(f.state.input.groupSum, 0.0);
   for (int level = 1; level <= 3; ++level)
-    for (int slot = 1; slot <= f.state.node(level, 1).levelNodeCount; ++slot)
-      EXPECT_FALSE(f.state.node(level, slot).probabilityEntered);
-  EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
-  EXPECT_TRUE(before.isEnabled(SpeedButton1) && before.isEnabled(SpeedButton3));
+    for (int slot = 1; slot <= f.state.tree.branch(level, 1).levelNodeCount; ++slot)
+      EXPECT_FALSE(f.state.tree.branch(level, slot).probabilityEntered);
+  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
+  EXPECT_TRUE(before.isEnabled(CopyAcrossButton) && before.isEnabled(EnterProbabilitiesButton));
   EXPECT_EQ(offered(f.window).across, false);
   EXPECT_EQ(offered(f.window).down, false);
   EXPECT_EQ(offered(f.window).enter, false);
   EXPECT_GT(f.host.repaints, repaints);
 }
 
-TEST(EnterNextGroup, AfterFortrydOnlyAFreshStartIsOffered) {
+TEST(enterNextGroup, AfterFortrydOnlyAFreshStartIsOffered) {
   // Once "Fortryd" has cleared the tree, a restart that is itself cancelled in level 2 leaves
   // the position mid-group; a copy from there would read before the level's first slot.
   Fixture f;
   f.build({3, 2});
   f.type({"0.2", "0.3", "0.6"});
-  Stchancerp1Click(f.context);
-  CopyNextGroup(f.context, Direction::Down);
+  setFirstProbabilities(f.context);
+  copyNextGroup(f.context, Direction::Down);
   f.type({std::nullopt});
-  EnterNextGroup(f.context);
+  enterNextGroup(f.context);
   f.type({"0.2", "0.3", std::nullopt});
-  Stchancerp1Click(f.context);
-  EXPECT_EQ(f.state.currentLevel, 2);
-  EXPECT_EQ(f.state.currentNode, 1);
+  setFirstProbabilities(f.context);
+  EXPECT_EQ(f.state.input.currentLevel, 2);
+  EXPECT_EQ(f.state.input.currentSlot, 1);
   const Offered o = offered(f.window);
   EXPECT_FALSE(o.across || o.down || o.enter);
-  EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
+  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
   // Starting over completes it.
   f.type({"0.2", "0.3", "0.6"});
-  Stchancerp1Click(f.context);
-  CopyNextGroup(f.context, Direction::Down);
-  CopyNextGroup(f.context, Direction::Down);
+  setFirstProbabilities(f.context);
+  copyNextGroup(f.context, Direction::Down);
+  copyNextGroup(f.context, Direction::Down);
   expectCompleted(f);
 }
 
-TEST(CopyNextGroup, DoesNothingInACompletedTree) {
+TEST(copyNextGroup, DoesNothingInACompletedTree) {
   Fixture f;
   f.build({2, 2});
   f.type({"0.5"});
-  Stchancerp1Click(f.context);
-  CopyNextGroup(f.context, Direction::Across);
-  CopyNextGroup(f.context, Direction::Across);
-  ASSERT_TRUE(f.state.allEntered);
+  setFirstProbabilities(f.context);
+  copyNextGroup(f.context, Direction::Across);
+  copyNextGroup(f.context, Direction::Across);
+  ASSERT_TRUE(f.state.input.allProbabilitiesEntered);
   const TreeState before = f.state;
-  CopyNextGroup(f.context, Direction::Down);
-  CopyNextGroup(f.context, Direction::Across);
-  EnterNextGroup(f.context);
-  EXPECT_EQ(f.state.currentNode, before.currentNode);
+  copyNextGroup(f.context, Direction::Down);
+  copyNextGroup(f.context, Direction::Across);
+  enterNextGroup(f.context);
+  EXPECT_EQ(f.state.input.currentSlot, before.input.currentSlot);
   EXPECT_EQ(levelProbabilities(f.state, 2), levelProbabilities(before, 2));
   EXPECT_EQ(f.host.probabilityDialogs, 1);
 }

@@ -6,7 +6,8 @@
 
 #include "probabilities/ProbabilityInput.h"
 #include "support/TreeBuilding.h"
-#include "tree/Windows1252.h"
+#include "text/Windows1252.h"
+#include "tree/Layout.h"
 
 namespace kvistra {
 namespace {
@@ -30,21 +31,21 @@ Fixture& readyTree(Fixture& f, std::initializer_list<int> counts) {
 
 // Asks branch (level, slot) as the group stepping does, with the sum of the branches before it.
 void enterBranch(Fixture& f, int level, int slot, double groupSum = 0.0) {
-  f.state.currentLevel = level;
-  f.state.currentNode = slot;
-  f.state.groupSum = groupSum;
-  f.state.cancelled = false;
-  EnterBranchProbability(f.context);
+  f.state.input.currentLevel = level;
+  f.state.input.currentSlot = slot;
+  f.state.input.groupSum = groupSum;
+  f.state.input.cancelled = false;
+  enterBranchProbability(f.context);
 }
 
-TEST(EnterBranchProbability, ChecksEachTypedValue) {
+TEST(enterBranchProbability, ChecksEachTypedValue) {
   struct Case {
     std::vector<std::optional<std::string>> typed;
     std::vector<bool> answers;
     std::vector<std::string> asked;     // yes/no questions, in order
     std::vector<std::string> messages;  // in order
     double accepted;
-    std::string enteredText;
+    std::string typedText;
   };
   const Case cases[] = {
       {{"0.5"}, {}, {}, {}, 0.5, "0.5"},
@@ -65,34 +66,34 @@ TEST(EnterBranchProbability, ChecksEachTypedValue) {
     for (bool a : c.answers) f.host.yesNoReplies.push_back(a);
     enterBranch(f, 1, 1);
     const std::string name = *c.typed.front();
-    const Gren_Info& branch = f.state.node(1, 1);
+    const Branch& branch = f.state.tree.branch(1, 1);
     EXPECT_TRUE(branch.probabilityEntered) << name;
     EXPECT_DOUBLE_EQ(branch.probability, c.accepted) << name;
-    EXPECT_EQ(branch.enteredText, c.enteredText) << name;
+    EXPECT_EQ(branch.typedText, c.typedText) << name;
     EXPECT_EQ(f.host.questionsAsked, c.asked) << name;
     EXPECT_EQ(f.host.messages, c.messages) << name;
     EXPECT_TRUE(f.host.probabilityReplies.empty()) << name;
   }
 }
 
-TEST(EnterBranchProbability, HighlightsInRedThenDrawsTheValueInBlack) {
+TEST(enterBranchProbability, HighlightsInRedThenDrawsTheValueInBlack) {
   Fixture f;
   readyTree(f, {3, 2});
   f.type({"1/6"});
   enterBranch(f, 1, 2, 0.0);
-  const Gren_Info& b = f.state.node(1, 2);
-  const int left = f.state.drawOffsetX + b.x;
-  const int textY = b.y - f.state.lineTextHeight;
+  const Branch& b = f.state.tree.branch(1, 2);
+  const int left = ScreenOffsetX + b.x;
+  const int textY = b.y - f.state.textLift;
   ASSERT_GE(f.host.canvas.lines.size(), 2u);
   EXPECT_EQ(f.host.canvas.lines.front(),
             (DrawnLine{left, b.y, left + 100, b.y, PenStyle::Solid, Red}));
   EXPECT_TRUE(f.host.canvas.hasLine({left, b.y, left + 100, b.y, PenStyle::Solid, Black}));
   EXPECT_EQ(f.host.canvas.penColor, Black);
-  EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + b.nameX, textY, "B1"));
-  EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + b.probX, textY, "0.1667"));
+  EXPECT_TRUE(f.host.canvas.hasText(ScreenOffsetX + b.nameX, textY, "B1"));
+  EXPECT_TRUE(f.host.canvas.hasText(ScreenOffsetX + b.probabilityX, textY, "0.1667"));
 }
 
-TEST(EnterBranchProbability, CompletesTheGroup) {
+TEST(enterBranchProbability, CompletesTheGroup) {
   struct Case {
     std::initializer_list<int> tree;
     int slot;  // the branch asked
@@ -117,8 +118,8 @@ TEST(EnterBranchProbability, CompletesTheGroup) {
     readyTree(f, c.tree);
     f.type(c.typed);
     if (c.groupSum > 0) {
-      f.state.node(1, 1).probability = c.groupSum;
-      f.state.node(1, 1).probabilityEntered = true;
+      f.state.tree.branch(1, 1).probability = c.groupSum;
+      f.state.tree.branch(1, 1).probabilityEntered = true;
     }
     enterBranch(f, 1, c.slot, c.groupSum);
     std::vector<double> level1 = levelProbabilities(f.state, 1);
@@ -126,87 +127,86 @@ TEST(EnterBranchProbability, CompletesTheGroup) {
     ASSERT_EQ(level1.size(), c.level1.size());
     for (std::size_t i = 0; i < level1.size(); ++i)
       EXPECT_NEAR(level1[i], c.level1[i], 1e-15) << "slot " << c.slot << " of " << i + 1;
-    EXPECT_EQ(f.state.currentNode, c.currentNodeAfter);
-    EXPECT_EQ(f.state.groupSum, 1.0);
+    EXPECT_EQ(f.state.input.currentSlot, c.currentNodeAfter);
+    EXPECT_EQ(f.state.input.groupSum, 1.0);
     const int completed = c.slot == 2 && level1.size() == 2 ? 1 : static_cast<int>(level1.size());
-    const Gren_Info& last = f.state.node(1, completed);
+    const Branch& last = f.state.tree.branch(1, completed);
     EXPECT_TRUE(last.probabilityEntered);
-    EXPECT_EQ(last.enteredText, c.completedText);
-    EXPECT_TRUE(f.host.canvas.hasText(f.state.drawOffsetX + last.probX,
-                                      last.y - f.state.lineTextHeight, c.completedText));
+    EXPECT_EQ(last.typedText, c.completedText);
+    EXPECT_TRUE(f.host.canvas.hasText(ScreenOffsetX + last.probabilityX, last.y - f.state.textLift,
+                                      c.completedText));
   }
 }
 
-TEST(EnterSiblingGroup, AGroupOverOneIsRefusedAndAskedAgain) {
+TEST(enterSiblingGroup, AGroupOverOneIsRefusedAndAskedAgain) {
   Fixture f;
   readyTree(f, {3, 2});
   f.type({"0.6", "0.5", "0.3"});
-  f.state.currentNode = 0;
-  EnterSiblingGroup(f.context);
+  f.state.input.currentSlot = 0;
+  enterSiblingGroup(f.context);
   EXPECT_EQ(f.host.messages, std::vector<std::string>{SumOver});
   EXPECT_EQ(f.host.probabilityDialogs, 3);
-  EXPECT_DOUBLE_EQ(f.state.node(1, 2).probability, 0.3);
-  EXPECT_NEAR(f.state.node(1, 3).probability, 0.1, 1e-15);
-  EXPECT_EQ(f.state.currentNode, 3);
+  EXPECT_DOUBLE_EQ(f.state.tree.branch(1, 2).probability, 0.3);
+  EXPECT_NEAR(f.state.tree.branch(1, 3).probability, 0.1, 1e-15);
+  EXPECT_EQ(f.state.input.currentSlot, 3);
 }
 
-TEST(EnterSiblingGroup, OneAfterOtherValuesIsRefusedSoNothingTurnsNegative) {
+TEST(enterSiblingGroup, OneAfterOtherValuesIsRefusedSoNothingTurnsNegative) {
   Fixture f;
   readyTree(f, {3, 2});
   f.type({"0.3", "1", "0.7"});
-  f.state.currentNode = 0;
-  EnterSiblingGroup(f.context);
+  f.state.input.currentSlot = 0;
+  enterSiblingGroup(f.context);
   EXPECT_EQ(f.host.messages, std::vector<std::string>{SumOver});
   EXPECT_TRUE(f.host.questionsAsked.empty());
   EXPECT_EQ(levelProbabilities(f.state, 1), (std::vector<double>{0.3, 0.7, 0.0}));
 }
 
-TEST(EnterSiblingGroup, AFirstOneLeavesTheOthersToBeConfirmedAsZero) {
+TEST(enterSiblingGroup, AFirstOneLeavesTheOthersToBeConfirmedAsZero) {
   Fixture f;
   readyTree(f, {3, 2});
   f.type({"1", "0"});
   f.host.yesNoReplies = {true, true};
-  f.state.currentNode = 0;
-  EnterSiblingGroup(f.context);
+  f.state.input.currentSlot = 0;
+  enterSiblingGroup(f.context);
   EXPECT_EQ(f.host.questionsAsked, (std::vector<std::string>{AskOne, AskZero}));
   EXPECT_EQ(levelProbabilities(f.state, 1), (std::vector<double>{1, 0, 0}));
-  EXPECT_EQ(f.state.currentNode, 3);
+  EXPECT_EQ(f.state.input.currentSlot, 3);
 }
 
-TEST(ResetAllProbabilities, FortrydClearsEveryProbabilityAndKeepsTheShape) {
+TEST(resetAllProbabilities, FortrydClearsEveryProbabilityAndKeepsTheShape) {
   Fixture f;
   readyTree(f, {2, 3});
   f.enterUniformProbabilities();
-  f.state.node(2, 4).enteredText = "1/3";
-  f.state.node(1, 1).name = "X";
-  f.window.setEnabled(Stchancerp1, false);
+  f.state.tree.branch(2, 4).typedText = "1/3";
+  f.state.tree.branch(1, 1).name = "X";
+  f.window.setEnabled(SetFirstProbabilities, false);
   f.type({std::nullopt});
   enterBranch(f, 2, 4, 0.0);
   for (int level = 1; level <= 2; ++level) {
-    for (int slot = 1; slot <= f.state.node(level, 1).levelNodeCount; ++slot) {
-      const Gren_Info& b = f.state.node(level, slot);
+    for (int slot = 1; slot <= f.state.tree.branch(level, 1).levelNodeCount; ++slot) {
+      const Branch& b = f.state.tree.branch(level, slot);
       EXPECT_FALSE(b.probabilityEntered);
       EXPECT_EQ(b.probability, 0.0);
-      EXPECT_EQ(b.enteredText, "");
+      EXPECT_EQ(b.typedText, "");
       EXPECT_TRUE(b.exists);
     }
   }
-  EXPECT_EQ(f.state.node(1, 1).name, "X");
-  EXPECT_EQ(f.state.groupSum, 0.0);
-  EXPECT_EQ(f.state.currentNode, 4);
-  EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
+  EXPECT_EQ(f.state.tree.branch(1, 1).name, "X");
+  EXPECT_EQ(f.state.input.groupSum, 0.0);
+  EXPECT_EQ(f.state.input.currentSlot, 4);
+  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
   // The tree is drawn again on a cleared drawing, without probabilities.
   EXPECT_TRUE(f.host.canvas.rects.back().filledOnly);
-  EXPECT_EQ(f.state.drawOffsetX, 50);
   for (const auto& text : f.host.canvas.texts) EXPECT_EQ(text.text.find("0."), std::string::npos);
 }
 
-TEST(SetFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
+TEST(setFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
   struct Case {
     std::initializer_list<int> tree;
     std::initializer_list<std::optional<std::string>> typed;
     bool across, down;
-    int currentNode;
+    int currentSlot;
   };
   const Case cases[] = {
       {{2, 2}, {"0.3"}, true, false, 0},
@@ -218,49 +218,49 @@ TEST(SetFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
     Fixture f;
     readyTree(f, c.tree);
     f.type(c.typed);
-    Stchancerp1Click(f.context);
+    setFirstProbabilities(f.context);
     EXPECT_TRUE(f.host.probabilityReplies.empty());
-    EXPECT_EQ(f.state.currentLevel, 2);
-    EXPECT_EQ(f.state.currentNode, c.currentNode);
-    EXPECT_EQ(f.state.canCopyAcross, c.across);
-    EXPECT_EQ(f.state.canCopyDown, c.down);
-    EXPECT_FALSE(f.window.isEnabled(Stchancerp1));
-    for (Command command : {Indtastsandsynligheder1, SpeedButton3})
+    EXPECT_EQ(f.state.input.currentLevel, 2);
+    EXPECT_EQ(f.state.input.currentSlot, c.currentSlot);
+    EXPECT_EQ(f.state.input.canCopyAcross, c.across);
+    EXPECT_EQ(f.state.input.canCopyDown, c.down);
+    EXPECT_FALSE(f.window.isEnabled(SetFirstProbabilities));
+    for (Command command : {EnterProbabilities, EnterProbabilitiesButton})
       EXPECT_TRUE(f.window.isEnabled(command));
-    for (Command command : {Kopiersandsynligheder1, SpeedButton1})
+    for (Command command : {CopyAcross, CopyAcrossButton})
       EXPECT_EQ(f.window.isEnabled(command), c.across);
-    for (Command command : {Kopiersandsynligheder2, SpeedButton2})
+    for (Command command : {CopyDown, CopyDownButton})
       EXPECT_EQ(f.window.isEnabled(command), c.down);
   }
 }
 
-TEST(SetFirstChances, CancellingInLevelTwoClearsLevelOneToo) {
+TEST(setFirstChances, CancellingInLevelTwoClearsLevelOneToo) {
   Fixture f;
   readyTree(f, {3, 2});
   f.type({"0.2", "0.3", std::nullopt});
-  Stchancerp1Click(f.context);
-  EXPECT_FALSE(f.state.node(1, 1).probabilityEntered);
-  EXPECT_TRUE(f.window.isEnabled(Stchancerp1));
-  EXPECT_FALSE(f.window.isEnabled(Indtastsandsynligheder1));
-  EXPECT_FALSE(f.window.isEnabled(SpeedButton2));
+  setFirstProbabilities(f.context);
+  EXPECT_FALSE(f.state.tree.branch(1, 1).probabilityEntered);
+  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
+  EXPECT_FALSE(f.window.isEnabled(EnterProbabilities));
+  EXPECT_FALSE(f.window.isEnabled(CopyDownButton));
   // Starting over asks level 1 again from its first branch.
   f.type({"0.5", "0.5", "0.5"});
-  Stchancerp1Click(f.context);
+  setFirstProbabilities(f.context);
   EXPECT_EQ(levelProbabilities(f.state, 1), (std::vector<double>{0.5, 0.5, 0.0}));
-  EXPECT_TRUE(f.window.isEnabled(SpeedButton2));
+  EXPECT_TRUE(f.window.isEnabled(CopyDownButton));
 }
 
-TEST(AllLeavesEntered, OnlyTheDeepestLevelCounts) {
+TEST(allLeavesEntered, OnlyTheDeepestLevelCounts) {
   Fixture f;
   readyTree(f, {2, 2});
-  EXPECT_FALSE(AllLeavesEntered(f.state));
-  for (int slot = 1; slot <= 4; ++slot) f.state.node(2, slot).probabilityEntered = true;
-  EXPECT_TRUE(AllLeavesEntered(f.state));
-  EXPECT_FALSE(AllBranchesEntered(f.state));
+  EXPECT_FALSE(allLeavesEntered(f.state));
+  for (int slot = 1; slot <= 4; ++slot) f.state.tree.branch(2, slot).probabilityEntered = true;
+  EXPECT_TRUE(allLeavesEntered(f.state));
+  EXPECT_FALSE(allBranchesEntered(f.state));
   f.enterUniformProbabilities();
-  EXPECT_TRUE(AllBranchesEntered(f.state));
-  f.state.levelNodeCount = 0;
-  EXPECT_TRUE(AllLeavesEntered(f.state));
+  EXPECT_TRUE(allBranchesEntered(f.state));
+  f.state.tree.levelNodeCount = 0;
+  EXPECT_TRUE(allLeavesEntered(f.state));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 namespace kvistra::testing {
 
-PromptReply FakeHost::showPrompt(const std::string& question, int) {
+PromptReply FakeHost::showPrompt(const std::string& question, ToolMode) {
   questionsAsked.push_back(question);
   if (promptReplies.empty()) throw std::logic_error("prompt asked without a scripted reply");
   PromptReply reply = promptReplies.front();
@@ -12,7 +12,7 @@ PromptReply FakeHost::showPrompt(const std::string& question, int) {
   return reply;
 }
 
-bool FakeHost::showYesNo(const std::string& line1, const std::string&, int) {
+bool FakeHost::showYesNo(const std::string& line1, const std::string&, YesNoWidth) {
   questionsAsked.push_back(line1);
   if (yesNoReplies.empty()) throw std::logic_error("yes/no asked without a scripted reply");
   const bool yes = yesNoReplies.front();

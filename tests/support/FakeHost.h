@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "host/Host.h"
 #include "support/RecordingCanvas.h"
-#include "tree/Host.h"
 
 namespace kvistra::testing {
 
@@ -24,10 +24,10 @@ class FakeHost : public Host {
   std::vector<std::string> questionsAsked;
   std::vector<std::string> messages;  // "caption|text"
 
-  Canvas& drawingCanvas() override { return canvas; }
+  void drawOnScreen(const std::function<void(Canvas&)>& draw) override { draw(canvas); }
   void repaintDrawing() override { ++repaints; }
-  PromptReply showPrompt(const std::string& question, int toolMode) override;
-  bool showYesNo(const std::string& line1, const std::string& line2, int width) override;
+  PromptReply showPrompt(const std::string& question, ToolMode toolMode) override;
+  bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) override;
   ProbabilityReply showProbabilityDialog() override;
   void showMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + "|" + text);

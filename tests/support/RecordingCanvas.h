@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tree/Canvas.h"
+#include "host/Canvas.h"
 
 namespace kvistra::testing {
 

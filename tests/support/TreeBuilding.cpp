@@ -1,7 +1,7 @@
 #include "support/TreeBuilding.h"
 
 #include "tree/Construction.h"
-#include "tree/Startup.h"
+#include "window/Startup.h"
 
 namespace kvistra::testing {
 
@@ -12,15 +12,15 @@ Fixture::Fixture() {
 void Fixture::build(int branchings, std::initializer_list<int> branchCounts) {
   beginTree(context, branchings);
   for (int b : branchCounts) {
-    if (state.treeComplete) break;
+    if (state.tree.complete) break;
     addBranching(context, b);
   }
 }
 
 void Fixture::enterUniformProbabilities() {
-  for (int level = 1; level <= state.branchingCount; ++level) {
-    for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot) {
-      Gren_Info& branch = state.node(level, slot);
+  for (int level = 1; level <= state.tree.branchingCount; ++level) {
+    for (int slot = 1; slot <= state.tree.branch(level, 1).levelNodeCount; ++slot) {
+      Branch& branch = state.tree.branch(level, slot);
       branch.probability = 1.0 / branch.branchesPerNode;
       branch.probabilityEntered = true;
     }
@@ -33,8 +33,8 @@ void Fixture::type(std::initializer_list<std::optional<std::string>> entries) {
 
 std::vector<double> levelProbabilities(const TreeState& state, int level) {
   std::vector<double> values;
-  for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot)
-    values.push_back(state.node(level, slot).probability);
+  for (int slot = 1; slot <= state.tree.branch(level, 1).levelNodeCount; ++slot)
+    values.push_back(state.tree.branch(level, slot).probability);
   return values;
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "host/Context.h"
 #include "support/FakeHost.h"
-#include "tree/Context.h"
 
 namespace kvistra::testing {
 

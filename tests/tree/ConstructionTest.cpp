@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "support/TreeBuilding.h"
-#include "tree/CommandStates.h"
+#include "text/Windows1252.h"
 #include "tree/Construction.h"
-#include "tree/Windows1252.h"
+#include "window/CommandTables.h"
 
 namespace kvistra {
 namespace {
@@ -22,8 +22,8 @@ std::vector<int> enabledBranchButtons(const WindowState& window) {
 
 std::vector<int> levelYs(const TreeState& state, int level) {
   std::vector<int> ys;
-  for (int slot = 1; slot <= state.node(level, 1).levelNodeCount; ++slot)
-    ys.push_back(state.node(level, slot).y);
+  for (int slot = 1; slot <= state.tree.branch(level, 1).levelNodeCount; ++slot)
+    ys.push_back(state.tree.branch(level, slot).y);
   return ys;
 }
 
@@ -55,10 +55,10 @@ TEST(ButtonLimits, EveryRowOfTheTable) {
     std::string name = std::to_string(c.branchings) + " branchings, clicks";
     for (int b : c.clicks) name += " " + std::to_string(b);
     EXPECT_EQ(enabledBranchButtons(f.window), c.enabledAfter) << name;
-    EXPECT_EQ(f.state.treeComplete, c.complete) << name;
-    EXPECT_EQ(f.window.panel5Visible, !c.complete) << name;
-    EXPECT_EQ(f.state.levelNodeCount, c.leaves) << name;
-    EXPECT_EQ(f.state.outcomeCount, c.leaves) << name;
+    EXPECT_EQ(f.state.tree.complete, c.complete) << name;
+    EXPECT_EQ(f.window.branchCountBarVisible, !c.complete) << name;
+    EXPECT_EQ(f.state.tree.levelNodeCount, c.leaves) << name;
+    EXPECT_EQ(f.state.tree.outcomeCount, c.leaves) << name;
   }
 }
 
@@ -68,7 +68,7 @@ TEST(ButtonLimits, ANewTreeEnablesAllFiveAgain) {
   ASSERT_EQ(enabledBranchButtons(f.window), (std::vector<int>{2, 3}));
   beginTree(f.context, 2);
   EXPECT_EQ(enabledBranchButtons(f.window), (std::vector<int>{2, 3, 4, 5, 6}));
-  EXPECT_EQ(f.window.label1Caption, "Antal grene i 1. forgrening:");
+  EXPECT_EQ(f.window.branchCountPrompt, "Antal grene i 1. forgrening:");
 }
 
 TEST(BuildLevel, VerticalPositionsRoundHalvesToEven) {
@@ -102,47 +102,47 @@ TEST(BuildLevel, VerticalPositionsRoundHalvesToEven) {
 TEST(BuildLevel, SlotsNamesAndParents) {
   Fixture f;
   f.build({6, 4});
-  ASSERT_EQ(f.state.levelNodeCount, 24);
-  const Gren_Info& leaf7 = f.state.node(2, 7);
+  ASSERT_EQ(f.state.tree.levelNodeCount, 24);
+  const Branch& leaf7 = f.state.tree.branch(2, 7);
   EXPECT_EQ(leaf7.parentIndex, 2);
   EXPECT_EQ(leaf7.name, "C2");
-  EXPECT_EQ(f.state.node(2, 5).name, "A2");
-  EXPECT_EQ(f.state.node(2, 5).parentIndex, 2);
-  EXPECT_EQ(f.state.node(1, 6).name, "F1");
+  EXPECT_EQ(f.state.tree.branch(2, 5).name, "A2");
+  EXPECT_EQ(f.state.tree.branch(2, 5).parentIndex, 2);
+  EXPECT_EQ(f.state.tree.branch(1, 6).name, "F1");
   for (int s = 1; s <= 24; ++s) {
-    const Gren_Info& leaf = f.state.node(2, s);
+    const Branch& leaf = f.state.tree.branch(2, s);
     EXPECT_TRUE(leaf.exists);
     EXPECT_EQ(leaf.parentIndex, (s - 1) / 4 + 1);
     EXPECT_EQ(leaf.x, 130);
     EXPECT_EQ(leaf.nameX, 135);
-    EXPECT_EQ(leaf.probX, 170);
+    EXPECT_EQ(leaf.probabilityX, 170);
     EXPECT_EQ(leaf.levelNodeCount, 24);
     EXPECT_EQ(leaf.branchesPerNode, 4);
   }
-  EXPECT_FALSE(f.state.node(2, 25).exists);
-  EXPECT_EQ(f.state.node(2, 25).name, " ");
-  EXPECT_EQ(f.state.pathNames[7][1], "B1");
-  EXPECT_EQ(f.state.pathNames[7][2], "C2");
-  EXPECT_TRUE(f.state.pathNames[7][3].empty());
+  EXPECT_FALSE(f.state.tree.branch(2, 25).exists);
+  EXPECT_EQ(f.state.tree.branch(2, 25).name, " ");
+  EXPECT_EQ(f.state.tree.pathNames[7][1], "B1");
+  EXPECT_EQ(f.state.tree.pathNames[7][2], "C2");
+  EXPECT_TRUE(f.state.tree.pathNames[7][3].empty());
 }
 
 TEST(Construction, CompletionOffersProbabilitiesAndCollectsLabels) {
   Fixture f;
   f.build(3, {6});  // completed automatically
-  EXPECT_EQ(f.state.builtBranchings, 3);
-  EXPECT_EQ(f.state.levelNodeCount, 24);
-  EXPECT_TRUE(f.window.isEnabled(Command::Klargrtr1));
-  EXPECT_TRUE(f.window.isEnabled(Command::Stchancerp1));
-  EXPECT_FALSE(f.window.isEnabled(Command::Kopiersandsynligheder1));
-  EXPECT_FALSE(f.window.isEnabled(Command::Kopiersandsynligheder2));
-  EXPECT_FALSE(f.window.isEnabled(Command::Indtastsandsynligheder1));
-  EXPECT_FALSE(f.window.isEnabled(Command::Beregninger1));
+  EXPECT_EQ(f.state.tree.builtBranchings, 3);
+  EXPECT_EQ(f.state.tree.levelNodeCount, 24);
+  EXPECT_TRUE(f.window.isEnabled(Command::PrepareTreeMenu));
+  EXPECT_TRUE(f.window.isEnabled(Command::SetFirstProbabilities));
+  EXPECT_FALSE(f.window.isEnabled(Command::CopyAcross));
+  EXPECT_FALSE(f.window.isEnabled(Command::CopyDown));
+  EXPECT_FALSE(f.window.isEnabled(Command::EnterProbabilities));
+  EXPECT_FALSE(f.window.isEnabled(Command::CalculationsMenu));
   const char* expected[] = {"", "A1", "B1", "C1", "D1", "E1", "F1", "A2", "B2", "A3", "B3"};
   for (int row = 1; row <= 10; ++row) {
-    EXPECT_EQ(f.state.labels[row].oldName, expected[row]);
-    EXPECT_EQ(f.state.labels[row].newName, expected[row]);
+    EXPECT_EQ(f.state.labels.rows[row].oldName, expected[row]);
+    EXPECT_EQ(f.state.labels.rows[row].newName, expected[row]);
   }
-  EXPECT_EQ(f.state.labelRowCount, 0);  // counted only once the names dialog opens
+  EXPECT_EQ(f.state.labels.count, 0);  // counted only once the names dialog opens
 }
 
 TEST(Construction, ConstructionDrawingGrowsWithEachBranching) {
@@ -150,56 +150,57 @@ TEST(Construction, ConstructionDrawingGrowsWithEachBranching) {
   beginTree(f.context, 2);
   addBranching(f.context, 2);
   const auto& canvas = f.host.canvas;
-  const int h = f.state.lineTextHeight;
+  const int h = f.state.textLift;
   EXPECT_TRUE(canvas.hasLine({25, 245, 55, 245, PenStyle::Solid}));
   EXPECT_TRUE(canvas.hasLine({55, 137, 155, 137, PenStyle::Solid}));
   EXPECT_TRUE(canvas.hasLine({55, 353, 155, 353, PenStyle::Solid}));
   EXPECT_TRUE(canvas.hasLine({55, 137, 55, 353, PenStyle::Solid}));
   EXPECT_TRUE(canvas.hasText(60, 137 - h, "A1"));
   EXPECT_TRUE(canvas.hasText(60, 353 - h, "B1"));
-  EXPECT_EQ(f.window.label1Caption, "Antal grene i 2. forgrening:");
-  EXPECT_FALSE(f.state.treeComplete);
+  EXPECT_EQ(f.window.branchCountPrompt, "Antal grene i 2. forgrening:");
+  EXPECT_FALSE(f.state.tree.complete);
 }
 
 TEST(Reset, ClearsTreeResultsAndReductionNote) {
   Fixture f;
   f.build({2, 3});
-  f.state.resultCount = 3;
-  f.state.treeReduced = true;
-  f.state.reductionText = "A1";
-  f.state.reducedProbability = 0.5;
-  f.state.decimalCount = 2;
-  f.window.memo2Lines = {"A1   0.5000"};
-  f.window.panel6Yellow = true;
-  f.window.label2Caption = "Reduc: A1";
+  f.state.results.count = 3;
+  f.state.reduction.reduced = true;
+  f.state.reduction.text = "A1";
+  f.state.reduction.probability = 0.5;
+  f.state.tree.decimalCount = 2;
+  f.window.resultLines = {"A1   0.5000"};
+  f.window.reductionNote.highlighted = true;
+  f.window.reductionNote.event = "Reduc: A1";
   f.host.canvas.clear();
-  f.window.setEnabled(Gem1, true);  // as after a completed tree; saving keeps its state
+  f.window.setEnabled(Save, true);  // as after a completed tree
 
   beginTree(f.context, 3);
-  EXPECT_EQ(f.window.caption, "   Kvistra   ");
-  EXPECT_TRUE(f.window.memo2Lines.empty());
-  EXPECT_EQ(f.state.resultCount, 0);
-  EXPECT_FALSE(f.state.treeReduced);
-  EXPECT_TRUE(f.state.reductionText.empty());
-  EXPECT_EQ(f.state.reducedProbability, 1.0);
-  EXPECT_EQ(f.state.decimalCount, 4);
-  EXPECT_EQ(f.state.branchingCount, 3);
-  EXPECT_EQ(f.state.levelNodeCount, 1);
-  EXPECT_FALSE(f.window.panel6Yellow);
-  EXPECT_TRUE(f.window.label2Caption.empty());
-  EXPECT_FALSE(f.window.panel3Visible);
-  EXPECT_TRUE(f.window.panel5Visible);
-  EXPECT_FALSE(f.state.node(1, 1).exists);
-  EXPECT_EQ(f.state.node(1, 1).name, " ");
-  EXPECT_TRUE(f.state.pathNames[1][1].empty());
+  EXPECT_EQ(f.window.title, "   Kvistra   ");
+  EXPECT_TRUE(f.window.resultLines.empty());
+  EXPECT_EQ(f.state.results.count, 0);
+  EXPECT_FALSE(f.state.reduction.reduced);
+  EXPECT_TRUE(f.state.reduction.text.empty());
+  EXPECT_EQ(f.state.reduction.probability, 1.0);
+  EXPECT_EQ(f.state.tree.decimalCount, 4);
+  EXPECT_EQ(f.state.tree.branchingCount, 3);
+  EXPECT_EQ(f.state.tree.levelNodeCount, 1);
+  EXPECT_FALSE(f.window.reductionNote.highlighted);
+  EXPECT_TRUE(f.window.reductionNote.event.empty());
+  EXPECT_FALSE(f.window.branchTextsVisible);
+  EXPECT_TRUE(f.window.branchCountBarVisible);
+  EXPECT_FALSE(f.state.tree.branch(1, 1).exists);
+  EXPECT_EQ(f.state.tree.branch(1, 1).name, " ");
+  EXPECT_TRUE(f.state.tree.pathNames[1][1].empty());
   ASSERT_FALSE(f.host.canvas.rects.empty());
   EXPECT_EQ(f.host.canvas.rects.front(), (testing::DrawnRect{0, 0, 1000, 700, true}));
-  for (Command c : {Udskriv, Klargrtr1, Beregninger1, Reducrtr1, Gendantr1, SpeedButton1,
-                    SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6,
-                    SpeedButton7, SpeedButton8, SpeedButton10})
+  for (Command c : {Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree,
+                    CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, EventButton,
+                    ReduceButton, RestoreButton, ClearResultsButton, PrintButton, CopyMenuButton})
     EXPECT_FALSE(f.window.isEnabled(c));
-  EXPECT_TRUE(f.window.isEnabled(SpeedButton9));
-  EXPECT_TRUE(f.window.isEnabled(Gem1));
+  EXPECT_TRUE(f.window.isEnabled(PrintHeadingButton));
+  // A half-built tree would load as a complete one.
+  EXPECT_FALSE(f.window.isEnabled(Save));
 }
 
 }  // namespace

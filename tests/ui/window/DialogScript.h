@@ -15,8 +15,9 @@
 #include <deque>
 #include <functional>
 
-#include "ui/Inputenh.h"
-#include "ui/Ja_nej.h"
+#include "MainWindowFixture.h"
+#include "ui/ProbabilityDialog.h"
+#include "ui/YesNoDialog.h"
 
 namespace kvistra::ui::testing {
 
@@ -33,29 +34,33 @@ inline QString mismatch(const QString& what, const QString& actual, const QStrin
 
 // Clears the field, types text and presses Enter.
 inline DialogStep typeProbability(const QString& text) {
-  return {"BtnBottomDlg", [text](QDialog* d) {
-            auto* dialog = static_cast<TBtnBottomDlg*>(d);
-            QTest::keyClick(dialog->Edit1, Qt::Key_Backspace);  // the whole text is selected
-            QTest::keyClicks(dialog->Edit1, text);
-            QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+  return {"probabilityDialog", [text](QDialog* d) {
+            auto* dialog = static_cast<ProbabilityDialog*>(d);
+            QTest::keyClick(child<QLineEdit>(*dialog, "probabilityField"),
+                            Qt::Key_Backspace);  // the whole text is selected
+            QTest::keyClicks(child<QLineEdit>(*dialog, "probabilityField"), text);
+            QTest::keyClick(child<QLineEdit>(*dialog, "probabilityField"), Qt::Key_Return);
             return QString();
           }};
 }
 
 inline DialogStep pressFortryd() {
-  return {"BtnBottomDlg", [](QDialog* d) {
-            QTest::mouseClick(static_cast<TBtnBottomDlg*>(d)->CancelBtn, Qt::LeftButton);
+  return {"probabilityDialog", [](QDialog* d) {
+            QTest::mouseClick(child<QPushButton>(*d, "cancelButton"), Qt::LeftButton);
             return QString();
           }};
 }
 
 // Answers the yes/no box, which must ask question.
 inline DialogStep answerYesNo(const QString& question, bool yes) {
-  return {"JN_box", [question, yes](QDialog* d) {
-            auto* box = static_cast<TJN_box*>(d);
-            const QString wrong = mismatch("question", box->Label1->text(), question) +
-                                  mismatch("second line", box->Label2->text(), " ");
-            QTest::mouseClick(yes ? box->OKBtn : box->CancelBtn, Qt::LeftButton);
+  return {"yesNoDialog", [question, yes](QDialog* d) {
+            auto* box = static_cast<YesNoDialog*>(d);
+            const QString wrong =
+                mismatch("question", child<QLabel>(*box, "firstLine")->text(), question) +
+                mismatch("second line", child<QLabel>(*box, "secondLine")->text(), " ");
+            QTest::mouseClick(yes ? child<QPushButton>(*box, "okButton")
+                                  : child<QPushButton>(*box, "cancelButton"),
+                              Qt::LeftButton);
             return wrong;
           }};
 }

@@ -5,18 +5,26 @@
 #include <memory>
 
 #include "tree/TreeState.h"
+#include "ui/MainWindow.h"
 #include "ui/Resources.h"
-#include "ui/Unit1.h"
 
 namespace kvistra::ui::testing {
 
 // Creates the main window on state and waits until it is on the (offscreen) screen.
-inline std::unique_ptr<TForm1> openMainWindow(TreeState& state) {
+inline std::unique_ptr<MainWindow> openMainWindow(TreeState& state) {
   ensureResources();
-  auto form = std::make_unique<TForm1>(state);
+  auto form = std::make_unique<MainWindow>(state);
   form->show();
   if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
   return form;
+}
+
+// The child of parent with this object name; fails the test when there is none.
+template <class Widget>
+Widget* child(const QObject& parent, const char* name) {
+  auto* found = parent.findChild<Widget*>(name);
+  if (!found) qFatal("no child named %s", name);
+  return found;
 }
 
 }  // namespace kvistra::ui::testing

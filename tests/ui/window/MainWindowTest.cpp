@@ -13,17 +13,19 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
-#include "tree/Dialogs.h"
+#include "tree/Layout.h"
 #include "tree/TreeState.h"
+#include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
-#include "ui/Inputhnd.h"
-#include "ui/Ja_nej.h"
-#include "ui/PaintBox.h"
-#include "ui/Text.h"
-#include "ui/Unit1.h"
+#include "ui/MainWindow.h"
+#include "ui/PromptDialog.h"
+#include "ui/TextConversion.h"
+#include "ui/YesNoDialog.h"
+#include "window/QuestionRules.h"
 
 using namespace kvistra;
 using namespace kvistra::ui;
+using kvistra::ui::testing::child;
 using kvistra::ui::testing::openMainWindow;
 using enum kvistra::Command;
 
@@ -52,18 +54,25 @@ class MainWindowTest : public QObject {
   void cleanup() { form.reset(); }
 
   void startsWithOnlyMenusAndStartPicture() {
-    QVERIFY(!form->Panel1->isVisible());
-    QVERIFY(!form->Panel2->isVisible());
-    QVERIFY(!form->Panel5->isVisible());
-    QVERIFY(form->Image1->isVisible());
-    QVERIFY(!form->Image1->pixmap().isNull());
-    for (Command c : {Gem1, Udskriv, Klargrtr1, Beregninger1, Reducrtr1, Gendantr1})
+    QVERIFY(!child<QWidget>(*form, "toolbar")->isVisible());
+    QVERIFY(!child<QWidget>(*form, "sidePane")->isVisible());
+    QVERIFY(!child<QWidget>(*form, "branchCountBar")->isVisible());
+    QVERIFY(child<QLabel>(*form, "startPicture")->isVisible());
+    QVERIFY(!child<QLabel>(*form, "startPicture")->pixmap().isNull());
+    for (Command c : {Save, Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree})
       QVERIFY2(!form->action(c)->isEnabled(), qPrintable(form->action(c)->objectName()));
-    for (Command c : {Hent1, Afslut1, Tegntret1, N2forgreninger1, Vejledning1, Omprogrammet1})
+    for (Command c : {Open, Quit, DrawTreeMenu, NewTwoBranchingTree, HelpContents, About})
       QVERIFY2(form->action(c)->isEnabled(), qPrintable(form->action(c)->objectName()));
-    QCOMPARE(state->lineTextHeight, QFontMetrics(form->PaintBox1->font()).height() + 2);
+    QCOMPARE(state->textLift,
+             QFontMetrics(child<DrawingArea>(*form, "drawingArea")->font()).height() + 2);
     // The picture goes after three seconds.
-    QTRY_VERIFY_WITH_TIMEOUT(!form->Image1->isVisible(), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>(*form, "startPicture")->isVisible(), 4000);
+  }
+
+  void windowFillsTheWorkAreaFrameIncluded() {
+    const QRect workArea = form->screen()->availableGeometry();
+    QTRY_VERIFY(workArea.contains(form->frameGeometry()));
+    QCOMPARE(form->frameGeometry().size(), workArea.size());
   }
 
   void menusCarryTheirCaptions() {
@@ -71,82 +80,97 @@ class MainWindowTest : public QObject {
     for (QAction* a : form->menuBar()->actions()) captions << a->text();
     QCOMPARE(captions, QStringList({"&Filer", "Rediger", "&Tegn træet", "&Klargør træ",
                                     "&Beregninger", "&Hjælp"}));
-    QCOMPARE(form->action(Udskriv)->shortcut(), QKeySequence("Ctrl+P"));
-    QCOMPARE(form->action(Stchancerp1)->text(), QString("Sæt chancer på første grene"));
-    QCOMPARE(form->action(Reducrtr1)->text(), QString("&Reducér træ"));
-    QCOMPARE(form->button(SpeedButton9)->toolTip(), QString("Navn eller overskrift til udskrift "));
-    QCOMPARE(form->button(SpeedButton4)->accessibleName(), QString("Hændelse"));
+    QCOMPARE(form->action(Print)->shortcut(), QKeySequence("Ctrl+P"));
+    QCOMPARE(form->action(SetFirstProbabilities)->text(), QString("Sæt chancer på første grene"));
+    QCOMPARE(form->action(ReduceTree)->text(), QString("&Reducér træ"));
+    QCOMPARE(form->button(PrintHeadingButton)->toolTip(),
+             QString("Navn eller overskrift til udskrift "));
+    QCOMPARE(form->button(EventButton)->accessibleName(), QString("Hændelse"));
     QStringList copyItems;
-    for (QAction* a : form->PopupMenu1->actions()) copyItems << a->text();
+    for (QAction* a : child<QMenu>(*form, "copyMenu")->actions()) copyItems << a->text();
     QCOMPARE(copyItems,
              QStringList({"Kopier træet til Klippebordet", "Kopier resultater til Klippebordet",
                           "Kopier forklaring til Klippebordet"}));
-    QCOMPARE(form->button(SpeedButton8)->geometry(), QRect(10, 6, 33, 33));
-    QCOMPARE(form->button(SpeedButton7)->geometry(), QRect(368, 6, 33, 33));
+    QCOMPARE(form->button(PrintButton)->geometry(), QRect(10, 6, 33, 33));
+    QCOMPARE(form->button(ClearResultsButton)->geometry(), QRect(368, 6, 33, 33));
   }
 
   void buildsAThreeByThreeByThreeTreeThroughMenuAndButtons() {
-    QMenu* drawMenu = form->menu(Tegntret1);
+    QMenu* drawMenu = form->menu(DrawTreeMenu);
     drawMenu->popup(form->mapToGlobal(QPoint(0, 0)));
     QTRY_VERIFY(drawMenu->isVisible());
     QCOMPARE(form->windowTitle(), QString("   Kvistra    Version 100106"));
-    QVERIFY(!form->Image1->isVisible());
+    QVERIFY(!child<QLabel>(*form, "startPicture")->isVisible());
     QTest::keyClick(drawMenu, Qt::Key_3);
-    QTRY_VERIFY(form->Panel5->isVisible());
+    QTRY_VERIFY(child<QWidget>(*form, "branchCountBar")->isVisible());
 
     QCOMPARE(form->windowTitle(), QString("   Kvistra   "));
-    QVERIFY(form->Panel1->isVisible());
-    QVERIFY(form->Panel2->isVisible());
-    QCOMPARE(form->Label1->text(), QString("Antal grene i 1. forgrening:"));
-    for (Command c : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5,
-                      SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton10})
+    QVERIFY(child<QWidget>(*form, "toolbar")->isVisible());
+    QVERIFY(child<QWidget>(*form, "sidePane")->isVisible());
+    QCOMPARE(child<QLabel>(*form, "branchCountLabel")->text(),
+             QString("Antal grene i 1. forgrening:"));
+    for (Command c : {CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, EventButton,
+                      ReduceButton, RestoreButton, ClearResultsButton, PrintButton, CopyMenuButton})
       QVERIFY(!form->button(c)->isEnabled());
-    QVERIFY(form->button(SpeedButton9)->isEnabled());
+    QVERIFY(form->button(PrintHeadingButton)->isEnabled());
 
-    QTest::mouseClick(form->button(f3), Qt::LeftButton);
-    QCOMPARE(form->Label1->text(), QString("Antal grene i 2. forgrening:"));
-    QVERIFY(form->button(f4)->isEnabled());
-    QVERIFY(!form->button(f5)->isEnabled());
-    QTest::mouseClick(form->button(f3), Qt::LeftButton);
-    QVERIFY(!form->button(f4)->isEnabled());
-    QVERIFY(form->button(f3)->isEnabled());
-    QTest::mouseClick(form->button(f3), Qt::LeftButton);
+    QTest::mouseClick(form->button(branchCountButton(3)), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(*form, "branchCountLabel")->text(),
+             QString("Antal grene i 2. forgrening:"));
+    QVERIFY(form->button(branchCountButton(4))->isEnabled());
+    QVERIFY(!form->button(branchCountButton(5))->isEnabled());
+    QTest::mouseClick(form->button(branchCountButton(3)), Qt::LeftButton);
+    QVERIFY(!form->button(branchCountButton(4))->isEnabled());
+    QVERIFY(form->button(branchCountButton(3))->isEnabled());
+    QTest::mouseClick(form->button(branchCountButton(3)), Qt::LeftButton);
 
-    QTRY_VERIFY(!form->Panel5->isVisible());
-    QVERIFY(state->treeComplete);
-    QCOMPARE(state->levelNodeCount, 27);
-    QVERIFY(form->menu(Klargrtr1)->menuAction()->isEnabled());
-    QVERIFY(form->action(Stchancerp1)->isEnabled());
-    QVERIFY(!form->action(Kopiersandsynligheder1)->isEnabled());
-    QVERIFY(!form->action(Indtastsandsynligheder1)->isEnabled());
-    QVERIFY(!form->action(Beregninger1)->isEnabled());
-    QVERIFY(!form->action(Udskriv)->isEnabled());
+    QTRY_VERIFY(!child<QWidget>(*form, "branchCountBar")->isVisible());
+    QVERIFY(state->tree.complete);
+    QCOMPARE(state->tree.levelNodeCount, 27);
+    QVERIFY(form->menu(PrepareTreeMenu)->menuAction()->isEnabled());
+    QVERIFY(form->action(SetFirstProbabilities)->isEnabled());
+    QVERIFY(!form->action(CopyAcross)->isEnabled());
+    QVERIFY(!form->action(EnterProbabilities)->isEnabled());
+    QVERIFY(!form->action(CalculationsMenu)->isEnabled());
+    QVERIFY(!form->action(Print)->isEnabled());
 
-    // The full drawing reaches the screen: the leaf line of outcome 27 is black.
-    const QImage shown = form->PaintBox1->grab().toImage();
-    const Gren_Info& last = state->node(3, 27);
-    QCOMPARE(QColor(shown.pixel(50 + last.x + 50, last.y)), QColor(Qt::black));
+    // The full drawing reaches the screen, and no name written above a leaf's line breaks the
+    // line of the leaf above it: every pixel of every leaf line is black.
+    auto* drawing = child<DrawingArea>(*form, "drawingArea");
+    QTRY_COMPARE(QColor(drawing->picture().pixel(ScreenOffsetX + state->tree.leaf(27).x + 50,
+                                                 state->tree.leaf(27).y)),
+                 QColor(Qt::black));
+    const QImage shown = drawing->grab().toImage();
+    for (int k = 1; k <= 27; ++k) {
+      const Branch& leaf = state->tree.leaf(k);
+      const int left = ScreenOffsetX + leaf.x;
+      int broken = 0;
+      for (int x = left; x < left + LevelPitch; ++x)
+        broken += QColor(shown.pixel(x, leaf.y)) != QColor(Qt::black);
+      QVERIFY2(broken == 0, qPrintable(QString("leaf %1: %2 pixels not black").arg(k).arg(broken)));
+    }
   }
 
   void promptFiltersKeysAndCutsNames() {
-    TForm2* prompt = form->Form2;
+    PromptDialog* prompt = child<PromptDialog>(*form, "promptDialog");
+    using enum ToolMode;
     struct Case {
       QString typed;
-      int toolMode;
+      ToolMode toolMode;
       QString answer;
     };
     const Case cases[] = {
-        {"a1", 1, "a1"},
-        {"ab", 1, "a"},
-        {"A12", 1, "A1"},
-        {"A1B2", 0, "A1B2"},
-        {"A1 * +B2", 0, "A1B2"},  // blank, star and plus are dropped as typed
-        {"(a1,æ)-2..5", 0, "(a1,æ)-2..5"},
+        {"a1", EditValue, "a1"},
+        {"ab", EditValue, "a"},
+        {"A12", ReplaceLetter, "A1"},
+        {"A1B2", None, "A1B2"},
+        {"A1 * +B2", None, "A1B2"},  // blank, star and plus are dropped as typed
+        {"(a1,æ)-2..5", None, "(a1,æ)-2..5"},
     };
     for (const auto& c : cases) {
       whenShown(prompt, [&] {
-        QTest::keyClicks(prompt->Edit1, c.typed);
-        QTest::keyClick(prompt->Edit1, Qt::Key_Return);
+        QTest::keyClicks(child<QLineEdit>(*prompt, "answerField"), c.typed);
+        QTest::keyClick(child<QLineEdit>(*prompt, "answerField"), Qt::Key_Return);
       });
       const PromptReply reply = prompt->ask(QString("Hændelse ?  "), c.toolMode);
       QCOMPARE(toQt(reply.text), c.answer);
@@ -155,40 +179,39 @@ class MainWindowTest : public QObject {
   }
 
   void promptCorrectionsAndCancelling() {
-    TForm2* prompt = form->Form2;
+    PromptDialog* prompt = child<PromptDialog>(*form, "promptDialog");
     whenShown(prompt, [&] {
-      QTest::keyClicks(prompt->Edit1, "A2");
-      QTest::keyClick(prompt->Edit1, Qt::Key_Backspace);
-      QTest::keyClicks(prompt->Edit1, "1");
-      QTest::mouseClick(prompt->OKBtn, Qt::LeftButton);
+      QTest::keyClicks(child<QLineEdit>(*prompt, "answerField"), "A2");
+      QTest::keyClick(child<QLineEdit>(*prompt, "answerField"), Qt::Key_Backspace);
+      QTest::keyClicks(child<QLineEdit>(*prompt, "answerField"), "1");
+      QTest::mouseClick(child<QPushButton>(*prompt, "okButton"), Qt::LeftButton);
     });
-    QCOMPARE(toQt(prompt->ask("Hændelse ?  ", 0).text), QString("A1"));
+    QCOMPARE(toQt(prompt->ask("Hændelse ?  ", ToolMode::None).text), QString("A1"));
 
     whenShown(prompt, [&] {
-      QTest::keyClicks(prompt->Edit1, "A1");
-      QTest::keyClick(prompt->Edit1, Qt::Key_Escape);
+      QTest::keyClicks(child<QLineEdit>(*prompt, "answerField"), "A1");
+      QTest::keyClick(child<QLineEdit>(*prompt, "answerField"), Qt::Key_Escape);
     });
-    TreeState s;
-    applyPromptReply(s, prompt->ask("Hændelse ?  ", 0));
-    QVERIFY(s.cancelled);
-    QVERIFY(s.promptText.empty());
+    QVERIFY(!promptAnswer(prompt->ask("Hændelse ?  ", ToolMode::None), ToolMode::None));
 
     whenShown(prompt, [&] {
-      QTest::keyClicks(prompt->Edit1, "ab");
+      QTest::keyClicks(child<QLineEdit>(*prompt, "answerField"), "ab");
       prompt->close();  // the close box
     });
-    s.toolMode = 1;
-    applyPromptReply(s, prompt->ask("Nyt navn ?  ", 1));
-    QCOMPARE(QString::fromStdString(s.promptText), QString("ab"));  // no cut by the close box
+    // The close box cancels, so no uncut word can become a name.
+    const PromptReply closed = prompt->ask("Nyt navn ?  ", ToolMode::ReplaceLetter);
+    QCOMPARE(closed.closedBy, PromptClose::CloseBox);
+    QVERIFY(!promptAnswer(closed, ToolMode::ReplaceLetter));
   }
 
   void yesNoBoxAnswers() {
-    TJN_box* box = form->JN_box;
-    whenShown(box, [&] { QTest::keyClick(box->OKBtn, Qt::Key_Return); });
+    YesNoDialog* box = child<YesNoDialog>(*form, "yesNoDialog");
+    whenShown(box, [&] { QTest::keyClick(child<QPushButton>(*box, "okButton"), Qt::Key_Return); });
     QVERIFY(box->ask("Er du sikker?", " ", 317));
     whenShown(box, [&] { QTest::keyClick(box, Qt::Key_Escape); });
     QVERIFY(!box->ask("Er du sikker?", " ", 317));
-    whenShown(box, [&] { QTest::mouseClick(box->CancelBtn, Qt::LeftButton); });
+    whenShown(box,
+              [&] { QTest::mouseClick(child<QPushButton>(*box, "cancelButton"), Qt::LeftButton); });
     QVERIFY(!box->ask("Slet linje?", "A1", 400));
     QCOMPARE(box->width(), 400);
   }
@@ -199,7 +222,7 @@ class MainWindowTest : public QObject {
       return help && help->isVisible() &&
              help->findChild<QTextBrowser*>()->source() == HelpWindow::contentsPage();
     };
-    form->action(Vejledning1)->trigger();
+    form->action(HelpContents)->trigger();
     QTRY_VERIFY(helpShown());
     form->findChild<HelpWindow*>()->close();
 
@@ -207,14 +230,14 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY(helpShown());
     form->findChild<HelpWindow*>()->close();
 
-    TForm2* prompt = form->Form2;
+    PromptDialog* prompt = child<PromptDialog>(*form, "promptDialog");
     whenShown(prompt, [&] {
-      QTest::keyClick(prompt->Edit1, Qt::Key_F1);
+      QTest::keyClick(child<QLineEdit>(*prompt, "answerField"), Qt::Key_F1);
       QTRY_VERIFY(helpShown());
       form->findChild<HelpWindow*>()->close();
-      QTest::keyClick(prompt->Edit1, Qt::Key_Escape);
+      QTest::keyClick(child<QLineEdit>(*prompt, "answerField"), Qt::Key_Escape);
     });
-    prompt->ask("Hændelse ?  ", 0);
+    prompt->ask("Hændelse ?  ", ToolMode::None);
   }
 
   void everyControlHasAnAccessibleName() {
@@ -228,7 +251,7 @@ class MainWindowTest : public QObject {
 
  private:
   std::unique_ptr<TreeState> state;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 QTEST_MAIN(MainWindowTest)

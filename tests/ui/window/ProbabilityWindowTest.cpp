@@ -10,11 +10,12 @@
 
 #include "DialogScript.h"
 #include "MainWindowFixture.h"
+#include "tree/Layout.h"
 #include "tree/TreeState.h"
+#include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
-#include "ui/Inputenh.h"
-#include "ui/PaintBox.h"
-#include "ui/Unit1.h"
+#include "ui/MainWindow.h"
+#include "ui/ProbabilityDialog.h"
 
 using namespace kvistra;
 using namespace kvistra::ui;
@@ -33,25 +34,26 @@ class ProbabilityWindowTest : public QObject {
   void cleanup() { form.reset(); }
 
   void dialogTakesOnlyNumbersAndACommaAsPoint() {
-    TBtnBottomDlg* dialog = form->BtnBottomDlg;
+    ProbabilityDialog* dialog = child<ProbabilityDialog>(*form, "probabilityDialog");
     QCOMPARE(dialog->windowTitle(), QString("   Input sandsynlighed"));
-    QCOMPARE(dialog->Label1->text(), QString("Sandsynligheden:"));
-    QCOMPARE(dialog->Label2->text(), QString("(brøker som :  1/6  )"));
-    QCOMPARE(dialog->OKBtn->text(), QString("OK"));
-    QCOMPARE(dialog->CancelBtn->text(), QString("Fortryd"));
-    QCOMPARE(dialog->Edit1->width(), 81);
+    QCOMPARE(child<QLabel>(*dialog, "fieldCaption")->text(), QString("Sandsynligheden:"));
+    QCOMPARE(child<QLabel>(*dialog, "fractionHint")->text(), QString("(brøker som :  1/6  )"));
+    QCOMPARE(child<QPushButton>(*dialog, "okButton")->text(), QString("OK"));
+    QCOMPARE(child<QPushButton>(*dialog, "cancelButton")->text(), QString("Fortryd"));
+    QCOMPARE(child<QLineEdit>(*dialog, "probabilityField")->width(), 81);
     const std::pair<QString, QString> cases[] = {
         {"0,5", "0.5"}, {"1/6", "1/6"}, {"a1b.2 -e", "1.2"}, {"2,5/3", "2.5/3"}, {"½0x", "0"},
     };
     for (const auto& [typed, shown] : cases) {
       QString seen;
-      DialogScript script({{"BtnBottomDlg", [&](QDialog*) {
-                              dialog->Edit1->clear();
-                              QTest::keyClicks(dialog->Edit1, typed);
-                              seen = dialog->Edit1->text();
-                              QTest::keyClick(dialog->Edit1, Qt::Key_Enter);
-                              return QString();
-                            }}});
+      DialogScript script(
+          {{"probabilityDialog", [&](QDialog*) {
+              child<QLineEdit>(*dialog, "probabilityField")->clear();
+              QTest::keyClicks(child<QLineEdit>(*dialog, "probabilityField"), typed);
+              seen = child<QLineEdit>(*dialog, "probabilityField")->text();
+              QTest::keyClick(child<QLineEdit>(*dialog, "probabilityField"), Qt::Key_Enter);
+              return QString();
+            }}});
       const ProbabilityReply reply = dialog->ask();
       QVERIFY(script.finished());
       QCOMPARE(seen, shown);
@@ -61,19 +63,20 @@ class ProbabilityWindowTest : public QObject {
   }
 
   void dialogKeepsTheEntrySelectedAndCancelsOnlyByFortryd() {
-    TBtnBottomDlg* dialog = form->BtnBottomDlg;
+    ProbabilityDialog* dialog = child<ProbabilityDialog>(*form, "probabilityDialog");
     QString selected;
     QPoint place;
     DialogScript script({typeProbability("0.3"),
-                         {"BtnBottomDlg",
+                         {"probabilityDialog",
                           [&](QDialog*) {
-                            selected = dialog->Edit1->selectedText();
+                            selected =
+                                child<QLineEdit>(*dialog, "probabilityField")->selectedText();
                             place = dialog->pos();
-                            QTest::keyClicks(dialog->Edit1, "7");
+                            QTest::keyClicks(child<QLineEdit>(*dialog, "probabilityField"), "7");
                             QTest::keyClick(dialog, Qt::Key_Escape);
                             return QString();
                           }},
-                         {"BtnBottomDlg",
+                         {"probabilityDialog",
                           [&](QDialog*) {
                             dialog->close();  // the close box reads the field
                             return QString();
@@ -91,64 +94,70 @@ class ProbabilityWindowTest : public QObject {
   }
 
   void f1InTheFieldOpensHelp() {
-    TBtnBottomDlg* dialog = form->BtnBottomDlg;
+    ProbabilityDialog* dialog = child<ProbabilityDialog>(*form, "probabilityDialog");
     bool helpShown = false;
-    DialogScript script({{"BtnBottomDlg", [&](QDialog*) {
-                            QTest::keyClick(dialog->Edit1, Qt::Key_F1);
-                            auto* help = form->findChild<HelpWindow*>();
-                            helpShown = help && help->isVisible();
-                            if (help) help->close();
-                            QTest::keyClick(dialog->Edit1, Qt::Key_Escape);
-                            return QString();
-                          }}});
+    DialogScript script(
+        {{"probabilityDialog", [&](QDialog*) {
+            QTest::keyClick(child<QLineEdit>(*dialog, "probabilityField"), Qt::Key_F1);
+            auto* help = form->findChild<HelpWindow*>();
+            helpShown = help && help->isVisible();
+            if (help) help->close();
+            QTest::keyClick(child<QLineEdit>(*dialog, "probabilityField"), Qt::Key_Escape);
+            return QString();
+          }}});
     dialog->ask();
     QVERIFY2(script.finished(), qPrintable(script.faults()));
     QVERIFY(helpShown);
   }
 
   void walksATreeFromConstructionToCompletion() {
-    form->action(N2forgreninger1)->trigger();
-    QTest::mouseClick(form->button(f3), Qt::LeftButton);
-    QTest::mouseClick(form->button(f2), Qt::LeftButton);
-    QVERIFY(state->treeComplete);
+    form->action(NewTwoBranchingTree)->trigger();
+    QTest::mouseClick(form->button(branchCountButton(3)), Qt::LeftButton);
+    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
+    QVERIFY(state->tree.complete);
     {
       DialogScript script(
           {typeProbability("0,25"), typeProbability("1/6"), typeProbability("0.4")});
-      form->action(Stchancerp1)->trigger();
+      form->action(SetFirstProbabilities)->trigger();
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
-    QCOMPARE(state->node(1, 2).enteredText, "1/6");
-    QCOMPARE(state->node(1, 3).enteredText, "0.5833");
-    QVERIFY(!form->action(Stchancerp1)->isEnabled());
-    QVERIFY(!form->button(SpeedButton1)->isEnabled());
-    QVERIFY(form->button(SpeedButton2)->isEnabled());
-    QVERIFY(form->action(Kopiersandsynligheder2)->isEnabled());
-    QVERIFY(form->button(SpeedButton3)->isEnabled());
+    QCOMPARE(state->tree.branch(1, 2).typedText, "1/6");
+    QCOMPARE(state->tree.branch(1, 3).typedText, "0.5833");
+    QVERIFY(!form->action(SetFirstProbabilities)->isEnabled());
+    QVERIFY(!form->button(CopyAcrossButton)->isEnabled());
+    QVERIFY(form->button(CopyDownButton)->isEnabled());
+    QVERIFY(form->action(CopyDown)->isEnabled());
+    QVERIFY(form->button(EnterProbabilitiesButton)->isEnabled());
 
-    QTest::mouseClick(form->button(SpeedButton2), Qt::LeftButton);
-    QVERIFY(!state->allEntered);
-    form->action(Kopiersandsynligheder2)->trigger();
-    QVERIFY(state->allEntered);
+    QTest::mouseClick(form->button(CopyDownButton), Qt::LeftButton);
+    QVERIFY(!state->input.allProbabilitiesEntered);
+    form->action(CopyDown)->trigger();
+    QVERIFY(state->input.allProbabilitiesEntered);
 
-    for (Command c : {Udskriv, Beregninger1, Reducrtr1, Gem1, SpeedButton4, SpeedButton5,
-                      SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10})
+    for (Command c : {Print, CalculationsMenu, ReduceTree, Save, EventButton, ReduceButton,
+                      ClearResultsButton, PrintButton, PrintHeadingButton, CopyMenuButton})
       QVERIFY2(form->action(c) ? form->action(c)->isEnabled() : form->button(c)->isEnabled(),
                qPrintable(QString::number(static_cast<int>(c))));
-    for (Command c :
-         {Stchancerp1, Kopiersandsynligheder1, Kopiersandsynligheder2, Indtastsandsynligheder1})
+    for (Command c : {SetFirstProbabilities, CopyAcross, CopyDown, EnterProbabilities})
       QVERIFY(!form->action(c)->isEnabled());
-    for (Command c : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton6})
+    for (Command c : {CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, RestoreButton})
       QVERIFY(!form->button(c)->isEnabled());
 
     // Every value reaches the screen: the place of the last leaf's probability is not blank.
-    QTRY_VERIFY(hasInk(state->node(2, 6)));
-    QVERIFY(hasInk(state->node(1, 3)));
+    QTRY_VERIFY(hasInk(state->tree.branch(2, 6)));
+    QVERIFY(hasInk(state->tree.branch(1, 3)));
+
+    // A new tree cannot be saved until its own probabilities are complete.
+    form->action(NewThreeBranchingTree)->trigger();
+    QVERIFY(!form->action(Save)->isEnabled());
+    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
+    QVERIFY(!form->action(Save)->isEnabled());
   }
 
   void messagesAndQuestionsInTheirOwnWords() {
-    form->action(N2forgreninger1)->trigger();
-    QTest::mouseClick(form->button(f3), Qt::LeftButton);
-    QTest::mouseClick(form->button(f3), Qt::LeftButton);
+    form->action(NewTwoBranchingTree)->trigger();
+    QTest::mouseClick(form->button(branchCountButton(3)), Qt::LeftButton);
+    QTest::mouseClick(form->button(branchCountButton(3)), Qt::LeftButton);
     const QString sum = "Sandsynlighederne skal give summen 1 !";
     {
       DialogScript script({
@@ -163,10 +172,10 @@ class ProbabilityWindowTest : public QObject {
           answerYesNo("Skal sandsynligheden være 0.000 ?", false),
           typeProbability("0.3"),
       });
-      form->action(Stchancerp1)->trigger();
+      form->action(SetFirstProbabilities)->trigger();
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
-    QCOMPARE(state->node(1, 3).enteredText, "0.1000");
+    QCOMPARE(state->tree.branch(1, 3).typedText, "0.1000");
     {
       DialogScript script({
           typeProbability("1/1"),
@@ -174,32 +183,32 @@ class ProbabilityWindowTest : public QObject {
           typeProbability("0/5"),
           answerYesNo("Skal sandsynligheden være 0.000 ?", true),
       });
-      QTest::mouseClick(form->button(SpeedButton3), Qt::LeftButton);
+      QTest::mouseClick(form->button(EnterProbabilitiesButton), Qt::LeftButton);
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
-    QCOMPARE(state->node(2, 3).probability, 0.0);
-    QCOMPARE(state->currentNode, 3);
+    QCOMPARE(state->tree.branch(2, 3).probability, 0.0);
+    QCOMPARE(state->input.currentSlot, 3);
 
     // "Fortryd" in the middle of a group clears every probability of the tree.
     {
       DialogScript script({typeProbability("0.2"), pressFortryd()});
-      form->action(Indtastsandsynligheder1)->trigger();
+      form->action(EnterProbabilities)->trigger();
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
     for (int level = 1; level <= 2; ++level)
-      for (int slot = 1; slot <= state->node(level, 1).levelNodeCount; ++slot)
-        QVERIFY(!state->node(level, slot).probabilityEntered);
-    QCOMPARE(state->currentNode, 3);
-    QVERIFY(form->action(Stchancerp1)->isEnabled());
-    QTRY_VERIFY(!hasInk(state->node(1, 1)));
+      for (int slot = 1; slot <= state->tree.branch(level, 1).levelNodeCount; ++slot)
+        QVERIFY(!state->tree.branch(level, slot).probabilityEntered);
+    QCOMPARE(state->input.currentSlot, 3);
+    QVERIFY(form->action(SetFirstProbabilities)->isEnabled());
+    QTRY_VERIFY(!hasInk(state->tree.branch(1, 1)));
   }
 
  private:
   // Whether anything is drawn where branch's probability is written.
-  bool hasInk(const Gren_Info& branch) {
-    const QImage shown = form->PaintBox1->grab().toImage();
-    const QRect place(state->drawOffsetX + branch.probX, branch.y - state->lineTextHeight, 40,
-                      state->lineTextHeight - 2);
+  bool hasInk(const Branch& branch) {
+    const QImage shown = child<DrawingArea>(*form, "drawingArea")->grab().toImage();
+    const QRect place(ScreenOffsetX + branch.probabilityX, branch.y - state->textLift, 40,
+                      state->textLift - 2);
     for (int y = place.top(); y <= place.bottom(); ++y)
       for (int x = place.left(); x <= place.right(); ++x)
         if (QColor(shown.pixel(x, y)) != QColor(Qt::white)) return true;
@@ -207,7 +216,7 @@ class ProbabilityWindowTest : public QObject {
   }
 
   std::unique_ptr<TreeState> state;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 QTEST_MAIN(ProbabilityWindowTest)

@@ -1,0 +1,59 @@
+// A drawing surface: the screen's drawing, a printer page or an off-screen picture alike.
+// Coordinates are in the surface's own units; text is written with its top-left at (x, y).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kvistra {
+
+struct Color {
+  uint8_t red = 0;
+  uint8_t green = 0;
+  uint8_t blue = 0;
+  friend bool operator==(const Color&, const Color&) = default;
+};
+
+inline constexpr Color Black{0, 0, 0};
+inline constexpr Color White{255, 255, 255};
+inline constexpr Color Yellow{255, 255, 0};
+inline constexpr Color Red{255, 0, 0};
+
+enum class PenStyle { Solid, Dashed };
+
+struct Font {
+  std::string family;
+  int pixelHeight = 12;
+  bool bold = false;
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  virtual void setPen(Color color, PenStyle style) = 0;
+  virtual void moveTo(int x, int y) = 0;
+  virtual void lineTo(int x, int y) = 0;
+  // Text is black, on a background of the brush: it takes the colour of the font, never that
+  // of the pen.
+  virtual void textOut(int x, int y, std::string_view text) = 0;
+  virtual int textWidth(std::string_view text) = 0;
+  virtual int textHeight(std::string_view text) = 0;
+  // Outlined with the pen and filled with the brush; right and bottom edges excluded.
+  virtual void rectangle(int left, int top, int right, int bottom) = 0;
+  // Filled with the brush only.
+  virtual void fillRect(int left, int top, int right, int bottom) = 0;
+  virtual void setFont(const Font& font) = 0;
+  virtual bool isPrinter() const = 0;
+  virtual int width() const = 0;
+  virtual int height() const = 0;
+};
+
+inline void drawLine(Canvas& canvas, int x1, int y1, int x2, int y2) {
+  canvas.moveTo(x1, y1);
+  canvas.lineTo(x2, y2);
+}
+
+}  // namespace kvistra

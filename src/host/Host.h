@@ -1,0 +1,50 @@
+// What the program asks of the desktop. The core calls these where a command needs a dialog or
+// the drawing surface; the Qt layer implements them and tests script them.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "host/Canvas.h"
+#include "tree/TreeState.h"
+
+namespace kvistra {
+
+enum class PromptClose { Ok, Cancel, CloseBox };
+
+// What the one-line prompt returned: the field's text and how the dialog was closed.
+struct PromptReply {
+  std::string text;
+  PromptClose closedBy = PromptClose::Cancel;
+};
+
+// What the probability dialog returned: the field's text, or that "Fortryd" was pressed.
+struct ProbabilityReply {
+  std::string text;
+  bool cancelled = false;
+};
+
+// The yes/no box's width in pixels; without one, the box keeps the width its last caller gave.
+using YesNoWidth = std::optional<int>;
+inline constexpr YesNoWidth KeepWidth = std::nullopt;
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Lends the canvas behind the drawing area for the length of one call; what is drawn on it
+  // shows at the next paint. The canvas cannot be kept: a dialog or a resize may replace it.
+  virtual void drawOnScreen(const std::function<void(Canvas&)>& draw) = 0;
+  // Ask for the drawing area to be painted again (it then calls paintTree).
+  virtual void repaintDrawing() = 0;
+  // While a tool is active the prompt asks for a name, and cuts its answer to one.
+  virtual PromptReply showPrompt(const std::string& question, ToolMode toolMode) = 0;
+  // The yes/no box. True for "Ja".
+  virtual bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) = 0;
+  // The probability dialog; its field keeps the text of the previous entry.
+  virtual ProbabilityReply showProbabilityDialog() = 0;
+  virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+};
+
+}  // namespace kvistra

@@ -1,0 +1,65 @@
+#include "ui/DrawingArea.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "ui/QtCanvas.h"
+
+namespace kvistra::ui {
+
+namespace {
+const Font DrawingFont{"Arial", 12, true};
+}
+
+DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
+  setObjectName("drawingArea");
+  setAccessibleName("Tegning");
+  setFont(toQFont(DrawingFont));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  growPicture(QSize(1, 1));
+}
+
+void DrawingArea::draw(const Drawing& drawing) {
+  QPainter painter(&picture_);
+  painter.setFont(font());
+  QtCanvas canvas(painter, picture_.size(), false);
+  drawing(canvas);
+  update();
+}
+
+void DrawingArea::growPicture(QSize size) {
+  const QSize grown = size.expandedTo(picture_.size());
+  if (grown == picture_.size() && !picture_.isNull()) return;
+  QImage larger(grown, QImage::Format_RGB32);
+  larger.fill(Qt::white);
+  if (!picture_.isNull()) {
+    QPainter copy(&larger);
+    copy.drawImage(0, 0, picture_);
+  }
+  picture_ = std::move(larger);
+}
+
+void DrawingArea::requestRedraw() {
+  redrawRequested_ = true;
+  update();
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+  // The picture keeps everything drawn on it, so an uncovered drawing needs no redraw; drawing
+  // done directly, such as a highlighted branch, then stays until a redraw is asked for.
+  if (redrawRequested_ && paintHandler_) {
+    redrawRequested_ = false;
+    draw(paintHandler_);
+  }
+  QPainter painter(this);
+  painter.drawImage(event->rect(), picture_, event->rect());
+}
+
+void DrawingArea::resizeEvent(QResizeEvent* event) {
+  growPicture(event->size());
+  redrawRequested_ = true;
+  QWidget::resizeEvent(event);
+}
+
+}  // namespace kvistra::ui

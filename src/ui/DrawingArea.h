@@ -1,0 +1,41 @@
+// The drawing area. Everything is drawn on a picture behind the widget, so drawing done
+// outside a paint event stays, and a covered drawing comes back unchanged.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "host/Canvas.h"
+
+namespace kvistra::ui {
+
+class DrawingArea : public QWidget {
+  Q_OBJECT
+ public:
+  using Drawing = std::function<void(Canvas&)>;
+
+  explicit DrawingArea(QWidget* parent = nullptr);
+
+  // Draws on the picture; the canvas exists only during the call. What is drawn shows at the
+  // next paint.
+  void draw(const Drawing& drawing);
+  // Has the paint handler draw the picture anew at the next paint.
+  void requestRedraw();
+  // Draws the picture anew when a redraw was requested or the size changed.
+  void setPaintHandler(Drawing handler) { paintHandler_ = std::move(handler); }
+  const QImage& picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void growPicture(QSize size);
+
+  QImage picture_;
+  Drawing paintHandler_;
+  bool redrawRequested_ = true;
+};
+
+}  // namespace kvistra::ui

@@ -1,0 +1,516 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <optional>
+#include <vector>
+
+#include "drawing/TreeDrawing.h"
+#include "probabilities/Copying.h"
+#include "probabilities/ProbabilityInput.h"
+#include "tree/Construction.h"
+#include "ui/AboutDialog.h"
+#include "ui/DialogLook.h"
+#include "ui/DrawingArea.h"
+#include "ui/HelpWindow.h"
+#include "ui/ProbabilityDialog.h"
+#include "ui/PromptDialog.h"
+#include "ui/QtHost.h"
+#include "ui/StartPicture.h"
+#include "ui/TextConversion.h"
+#include "ui/ToolbarIcons.h"
+#include "ui/YesNoDialog.h"
+#include "window/Startup.h"
+
+namespace kvistra::ui {
+
+namespace {
+
+using enum Command;
+
+// One entry of the menu bar: an item, a separator (no caption) or a submenu (items).
+struct MenuEntry {
+  const char* name;
+  const char* caption;
+  std::optional<Command> command = std::nullopt;
+  const char* shortcut = nullptr;
+  std::vector<MenuEntry> items = {};
+};
+
+const std::vector<MenuEntry>& mainMenu() {
+  static const std::vector<MenuEntry> menu = {
+      {"fileMenu",
+       "&Filer",
+       std::nullopt,
+       nullptr,
+       {
+           {"openAction", "&Hent", Open},
+           {"saveAction", "&Gem", Save},
+           {"printAction", "Udskriv", Print, "Ctrl+P"},
+           {"quitAction", "&Afslut", Quit},
+       }},
+      {"editMenu",
+       "Rediger",
+       std::nullopt,
+       nullptr,
+       {{"copyAllAction", "Kopier alt til Klippebordet", CopyAll}}},
+      {"drawTreeMenu",
+       "&Tegn træet",
+       DrawTreeMenu,
+       nullptr,
+       {
+           {"newTwoBranchingTreeAction", "&2 forgreninger", NewTwoBranchingTree},
+           {"newThreeBranchingTreeAction", "&3 forgreninger", NewThreeBranchingTree},
+       }},
+      {"prepareTreeMenu",
+       "&Klargør træ",
+       PrepareTreeMenu,
+       nullptr,
+       {
+           {"setFirstProbabilitiesAction", "Sæt chancer på første grene", SetFirstProbabilities},
+           {"copyAcrossAction", "Kopier sandsynligheder vandret", CopyAcross},
+           {"copyDownAction", "Kopier sandsynligheder lodret", CopyDown},
+           {"enterProbabilitiesAction", "Indtast sandsynligheder", EnterProbabilities},
+           {"editValueAction", "Ret talværdi", EditValue},
+           {"branchNamesAction", "Navn og tekst på grene", BranchNames},
+           {"decimalsMenu",
+            "Antal decimaler",
+            DecimalsMenu,
+            nullptr,
+            {
+                {"twoDecimalsAction", "2 decimaler", TwoDecimals},
+                {"threeDecimalsAction", "3 decimaler", ThreeDecimals},
+                {"fourDecimalsAction", "4 decimaler", FourDecimals},
+            }},
+           {"clearResultsAction", "Rens skema", ClearResults},
+           {"replaceLetterAction", "Udskift navn på hele træet", ReplaceLetter},
+       }},
+      {"calculationsMenu",
+       "&Beregninger",
+       CalculationsMenu,
+       nullptr,
+       {
+           {"askEventAction", "&Hændelser", AskEvent},
+           {"reduceTreeAction", "&Reducér træ", ReduceTree},
+           {"restoreTreeAction", "&Gendan træ", RestoreTree},
+       }},
+      {"helpMenu",
+       "&Hjælp",
+       HelpMenu,
+       nullptr,
+       {
+           {"helpContentsAction", "&Vejledning", HelpContents},
+           {"helpSeparator", ""},
+           {"aboutAction", "&Om programmet", About},
+       }},
+  };
+  return menu;
+}
+
+struct ToolbarButton {
+  Command command;
+  const char* name;
+  int x;
+  const char* hint;
+};
+
+constexpr ToolbarButton Toolbar[] = {
+    {PrintButton, "printButton", 10, "Udskriv"},
+    {PrintHeadingButton, "printHeadingButton", 46, "Navn eller overskrift til udskrift "},
+    {CopyMenuButton, "copyMenuButton", 82, "Kopier til Klippebordet"},
+    {CopyAcrossButton, "copyAcrossButton", 136, "Kopier tallene vandret"},
+    {CopyDownButton, "copyDownButton", 172, "Kopier tallene lodret"},
+    {EnterProbabilitiesButton, "enterProbabilitiesButton", 208, "Indtast sandsynligheder"},
+    {EventButton, "eventButton", 260, "Hændelse"},
+    {ReduceButton, "reduceButton", 296, "Reducer træet"},
+    {RestoreButton, "restoreButton", 332, "Gendan træet"},
+    {ClearResultsButton, "clearResultsButton", 368, "Rens skemaet"},
+};
+
+// The framed groups behind the toolbar buttons: name, left edge and right edge.
+struct ToolbarGroup {
+  const char* name;
+  int left;
+  int right;
+};
+constexpr ToolbarGroup ToolbarGroups[] = {
+    {"outputGroup", 6, 119}, {"probabilityGroup", 132, 245}, {"eventGroup", 256, 405}};
+
+constexpr int ToolbarHeight = 45;
+constexpr int ButtonSize = 33;
+constexpr int ButtonTop = 6;
+constexpr int BranchCountBarHeight = 41;
+constexpr int BranchCountButtonLeft = 320;
+constexpr int BranchCountButtonPitch = 32;
+constexpr int BranchCountButtonSize = 25;
+constexpr int SidePaneWidth = 297;
+constexpr int BranchTextsPaneHeight = 190;
+constexpr int ReductionNoteHeight = 49;
+constexpr QSize StartPictureSize(273, 225);
+// Where the copy menu opens, from the copy button's top-left corner.
+constexpr QPoint CopyMenuPlace(5, 75);
+
+std::size_t indexOf(Command command) {
+  return static_cast<std::size_t>(command);
+}
+
+QFrame* frame(QWidget* parent, const char* name) {
+  auto* frame = new QFrame(parent);
+  frame->setObjectName(name);
+  return frame;
+}
+
+QPlainTextEdit* textPane(QWidget* parent, const char* name, const QString& accessibleName) {
+  auto* edit = new QPlainTextEdit(parent);
+  edit->setObjectName(name);
+  edit->setAccessibleName(accessibleName);
+  edit->setReadOnly(true);
+  edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  edit->setFont(dialogFont(16, true));
+  return edit;
+}
+
+void showLines(QPlainTextEdit* pane, const std::vector<std::string>& lines) {
+  QStringList text;
+  for (const auto& line : lines) text << toQt(line);
+  const QString joined = text.join('\n');
+  if (pane->toPlainText() != joined) pane->setPlainText(joined);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TreeState& state) : state_(state) {
+  setObjectName("mainWindow");
+  setWindowTitle(toQt(window_.title));
+  setWindowIcon(programIcon());
+  // The window's own font serves its panes; the menu bar keeps the desktop's font.
+  auto* central = new QWidget(this);
+  central->setFont(dialogFont(16, false));
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  setCentralWidget(central);
+
+  createMenus();
+  createToolbar();
+  createBranchCountBar();
+  auto* body = new QHBoxLayout;
+  body->setSpacing(0);
+  column->addWidget(toolbar_);
+  column->addWidget(branchCountBar_);
+  column->addLayout(body, 1);
+  createSidePane();
+  createDrawingArea();
+  body->addWidget(sidePane_);
+  body->addWidget(drawingScroll_, 1);
+
+  startPictureTimer_ = new QTimer(this);
+  startPictureTimer_->setObjectName("startPictureTimer");
+  startPictureTimer_->setSingleShot(true);
+  startPictureTimer_->setInterval(StartPictureDisplayMs);
+  connect(startPictureTimer_, &QTimer::timeout, this, &MainWindow::onStartPictureTimeout);
+
+  createCopyMenu();
+  createDialogs();
+  host_ = std::make_unique<QtHost>(*drawingArea_, *probabilityDialog_, *promptDialog_,
+                                   *yesNoDialog_, *this);
+  context_ = std::make_unique<Context>(Context{state_, window_, *host_});
+  drawingArea_->setPaintHandler([this](Canvas& canvas) { paintTree(state_, canvas); });
+  connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::action(Command command) const {
+  return actions_[indexOf(command)];
+}
+QAbstractButton* MainWindow::button(Command command) const {
+  return buttons_[indexOf(command)];
+}
+QMenu* MainWindow::menu(Command command) const {
+  return menus_[indexOf(command)];
+}
+
+void MainWindow::createMenus() {
+  const std::function<void(QMenu*, const MenuEntry&)> addEntry = [&](QMenu* parent,
+                                                                     const MenuEntry& entry) {
+    if (!entry.caption[0]) {
+      parent->addSeparator()->setObjectName(entry.name);
+      return;
+    }
+    QAction* action = nullptr;
+    if (!entry.items.empty()) {
+      QMenu* submenu = parent->addMenu(entry.caption);
+      submenu->setObjectName(entry.name);
+      for (const auto& item : entry.items) addEntry(submenu, item);
+      action = submenu->menuAction();
+      if (entry.command) menus_[indexOf(*entry.command)] = submenu;
+    } else {
+      action = parent->addAction(entry.caption);
+    }
+    action->setObjectName(entry.name);
+    action->setToolTip(QString(entry.caption).remove('&'));
+    if (entry.shortcut) action->setShortcut(QKeySequence(entry.shortcut));
+    if (entry.command) actions_[indexOf(*entry.command)] = action;
+  };
+  for (const auto& top : mainMenu()) {
+    QMenu* menu = menuBar()->addMenu(top.caption);
+    menu->setObjectName(top.name);
+    menu->menuAction()->setObjectName(top.name);
+    for (const auto& item : top.items) addEntry(menu, item);
+    if (top.command) {
+      actions_[indexOf(*top.command)] = menu->menuAction();
+      menus_[indexOf(*top.command)] = menu;
+    }
+  }
+}
+
+void MainWindow::createToolbar() {
+  toolbar_ = frame(this, "toolbar");
+  toolbar_->setFixedHeight(ToolbarHeight);
+  toolbar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  for (const auto& group : ToolbarGroups) {
+    auto* bevel = frame(toolbar_, group.name);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(group.left, 2, group.right - group.left, ToolbarHeight - 4);
+  }
+  for (const auto& entry : Toolbar) {
+    auto* button = new QToolButton(toolbar_);
+    button->setObjectName(entry.name);
+    button->setGeometry(entry.x, ButtonTop, ButtonSize, ButtonSize);
+    button->setIcon(toolbarIcon(entry.command));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    button->setToolTip(entry.hint);
+    button->setAccessibleName(entry.hint);
+    buttons_[indexOf(entry.command)] = button;
+  }
+  // Scratch space for the clipboard's text; never shown.
+  clipboardText_ = new QTextEdit(toolbar_);
+  clipboardText_->setObjectName("clipboardText");
+  clipboardText_->setFont(dialogFont(13, false));
+  clipboardText_->hide();
+}
+
+void MainWindow::createBranchCountBar() {
+  branchCountBar_ = frame(this, "branchCountBar");
+  branchCountBar_->setFixedHeight(BranchCountBarHeight);
+  branchCountBar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  branchCountLabel_ = new QLabel(branchCountBar_);
+  branchCountLabel_->setObjectName("branchCountLabel");
+  branchCountLabel_->move(12, 12);
+  for (int b = FewestBranches; b <= MostBranches; ++b) {
+    auto* button = new QToolButton(branchCountBar_);
+    button->setObjectName(QString("branchCountButton%1").arg(b));
+    button->setText(QString::number(b));
+    button->setAccessibleName(QString::number(b));
+    button->setGeometry(BranchCountButtonLeft + (b - FewestBranches) * BranchCountButtonPitch, 8,
+                        BranchCountButtonSize, BranchCountButtonSize);
+    buttons_[indexOf(branchCountButton(b))] = button;
+  }
+  branchCountBar_->hide();
+}
+
+void MainWindow::createSidePane() {
+  sidePane_ = frame(this, "sidePane");
+  sidePane_->setFixedWidth(SidePaneWidth);
+  sidePane_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  auto* column = new QVBoxLayout(sidePane_);
+  column->setContentsMargins(5, 5, 5, 5);
+  column->setSpacing(0);
+
+  resultsList_ = textPane(sidePane_, "resultsList", "Resultater");
+  resultsList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  column->addWidget(resultsList_, 1);
+
+  branchTextsPane_ = frame(sidePane_, "branchTextsPane");
+  branchTextsPane_->setFixedHeight(BranchTextsPaneHeight);
+  auto* branchTextsLayout = new QVBoxLayout(branchTextsPane_);
+  branchTextsLayout->setContentsMargins(0, 0, 0, 0);
+  branchTextsList_ = textPane(branchTextsPane_, "branchTextsList", "Navne og tekster");
+  branchTextsList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  branchTextsList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  branchTextsLayout->addWidget(branchTextsList_);
+  column->addWidget(branchTextsPane_);
+
+  reductionNote_ = frame(sidePane_, "reductionNote");
+  reductionNote_->setFixedHeight(ReductionNoteHeight);
+  reductionNote_->setAutoFillBackground(true);
+  reductionEventLabel_ = placeLabel(reductionNote_, "reductionEventLabel", 4, 4);
+  reductionProbabilityLabel_ = placeLabel(reductionNote_, "reductionProbabilityLabel", 4, 24);
+  column->addWidget(reductionNote_);
+}
+
+void MainWindow::createDrawingArea() {
+  drawingScroll_ = new QScrollArea(this);
+  drawingScroll_->setObjectName("drawingScroll");
+  drawingScroll_->setWidgetResizable(true);
+  drawingScroll_->setFrameStyle(QFrame::NoFrame);
+  drawingScroll_->setBackgroundRole(QPalette::Base);
+  drawingArea_ = new DrawingArea;
+  drawingScroll_->setWidget(drawingArea_);
+
+  startPicture_ = new QLabel(drawingArea_);
+  startPicture_->setObjectName("startPicture");
+  startPicture_->setAccessibleName("Kvistra");
+  startPicture_->setFixedSize(StartPictureSize);
+  startPicture_->setScaledContents(true);
+  const QImage picture = loadStartPicture();
+  if (!picture.isNull()) startPicture_->setPixmap(QPixmap::fromImage(picture));
+
+  branchHint_ = new QLabel(drawingArea_);
+  branchHint_->setObjectName("branchHint");
+  branchHint_->setAutoFillBackground(true);
+  QPalette yellow = branchHint_->palette();
+  yellow.setColor(QPalette::Window, Qt::yellow);
+  branchHint_->setPalette(yellow);
+  branchHint_->hide();
+}
+
+void MainWindow::createCopyMenu() {
+  copyMenu_ = new QMenu(this);
+  copyMenu_->setObjectName("copyMenu");
+  const std::pair<const char*, const char*> items[] = {
+      {"copyTreeAction", "Kopier træet til Klippebordet"},
+      {"copyResultsAction", "Kopier resultater til Klippebordet"},
+      {"copyBranchTextsAction", "Kopier forklaring til Klippebordet"},
+  };
+  for (const auto& [name, caption] : items) copyMenu_->addAction(caption)->setObjectName(name);
+  QAbstractButton* opener = button(CopyMenuButton);
+  connect(opener, &QAbstractButton::clicked, this,
+          [this, opener] { copyMenu_->popup(mapToGlobal(opener->mapTo(this, CopyMenuPlace))); });
+}
+
+void MainWindow::createDialogs() {
+  aboutDialog_ = new AboutDialog(this);
+  probabilityDialog_ = new ProbabilityDialog(this);
+  promptDialog_ = new PromptDialog(this);
+  yesNoDialog_ = new YesNoDialog(this);
+  connect(probabilityDialog_, &ProbabilityDialog::helpRequested, this, &MainWindow::showHelp);
+  connect(promptDialog_, &PromptDialog::helpRequested, this, &MainWindow::showHelp);
+  connect(yesNoDialog_, &YesNoDialog::helpRequested, this, &MainWindow::showHelp);
+}
+
+void MainWindow::connectCommands() {
+  const auto onTriggered = [this](Command command, std::function<void(Context&)> handler) {
+    connect(action(command), &QAction::triggered, this, [this, handler] { run(handler); });
+  };
+  const auto onClicked = [this](Command command, std::function<void(Context&)> handler) {
+    connect(button(command), &QAbstractButton::clicked, this, [this, handler] { run(handler); });
+  };
+  onTriggered(NewTwoBranchingTree, [](Context& c) { beginTree(c, 2); });
+  onTriggered(NewThreeBranchingTree, [](Context& c) { beginTree(c, 3); });
+  for (int b = FewestBranches; b <= MostBranches; ++b)
+    onClicked(branchCountButton(b), [b](Context& c) { addBranching(c, b); });
+  onTriggered(SetFirstProbabilities, setFirstProbabilities);
+  const auto copyAcross = [](Context& c) { copyNextGroup(c, CopyDirection::Across); };
+  const auto copyDown = [](Context& c) { copyNextGroup(c, CopyDirection::Down); };
+  onTriggered(EnterProbabilities, enterNextGroup);
+  onClicked(EnterProbabilitiesButton, enterNextGroup);
+  onTriggered(CopyAcross, copyAcross);
+  onClicked(CopyAcrossButton, copyAcross);
+  onTriggered(CopyDown, copyDown);
+  onClicked(CopyDownButton, copyDown);
+  connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
+          [this] { run([](Context& c) { openDrawMenu(c.window); }); });
+  connect(action(Quit), &QAction::triggered, this, &QWidget::close);
+  connect(action(HelpContents), &QAction::triggered, this, &MainWindow::showHelp);
+  connect(action(About), &QAction::triggered, aboutDialog_, &QDialog::exec);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+}
+
+void MainWindow::run(const std::function<void(Context&)>& command) {
+  command(*context_);
+  sync();
+}
+
+void MainWindow::sync() {
+  setWindowTitle(toQt(window_.title));
+  for (std::size_t i = 0; i < CommandCount; ++i) {
+    if (actions_[i]) actions_[i]->setEnabled(window_.enabled[i]);
+    if (buttons_[i]) buttons_[i]->setEnabled(window_.enabled[i]);
+  }
+  toolbar_->setVisible(window_.toolbarVisible);
+  sidePane_->setVisible(window_.sidePaneVisible);
+  branchTextsPane_->setVisible(window_.branchTextsVisible);
+  branchCountBar_->setVisible(window_.branchCountBarVisible);
+  startPicture_->setVisible(window_.startPictureVisible);
+  branchCountLabel_->setText(toQt(window_.branchCountPrompt));
+  branchCountLabel_->adjustSize();
+  showLines(resultsList_, window_.resultLines);
+  showLines(branchTextsList_, window_.branchTextLines);
+  const ReductionNote& note = window_.reductionNote;
+  QPalette notePalette = reductionNote_->palette();
+  notePalette.setColor(QPalette::Window,
+                       note.highlighted ? QColor(Qt::yellow) : palette().color(QPalette::Button));
+  reductionNote_->setPalette(notePalette);
+  reductionEventLabel_->setText(toQt(note.event));
+  reductionProbabilityLabel_->setText(toQt(note.probability));
+  reductionEventLabel_->adjustSize();
+  reductionProbabilityLabel_->adjustSize();
+}
+
+void MainWindow::fillWorkArea() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  // The work area must hold the whole window, the frame a window manager adds included; the
+  // frame is known once the window has one, so the window also asks to be maximised.
+  const QRect outer = frameGeometry();
+  const QRect inner = geometry();
+  const QMargins frameMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  setGeometry(screen->availableGeometry().marginsRemoved(frameMargins));
+  setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  if (!shown_) {
+    shown_ = true;
+    fillWorkArea();
+    int textHeight = 0;
+    drawingArea_->draw([&](Canvas& canvas) { textHeight = canvas.textHeight("H"); });
+    showMainWindow(state_, window_, textHeight);
+    startPicture_->move(width() / 2 - 140, height() / 2 - 120);
+    sync();
+    startPictureTimer_->start();
+    // A window manager may never activate the window (a bare X server has none).
+    QTimer::singleShot(0, this, &MainWindow::onFirstActivation);
+  }
+  QMainWindow::showEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) onFirstActivation();
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::onFirstActivation() {
+  if (activated_ || !shown_) return;
+  activated_ = true;
+  activateMainWindow(state_, window_);
+  sync();
+}
+
+void MainWindow::onStartPictureTimeout() {
+  hideStartPicture(window_);
+  sync();
+}
+
+void MainWindow::showHelp() {
+  if (!help_) help_ = new HelpWindow(this);
+  help_->showContents();
+}
+
+}  // namespace kvistra::ui

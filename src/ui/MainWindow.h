@@ -1,0 +1,102 @@
+// The main window: menus, toolbar, the results pane and the drawing.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "host/Context.h"
+
+class QAction;
+class QAbstractButton;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QScrollArea;
+class QTextEdit;
+class QTimer;
+
+namespace kvistra::ui {
+
+class AboutDialog;
+class DrawingArea;
+class HelpWindow;
+class ProbabilityDialog;
+class PromptDialog;
+class QtHost;
+class YesNoDialog;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(TreeState& state);
+  ~MainWindow() override;
+
+  // What the window shows, as the core left it.
+  const WindowState& windowModel() const { return window_; }
+  // The widget or menu entry that carries a command.
+  QAction* action(Command command) const;
+  QAbstractButton* button(Command command) const;
+  QMenu* menu(Command command) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void createMenus();
+  void createToolbar();
+  void createBranchCountBar();
+  void createSidePane();
+  void createDrawingArea();
+  void createCopyMenu();
+  void createDialogs();
+  void connectCommands();
+
+  // Runs a core command and then shows the window state it left.
+  void run(const std::function<void(Context&)>& command);
+  void sync();
+  void fillWorkArea();
+  void onFirstActivation();
+  void onStartPictureTimeout();
+  void showHelp();
+
+  TreeState& state_;
+  WindowState window_;
+  std::unique_ptr<QtHost> host_;
+  std::unique_ptr<Context> context_;
+
+  QFrame* toolbar_ = nullptr;
+  QFrame* branchCountBar_ = nullptr;
+  QLabel* branchCountLabel_ = nullptr;
+  QFrame* sidePane_ = nullptr;
+  QPlainTextEdit* resultsList_ = nullptr;
+  QFrame* branchTextsPane_ = nullptr;
+  QPlainTextEdit* branchTextsList_ = nullptr;
+  QFrame* reductionNote_ = nullptr;
+  QLabel* reductionEventLabel_ = nullptr;
+  QLabel* reductionProbabilityLabel_ = nullptr;
+  QScrollArea* drawingScroll_ = nullptr;
+  DrawingArea* drawingArea_ = nullptr;
+  QLabel* startPicture_ = nullptr;
+  QLabel* branchHint_ = nullptr;
+  QTextEdit* clipboardText_ = nullptr;
+  QTimer* startPictureTimer_ = nullptr;
+  QMenu* copyMenu_ = nullptr;
+  AboutDialog* aboutDialog_ = nullptr;
+  ProbabilityDialog* probabilityDialog_ = nullptr;
+  PromptDialog* promptDialog_ = nullptr;
+  YesNoDialog* yesNoDialog_ = nullptr;
+  HelpWindow* help_ = nullptr;
+  bool shown_ = false;
+  bool activated_ = false;
+
+  static constexpr std::size_t CommandCount = static_cast<std::size_t>(Command::Count);
+  std::array<QAction*, CommandCount> actions_{};
+  std::array<QAbstractButton*, CommandCount> buttons_{};
+  std::array<QMenu*, CommandCount> menus_{};
+};
+
+}  // namespace kvistra::ui

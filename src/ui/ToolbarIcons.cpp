@@ -1,0 +1,294 @@
+#include "ui/ToolbarIcons.h"
+
+#include <QFont>
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+
+#include <array>
+#include <cmath>
+
+namespace kvistra::ui {
+namespace {
+
+// Every picture is drawn on a 24 x 24 grid and scaled, so the sizes differ only in sharpness.
+constexpr qreal gridSize = 24.0;
+
+const QColor ink(0x2b, 0x2f, 0x36);
+const QColor paper(0xff, 0xff, 0xff);
+const QColor blue(0x1f, 0x5f, 0xa8);
+const QColor paleBlue(0xdc, 0xe8, 0xf7);
+const QColor green(0x2e, 0x7d, 0x32);
+const QColor red(0xc6, 0x28, 0x28);
+const QColor faded(0x9a, 0xa3, 0xad);
+const QColor lineGrey(0x8a, 0x93, 0x9e);
+
+using Drawing = void (*)(QPainter&);
+
+QPen pen(const QColor& colour, qreal width = 1.0, Qt::PenStyle style = Qt::SolidLine) {
+  return QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QFont pictureFont(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+void drawArrowHead(QPainter& painter, QPointF tip, qreal towardsDegrees, const QColor& colour) {
+  const qreal angle = qDegreesToRadians(towardsDegrees);
+  const QPointF back(std::cos(angle), std::sin(angle));
+  const QPointF side(-back.y(), back.x());
+  const QPolygonF head{tip, tip - back * 4.5 + side * 3.0, tip - back * 4.5 - side * 3.0};
+  painter.setPen(pen(colour, 1.0));
+  painter.setBrush(colour);
+  painter.drawPolygon(head);
+}
+
+void drawArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour) {
+  const QLineF line(from, to);
+  painter.setPen(pen(colour, 2.0));
+  painter.drawLine(QLineF(from, line.pointAt(1.0 - 3.5 / line.length())));
+  drawArrowHead(painter, to, -line.angle(), colour);
+}
+
+void drawNumberBox(QPainter& painter, const QRectF& box, const QColor& fill) {
+  painter.setPen(pen(ink));
+  painter.setBrush(fill);
+  painter.drawRoundedRect(box, 1.5, 1.5);
+  painter.setFont(pictureFont(11, true));
+  painter.drawText(box, Qt::AlignCenter, QStringLiteral("½"));
+}
+
+void drawSheet(QPainter& painter, const QRectF& sheet) {
+  painter.setPen(pen(ink));
+  painter.setBrush(paper);
+  painter.drawRect(sheet);
+}
+
+void drawTextLines(QPainter& painter, qreal left, qreal right, qreal top, int count) {
+  painter.setPen(pen(lineGrey));
+  for (int i = 0; i < count; ++i) {
+    const qreal y = top + i * 3.0;
+    painter.drawLine(QPointF(left, y), QPointF(right, y));
+  }
+}
+
+// The small tree shared by several pictures: a root, two branches, two more on each.
+enum Branch { toUpper, toLower, upperToFirst, upperToSecond, lowerToThird, lowerToFourth };
+
+std::array<QLineF, 6> treeBranches() {
+  const QPointF root(2.5, 12.0), upper(11.5, 6.0), lower(11.5, 18.0);
+  return {QLineF(root, upper),
+          QLineF(root, lower),
+          QLineF(upper, QPointF(21.5, 1.5)),
+          QLineF(upper, QPointF(21.5, 10.0)),
+          QLineF(lower, QPointF(21.5, 14.0)),
+          QLineF(lower, QPointF(21.5, 22.5))};
+}
+
+void drawTreeBranches(QPainter& painter, std::initializer_list<Branch> branches,
+                      const QPen& style) {
+  const auto lines = treeBranches();
+  painter.setPen(style);
+  for (Branch branch : branches) painter.drawLine(lines[branch]);
+}
+
+void drawDot(QPainter& painter, QPointF centre, const QColor& colour, qreal radius) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  painter.drawEllipse(centre, radius, radius);
+}
+
+void drawWholeTree(QPainter& painter, const QColor& colour, qreal width) {
+  drawTreeBranches(painter,
+                   {toUpper, toLower, upperToFirst, upperToSecond, lowerToThird, lowerToFourth},
+                   pen(colour, width));
+  const auto lines = treeBranches();
+  for (Branch branch : {toUpper, toLower}) {
+    drawDot(painter, lines[branch].p1(), colour, width);
+    drawDot(painter, lines[branch].p2(), colour, width);
+  }
+}
+
+// CopyAcrossButton: copy a group's numbers across to the next branching.
+void drawCopyAcross(QPainter& painter) {
+  drawNumberBox(painter, QRectF(0.5, 1.5, 10, 11), paper);
+  drawNumberBox(painter, QRectF(13.5, 1.5, 10, 11), paleBlue);
+  drawArrow(painter, QPointF(1.5, 18.5), QPointF(22.5, 18.5), blue);
+}
+
+// CopyDownButton: copy a group's numbers down to the group below.
+void drawCopyDown(QPainter& painter) {
+  drawNumberBox(painter, QRectF(0.5, 0.5, 11, 10), paper);
+  drawNumberBox(painter, QRectF(0.5, 13.5, 11, 10), paleBlue);
+  drawArrow(painter, QPointF(18.5, 1.5), QPointF(18.5, 22.5), blue);
+}
+
+// EnterProbabilitiesButton: type a probability, a pencil writing a fraction.
+void drawEnterProbabilities(QPainter& painter) {
+  painter.setPen(blue);
+  painter.setFont(pictureFont(12, true));
+  painter.drawText(QRectF(0, 0, 12, 12), Qt::AlignCenter, QStringLiteral("½"));
+  painter.save();
+  painter.translate(5.5, 21.5);
+  painter.rotate(-45);
+  painter.setPen(pen(ink, 0.9));
+  painter.setBrush(QColor(0xf0, 0xd2, 0xa8));
+  painter.drawPolygon(QPolygonF{QPointF(0, 0), QPointF(5, -2.6), QPointF(5, 2.6)});
+  painter.setBrush(ink);
+  painter.drawPolygon(QPolygonF{QPointF(0, 0), QPointF(1.8, -0.9), QPointF(1.8, 0.9)});
+  painter.setBrush(QColor(0xf2, 0xb7, 0x05));
+  painter.drawRect(QRectF(5, -2.6, 11, 5.2));
+  painter.setBrush(QColor(0xe5, 0x73, 0x73));
+  painter.drawRoundedRect(QRectF(16, -2.6, 3.5, 5.2), 1, 1);
+  painter.restore();
+}
+
+// EventButton: an event, one path of the tree marked.
+void drawEvent(QPainter& painter) {
+  drawTreeBranches(painter, {toLower, upperToFirst, lowerToThird, lowerToFourth}, pen(faded, 1.5));
+  drawTreeBranches(painter, {toUpper, upperToSecond}, pen(red, 2.6));
+  drawDot(painter, treeBranches()[upperToSecond].p2(), red, 2.0);
+}
+
+// ReduceButton: reduce the tree, the removed branches dashed as in the reduced drawing.
+void drawReduce(QPainter& painter) {
+  drawTreeBranches(painter, {toLower, lowerToThird, lowerToFourth}, pen(faded, 1.5, Qt::DashLine));
+  drawTreeBranches(painter, {toUpper, upperToFirst, upperToSecond}, pen(green, 2.2));
+}
+
+// RestoreButton: restore the whole tree, an arrow turning back over it.
+void drawRestore(QPainter& painter) {
+  painter.save();
+  painter.translate(8.0, 9.5);
+  painter.scale(0.62, 0.62);
+  drawWholeTree(painter, green, 2.2);
+  painter.restore();
+  QPainterPath turn;
+  turn.moveTo(20.5, 8.5);
+  turn.cubicTo(19, 0.5, 6, 0, 3.5, 10);
+  painter.setPen(pen(blue, 2.0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(turn);
+  drawArrowHead(painter, QPointF(3.2, 14.5), 95, blue);
+}
+
+// ClearResultsButton: clear the results list.
+void drawClearList(QPainter& painter) {
+  drawSheet(painter, QRectF(2.5, 1.5, 15, 20));
+  drawTextLines(painter, 5, 15, 5.5, 5);
+  painter.setPen(pen(red, 2.6));
+  painter.drawLine(QPointF(13, 13), QPointF(21.5, 21.5));
+  painter.drawLine(QPointF(21.5, 13), QPointF(13, 21.5));
+}
+
+// PrintButton: print.
+void drawPrinter(QPainter& painter) {
+  drawSheet(painter, QRectF(6.5, 1.5, 11, 8));
+  painter.setPen(pen(ink));
+  painter.setBrush(QColor(0x78, 0x84, 0x90));
+  painter.drawRoundedRect(QRectF(1.5, 8.5, 21, 9), 2, 2);
+  painter.setBrush(QColor(0x4e, 0x57, 0x61));
+  painter.drawRect(QRectF(5.5, 13.5, 13, 2));
+  drawSheet(painter, QRectF(6.5, 14.5, 11, 8));
+  drawTextLines(painter, 8.5, 15.5, 17.5, 2);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x6c, 0xe0, 0x6c));
+  painter.drawEllipse(QPointF(19, 11.5), 1.1, 1.1);
+}
+
+// PrintHeadingButton: a heading for the printout.
+void drawHeading(QPainter& painter) {
+  drawSheet(painter, QRectF(3.5, 1.5, 17, 21));
+  painter.setPen(blue);
+  painter.setFont(pictureFont(11, true));
+  painter.drawText(QRectF(3.5, 1.5, 17, 10), Qt::AlignCenter, QStringLiteral("T"));
+  drawTextLines(painter, 6.5, 17.5, 13.5, 3);
+}
+
+// CopyMenuButton: copy to the clipboard.
+void drawClipboard(QPainter& painter) {
+  painter.setPen(pen(ink));
+  painter.setBrush(QColor(0xb0, 0x6a, 0x38));
+  painter.drawRoundedRect(QRectF(3.5, 3.5, 17, 20), 2, 2);
+  drawSheet(painter, QRectF(6, 6.5, 12, 15));
+  drawTextLines(painter, 8, 16, 10.5, 4);
+  painter.setPen(pen(ink));
+  painter.setBrush(QColor(0xc8, 0xcd, 0xd3));
+  painter.drawRoundedRect(QRectF(8.5, 1.5, 7, 4), 1.2, 1.2);
+}
+
+void drawProgramIcon(QPainter& painter) {
+  QLinearGradient shade(0, 0, 0, gridSize);
+  shade.setColorAt(0, QColor(0x43, 0xa0, 0x47));
+  shade.setColorAt(1, QColor(0x1b, 0x5e, 0x20));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(shade);
+  painter.drawRoundedRect(QRectF(0, 0, gridSize, gridSize), 4.5, 4.5);
+  painter.save();
+  painter.translate(2.4, 2.4);
+  painter.scale(0.8, 0.8);
+  drawWholeTree(painter, paper, 2.4);
+  painter.restore();
+}
+
+QPixmap render(Drawing draw, int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+  painter.scale(size / gridSize, size / gridSize);
+  draw(painter);
+  painter.end();
+  return QPixmap::fromImage(image);
+}
+
+QIcon iconAt(Drawing draw, std::initializer_list<int> sizes) {
+  QIcon icon;
+  for (int size : sizes) icon.addPixmap(render(draw, size));
+  return icon;
+}
+
+struct ToolbarDrawing {
+  Command button;
+  const char* name;
+  Drawing draw;
+};
+
+constexpr ToolbarDrawing ToolbarDrawings[] = {
+    {Command::CopyAcrossButton, "copy-across", drawCopyAcross},
+    {Command::CopyDownButton, "copy-down", drawCopyDown},
+    {Command::EnterProbabilitiesButton, "enter-probabilities", drawEnterProbabilities},
+    {Command::EventButton, "event", drawEvent},
+    {Command::ReduceButton, "reduce", drawReduce},
+    {Command::RestoreButton, "restore", drawRestore},
+    {Command::ClearResultsButton, "clear-results", drawClearList},
+    {Command::PrintButton, "print", drawPrinter},
+    {Command::PrintHeadingButton, "print-heading", drawHeading},
+    {Command::CopyMenuButton, "copy-menu", drawClipboard},
+};
+
+}  // namespace
+
+QIcon toolbarIcon(Command button) {
+  for (const auto& entry : ToolbarDrawings)
+    if (entry.button == button) return iconAt(entry.draw, {24, 48});
+  return QIcon();
+}
+
+QIcon toolbarIcon(const QString& name) {
+  for (const auto& entry : ToolbarDrawings)
+    if (name == QLatin1String(entry.name)) return iconAt(entry.draw, {24, 48});
+  return QIcon();
+}
+
+QIcon programIcon() {
+  return iconAt(drawProgramIcon, {16, 24, 32, 48, 64, 128, 256});
+}
+
+}  // namespace kvistra::ui

@@ -1,0 +1,20 @@
+// The pictures of the toolbar's buttons and the program's icon, drawn in code.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include "window/WindowState.h"
+
+namespace kvistra::ui {
+
+// The picture on a toolbar button, drawn at 24 and 48 pixels; a null icon for any other
+// command. Disabled buttons grey the picture themselves.
+QIcon toolbarIcon(Command button);
+// The same pictures by the names the help pages use, such as "copy-across".
+QIcon toolbarIcon(const QString& name);
+
+// The program's icon: a small tree on a green square, from 16 to 256 pixels.
+QIcon programIcon();
+
+}  // namespace kvistra::ui

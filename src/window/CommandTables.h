@@ -1,0 +1,106 @@
+// Which commands each state of the program enables and disables, as data. A command not named
+// in a table keeps its state.
+#pragma once
+
+#include <array>
+
+#include "window/WindowState.h"
+
+namespace kvistra {
+
+namespace command_tables {
+
+using enum Command;
+constexpr CommandChange off(Command c) {
+  return {c, false};
+}
+constexpr CommandChange on(Command c) {
+  return {c, true};
+}
+
+// Commands that need a tree to work on, disabled at start and when a new tree is begun.
+inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
+    off(Print),
+    off(PrepareTreeMenu),
+    off(CalculationsMenu),
+    off(ReduceTree),
+    off(RestoreTree),
+    off(CopyAcrossButton),
+    off(CopyDownButton),
+    off(EnterProbabilitiesButton),
+    off(EventButton),
+    off(ReduceButton),
+    off(RestoreButton),
+    off(PrintButton),
+    off(CopyMenuButton),
+});
+
+// At start there is nothing to save either.
+inline constexpr auto StartCommands = std::to_array<CommandChange>({off(Save)});
+
+// A new tree has no results to clear, and nothing worth saving until its probabilities are
+// complete: a half-built tree would load as a complete one. The printout heading keeps its state.
+inline constexpr auto NewTreeCommands =
+    std::to_array<CommandChange>({off(ClearResultsButton), off(Save)});
+
+// The last branching built: probabilities can be entered.
+inline constexpr auto TreeCompleteCommands = std::to_array<CommandChange>({
+    on(PrepareTreeMenu),
+    on(SetFirstProbabilities),
+    off(CopyAcross),
+    off(CopyDown),
+    off(EnterProbabilities),
+});
+
+// The first groups entered: the remaining groups are typed or copied one at a time. Copying
+// depends on the tree's shape and is set apart.
+inline constexpr auto SteppingCommands = std::to_array<CommandChange>({
+    off(SetFirstProbabilities),
+    on(EnterProbabilities),
+    on(EnterProbabilitiesButton),
+});
+
+// Every probability cleared by "Fortryd": the groups can only be entered again from the start.
+inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange>({
+    on(SetFirstProbabilities),
+    off(EnterProbabilities),
+    off(EnterProbabilitiesButton),
+    off(CopyAcross),
+    off(CopyAcrossButton),
+    off(CopyDown),
+    off(CopyDownButton),
+});
+
+// Every branch has its probability: events, reduction, printing and saving open up.
+inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChange>({
+    on(Print),
+    on(CalculationsMenu),
+    on(ReduceTree),
+    on(EventButton),
+    on(ReduceButton),
+    off(RestoreButton),
+    on(ClearResultsButton),
+    on(PrintButton),
+    on(PrintHeadingButton),
+    on(CopyMenuButton),
+    on(Save),
+    off(SetFirstProbabilities),
+    off(CopyAcross),
+    off(CopyDown),
+    off(EnterProbabilities),
+    off(CopyAcrossButton),
+    off(CopyDownButton),
+    off(EnterProbabilitiesButton),
+});
+
+}  // namespace command_tables
+
+using command_tables::NewTreeCommands;
+using command_tables::NoTreeCommands;
+using command_tables::ProbabilitiesClearedCommands;
+using command_tables::ProbabilitiesCompleteCommands;
+using command_tables::StartCommands;
+using command_tables::SteppingCommands;
+using command_tables::TreeCompleteCommands;
+
+}  // namespace kvistra

@@ -1,0 +1,33 @@
+#include "window/Startup.h"
+
+#include "window/CommandTables.h"
+
+namespace kvistra {
+
+void showMainWindow(TreeState& state, WindowState& window, int textHeightH) {
+  state.textLift = textHeightH + 2;
+  window.apply(NoTreeCommands);
+  window.apply(StartCommands);
+  window.toolbarVisible = window.sidePaneVisible = window.branchTextsVisible = false;
+  window.startPictureVisible = true;
+  window.title = "   Kvistra   ";
+}
+
+void activateMainWindow(TreeState& state, WindowState& window) {
+  window.title = std::string("   Kvistra   ") + ProgramVersion;
+  window.toolbarVisible = window.sidePaneVisible = window.branchTextsVisible = false;
+  state.results.selectedLine = 0;
+  window.resultLines.clear();
+  window.branchTextLines.clear();
+}
+
+void openDrawMenu(WindowState& window) {
+  window.title = std::string("   Kvistra    ") + ProgramVersion;
+  window.startPictureVisible = false;
+}
+
+void hideStartPicture(WindowState& window) {
+  window.startPictureVisible = false;
+}
+
+}  // namespace kvistra

@@ -1,0 +1,25 @@
+// The main window's own steps at start and its small commands.
+#pragma once
+
+#include <string>
+
+#include "host/Context.h"
+
+namespace kvistra {
+
+inline constexpr const char* ProgramVersion = "Version 100106";
+inline constexpr int StartPictureDisplayMs = 3000;
+
+// Before the window is first shown; textHeightH is the drawing font's height of "H".
+void showMainWindow(TreeState& state, WindowState& window, int textHeightH);
+
+// When the window first becomes active.
+void activateMainWindow(TreeState& state, WindowState& window);
+
+// Opening the "&Tegn træet" menu.
+void openDrawMenu(WindowState& window);
+
+// The start picture goes when its time is up.
+void hideStartPicture(WindowState& window);
+
+}  // namespace kvistra

@@ -1,0 +1,112 @@
+// What the main window shows, as plain data. Commands change it at the end of each operation;
+// the window copies it onto its widgets in one place.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kvistra {
+
+// Every command that can be enabled or disabled: menu items, toolbar and branch-count buttons.
+enum class Command {
+  Open,
+  Save,
+  Print,
+  Quit,
+  CopyAll,
+  DrawTreeMenu,
+  NewTwoBranchingTree,
+  NewThreeBranchingTree,
+  PrepareTreeMenu,
+  SetFirstProbabilities,
+  CopyAcross,
+  CopyDown,
+  EnterProbabilities,
+  EditValue,
+  BranchNames,
+  DecimalsMenu,
+  TwoDecimals,
+  ThreeDecimals,
+  FourDecimals,
+  ClearResults,
+  ReplaceLetter,
+  CalculationsMenu,
+  AskEvent,
+  ReduceTree,
+  RestoreTree,
+  HelpMenu,
+  HelpContents,
+  About,
+  CopyAcrossButton,
+  CopyDownButton,
+  EnterProbabilitiesButton,
+  EventButton,
+  ReduceButton,
+  RestoreButton,
+  ClearResultsButton,
+  PrintButton,
+  PrintHeadingButton,
+  CopyMenuButton,
+  // The branch-count buttons "2" to "6", in order.
+  TwoBranchesButton,
+  ThreeBranchesButton,
+  FourBranchesButton,
+  FiveBranchesButton,
+  SixBranchesButton,
+  Count
+};
+
+inline constexpr int FewestBranches = 2;
+inline constexpr int MostBranches = 6;
+
+// The branch-count button "2" … "6" for a number of branches.
+constexpr Command branchCountButton(int branches) {
+  return static_cast<Command>(static_cast<int>(Command::TwoBranchesButton) + branches -
+                              FewestBranches);
+}
+
+// The note below the left pane while the tree is reduced.
+struct ReductionNote {
+  bool highlighted = false;
+  std::string event;
+  std::string probability;
+  friend bool operator==(const ReductionNote&, const ReductionNote&) = default;
+};
+
+struct CommandChange {
+  Command command;
+  bool enabled;
+};
+
+struct WindowState {
+  std::string title = "   Kvistra";
+  std::array<bool, static_cast<std::size_t>(Command::Count)> enabled = allEnabled();
+
+  bool toolbarVisible = true;
+  bool sidePaneVisible = true;
+  bool branchTextsVisible = true;
+  bool branchCountBarVisible = false;
+  bool startPictureVisible = true;
+
+  std::string branchCountPrompt;
+  std::vector<std::string> resultLines;
+  std::vector<std::string> branchTextLines;
+  ReductionNote reductionNote;
+
+  bool isEnabled(Command c) const { return enabled[static_cast<std::size_t>(c)]; }
+  void setEnabled(Command c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }
+  void apply(std::span<const CommandChange> changes) {
+    for (const auto& change : changes) setEnabled(change.command, change.enabled);
+  }
+
+ private:
+  static constexpr std::array<bool, static_cast<std::size_t>(Command::Count)> allEnabled() {
+    std::array<bool, static_cast<std::size_t>(Command::Count)> all{};
+    all.fill(true);
+    return all;
+  }
+};
+
+}  // namespace kvistra
