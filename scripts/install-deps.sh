@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package Kvistra needs to build, test, fuzz, benchmark and run.
+# Installs every Debian package Kvistra needs to build, test, fuzz, benchmark, run and install,
+# and to render its icons.
 # Safe to run again: apt-get install skips what is already there.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
   xvfb xauth x11-apps imagemagick
+  librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin
 )
 
 missing=()
