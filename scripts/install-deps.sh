@@ -13,6 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format
   xvfb xauth x11-apps imagemagick
   librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin
+  valgrind
 )
 
 missing=()
