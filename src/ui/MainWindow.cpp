@@ -22,6 +22,7 @@
 #include "tree/Construction.h"
 #include "ui/AboutDialog.h"
 #include "ui/DialogLook.h"
+#include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
 #include "ui/ProbabilityDialog.h"
@@ -222,9 +223,8 @@ MainWindow::MainWindow(TreeState& state) : state_(state) {
   connect(startPictureTimer_, &QTimer::timeout, this, &MainWindow::onStartPictureTimeout);
 
   createCopyMenu();
-  createDialogs();
-  host_ = std::make_unique<QtHost>(*drawingArea_, *probabilityDialog_, *promptDialog_,
-                                   *yesNoDialog_, *this);
+  dialogs_ = std::make_unique<Dialogs>(*this, [this] { showHelp(); });
+  host_ = std::make_unique<QtHost>(*drawingArea_, *dialogs_, *this);
   context_ = std::make_unique<Context>(Context{state_, window_, *host_});
   drawingArea_->setPaintHandler([this](Canvas& canvas) { paintTree(state_, canvas); });
   connectCommands();
@@ -392,16 +392,6 @@ void MainWindow::createCopyMenu() {
           [this, opener] { copyMenu_->popup(mapToGlobal(opener->mapTo(this, CopyMenuPlace))); });
 }
 
-void MainWindow::createDialogs() {
-  aboutDialog_ = new AboutDialog(this);
-  probabilityDialog_ = new ProbabilityDialog(this);
-  promptDialog_ = new PromptDialog(this);
-  yesNoDialog_ = new YesNoDialog(this);
-  connect(probabilityDialog_, &ProbabilityDialog::helpRequested, this, &MainWindow::showHelp);
-  connect(promptDialog_, &PromptDialog::helpRequested, this, &MainWindow::showHelp);
-  connect(yesNoDialog_, &YesNoDialog::helpRequested, this, &MainWindow::showHelp);
-}
-
 void MainWindow::connectCommands() {
   const auto onTriggered = [this](Command command, std::function<void(Context&)> handler) {
     connect(action(command), &QAction::triggered, this, [this, handler] { run(handler); });
@@ -426,7 +416,7 @@ void MainWindow::connectCommands() {
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
   connect(action(HelpContents), &QAction::triggered, this, &MainWindow::showHelp);
-  connect(action(About), &QAction::triggered, aboutDialog_, &QDialog::exec);
+  connect(action(About), &QAction::triggered, this, [this] { dialogs_->about().exec(); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
 }

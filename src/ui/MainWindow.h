@@ -20,13 +20,10 @@ class QTimer;
 
 namespace kvistra::ui {
 
-class AboutDialog;
+class Dialogs;
 class DrawingArea;
 class HelpWindow;
-class ProbabilityDialog;
-class PromptDialog;
 class QtHost;
-class YesNoDialog;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -40,6 +37,8 @@ class MainWindow : public QMainWindow {
   QAction* action(Command command) const;
   QAbstractButton* button(Command command) const;
   QMenu* menu(Command command) const;
+  // The modal dialogs, made on first use.
+  Dialogs& dialogs() { return *dialogs_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -52,7 +51,6 @@ class MainWindow : public QMainWindow {
   void createSidePane();
   void createDrawingArea();
   void createCopyMenu();
-  void createDialogs();
   void connectCommands();
 
   // Runs a core command and then shows the window state it left.
@@ -85,10 +83,7 @@ class MainWindow : public QMainWindow {
   QTextEdit* clipboardText_ = nullptr;
   QTimer* startPictureTimer_ = nullptr;
   QMenu* copyMenu_ = nullptr;
-  AboutDialog* aboutDialog_ = nullptr;
-  ProbabilityDialog* probabilityDialog_ = nullptr;
-  PromptDialog* promptDialog_ = nullptr;
-  YesNoDialog* yesNoDialog_ = nullptr;
+  std::unique_ptr<Dialogs> dialogs_;
   HelpWindow* help_ = nullptr;
   bool shown_ = false;
   bool activated_ = false;

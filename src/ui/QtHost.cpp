@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
@@ -10,13 +11,8 @@
 
 namespace kvistra::ui {
 
-QtHost::QtHost(DrawingArea& drawingArea, ProbabilityDialog& probability, PromptDialog& prompt,
-               YesNoDialog& yesNo, QWidget& mainWindow)
-    : drawingArea_(drawingArea),
-      probability_(probability),
-      prompt_(prompt),
-      yesNo_(yesNo),
-      mainWindow_(mainWindow) {}
+QtHost::QtHost(DrawingArea& drawingArea, Dialogs& dialogs, QWidget& mainWindow)
+    : drawingArea_(drawingArea), dialogs_(dialogs), mainWindow_(mainWindow) {}
 
 void QtHost::drawOnScreen(const std::function<void(Canvas&)>& draw) {
   drawingArea_.draw(draw);
@@ -27,15 +23,15 @@ void QtHost::repaintDrawing() {
 }
 
 PromptReply QtHost::showPrompt(const std::string& question, ToolMode toolMode) {
-  return prompt_.ask(toQt(question), toolMode);
+  return dialogs_.prompt().ask(toQt(question), toolMode);
 }
 
 bool QtHost::showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) {
-  return yesNo_.ask(toQt(line1), toQt(line2), width);
+  return dialogs_.yesNo().ask(toQt(line1), toQt(line2), width);
 }
 
 ProbabilityReply QtHost::showProbabilityDialog() {
-  return probability_.ask();
+  return dialogs_.probability().ask();
 }
 
 void QtHost::showMessage(const std::string& text, const std::string& caption) {

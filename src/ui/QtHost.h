@@ -7,15 +7,12 @@ class QWidget;
 
 namespace kvistra::ui {
 
+class Dialogs;
 class DrawingArea;
-class ProbabilityDialog;
-class PromptDialog;
-class YesNoDialog;
 
 class QtHost : public Host {
  public:
-  QtHost(DrawingArea& drawingArea, ProbabilityDialog& probability, PromptDialog& prompt,
-         YesNoDialog& yesNo, QWidget& mainWindow);
+  QtHost(DrawingArea& drawingArea, Dialogs& dialogs, QWidget& mainWindow);
 
   void drawOnScreen(const std::function<void(Canvas&)>& draw) override;
   void repaintDrawing() override;
@@ -26,9 +23,7 @@ class QtHost : public Host {
 
  private:
   DrawingArea& drawingArea_;
-  ProbabilityDialog& probability_;
-  PromptDialog& prompt_;
-  YesNoDialog& yesNo_;
+  Dialogs& dialogs_;
   QWidget& mainWindow_;
 };
 

@@ -15,6 +15,7 @@
 #include "MainWindowFixture.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
+#include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -152,7 +153,7 @@ class MainWindowTest : public QObject {
   }
 
   void promptFiltersKeysAndCutsNames() {
-    PromptDialog* prompt = child<PromptDialog>(*form, "promptDialog");
+    PromptDialog* prompt = &form->dialogs().prompt();
     using enum ToolMode;
     struct Case {
       QString typed;
@@ -179,7 +180,7 @@ class MainWindowTest : public QObject {
   }
 
   void promptCorrectionsAndCancelling() {
-    PromptDialog* prompt = child<PromptDialog>(*form, "promptDialog");
+    PromptDialog* prompt = &form->dialogs().prompt();
     whenShown(prompt, [&] {
       QTest::keyClicks(child<QLineEdit>(*prompt, "answerField"), "A2");
       QTest::keyClick(child<QLineEdit>(*prompt, "answerField"), Qt::Key_Backspace);
@@ -205,7 +206,7 @@ class MainWindowTest : public QObject {
   }
 
   void yesNoBoxAnswers() {
-    YesNoDialog* box = child<YesNoDialog>(*form, "yesNoDialog");
+    YesNoDialog* box = &form->dialogs().yesNo();
     whenShown(box, [&] { QTest::keyClick(child<QPushButton>(*box, "okButton"), Qt::Key_Return); });
     QVERIFY(box->ask("Er du sikker?", " ", 317));
     whenShown(box, [&] { QTest::keyClick(box, Qt::Key_Escape); });
@@ -230,7 +231,7 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY(helpShown());
     form->findChild<HelpWindow*>()->close();
 
-    PromptDialog* prompt = child<PromptDialog>(*form, "promptDialog");
+    PromptDialog* prompt = &form->dialogs().prompt();
     whenShown(prompt, [&] {
       QTest::keyClick(child<QLineEdit>(*prompt, "answerField"), Qt::Key_F1);
       QTRY_VERIFY(helpShown());

@@ -12,6 +12,7 @@
 #include "MainWindowFixture.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
+#include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -34,7 +35,7 @@ class ProbabilityWindowTest : public QObject {
   void cleanup() { form.reset(); }
 
   void dialogTakesOnlyNumbersAndACommaAsPoint() {
-    ProbabilityDialog* dialog = child<ProbabilityDialog>(*form, "probabilityDialog");
+    ProbabilityDialog* dialog = &form->dialogs().probability();
     QCOMPARE(dialog->windowTitle(), QString("   Input sandsynlighed"));
     QCOMPARE(child<QLabel>(*dialog, "fieldCaption")->text(), QString("Sandsynligheden:"));
     QCOMPARE(child<QLabel>(*dialog, "fractionHint")->text(), QString("(brøker som :  1/6  )"));
@@ -63,7 +64,7 @@ class ProbabilityWindowTest : public QObject {
   }
 
   void dialogKeepsTheEntrySelectedAndCancelsOnlyByFortryd() {
-    ProbabilityDialog* dialog = child<ProbabilityDialog>(*form, "probabilityDialog");
+    ProbabilityDialog* dialog = &form->dialogs().probability();
     QString selected;
     QPoint place;
     DialogScript script({typeProbability("0.3"),
@@ -94,7 +95,7 @@ class ProbabilityWindowTest : public QObject {
   }
 
   void f1InTheFieldOpensHelp() {
-    ProbabilityDialog* dialog = child<ProbabilityDialog>(*form, "probabilityDialog");
+    ProbabilityDialog* dialog = &form->dialogs().probability();
     bool helpShown = false;
     DialogScript script(
         {{"probabilityDialog", [&](QDialog*) {

@@ -1,0 +1,39 @@
+#include "ui/Dialogs.h"
+
+#include <type_traits>
+
+#include "ui/AboutDialog.h"
+#include "ui/ProbabilityDialog.h"
+#include "ui/PromptDialog.h"
+#include "ui/QuestionDialog.h"
+#include "ui/YesNoDialog.h"
+
+namespace kvistra::ui {
+
+Dialogs::Dialogs(QWidget& mainWindow, std::function<void()> showHelp)
+    : mainWindow_(mainWindow), showHelp_(std::move(showHelp)) {}
+
+template <class Dialog>
+Dialog& Dialogs::madeOnFirstUse(Dialog*& dialog) {
+  if (!dialog) {
+    dialog = new Dialog(&mainWindow_);
+    if constexpr (std::is_base_of_v<QuestionDialog, Dialog>)
+      QObject::connect(dialog, &QuestionDialog::helpRequested, dialog, [this] { showHelp_(); });
+  }
+  return *dialog;
+}
+
+AboutDialog& Dialogs::about() {
+  return madeOnFirstUse(about_);
+}
+ProbabilityDialog& Dialogs::probability() {
+  return madeOnFirstUse(probability_);
+}
+PromptDialog& Dialogs::prompt() {
+  return madeOnFirstUse(prompt_);
+}
+YesNoDialog& Dialogs::yesNo() {
+  return madeOnFirstUse(yesNo_);
+}
+
+}  // namespace kvistra::ui

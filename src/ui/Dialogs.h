@@ -1,0 +1,39 @@
+// The main window's modal dialogs, each made the first time it is needed: most runs never open
+// most of them, and a dialog built at start costs start-up time and memory for nothing.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+namespace kvistra::ui {
+
+class AboutDialog;
+class ProbabilityDialog;
+class PromptDialog;
+class YesNoDialog;
+
+class Dialogs {
+ public:
+  // The dialogs are children of mainWindow; F1 in a dialog calls showHelp.
+  Dialogs(QWidget& mainWindow, std::function<void()> showHelp);
+
+  AboutDialog& about();
+  ProbabilityDialog& probability();
+  PromptDialog& prompt();
+  YesNoDialog& yesNo();
+
+ private:
+  template <class Dialog>
+  Dialog& madeOnFirstUse(Dialog*& dialog);
+
+  QWidget& mainWindow_;
+  std::function<void()> showHelp_;
+  AboutDialog* about_ = nullptr;
+  ProbabilityDialog* probability_ = nullptr;
+  PromptDialog* prompt_ = nullptr;
+  YesNoDialog* yesNo_ = nullptr;
+};
+
+}  // namespace kvistra::ui
