@@ -31,6 +31,12 @@ class PictureHost : public Host {
   bool showYesNo(const std::string&, const std::string&, YesNoWidth) override { return false; }
   ProbabilityReply showProbabilityDialog() override { return {"", true}; }
   void showMessage(const std::string&, const std::string&) override {}
+  ApproveChoice showApproveBox(const std::string&, int, const ApproveBoxActions&) override {
+    return ApproveChoice::Drop;
+  }
+  void showResultLine(const std::string&) override {}
+  PictureSize drawingSize() override { return {canvas_.width(), canvas_.height()}; }
+  void copyPicture(int, int, const std::function<void(Canvas&)>&) override {}
 
  private:
   QPainter painter_;

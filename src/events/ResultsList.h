@@ -12,6 +12,8 @@ namespace kvistra {
 // The notices the list carries besides results.
 inline constexpr const char* TreeChangedNotice = "Træet er ændret";  // UTF-8; see w1252
 inline constexpr const char* TreeRestoredNotice = "Træet er gendannet";
+// A reduction's row: this, then the reduction event.
+inline constexpr const char* ReductionRowPrefix = "Reduc: ";
 
 // Appends a row when there is room and shows the list again; warns at the 29th row and when
 // the list is full.

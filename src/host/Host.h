@@ -29,6 +29,22 @@ struct ProbabilityReply {
 using YesNoWidth = std::optional<int>;
 inline constexpr YesNoWidth KeepWidth = std::nullopt;
 
+// How the approve box was closed: "Godkend og luk", or "Fortryd denne hændelse" (its close box
+// counts as that too).
+enum class ApproveChoice { Approve, Drop };
+
+// What the approve box's other two buttons do while it stays open. An empty action leaves its
+// button disabled.
+struct ApproveBoxActions {
+  std::function<void()> copyTree;
+  std::function<void()> print;
+};
+
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -45,6 +61,15 @@ class Host {
   // The probability dialog; its field keeps the text of the previous entry.
   virtual ProbabilityReply showProbabilityDialog() = 0;
   virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+  // The approve box with its result line, width pixels wide.
+  virtual ApproveChoice showApproveBox(const std::string& resultLine, int width,
+                                       const ApproveBoxActions& actions) = 0;
+  // The line viewer, showing one line of the results list.
+  virtual void showResultLine(const std::string& line) = 0;
+  // The drawing area's size: the size of a picture of the drawing.
+  virtual PictureSize drawingSize() = 0;
+  // Puts a picture of the given size, white and then drawn on, on the clipboard.
+  virtual void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) = 0;
 };
 
 }  // namespace kvistra

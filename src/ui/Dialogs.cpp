@@ -3,9 +3,11 @@
 #include <type_traits>
 
 #include "ui/AboutDialog.h"
+#include "ui/ApproveResultDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
+#include "ui/ResultLineDialog.h"
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
@@ -26,11 +28,17 @@ Dialog& Dialogs::madeOnFirstUse(Dialog*& dialog) {
 AboutDialog& Dialogs::about() {
   return madeOnFirstUse(about_);
 }
+ApproveResultDialog& Dialogs::approveResult() {
+  return madeOnFirstUse(approveResult_);
+}
 ProbabilityDialog& Dialogs::probability() {
   return madeOnFirstUse(probability_);
 }
 PromptDialog& Dialogs::prompt() {
   return madeOnFirstUse(prompt_);
+}
+ResultLineDialog& Dialogs::resultLine() {
+  return madeOnFirstUse(resultLine_);
 }
 YesNoDialog& Dialogs::yesNo() {
   return madeOnFirstUse(yesNo_);

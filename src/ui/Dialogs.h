@@ -10,8 +10,10 @@ class QWidget;
 namespace kvistra::ui {
 
 class AboutDialog;
+class ApproveResultDialog;
 class ProbabilityDialog;
 class PromptDialog;
+class ResultLineDialog;
 class YesNoDialog;
 
 class Dialogs {
@@ -20,8 +22,10 @@ class Dialogs {
   Dialogs(QWidget& mainWindow, std::function<void()> showHelp);
 
   AboutDialog& about();
+  ApproveResultDialog& approveResult();
   ProbabilityDialog& probability();
   PromptDialog& prompt();
+  ResultLineDialog& resultLine();
   YesNoDialog& yesNo();
 
  private:
@@ -31,8 +35,10 @@ class Dialogs {
   QWidget& mainWindow_;
   std::function<void()> showHelp_;
   AboutDialog* about_ = nullptr;
+  ApproveResultDialog* approveResult_ = nullptr;
   ProbabilityDialog* probability_ = nullptr;
   PromptDialog* prompt_ = nullptr;
+  ResultLineDialog* resultLine_ = nullptr;
   YesNoDialog* yesNo_ = nullptr;
 };
 

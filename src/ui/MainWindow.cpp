@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -17,6 +18,10 @@
 #include <vector>
 
 #include "drawing/TreeDrawing.h"
+#include "events/EventCalculation.h"
+#include "events/Reduction.h"
+#include "events/ResultsList.h"
+#include "events/ResultsPicking.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "tree/Construction.h"
@@ -28,6 +33,7 @@
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QtHost.h"
+#include "ui/ResultsPane.h"
 #include "ui/StartPicture.h"
 #include "ui/TextConversion.h"
 #include "ui/ToolbarIcons.h"
@@ -172,8 +178,9 @@ QFrame* frame(QWidget* parent, const char* name) {
   return frame;
 }
 
-QPlainTextEdit* textPane(QWidget* parent, const char* name, const QString& accessibleName) {
-  auto* edit = new QPlainTextEdit(parent);
+template <class Pane = QPlainTextEdit>
+Pane* textPane(QWidget* parent, const char* name, const QString& accessibleName) {
+  auto* edit = new Pane(parent);
   edit->setObjectName(name);
   edit->setAccessibleName(accessibleName);
   edit->setReadOnly(true);
@@ -182,10 +189,14 @@ QPlainTextEdit* textPane(QWidget* parent, const char* name, const QString& acces
   return edit;
 }
 
-void showLines(QPlainTextEdit* pane, const std::vector<std::string>& lines) {
+QString joinedLines(const std::vector<std::string>& lines) {
   QStringList text;
   for (const auto& line : lines) text << toQt(line);
-  const QString joined = text.join('\n');
+  return text.join('\n');
+}
+
+void showLines(QPlainTextEdit* pane, const std::vector<std::string>& lines) {
+  const QString joined = joinedLines(lines);
   if (pane->toPlainText() != joined) pane->setPlainText(joined);
 }
 
@@ -330,7 +341,7 @@ void MainWindow::createSidePane() {
   column->setContentsMargins(5, 5, 5, 5);
   column->setSpacing(0);
 
-  resultsList_ = textPane(sidePane_, "resultsList", "Resultater");
+  resultsList_ = textPane<ResultsPane>(sidePane_, "resultsList", "Resultater");
   resultsList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   column->addWidget(resultsList_, 1);
 
@@ -419,6 +430,35 @@ void MainWindow::connectCommands() {
   connect(action(About), &QAction::triggered, this, [this] { dialogs_->about().exec(); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+  connectEventCommands();
+}
+
+void MainWindow::connectEventCommands() {
+  // Each command has a menu item and a toolbar button.
+  struct EventCommand {
+    Command item;
+    Command button;
+    void (*handler)(Context&);
+  };
+  constexpr EventCommand commands[] = {
+      {AskEvent, EventButton, askEvent},
+      {ReduceTree, ReduceButton, askReduction},
+      {RestoreTree, RestoreButton, restoreTree},
+      {ClearResults, ClearResultsButton, clearResults},
+  };
+  for (const EventCommand& command : commands) {
+    const auto handler = command.handler;
+    connect(action(command.item), &QAction::triggered, this, [this, handler] { run(handler); });
+    connect(button(command.button), &QAbstractButton::clicked, this,
+            [this, handler] { run(handler); });
+  }
+  connect(resultsList_, &ResultsPane::released, this, [this](const PaneRelease& release) {
+    run([release](Context& c) { releaseInResultsPane(c, release); });
+  });
+  connect(resultsList_, &ResultsPane::keyReleased, this,
+          [this](PaneKey key) { run([key](Context& c) { keyReleasedInResultsPane(c, key); }); });
+  connect(resultsList_, &ResultsPane::typed, this,
+          [this](char typed) { run([typed](Context& c) { eventKeyTyped(c, typed); }); });
 }
 
 void MainWindow::run(const std::function<void(Context&)>& command) {
@@ -439,7 +479,7 @@ void MainWindow::sync() {
   startPicture_->setVisible(window_.startPictureVisible);
   branchCountLabel_->setText(toQt(window_.branchCountPrompt));
   branchCountLabel_->adjustSize();
-  showLines(resultsList_, window_.resultLines);
+  resultsList_->showLines(joinedLines(window_.resultLines));
   showLines(branchTextsList_, window_.branchTextLines);
   const ReductionNote& note = window_.reductionNote;
   QPalette notePalette = reductionNote_->palette();
@@ -484,6 +524,15 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) onFirstActivation();
   QMainWindow::changeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const QString typed = event->text();
+  if (typed == "h" || typed == "H") {
+    run([](Context& c) { eventKeyTyped(c, 'h'); });
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::onFirstActivation() {

@@ -24,6 +24,7 @@ class Dialogs;
 class DrawingArea;
 class HelpWindow;
 class QtHost;
+class ResultsPane;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -43,6 +44,7 @@ class MainWindow : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void createMenus();
@@ -52,6 +54,7 @@ class MainWindow : public QMainWindow {
   void createDrawingArea();
   void createCopyMenu();
   void connectCommands();
+  void connectEventCommands();
 
   // Runs a core command and then shows the window state it left.
   void run(const std::function<void(Context&)>& command);
@@ -70,7 +73,7 @@ class MainWindow : public QMainWindow {
   QFrame* branchCountBar_ = nullptr;
   QLabel* branchCountLabel_ = nullptr;
   QFrame* sidePane_ = nullptr;
-  QPlainTextEdit* resultsList_ = nullptr;
+  ResultsPane* resultsList_ = nullptr;
   QFrame* branchTextsPane_ = nullptr;
   QPlainTextEdit* branchTextsList_ = nullptr;
   QFrame* reductionNote_ = nullptr;

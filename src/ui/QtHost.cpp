@@ -1,11 +1,18 @@
 #include "ui/QtHost.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
 #include <QMessageBox>
+#include <QPainter>
 
+#include "ui/ApproveResultDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
+#include "ui/QtCanvas.h"
+#include "ui/ResultLineDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/YesNoDialog.h"
 
@@ -38,6 +45,30 @@ void QtHost::showMessage(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::NoIcon, toQt(caption), toQt(text), QMessageBox::Ok, &mainWindow_);
   box.setAccessibleName(toQt(text));
   box.exec();
+}
+
+ApproveChoice QtHost::showApproveBox(const std::string& resultLine, int width,
+                                     const ApproveBoxActions& actions) {
+  return dialogs_.approveResult().ask(toQt(resultLine), width, actions);
+}
+
+void QtHost::showResultLine(const std::string& line) {
+  dialogs_.resultLine().showLine(toQt(line));
+}
+
+PictureSize QtHost::drawingSize() {
+  return {drawingArea_.width(), drawingArea_.height()};
+}
+
+void QtHost::copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) {
+  QImage picture(width, height, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  {
+    QPainter painter(&picture);
+    QtCanvas canvas(painter, picture.size(), false);
+    draw(canvas);
+  }
+  QGuiApplication::clipboard()->setImage(picture);
 }
 
 }  // namespace kvistra::ui

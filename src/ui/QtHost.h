@@ -20,6 +20,11 @@ class QtHost : public Host {
   bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) override;
   ProbabilityReply showProbabilityDialog() override;
   void showMessage(const std::string& text, const std::string& caption) override;
+  ApproveChoice showApproveBox(const std::string& resultLine, int width,
+                               const ApproveBoxActions& actions) override;
+  void showResultLine(const std::string& line) override;
+  PictureSize drawingSize() override;
+  void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) override;
 
  private:
   DrawingArea& drawingArea_;

@@ -223,6 +223,20 @@ void drawClipboard(QPainter& painter) {
   painter.drawRoundedRect(QRectF(8.5, 1.5, 7, 4), 1.2, 1.2);
 }
 
+// The approve box's "Godkend og luk": a check mark.
+void drawApprove(QPainter& painter) {
+  painter.setPen(pen(green, 3.2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolyline(QPolygonF{QPointF(3.5, 12.5), QPointF(9.5, 19), QPointF(20.5, 4.5)});
+}
+
+// The approve box's "Fortryd denne hændelse": a cross.
+void drawDrop(QPainter& painter) {
+  painter.setPen(pen(red, 3.2));
+  painter.drawLine(QPointF(5, 5), QPointF(19, 19));
+  painter.drawLine(QPointF(19, 5), QPointF(5, 19));
+}
+
 void drawProgramIcon(QPainter& painter) {
   QLinearGradient shade(0, 0, 0, gridSize);
   shade.setColorAt(0, QColor(0x43, 0xa0, 0x47));
@@ -273,6 +287,17 @@ constexpr ToolbarDrawing ToolbarDrawings[] = {
     {Command::CopyMenuButton, "copy-menu", drawClipboard},
 };
 
+// Pictures of buttons outside the toolbar, by the names the help pages use.
+struct NamedDrawing {
+  const char* name;
+  Drawing draw;
+};
+
+constexpr NamedDrawing OtherButtonDrawings[] = {
+    {"approve", drawApprove},
+    {"drop", drawDrop},
+};
+
 }  // namespace
 
 QIcon toolbarIcon(Command button) {
@@ -283,6 +308,8 @@ QIcon toolbarIcon(Command button) {
 
 QIcon toolbarIcon(const QString& name) {
   for (const auto& entry : ToolbarDrawings)
+    if (name == QLatin1String(entry.name)) return iconAt(entry.draw, {24, 48});
+  for (const auto& entry : OtherButtonDrawings)
     if (name == QLatin1String(entry.name)) return iconAt(entry.draw, {24, 48});
   return QIcon();
 }

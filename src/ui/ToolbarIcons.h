@@ -11,7 +11,8 @@ namespace kvistra::ui {
 // The picture on a toolbar button, drawn at 24 and 48 pixels; a null icon for any other
 // command. Disabled buttons grey the picture themselves.
 QIcon toolbarIcon(Command button);
-// The same pictures by the names the help pages use, such as "copy-across".
+// The same pictures by the names the help pages use, such as "copy-across"; also the approve
+// box's own "approve" and "drop".
 QIcon toolbarIcon(const QString& name);
 
 // The program's icon: a small tree on a green square, from 16 to 256 pixels.

@@ -93,12 +93,28 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
     off(EnterProbabilitiesButton),
 });
 
+// While the tree is reduced it can only be restored; after restoring, only reduced again.
+inline constexpr auto ReducedCommands = std::to_array<CommandChange>({
+    off(ReduceTree),
+    off(ReduceButton),
+    on(RestoreTree),
+    on(RestoreButton),
+});
+inline constexpr auto RestoredCommands = std::to_array<CommandChange>({
+    on(ReduceTree),
+    on(ReduceButton),
+    off(RestoreTree),
+    off(RestoreButton),
+});
+
 }  // namespace command_tables
 
 using command_tables::NewTreeCommands;
 using command_tables::NoTreeCommands;
 using command_tables::ProbabilitiesClearedCommands;
 using command_tables::ProbabilitiesCompleteCommands;
+using command_tables::ReducedCommands;
+using command_tables::RestoredCommands;
 using command_tables::StartCommands;
 using command_tables::SteppingCommands;
 using command_tables::TreeCompleteCommands;

@@ -29,4 +29,15 @@ ProbabilityReply FakeHost::showProbabilityDialog() {
   return {*typed, false};
 }
 
+ApproveChoice FakeHost::showApproveBox(const std::string& resultLine, int width,
+                                       const ApproveBoxActions& actions) {
+  approveLines.push_back(std::to_string(width) + "|" + resultLine);
+  printOffered = static_cast<bool>(actions.print);
+  if (copyInApproveBox && actions.copyTree) actions.copyTree();
+  if (approveReplies.empty()) throw std::logic_error("approve box shown without a reply");
+  const ApproveChoice choice = approveReplies.front();
+  approveReplies.pop_front();
+  return choice;
+}
+
 }  // namespace kvistra::testing

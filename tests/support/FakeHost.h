@@ -24,6 +24,15 @@ class FakeHost : public Host {
   std::vector<std::string> questionsAsked;
   std::vector<std::string> messages;  // "caption|text"
 
+  // How each approve box is closed; with copyInApproveBox its copy button is pressed first.
+  std::deque<ApproveChoice> approveReplies;
+  bool copyInApproveBox = false;
+  std::vector<std::string> approveLines;  // "width|line" of each box shown
+  bool printOffered = false;
+  std::vector<std::string> resultLinesShown;
+  PictureSize drawingArea{1000, 700};
+  std::optional<RecordingCanvas> copiedPicture;
+
   void drawOnScreen(const std::function<void(Canvas&)>& draw) override { draw(canvas); }
   void repaintDrawing() override { ++repaints; }
   PromptReply showPrompt(const std::string& question, ToolMode toolMode) override;
@@ -31,6 +40,14 @@ class FakeHost : public Host {
   ProbabilityReply showProbabilityDialog() override;
   void showMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + "|" + text);
+  }
+  ApproveChoice showApproveBox(const std::string& resultLine, int width,
+                               const ApproveBoxActions& actions) override;
+  void showResultLine(const std::string& line) override { resultLinesShown.push_back(line); }
+  PictureSize drawingSize() override { return drawingArea; }
+  void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) override {
+    copiedPicture.emplace(false, width, height);
+    draw(*copiedPicture);
   }
 };
 

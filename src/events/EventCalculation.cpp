@@ -1,0 +1,112 @@
+#include "events/EventCalculation.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "events/EventExpression.h"
+#include "events/ResultsList.h"
+#include "output/TreePicture.h"
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+#include "tree/TreeHelpers.h"
+#include "window/QuestionRules.h"
+
+namespace kvistra {
+
+namespace {
+
+constexpr std::size_t LongestUncutEvent = 23;
+constexpr std::size_t CutEventKeeps = 21;
+constexpr int CharacterWidth = 8;
+constexpr int WidthMargin = 30;
+constexpr int NarrowestBox = 300;
+
+int outcomeSlots(const TreeState& state) {
+  return std::clamp(state.tree.levelNodeCount, 0, MaxOutcomes);
+}
+
+void clearMarks(TreeState& state) {
+  state.tree.outcomeMarked.fill(false);
+}
+
+// The marks are drawn, the probability summed and the result offered.
+void showMarkedEvent(Context& context, const std::string& display, const std::string& separator) {
+  TreeState& state = context.state;
+  state.event.probability = 0.0;
+  state.event.shown = true;
+  context.host.repaintDrawing();
+  sumMarkedPaths(state);
+  approveResult(context, display, eventValueText(state), separator);
+}
+
+}  // namespace
+
+double sumMarkedPaths(TreeState& state) {
+  double sum = 0.0;
+  for (int k = 1; k <= outcomeSlots(state); ++k)
+    if (state.tree.outcomeMarked[k]) sum += pathProbability(state, k);
+  state.event.probability = sum;
+  return sum;
+}
+
+std::string eventValueText(const TreeState& state) {
+  return fixedPoint(state.event.probability / state.reduction.probability, 6, 4);
+}
+
+std::optional<std::string> askExpression(Context& context, const std::string& question) {
+  return promptAnswer(context.host.showPrompt(question, ToolMode::None), ToolMode::None);
+}
+
+void eventKeyTyped(Context& context, char typed) {
+  const bool eventsOpen = context.window.isEnabled(Command::CalculationsMenu) &&
+                          context.window.isEnabled(Command::AskEvent);
+  if ((typed == 'H' || typed == 'h') && eventsOpen) askEvent(context);
+}
+
+void askEvent(Context& context) {
+  TreeState& state = context.state;
+  clearMarks(state);
+  context.host.repaintDrawing();
+  state.event.parseError = false;
+  if (const std::optional<std::string> answer = askExpression(context, w1252("Hændelse ?  "))) {
+    const std::string display = normaliseExpression(*answer);
+    evaluateExpression(state, display);
+    if (const std::optional<ErrorMessage> error = expressionErrorMessage(state))
+      context.host.showMessage(error->text, error->caption);
+    else
+      showMarkedEvent(context, display, TypedEventSeparator);
+  }
+  context.host.repaintDrawing();
+}
+
+void reevaluateResult(Context& context, const std::string& rowText) {
+  clearMarks(context.state);
+  context.host.repaintDrawing();
+  if (evaluateExpressionQuietly(context.state, rowText))
+    showMarkedEvent(context, rowText, RowEventSeparator);
+  context.host.repaintDrawing();
+}
+
+ApproveBoxLine approveBoxLine(const std::string& display, const std::string& value,
+                              const std::string& separator) {
+  const std::string label =
+      display.size() > LongestUncutEvent ? display.substr(0, CutEventKeeps) + ".." : display;
+  std::string text = w1252("Hændelse : ") + label + separator + value;
+  const int width =
+      largerOf(static_cast<int>(text.size()) * CharacterWidth + WidthMargin, NarrowestBox);
+  return {std::move(text), width};
+}
+
+void approveResult(Context& context, const std::string& display, const std::string& value,
+                   const std::string& separator) {
+  const ApproveBoxLine line = approveBoxLine(display, value, separator);
+  ApproveBoxActions actions;
+  // The marks stay on while the box is open, so the copied picture carries them.
+  actions.copyTree = [&] { copyTreePicture(context, line.text); };
+  const ApproveChoice choice = context.host.showApproveBox(line.text, line.width, actions);
+  context.state.event.shown = false;
+  if (choice == ApproveChoice::Approve) addResult(context, display, value);
+  context.state.input.cancelled = false;
+}
+
+}  // namespace kvistra

@@ -1,0 +1,51 @@
+// Computing an event's probability: asking the event, marking its outcomes on the drawing,
+// summing their paths, and offering the result for approval in the approve box.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "host/Context.h"
+
+namespace kvistra {
+
+// The separators between the event and its value in the approve box: after a typed event, and
+// after a row of the results list evaluated again.
+inline constexpr const char* TypedEventSeparator = ": ";
+inline constexpr const char* RowEventSeparator = "   : ";
+
+// The sum of the path probabilities of the marked outcomes; kept as the event's probability.
+double sumMarkedPaths(TreeState& state);
+
+// The value of the marked event as shown and stored: divided by the reduction's probability,
+// 6 characters wide with 4 decimals.
+std::string eventValueText(const TreeState& state);
+
+// Asks an expression in the prompt; nothing when the prompt was cancelled. The answer is never
+// cut to a name, whatever tool the drawing has.
+std::optional<std::string> askExpression(Context& context, const std::string& question);
+
+// "&Hændelser": asks an event, marks it, and offers its probability for approval.
+void askEvent(Context& context);
+
+// A typed "H" or "h", in the main window or in the results pane, asks an event when events can
+// be computed.
+void eventKeyTyped(Context& context, char typed);
+
+// A row of the results list evaluated again, without messages.
+void reevaluateResult(Context& context, const std::string& rowText);
+
+// The approve box's line and width for an event shown with its value.
+struct ApproveBoxLine {
+  std::string text;
+  int width;
+};
+ApproveBoxLine approveBoxLine(const std::string& display, const std::string& value,
+                              const std::string& separator);
+
+// Shows the approve box; an approved result becomes a row of the results list, holding the
+// whole event text.
+void approveResult(Context& context, const std::string& display, const std::string& value,
+                   const std::string& separator);
+
+}  // namespace kvistra

@@ -1,0 +1,133 @@
+#include "events/Reduction.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "drawing/TreeDrawing.h"
+#include "events/EventCalculation.h"
+#include "events/EventExpression.h"
+#include "events/ResultsList.h"
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+#include "tree/TreeHelpers.h"
+#include "window/CommandTables.h"
+
+namespace kvistra {
+
+namespace {
+
+int levelSlots(const Tree& tree, int level) {
+  return std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
+}
+
+int deepestLevel(const Tree& tree) {
+  return std::clamp(tree.branchingCount, 0, MaxBranchings);
+}
+
+// The outcome numbers where the leaf labels stand, so they can be read while the event is typed.
+void writeOutcomeNumbers(Context& context) {
+  const Tree& tree = context.state.tree;
+  const int deepest = deepestLevel(tree);
+  if (deepest == 0) return;
+  context.host.drawOnScreen([&](Canvas& canvas) {
+    for (int k = 1; k <= levelSlots(tree, deepest); ++k) {
+      const Branch& leaf = tree.branch(deepest, k);
+      std::string number = std::to_string(k);
+      if (number.size() < 2) number.insert(0, 1, ' ');
+      canvas.textOut(ScreenOffsetX + leaf.x + LevelPitch + LeafLabelGap, leaf.y - LeafLabelRise,
+                     number);
+    }
+  });
+}
+
+// A leaf exists when it is marked; a branch above exists when one of its children does.
+void keepMarkedOutcomes(Tree& tree) {
+  const int deepest = deepestLevel(tree);
+  for (int k = 1; k <= levelSlots(tree, deepest); ++k)
+    tree.branch(deepest, k).exists = tree.outcomeMarked[k];
+  for (int level = deepest - 1; level >= 1; --level) {
+    for (int slot = 1; slot <= levelSlots(tree, level); ++slot)
+      tree.branch(level, slot).exists = false;
+    for (int child = 1; child <= levelSlots(tree, level + 1); ++child) {
+      const Branch& branch = tree.branch(level + 1, child);
+      if (branch.exists && branch.parentIndex >= 1 && branch.parentIndex <= MaxNodesPerLevel)
+        tree.branch(level, branch.parentIndex).exists = true;
+    }
+  }
+}
+
+void showReductionState(Context& context) {
+  context.window.apply(context.state.reduction.reduced ? ReducedCommands : RestoredCommands);
+  context.window.reductionNote = reductionNote(context.state);
+}
+
+}  // namespace
+
+void setAllBranchesExisting(Tree& tree) {
+  for (int level = 1; level <= deepestLevel(tree); ++level)
+    for (int slot = 1; slot <= levelSlots(tree, level); ++slot)
+      tree.branch(level, slot).exists = true;
+}
+
+void askReduction(Context& context) {
+  TreeState& state = context.state;
+  state.tree.outcomeMarked.fill(false);
+  setAllBranchesExisting(state.tree);
+  writeOutcomeNumbers(context);
+  do {
+    state.tree.outcomeMarked.fill(false);
+    const std::optional<std::string> answer =
+        askExpression(context, w1252("Reduktionshændelse ?  "));
+    if (!answer) {
+      state.reduction.text.clear();
+      break;
+    }
+    state.reduction.text = normaliseExpression(*answer);
+    evaluateExpression(state, state.reduction.text);
+    if (const std::optional<ErrorMessage> error = expressionErrorMessage(state))
+      context.host.showMessage(error->text, error->caption);
+    else
+      applyReduction(context);
+  } while (!state.reduction.reduced);
+  state.input.cancelled = false;
+}
+
+void applyReduction(Context& context) {
+  TreeState& state = context.state;
+  const double p = sumMarkedPaths(state);
+  state.reduction.probability = p;
+  const std::string value = fixedPoint(p, 6, 4);
+  if (p != 0.0) {
+    state.event.shown = true;
+    state.reduction.reduced = true;
+    keepMarkedOutcomes(state.tree);
+    showReductionState(context);
+    addResult(context, ReductionRowPrefix + state.reduction.text, value);
+    context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  } else {
+    state.tree.outcomeMarked.fill(false);
+    setAllBranchesExisting(state.tree);
+    state.reduction.reduced = false;
+    state.reduction.probability = 1.0;
+    state.tree.outcomeCount = state.tree.levelNodeCount;
+    context.host.showMessage(w1252("Reducering nægtet (sandsynligheden er 0)."), " ");
+  }
+  state.event.shown = false;
+}
+
+void restoreTree(Context& context) {
+  TreeState& state = context.state;
+  setAllBranchesExisting(state.tree);
+  state.reduction.reduced = false;
+  state.reduction.probability = 1.0;
+  state.tree.outcomeCount = state.tree.levelNodeCount;
+  state.input.cancelled = false;
+  rebuildPathNames(state);
+  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  addResult(context, w1252(TreeRestoredNotice), " ");
+  showReductionState(context);
+  context.host.repaintDrawing();
+}
+
+}  // namespace kvistra

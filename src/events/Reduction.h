@@ -1,0 +1,22 @@
+// Reducing the tree to an event: the outcomes outside it are removed, later events are computed
+// as conditional on it, and restoring brings the whole tree back.
+#pragma once
+
+#include "host/Context.h"
+
+namespace kvistra {
+
+// "&Reducér træ": shows the outcome numbers and asks the reduction event until a reduction is
+// applied or the prompt is cancelled.
+void askReduction(Context& context);
+
+// Reduces the tree to the marked outcomes, or refuses when their probability is 0.
+void applyReduction(Context& context);
+
+// "&Gendan træ": every branch exists again.
+void restoreTree(Context& context);
+
+// Every branch of the tree's levels exists.
+void setAllBranchesExisting(Tree& tree);
+
+}  // namespace kvistra

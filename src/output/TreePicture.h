@@ -1,0 +1,25 @@
+// The picture of the tree that is put on the clipboard: the drawing as the screen shows it, in
+// the picture font, optionally with a caption line in its top-left corner.
+#pragma once
+
+#include <string_view>
+
+#include "host/Canvas.h"
+#include "host/Context.h"
+
+namespace kvistra {
+
+// Arial, bold, 9 points.
+inline constexpr int TreePictureFontPixels = 12;
+// Where the approve box writes its result line on the picture.
+inline constexpr int PictureCaptionX = 10;
+inline constexpr int PictureCaptionY = 10;
+
+// Draws the tree at the screen's offset and, when caption is not empty, writes it at the
+// caption's place.
+void drawTreePicture(const TreeState& state, Canvas& canvas, std::string_view caption);
+
+// Puts the picture, the size of the drawing area, on the clipboard.
+void copyTreePicture(Context& context, std::string_view caption);
+
+}  // namespace kvistra

@@ -1,0 +1,79 @@
+#include "ui/ResultsPane.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "ui/TextConversion.h"
+
+namespace kvistra::ui {
+
+ResultsPane::ResultsPane(QWidget* parent) : QPlainTextEdit(parent) {
+  setFocusPolicy(Qt::ClickFocus);
+  // The right button shows a row in the line viewer.
+  setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+int ResultsPane::lineAt(QPoint point) const {
+  const QTextBlock block = cursorForPosition(point).block();
+  if (!block.isValid()) return -1;
+  const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+  if (point.y() < box.top() || point.y() >= box.bottom()) return -1;
+  return block.blockNumber();
+}
+
+void ResultsPane::showLines(const QString& text) {
+  if (toPlainText() == text) return;
+  setPlainText(text);
+  verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void ResultsPane::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  PaneRelease release;
+  switch (event->button()) {
+    case Qt::LeftButton:
+      release.button = MouseButton::Left;
+      break;
+    case Qt::MiddleButton:
+      release.button = MouseButton::Middle;
+      break;
+    case Qt::RightButton:
+      release.button = MouseButton::Right;
+      break;
+    default:
+      return;
+  }
+  release.line = lineAt(event->position().toPoint());
+  QString selection = textCursor().selectedText();
+  selection.replace(QChar::ParagraphSeparator, '\n');
+  release.selection = fromQt(selection);
+  emit released(release);
+}
+
+void ResultsPane::keyPressEvent(QKeyEvent* event) {
+  if (event->text() == "h" || event->text() == "H") {
+    emit typed(fromQt(event->text()).front());
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void ResultsPane::keyReleaseEvent(QKeyEvent* event) {
+  QPlainTextEdit::keyReleaseEvent(event);
+  if (event->isAutoRepeat()) return;
+  switch (event->key()) {
+    case Qt::Key_Delete:
+      emit keyReleased(PaneKey::Delete);
+      break;
+    case Qt::Key_Backspace:
+      emit keyReleased(PaneKey::Backspace);
+      break;
+    default:
+      emit keyReleased(PaneKey::Other);
+      break;
+  }
+}
+
+}  // namespace kvistra::ui

@@ -1,0 +1,33 @@
+// The results pane: a read-only list whose mouse releases and keys are handed to the core with
+// the line actually under the pointer, however far the list is scrolled.
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include "events/ResultsPicking.h"
+
+namespace kvistra::ui {
+
+class ResultsPane : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit ResultsPane(QWidget* parent);
+
+  // The number of the pane line at a point of the viewport (0 is the first line), or -1 when
+  // no line is there.
+  int lineAt(QPoint point) const;
+  // Shows lines, keeping the newest row in view.
+  void showLines(const QString& text);
+
+ signals:
+  void released(const kvistra::PaneRelease& release);
+  void keyReleased(kvistra::PaneKey key);
+  void typed(char character);
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+}  // namespace kvistra::ui
