@@ -1,0 +1,215 @@
+// Events, the results pane and a reduction in the real window: one walk as a person makes it,
+// answering the prompt, the approve box and the questions as they come.
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QtTest>
+
+#include "DialogScript.h"
+#include "MainWindowFixture.h"
+#include "ui/ApproveResultDialog.h"
+#include "ui/DrawingArea.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultsPane.h"
+
+using namespace kvistra;
+using namespace kvistra::ui;
+using namespace kvistra::ui::testing;
+using enum kvistra::Command;
+
+namespace {
+
+DialogStep typeInPrompt(const QString& question, const QString& text) {
+  return {"promptDialog", [question, text](QDialog* d) {
+            const QString wrong =
+                mismatch("question", child<QLabel>(*d, "question")->text(), question);
+            QTest::keyClicks(child<QLineEdit>(*d, "answerField"), text);
+            QTest::keyClick(child<QLineEdit>(*d, "answerField"), Qt::Key_Return);
+            return wrong;
+          }};
+}
+
+DialogStep askEvent(const QString& text) {
+  return typeInPrompt("Hændelse ?  ", text);
+}
+
+// Checks the approve box's line and presses buttons by name; "close" uses its close box.
+DialogStep approveBox(const QString& line, QStringList buttons) {
+  return {"approveResultDialog", [line, buttons](QDialog* d) {
+            const QString wrong = mismatch("line", child<QLabel>(*d, "resultLine")->text(), line);
+            for (const QString& name : buttons) {
+              if (name == "close")
+                d->close();
+              else
+                QTest::mouseClick(child<QToolButton>(*d, qPrintable(name)), Qt::LeftButton);
+            }
+            return wrong;
+          }};
+}
+
+DialogStep acknowledge(const QString& text) {
+  return {"message", [text](QDialog* d) {
+            auto* box = static_cast<QMessageBox*>(d);
+            box->button(QMessageBox::Ok)->click();
+            return mismatch("message", box->text(), text);
+          }};
+}
+
+}  // namespace
+
+class EventWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    state = std::make_unique<TreeState>();
+    form = openMainWindow(*state);
+    QVERIFY(form);
+    pane = child<ResultsPane>(*form, "resultsList");
+  }
+  void cleanup() { form.reset(); }
+
+  void walksEventsResultsAReductionAndARestore() {
+    // A low window, so that the results list scrolls.
+    form->showNormal();
+    form->resize(800, 420);
+    buildHalfTree();
+
+    // H in the main window; the box's copy puts the marked tree with its line on the clipboard.
+    play({askEvent("a1"),
+          {"approveResultDialog",
+           [this](QDialog* d) {
+             const QString wrong = checkApproveBox(d);
+             QTest::mouseClick(child<QToolButton>(*d, "copyButton"), Qt::LeftButton);
+             QTest::mouseClick(child<QToolButton>(*d, "approveButton"), Qt::LeftButton);
+             return wrong;
+           }}},
+         [this] { QTest::keyClick(form.get(), 'h'); });
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), child<DrawingArea>(*form, "drawingArea")->size());
+    QCOMPARE(lastPaneLine(), QString(" A1                0.5000"));
+
+    // A list long enough to scroll; rows added by the toolbar and the menu come last.
+    for (int i = 1; i <= 24; ++i) state->results.rows[i] = {"1..", "1.0000"};
+    state->results.count = 24;
+    play({askEvent("A1B2"), approveBox("Hændelse : A1B2: 0.2500", {"approveButton"})},
+         [this] { QTest::mouseClick(form->button(EventButton), Qt::LeftButton); });
+    play({askEvent("-a1"), approveBox("Hændelse : -A1: 0.5000", {"approveButton"})},
+         [this] { form->action(AskEvent)->trigger(); });
+    QCOMPARE(state->results.count, 26);
+    QVERIFY(pane->verticalScrollBar()->value() > 0);
+
+    // A click re-evaluates the row under the pointer; the close box drops the result.
+    play({approveBox("Hændelse : A1B2   : 0.2500", {"close"})},
+         [this] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, rowPlace(25)); });
+    QCOMPARE(state->results.count, 26);
+
+    // Text selected in a row, then Delete, deletes the row after a question.
+    play({{"yesNoDialog",
+           [](QDialog* d) {
+             const QString wrong = mismatch("question", child<QLabel>(*d, "firstLine")->text(),
+                                            "Linien \"A1B2  0.2500\"  er udpeget.") +
+                                   mismatch("second line", child<QLabel>(*d, "secondLine")->text(),
+                                            " Skal den slettes?");
+             QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
+             return wrong;
+           }}},
+         [this] {
+           const QPoint from = rowPlace(25) - QPoint(rowPlace(25).x() - 12, 0);
+           QTest::mousePress(pane->viewport(), Qt::LeftButton, {}, from);
+           QTest::mouseMove(pane->viewport(), from + QPoint(20, 0));
+           QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, from + QPoint(20, 0));
+           QTest::keyClick(pane, Qt::Key_Delete);
+         });
+    QCOMPARE(state->results.count, 25);
+    QCOMPARE(lastPaneLine(), QString(" -A1               0.5000"));
+
+    // A reduction of probability 0 is refused and the prompt asked again.
+    play({typeInPrompt("Reduktionshændelse ?  ", "A1B1"),
+          acknowledge("Reducering nægtet (sandsynligheden er 0)."),
+          typeInPrompt("Reduktionshændelse ?  ", "a1")},
+         [this] { form->action(ReduceTree)->trigger(); });
+    QCOMPARE(lastPaneLine(), QString(" Reduc: A1         0.5000"));
+    QCOMPARE(child<QLabel>(*form, "reductionEventLabel")->text(), QString("Reduc: A1"));
+    QCOMPARE(child<QLabel>(*form, "reductionProbabilityLabel")->text(),
+             QString("Sands. på reduc. træ:0.5000"));
+    QVERIFY(!form->action(ReduceTree)->isEnabled() && !form->button(ReduceButton)->isEnabled());
+    QVERIFY(form->action(RestoreTree)->isEnabled() && form->button(RestoreButton)->isEnabled());
+
+    // A click on the reduction's row evaluates nothing; an event is conditional on it.
+    play({}, [this] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, rowPlace(26)); });
+    play({askEvent("A2"), approveBox("Hændelse : A2: 0.5000", {"dropButton"})},
+         [this] { QTest::keyClick(pane, 'H'); });
+
+    QTest::mouseClick(form->button(RestoreButton), Qt::LeftButton);
+    QCOMPARE(lastPaneLine(), QString(" Træet er gendannet      "));
+    QCOMPARE(child<QLabel>(*form, "reductionEventLabel")->text(), QString());
+    QVERIFY(form->button(ReduceButton)->isEnabled() && !form->button(RestoreButton)->isEnabled());
+
+    // The right button shows the row whole.
+    play({{"resultLineDialog",
+           [](QDialog* d) {
+             const QString wrong = mismatch(
+                 "line", child<QPlainTextEdit>(*d, "resultLine")->toPlainText(), "0.5000   -A1");
+             QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
+             return wrong;
+           }}},
+         [this] { QTest::mouseClick(pane->viewport(), Qt::RightButton, {}, rowPlace(25)); });
+
+    QTest::mouseClick(form->button(ClearResultsButton), Qt::LeftButton);
+    QCOMPARE(pane->toPlainText(), QString());
+  }
+
+ private:
+  // Runs a command while the script answers its dialogs.
+  void play(std::deque<DialogStep> steps, const std::function<void()>& command) {
+    DialogScript script(std::move(steps));
+    command();
+    QVERIFY2(script.finished(), qPrintable(script.faults()));
+  }
+
+  // A 2 x 2 tree with every probability 0.5.
+  void buildHalfTree() {
+    form->action(NewTwoBranchingTree)->trigger();
+    for (int i = 0; i < 2; ++i)
+      QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
+    play({typeProbability("0.5")}, [this] { form->action(SetFirstProbabilities)->trigger(); });
+    form->action(CopyAcross)->trigger();
+    form->action(CopyDown)->trigger();
+    QVERIFY(form->action(AskEvent)->isEnabled());
+  }
+
+  QString checkApproveBox(QDialog* d) {
+    QString wrong =
+        mismatch("line", child<QLabel>(*d, "resultLine")->text(), "Hændelse : A1: 0.5000");
+    if (d->width() != 300 || d->pos() != QPoint(10, form->height() - 120))
+      wrong += " placed wrongly";
+    if (child<QToolButton>(*d, "printButton")->isEnabled()) wrong += " print enabled";
+    QStringList hints;
+    for (const char* name : {"approveButton", "printButton", "copyButton", "dropButton"})
+      hints << child<QToolButton>(*d, name)->accessibleName();
+    return wrong + mismatch("hints", hints.join('|'),
+                            "Godkend og luk|Udskriv|Kopier træet til Klippebordet|"
+                            "Fortryd denne hændelse");
+  }
+
+  // The middle of pane line k, where the pane shows it now.
+  QPoint rowPlace(int k) const {
+    QTextCursor cursor(pane->document()->findBlockByNumber(k));
+    return pane->cursorRect(cursor).center() + QPoint(40, 0);
+  }
+
+  QString lastPaneLine() const { return pane->document()->lastBlock().text(); }
+
+  std::unique_ptr<TreeState> state;
+  std::unique_ptr<MainWindow> form;
+  ResultsPane* pane = nullptr;
+};
+
+QTEST_MAIN(EventWindowTest)
+#include "EventWindowTest.moc"
