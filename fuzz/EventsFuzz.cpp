@@ -1,11 +1,14 @@
 // Fuzzes the event language: the first bytes choose a valid tree (shape, one renamed branch, a
 // reduction), the rest is an expression. Besides crashes and sanitizer reports it checks what
 // must hold for every input: marks only on existing outcomes, a bounded expansion, an unchanged
-// tree, and the quiet evaluation agreeing with the reported one.
+// tree, the quiet evaluation agreeing with the reported one, and relations between expressions
+// (union, order, parentheses, a factor) that say the marks are right.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "FuzzTrees.h"
 #include "events/EventExpression.h"
 #include "events/EventTrees.h"
+#include "text/CharSet.h"
 
 namespace kvistra {
 namespace {
@@ -122,6 +126,63 @@ void checkEvaluation(const TreeState& tree, std::string_view text) {
         text);
 }
 
+using Marks = std::array<bool, MaxOutcomes + 1>;
+
+// The marks of a text on the tree, or nothing when the text is refused.
+std::optional<Marks> marksOf(const TreeState& tree, const std::string& text) {
+  TreeState state = tree;
+  evaluateExpression(state, text);
+  if (state.event.parserState != ParserState::NoParenthesisError || state.event.parseError)
+    return std::nullopt;
+  return state.tree.outcomeMarked;
+}
+
+Marks combined(const Marks& a, const Marks& b, bool both) {
+  Marks result{};
+  for (std::size_t k = 0; k < result.size(); ++k) result[k] = both ? a[k] && b[k] : a[k] || b[k];
+  return result;
+}
+
+// Every term starts with a name (or a minus and a name), so a name put in front of it reads.
+bool onlyNameTerms(std::string_view text) {
+  bool termStart = true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (termStart) {
+      const char first = c == '-' && i + 1 < text.size() ? text[i + 1] : c;
+      if (!ExpressionChars.contains(first) || first == '-' || first == '(' || first == ')')
+        return false;
+    }
+    termStart = c == ',';
+  }
+  return !text.empty();
+}
+
+// Relations between expressions that hold on every tree: they check that the marks are right,
+// not only well-formed. A combined text may be refused where its parts are not (a two-group term
+// followed by more terms lacks its comma), so each relation is checked where both sides read.
+void checkRelations(const TreeState& tree, const std::string& x) {
+  if (x.empty() || x.size() > MaxExpressionLength / 2) return;
+  const std::optional<Marks> marksX = marksOf(tree, x);
+  if (!marksX) return;
+  const std::string y = tree.tree.branch(1, 1).name.str();
+  const std::optional<Marks> marksY = marksOf(tree, y);
+  const std::optional<Marks> xThenY = marksOf(tree, x + "," + y);
+  if (marksY && xThenY) {
+    check(*xThenY == combined(*marksX, *marksY, false), "X,Y marks the union of X and Y", x);
+    const std::optional<Marks> yThenX = marksOf(tree, y + "," + x);
+    check(!yThenX || *yThenX == *xThenY, "Y,X marks the same as X,Y", x);
+  }
+  if (x.find_first_of("()") != std::string::npos) return;
+  check(marksOf(tree, "(" + x + ")") == marksX, "(X) marks the same as X", x);
+  const std::string factor = tree.tree.branch(2, 1).name.str();
+  const std::optional<Marks> marksFactor = marksOf(tree, factor);
+  if (!marksFactor || factor.size() != 2 || !onlyNameTerms(x)) return;
+  const std::optional<Marks> factored = marksOf(tree, factor + "(" + x + ")");
+  check(!factored || *factored == combined(*marksFactor, *marksX, true),
+        "A2(X) marks what both A2 and X mark", x);
+}
+
 }  // namespace
 }  // namespace kvistra
 
@@ -137,5 +198,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string normalised = normaliseExpression(text);
   check(normaliseExpression(normalised) == normalised, "normalising twice changes nothing", text);
   checkEvaluation(tree, normalised);
+  checkRelations(tree, normalised);
   return 0;
 }

@@ -69,13 +69,15 @@ std::vector<std::string_view> splitAtCommas(std::string_view list) {
 ParserState expandLeadingGroup(std::string& s, std::size_t p, std::size_t q) {
   const std::size_t n = s.size();
   const std::string head = s.substr(0, p);
+  const std::string inner = s.substr(p + 1, q - p - 1);
+  // A "(" inside a group is an error wherever the group stands: read as if it were not there,
+  // "(A1(B2),C2)" would quietly mark A1B2,A1C2.
+  if (contains(inner, '(')) return ParserState::ParenthesisError;
   if (q + 1 == n || s[q + 1] == ',') {  // the group is a whole term
     s.erase(q, 1);
     s.erase(p, 1);
     return ParserState::NoParenthesisError;
   }
-  const std::string inner = s.substr(p + 1, q - p - 1);
-  if (contains(inner, '(')) return ParserState::ParenthesisError;
 
   // Every position up to the end is looked at: a comma in the last position still ends the
   // term, so "(A1)B1," keeps its empty last term instead of turning into "B1,A1".
