@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "drawing/TreeDrawing.h"
+#include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "tree/Construction.h"
@@ -180,6 +181,15 @@ QPlainTextEdit* textPane(QWidget* parent, const char* name, const QString& acces
   edit->setLineWrapMode(QPlainTextEdit::NoWrap);
   edit->setFont(dialogFont(16, true));
   return edit;
+}
+
+// The top-left corner that keeps place wholly inside area, moving it as little as possible.
+QPoint keptInside(QRect place, const QRect& area) {
+  if (place.right() > area.right()) place.moveRight(area.right());
+  if (place.bottom() > area.bottom()) place.moveBottom(area.bottom());
+  if (place.left() < area.left()) place.moveLeft(area.left());
+  if (place.top() < area.top()) place.moveTop(area.top());
+  return place.topLeft();
 }
 
 void showLines(QPlainTextEdit* pane, const std::vector<std::string>& lines) {
@@ -375,6 +385,8 @@ void MainWindow::createDrawingArea() {
   QPalette yellow = branchHint_->palette();
   yellow.setColor(QPalette::Window, Qt::yellow);
   branchHint_->setPalette(yellow);
+  // Presses and moves over the hint belong to the drawing below it.
+  branchHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
   branchHint_->hide();
 }
 
@@ -412,6 +424,12 @@ void MainWindow::connectCommands() {
   onClicked(CopyAcrossButton, copyAcross);
   onTriggered(CopyDown, copyDown);
   onClicked(CopyDownButton, copyDown);
+  onTriggered(EditValue, [](Context& c) { chooseTool(c, ToolMode::EditValue); });
+  onTriggered(ReplaceLetter, [](Context& c) { chooseTool(c, ToolMode::ReplaceLetter); });
+  onTriggered(TwoDecimals, [](Context& c) { setDecimalCount(c, 2); });
+  onTriggered(ThreeDecimals, [](Context& c) { setDecimalCount(c, 3); });
+  onTriggered(FourDecimals, [](Context& c) { setDecimalCount(c, 4); });
+  connectDrawingArea();
   connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
@@ -419,6 +437,17 @@ void MainWindow::connectCommands() {
   connect(action(About), &QAction::triggered, this, [this] { dialogs_->about().exec(); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+}
+
+void MainWindow::connectDrawingArea() {
+  connect(drawingArea_, &DrawingArea::pressed, this,
+          [this](QPoint at) { run([at](Context& c) { pressOnDrawing(c, at.x(), at.y()); }); });
+  connect(drawingArea_, &DrawingArea::released, this,
+          [this](QPoint at) { run([at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); }); });
+  // Moves are many; only one that takes a hint away changes anything.
+  connect(drawingArea_, &DrawingArea::pointerMoved, this, [this] {
+    if (window_.branchHint.visible) run([](Context& c) { moveOnDrawing(c.window); });
+  });
 }
 
 void MainWindow::run(const std::function<void(Context&)>& command) {
@@ -450,6 +479,24 @@ void MainWindow::sync() {
   reductionProbabilityLabel_->setText(toQt(note.probability));
   reductionEventLabel_->adjustSize();
   reductionProbabilityLabel_->adjustSize();
+  placeBranchHint();
+}
+
+void MainWindow::placeBranchHint() {
+  const BranchHint& hint = window_.branchHint;
+  if (!hint.visible) {
+    branchHint_->hide();
+    return;
+  }
+  branchHint_->setText(toQt(hint.text));
+  branchHint_->adjustSize();
+  // Near the edge of what the scroll box shows, the hint moves in rather than being cut off.
+  const QWidget* viewport = drawingScroll_->viewport();
+  const QRect visible =
+      QRect(drawingArea_->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & drawingArea_->rect();
+  branchHint_->move(keptInside(QRect(QPoint(hint.x, hint.y), branchHint_->size()), visible));
+  branchHint_->raise();
+  branchHint_->show();
 }
 
 void MainWindow::fillWorkArea() {
