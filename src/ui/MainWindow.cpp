@@ -159,6 +159,7 @@ constexpr int BranchCountButtonSize = 25;
 constexpr int SidePaneWidth = 297;
 constexpr int BranchTextsPaneHeight = 190;
 constexpr int ReductionNoteHeight = 49;
+constexpr int BranchHintMargin = 2;
 constexpr QSize StartPictureSize(273, 225);
 // Where the copy menu opens, from the copy button's top-left corner.
 constexpr QPoint CopyMenuPlace(5, 75);
@@ -382,9 +383,12 @@ void MainWindow::createDrawingArea() {
   branchHint_ = new QLabel(drawingArea_);
   branchHint_->setObjectName("branchHint");
   branchHint_->setAutoFillBackground(true);
+  // Without a role of its own the label would take the drawing's white background role.
+  branchHint_->setBackgroundRole(QPalette::Window);
   QPalette yellow = branchHint_->palette();
   yellow.setColor(QPalette::Window, Qt::yellow);
   branchHint_->setPalette(yellow);
+  branchHint_->setMargin(BranchHintMargin);
   // Presses and moves over the hint belong to the drawing below it.
   branchHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
   branchHint_->hide();

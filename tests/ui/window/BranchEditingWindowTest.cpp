@@ -65,6 +65,7 @@ class BranchEditingWindowTest : public QObject {
     QTest::mousePress(drawing, Qt::LeftButton, {}, middleOf(1, 1));
     QVERIFY(hint->isVisible());
     QCOMPARE(hint->text(), QString("1/4"));
+    QCOMPARE(QColor(hint->grab().toImage().pixel(0, 0)), QColor(Qt::yellow));
     QCOMPARE(hint->pos(), middleOf(1, 1) + QPoint(BranchHintGap, BranchHintGap));
     QTest::mouseRelease(drawing, Qt::LeftButton, {}, middleOf(1, 1));
     QTest::mouseMove(drawing, middleOf(1, 1) + QPoint(1, 1));
