@@ -125,7 +125,7 @@ void clickAction(Context& context) {
   }
   state.input.currentLevel = level;
   state.input.currentSlot = slot;
-  // Every leaf alone is not enough: a "Fortryd" may have cleared the levels above.
+  // The tree is complete only when every branch, not just every leaf, has its probability.
   state.input.allProbabilitiesEntered = allBranchesEntered(state);
   // Typing the last missing group by clicking completes the tree as the stepping would have;
   // the stepping itself does nothing more once every probability is there.
