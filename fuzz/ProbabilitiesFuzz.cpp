@@ -1,9 +1,9 @@
-// Fuzzes the entering and copying of probabilities: the first bytes choose a tree, the answers
-// to the yes/no questions and a run of commands; the rest are the texts typed in the dialog, one
-// a line, "~" pressing "Fortryd". After every command it checks what must always hold: no
-// probability outside 0..1, every filled group summing to 1 (or holding zeros copied from a
-// cleared tree), the input position inside the tree, and a complete tree only when every branch
-// has its probability.
+// Fuzzes the entering, copying and editing of probabilities: the first bytes choose a tree, the
+// answers to the yes/no questions and a run of commands; the rest are the texts typed in the
+// dialog, one a line, "~" pressing "Fortryd". After every command it checks what must always
+// hold: no probability outside 0..1, every filled group summing to 1 (or holding zeros copied
+// from a cleared tree), the input position inside the tree and not moved by an edit, and a
+// complete tree, with the calculations open, exactly when every branch has its probability.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "FuzzTrees.h"
+#include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "probabilities/ProbabilityReading.h"
 #include "support/TreeBuilding.h"
 #include "tree/Construction.h"
+#include "tree/Layout.h"
 
 namespace kvistra {
 namespace {
@@ -59,7 +61,21 @@ void scriptDialogs(testing::FakeHost& host, const std::vector<std::string>& line
   for (int i = 0; i < 64; ++i) host.yesNoReplies.push_back((answers >> (i % 8)) & 1);
 }
 
-void run(Context& context, int command) {
+// "Ret talværdi" on a branch that the command's place in the run picks.
+void editByClick(Context& context, int i) {
+  const TreeState& state = context.state;
+  const int level = 1 + i % state.tree.branchingCount;
+  const Branch& branch =
+      state.tree.branch(level, 1 + (i * 5) % state.tree.branch(level, 1).levelNodeCount);
+  const InputPosition before = state.input;
+  chooseTool(context, ToolMode::EditValue);
+  releaseOnDrawing(context, ScreenOffsetX + branch.x + LevelPitch / 2, branch.y);
+  check(state.input.currentLevel == before.currentLevel &&
+            state.input.currentSlot == before.currentSlot,
+        "an edit leaves the input position where it was");
+}
+
+void run(Context& context, int command, int i) {
   const WindowState& window = context.window;
   switch (command) {
     case 0:
@@ -73,7 +89,10 @@ void run(Context& context, int command) {
       if (window.isEnabled(Command::CopyDownButton)) copyNextGroup(context, CopyDirection::Down);
       return;
     default:
-      if (window.isEnabled(Command::SetFirstProbabilities)) setFirstProbabilities(context);
+      if (window.isEnabled(Command::SetFirstProbabilities))
+        setFirstProbabilities(context);
+      else
+        editByClick(context, i);
   }
 }
 
@@ -105,10 +124,10 @@ void checkState(const TreeState& state, const WindowState& window) {
       state.input.currentSlot >= 0 &&
           state.input.currentSlot <= state.tree.branch(state.input.currentLevel, 1).levelNodeCount,
       "the input stays within its level");
-  if (state.input.allProbabilitiesEntered) {
+  if (state.input.allProbabilitiesEntered)
     check(allBranchesEntered(state), "a complete tree has every probability");
-    check(window.isEnabled(Command::CalculationsMenu), "a complete tree opens the calculations");
-  }
+  check(window.isEnabled(Command::CalculationsMenu) == state.input.allProbabilitiesEntered,
+        "the calculations are open exactly for a complete tree");
 }
 
 }  // namespace
@@ -129,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     checkState(f.state, f.window);
     for (int i = 0; i < CommandCount; ++i) {
       const uint8_t commands = data[CommandBytes + i / 4];
-      run(f.context, (commands >> (2 * (i % 4))) & 3);
+      run(f.context, (commands >> (2 * (i % 4))) & 3, i);
       checkState(f.state, f.window);
     }
   } catch (const std::logic_error&) {

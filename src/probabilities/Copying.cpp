@@ -108,6 +108,8 @@ void treeCompletion(Context& context) {
   context.host.repaintDrawing();
   rebuildPathNames(context.state);
   context.window.apply(ProbabilitiesCompleteCommands);
+  // A tree still reduced (its probabilities cleared and entered again) offers a restore.
+  context.window.apply(context.state.reduction.reduced ? ReducedCommands : RestoredCommands);
 }
 
 }  // namespace kvistra

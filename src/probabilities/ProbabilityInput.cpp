@@ -165,6 +165,7 @@ void resetAllProbabilities(Context& context) {
   // "Sæt chancer på første grene" has since moved would read outside its level.
   state.input.canCopyAcross = false;
   state.input.canCopyDown = false;
+  state.input.allProbabilitiesEntered = false;
   context.window.apply(ProbabilitiesClearedCommands);
 }
 

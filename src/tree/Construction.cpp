@@ -57,6 +57,8 @@ void resetScalars(TreeState& state) {
   state.labels.count = 0;
   state.reduction = Reduction{};
   state.event.shown = false;
+  // A tool chosen for the old tree does not wait for a click on the new one.
+  state.pointer.toolMode = ToolMode::None;
 }
 
 void disableButtonsFrom(WindowState& window, int firstBranches) {
@@ -84,6 +86,7 @@ void resetTree(Context& context) {
   window.apply(NewTreeCommands);
   window.branchTextsVisible = false;
   window.reductionNote = ReductionNote{};
+  window.branchHint = BranchHint{};
 }
 
 void beginTree(Context& context, int branchings) {

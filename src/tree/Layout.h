@@ -25,6 +25,16 @@ inline constexpr int ScreenOffsetX = 50;
 inline constexpr int PrinterOffsetX = 250;
 inline constexpr int PrinterOffsetY = 150;
 
+// A click hits a branch in this rectangle: from the left end of its line this far to the right,
+// and from its texts down to a little below the line.
+inline constexpr int BranchHitWidth = 150;
+inline constexpr int BranchHitBelowLine = 3;
+// Where the drawing asks for a click on a branch, in screen drawing units.
+inline constexpr int ClickNoteX = 25;
+inline constexpr int ClickNoteY = 425;
+// The hint of what was typed for a branch stands this far right of and below the pointer.
+inline constexpr int BranchHintGap = 10;
+
 constexpr int branchLeft(int level) {
   return RootX + level * LevelPitch;
 }

@@ -1,5 +1,6 @@
 #include "ui/DrawingArea.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -17,6 +18,8 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
   setAccessibleName("Tegning");
   setFont(toQFont(DrawingFont));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // A move without a button pressed takes the branch hint away too.
+  setMouseTracking(true);
   growPicture(QSize(1, 1));
 }
 
@@ -60,6 +63,22 @@ void DrawingArea::resizeEvent(QResizeEvent* event) {
   growPicture(event->size());
   redrawRequested_ = true;
   QWidget::resizeEvent(event);
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit pressed(event->position().toPoint());
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit released(event->position().toPoint());
+}
+
+void DrawingArea::mouseMoveEvent(QMouseEvent*) {
+  emit pointerMoved();
+}
+
+void DrawingArea::leaveEvent(QEvent*) {
+  emit pointerMoved();
 }
 
 }  // namespace kvistra::ui

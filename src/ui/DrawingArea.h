@@ -26,9 +26,20 @@ class DrawingArea : public QWidget {
   void setPaintHandler(Drawing handler) { paintHandler_ = std::move(handler); }
   const QImage& picture() const { return picture_; }
 
+ signals:
+  // The left button pressed and released on the drawing, in drawing units.
+  void pressed(QPoint position);
+  void released(QPoint position);
+  // The pointer moved over the drawing or left it.
+  void pointerMoved();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void growPicture(QSize size);

@@ -22,6 +22,7 @@
 #include "events/Reduction.h"
 #include "events/ResultsList.h"
 #include "events/ResultsPicking.h"
+#include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "tree/Construction.h"
@@ -164,6 +165,7 @@ constexpr int BranchCountButtonSize = 25;
 constexpr int SidePaneWidth = 297;
 constexpr int BranchTextsPaneHeight = 190;
 constexpr int ReductionNoteHeight = 49;
+constexpr int BranchHintMargin = 2;
 constexpr QSize StartPictureSize(273, 225);
 // Where the copy menu opens, from the copy button's top-left corner.
 constexpr QPoint CopyMenuPlace(5, 75);
@@ -187,6 +189,15 @@ Pane* textPane(QWidget* parent, const char* name, const QString& accessibleName)
   edit->setLineWrapMode(QPlainTextEdit::NoWrap);
   edit->setFont(dialogFont(16, true));
   return edit;
+}
+
+// The top-left corner that keeps place wholly inside area, moving it as little as possible.
+QPoint keptInside(QRect place, const QRect& area) {
+  if (place.right() > area.right()) place.moveRight(area.right());
+  if (place.bottom() > area.bottom()) place.moveBottom(area.bottom());
+  if (place.left() < area.left()) place.moveLeft(area.left());
+  if (place.top() < area.top()) place.moveTop(area.top());
+  return place.topLeft();
 }
 
 QString joinedLines(const std::vector<std::string>& lines) {
@@ -383,9 +394,14 @@ void MainWindow::createDrawingArea() {
   branchHint_ = new QLabel(drawingArea_);
   branchHint_->setObjectName("branchHint");
   branchHint_->setAutoFillBackground(true);
+  // Without a role of its own the label would take the drawing's white background role.
+  branchHint_->setBackgroundRole(QPalette::Window);
   QPalette yellow = branchHint_->palette();
   yellow.setColor(QPalette::Window, Qt::yellow);
   branchHint_->setPalette(yellow);
+  branchHint_->setMargin(BranchHintMargin);
+  // Presses and moves over the hint belong to the drawing below it.
+  branchHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
   branchHint_->hide();
 }
 
@@ -423,6 +439,12 @@ void MainWindow::connectCommands() {
   onClicked(CopyAcrossButton, copyAcross);
   onTriggered(CopyDown, copyDown);
   onClicked(CopyDownButton, copyDown);
+  onTriggered(EditValue, [](Context& c) { chooseTool(c, ToolMode::EditValue); });
+  onTriggered(ReplaceLetter, [](Context& c) { chooseTool(c, ToolMode::ReplaceLetter); });
+  onTriggered(TwoDecimals, [](Context& c) { setDecimalCount(c, 2); });
+  onTriggered(ThreeDecimals, [](Context& c) { setDecimalCount(c, 3); });
+  onTriggered(FourDecimals, [](Context& c) { setDecimalCount(c, 4); });
+  connectDrawingArea();
   connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
@@ -461,6 +483,17 @@ void MainWindow::connectEventCommands() {
           [this](char typed) { run([typed](Context& c) { eventKeyTyped(c, typed); }); });
 }
 
+void MainWindow::connectDrawingArea() {
+  connect(drawingArea_, &DrawingArea::pressed, this,
+          [this](QPoint at) { run([at](Context& c) { pressOnDrawing(c, at.x(), at.y()); }); });
+  connect(drawingArea_, &DrawingArea::released, this,
+          [this](QPoint at) { run([at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); }); });
+  // Moves are many; only one that takes a hint away changes anything.
+  connect(drawingArea_, &DrawingArea::pointerMoved, this, [this] {
+    if (window_.branchHint.visible) run([](Context& c) { moveOnDrawing(c.window); });
+  });
+}
+
 void MainWindow::run(const std::function<void(Context&)>& command) {
   command(*context_);
   sync();
@@ -490,6 +523,24 @@ void MainWindow::sync() {
   reductionProbabilityLabel_->setText(toQt(note.probability));
   reductionEventLabel_->adjustSize();
   reductionProbabilityLabel_->adjustSize();
+  placeBranchHint();
+}
+
+void MainWindow::placeBranchHint() {
+  const BranchHint& hint = window_.branchHint;
+  if (!hint.visible) {
+    branchHint_->hide();
+    return;
+  }
+  branchHint_->setText(toQt(hint.text));
+  branchHint_->adjustSize();
+  // Near the edge of what the scroll box shows, the hint moves in rather than being cut off.
+  const QWidget* viewport = drawingScroll_->viewport();
+  const QRect visible =
+      QRect(drawingArea_->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & drawingArea_->rect();
+  branchHint_->move(keptInside(QRect(QPoint(hint.x, hint.y), branchHint_->size()), visible));
+  branchHint_->raise();
+  branchHint_->show();
 }
 
 void MainWindow::fillWorkArea() {

@@ -59,6 +59,8 @@ class MainWindow : public QMainWindow {
   // Runs a core command and then shows the window state it left.
   void run(const std::function<void(Context&)>& command);
   void sync();
+  void placeBranchHint();
+  void connectDrawingArea();
   void fillWorkArea();
   void onFirstActivation();
   void onStartPictureTimeout();

@@ -61,6 +61,7 @@ inline constexpr auto SteppingCommands = std::to_array<CommandChange>({
 });
 
 // Every probability cleared by "Fortryd": the groups can only be entered again from the start.
+// A tree that was complete is not any more, so what needs its probabilities closes again.
 inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange>({
     on(SetFirstProbabilities),
     off(EnterProbabilities),
@@ -69,6 +70,16 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
     off(CopyAcrossButton),
     off(CopyDown),
     off(CopyDownButton),
+    off(Print),
+    off(CalculationsMenu),
+    off(ReduceTree),
+    off(RestoreTree),
+    off(EventButton),
+    off(ReduceButton),
+    off(RestoreButton),
+    off(PrintButton),
+    off(CopyMenuButton),
+    off(Save),
 });
 
 // Every branch has its probability: events, reduction, printing and saving open up.

@@ -75,6 +75,15 @@ struct ReductionNote {
   friend bool operator==(const ReductionNote&, const ReductionNote&) = default;
 };
 
+// The yellow hint on the drawing: what was typed for the branch pressed on, beside the pointer.
+struct BranchHint {
+  bool visible = false;
+  int x = 0;
+  int y = 0;
+  std::string text;
+  friend bool operator==(const BranchHint&, const BranchHint&) = default;
+};
+
 struct CommandChange {
   Command command;
   bool enabled;
@@ -94,6 +103,7 @@ struct WindowState {
   std::vector<std::string> resultLines;
   std::vector<std::string> branchTextLines;
   ReductionNote reductionNote;
+  BranchHint branchHint;
 
   bool isEnabled(Command c) const { return enabled[static_cast<std::size_t>(c)]; }
   void setEnabled(Command c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }

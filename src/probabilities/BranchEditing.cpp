@@ -1,0 +1,201 @@
+#include "probabilities/BranchEditing.h"
+
+#include <string>
+
+#include "drawing/TreeDrawing.h"
+#include "events/ResultsList.h"
+#include "probabilities/Copying.h"
+#include "probabilities/ProbabilityInput.h"
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+#include "tree/Layout.h"
+#include "tree/TreeHelpers.h"
+#include "window/QuestionRules.h"
+
+namespace kvistra {
+
+namespace {
+
+constexpr char CaptionBlank[] = " ";
+// Wide enough to cover any probability written on a branch.
+constexpr char ProbabilityBlanks[] = "             ";
+
+int branchesPerNode(const TreeState& state, int level) {
+  return state.tree.branch(level, 1).branchesPerNode;
+}
+
+int nodeCount(const TreeState& state, int level) {
+  return state.tree.branch(level, 1).levelNodeCount;
+}
+
+// The first character of a name; an emptied name has none.
+char firstLetter(const Branch& branch) {
+  return branch.name.empty() ? '\0' : branch.name[0];
+}
+
+// The letters of the event language: a name must start with one to be written in an event.
+bool isNameLetter(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return (c >= 'A' && c <= 'Z') || code == 197 || code == 198 || code == 216;
+}
+
+// Whether a branch other than those being renamed already starts with letter, so that two
+// different branches would share a name.
+bool letterInUse(const TreeState& state, char letter, char old) {
+  for (int level = 1; level <= state.tree.branchingCount; ++level) {
+    for (int slot = 1; slot <= nodeCount(state, level); ++slot) {
+      const char first = firstLetter(state.tree.branch(level, slot));
+      if (first != old && first == letter) return true;
+    }
+  }
+  return false;
+}
+
+// The new letter typed in the prompt, or nothing when the prompt was cancelled.
+std::optional<char> askLetter(Context& context) {
+  std::optional<std::string> answer;
+  do {
+    answer = askPrompt(context, " Nyt navn ?  ");
+  } while (answer && *answer <= std::string(" "));
+  if (!answer) return std::nullopt;
+  return upcaseDanish((*answer)[0]);
+}
+
+}  // namespace
+
+std::optional<BranchAddress> branchHitTest(const TreeState& state, PointerPoint point) {
+  const bool press = point == PointerPoint::Press;
+  const int x = press ? state.pointer.pressX : state.pointer.releaseX;
+  const int y = press ? state.pointer.pressY : state.pointer.releaseY;
+  // Division truncates toward zero, so the points just left of level 1's band count as level 1.
+  const int level = (x - ScreenOffsetX - branchLeft(1)) / LevelPitch + 1;
+  if (level < 1 || level > state.tree.branchingCount) return std::nullopt;
+  for (int slot = 1; slot <= nodeCount(state, level); ++slot) {
+    const Branch& branch = state.tree.branch(level, slot);
+    const int left = ScreenOffsetX + branch.x;
+    const bool inX = (press ? left < x : left <= x) && x <= left + BranchHitWidth;
+    const bool inY = branch.y - state.textLift <= y && y <= branch.y + BranchHitBelowLine;
+    if (inX && inY) return BranchAddress{level, slot};
+  }
+  return std::nullopt;
+}
+
+void chooseTool(Context& context, ToolMode mode) {
+  context.host.drawOnScreen(
+      [](Canvas& canvas) { canvas.textOut(ClickNoteX, ClickNoteY, w1252("Klik på en gren")); });
+  context.state.pointer.toolMode = mode;
+}
+
+void pressOnDrawing(Context& context, int x, int y) {
+  TreeState& state = context.state;
+  if (!state.tree.complete || state.pointer.toolMode != ToolMode::None) return;
+  state.pointer.pressX = x;
+  state.pointer.pressY = y;
+  const std::optional<BranchAddress> hit = branchHitTest(state, PointerPoint::Press);
+  if (!hit) return;
+  const Branch& branch = state.tree.branch(hit->level, hit->slot);
+  context.window.branchHint = {true, x + BranchHintGap, y + BranchHintGap, branch.typedText.str()};
+}
+
+void moveOnDrawing(WindowState& window) {
+  window.branchHint.visible = false;
+}
+
+void releaseOnDrawing(Context& context, int x, int y) {
+  TreeState& state = context.state;
+  state.pointer.releaseX = x;
+  state.pointer.releaseY = y;
+  if (!state.tree.complete) return;
+  clickAction(context);
+  state.pointer.toolMode = ToolMode::None;
+  context.host.repaintDrawing();
+}
+
+void clickAction(Context& context) {
+  TreeState& state = context.state;
+  const int level = state.input.currentLevel;
+  const int slot = state.input.currentSlot;
+  const bool completeBefore = allBranchesEntered(state);
+  const std::optional<BranchAddress> hit = branchHitTest(state, PointerPoint::Release);
+  if (hit) {
+    state.input.currentLevel = hit->level;
+    state.input.currentSlot = hit->slot - 1;
+    if (state.pointer.toolMode == ToolMode::EditValue) editBranchValue(context, *hit);
+    if (state.pointer.toolMode == ToolMode::ReplaceLetter) replaceLetterInTree(context, *hit);
+  }
+  state.input.currentLevel = level;
+  state.input.currentSlot = slot;
+  // The tree is complete only when every branch, not just every leaf, has its probability.
+  state.input.allProbabilitiesEntered = allBranchesEntered(state);
+  // Typing the last missing group by clicking completes the tree as the stepping would have;
+  // the stepping itself does nothing more once every probability is there.
+  if (!completeBefore && state.input.allProbabilitiesEntered && state.tree.complete)
+    treeCompletion(context);
+}
+
+void editBranchValue(Context& context, BranchAddress clicked) {
+  TreeState& state = context.state;
+  const int b = branchesPerNode(state, clicked.level);
+  const int k = clicked.slot;
+  const bool lastOfGroup = k % b == 0;
+  // The last branch of a group of three or more is always computed, never typed.
+  if (lastOfGroup && b != 2) {
+    context.host.showMessage("Sandsynlighederne skal give summen 1.000", CaptionBlank);
+    return;
+  }
+  const int groupFirst = (k - 1) / b * b + 1;
+  const int groupLast = groupFirst + b - 1;
+  // The second of a pair is asked on its own and the first completed from it.
+  const int firstCleared = lastOfGroup ? k - 1 : k;
+  state.input.groupSum = 0.0;
+  for (int slot = groupFirst; slot < firstCleared; ++slot)
+    state.input.groupSum += state.tree.branch(clicked.level, slot).probability;
+  for (int slot = firstCleared; slot <= groupLast; ++slot) {
+    Branch& branch = state.tree.branch(clicked.level, slot);
+    branch.probability = 0.0;
+    branch.probabilityEntered = false;
+    writeProbability(context, branch, ProbabilityBlanks);
+  }
+  state.input.cancelled = false;
+  state.input.currentSlot = k - 1;
+  enterSiblingGroup(context);
+  state.input.cancelled = false;
+  noteTreeChanged(context);
+}
+
+void replaceLetterInTree(Context& context, BranchAddress clicked) {
+  TreeState& state = context.state;
+  state.input.cancelled = false;
+  const std::optional<char> letter = askLetter(context);
+  if (!letter) return;
+  const char old = firstLetter(state.tree.branch(clicked.level, clicked.slot));
+  if (!isNameLetter(*letter)) {
+    context.host.showMessage("Skriv et bogstav.", CaptionBlank);
+    return;
+  }
+  if (letterInUse(state, *letter, old)) {
+    context.host.showMessage("Bogstavet er allerede i brug.", CaptionBlank);
+    return;
+  }
+  const int lift = state.textLift;
+  for (int level = 1; level <= state.tree.branchingCount; ++level) {
+    for (int slot = 1; slot <= nodeCount(state, level); ++slot) {
+      Branch& branch = state.tree.branch(level, slot);
+      if (firstLetter(branch) != old) continue;
+      branch.name = std::string{*letter, static_cast<char>('0' + level)};
+      context.host.drawOnScreen([&](Canvas& canvas) {
+        canvas.textOut(ScreenOffsetX + branch.nameX, branch.y - lift, branch.name.view());
+      });
+    }
+  }
+  noteTreeChanged(context);
+  rebuildPathNames(state);
+}
+
+void setDecimalCount(Context& context, int decimals) {
+  context.state.tree.decimalCount = decimals;
+  context.host.drawOnScreen(
+      [&](Canvas& canvas) { drawTree(context.state, canvas, ScreenOffsetX); });
+}
+
+}  // namespace kvistra

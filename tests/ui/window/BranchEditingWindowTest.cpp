@@ -1,0 +1,158 @@
+// Editing a finished tree by clicking its branches in the real window: the hint of what was
+// typed, a value typed again, a letter replaced throughout and one refused, and the decimals.
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QtTest>
+
+#include "DialogScript.h"
+#include "MainWindowFixture.h"
+#include "tree/Layout.h"
+#include "tree/TreeState.h"
+#include "ui/DrawingArea.h"
+#include "ui/MainWindow.h"
+
+using namespace kvistra;
+using namespace kvistra::ui;
+using namespace kvistra::ui::testing;
+using enum kvistra::Command;
+
+namespace {
+
+// Types text in the prompt, which must ask question, and presses Enter.
+DialogStep answerPrompt(const QString& question, const QString& text) {
+  return {"promptDialog", [question, text](QDialog* d) {
+            const QString wrong =
+                mismatch("question", child<QLabel>(*d, "question")->text(), question);
+            QTest::keyClicks(child<QLineEdit>(*d, "answerField"), text);
+            QTest::keyClick(child<QLineEdit>(*d, "answerField"), Qt::Key_Return);
+            return wrong;
+          }};
+}
+
+}  // namespace
+
+class BranchEditingWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    state = std::make_unique<TreeState>();
+    form = openMainWindow(*state);
+    QVERIFY(form);
+    drawing = child<DrawingArea>(*form, "drawingArea");
+  }
+  void cleanup() { form.reset(); }
+
+  void editsBranchesByClickingThem() {
+    form->action(NewTwoBranchingTree)->trigger();
+    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
+    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
+    {
+      DialogScript script({typeProbability("1/4")});
+      form->action(SetFirstProbabilities)->trigger();
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    form->action(CopyAcross)->trigger();
+    form->action(CopyAcross)->trigger();
+    QVERIFY(state->input.allProbabilitiesEntered);
+
+    // Pressing on a branch shows what was typed for it; moving takes it away.
+    auto* hint = child<QLabel>(*form, "branchHint");
+    QTest::mousePress(drawing, Qt::LeftButton, {}, middleOf(1, 1));
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(), QString("1/4"));
+    QCOMPARE(QColor(hint->grab().toImage().pixel(0, 0)), QColor(Qt::yellow));
+    QCOMPARE(hint->pos(), middleOf(1, 1) + QPoint(BranchHintGap, BranchHintGap));
+    QTest::mouseRelease(drawing, Qt::LeftButton, {}, middleOf(1, 1));
+    QTest::mouseMove(drawing, middleOf(1, 1) + QPoint(1, 1));
+    QTRY_VERIFY(!hint->isVisible());
+
+    // "Ret talværdi": one click on A1 asks it again, and B1 gets the rest.
+    const QImage before = shown();
+    const QImage a1Before = valueOf(state->tree.branch(1, 1));
+    const QImage b1Before = valueOf(state->tree.branch(1, 2));
+    form->action(EditValue)->trigger();
+    QTRY_VERIFY(shown() != before);  // "Klik på en gren"
+    {
+      DialogScript script({typeProbability("0.6")});
+      QTest::mouseClick(drawing, Qt::LeftButton, {}, middleOf(1, 1));
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    QCOMPARE(state->tree.branch(1, 2).probability, 0.4);
+    QCOMPARE(state->pointer.toolMode, ToolMode::None);
+    QTRY_VERIFY(valueOf(state->tree.branch(1, 1)) != a1Before);
+    QVERIFY(valueOf(state->tree.branch(1, 2)) != b1Before);
+    QVERIFY(form->action(CalculationsMenu)->isEnabled());
+
+    // "Udskift navn på hele træet" on B1 renames every B; A is taken, so K cannot become A.
+    form->action(ReplaceLetter)->trigger();
+    {
+      DialogScript script({answerPrompt(" Nyt navn ?  ", "k")});
+      QTest::mouseClick(drawing, Qt::LeftButton, {}, middleOf(1, 2));
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    QCOMPARE(state->tree.branch(1, 2).name, "K1");
+    QCOMPARE(state->tree.branch(2, 4).name, "K2");
+    form->action(ReplaceLetter)->trigger();
+    {
+      DialogScript script({answerPrompt(" Nyt navn ?  ", "a"),
+                           acknowledgeMessage("Bogstavet er allerede i brug.")});
+      QTest::mouseClick(drawing, Qt::LeftButton, {}, middleOf(2, 2));
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    QCOMPARE(state->tree.branch(2, 2).name, "K2");
+
+    // Two decimals: 0.6000 is written anew as 0.60.
+    const QImage fourDecimals = valueOf(state->tree.branch(1, 1));
+    form->action(TwoDecimals)->trigger();
+    QCOMPARE(state->tree.decimalCount, 2);
+    QTRY_VERIFY(valueOf(state->tree.branch(1, 1)) != fourDecimals);
+
+    // A click beside every branch uses the tool up: the next click on a branch asks nothing.
+    {
+      DialogScript script({});
+      form->action(EditValue)->trigger();
+      QTest::mouseClick(drawing, Qt::LeftButton, {}, QPoint(400, 20));
+      QTest::mouseClick(drawing, Qt::LeftButton, {}, middleOf(1, 1));
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+
+    // Near the edge of the visible drawing the hint moves in, whole.
+    form->showNormal();
+    form->resize(600, 400);
+    QTRY_COMPARE(form->size(), QSize(600, 400));
+    const QPoint nearEdge(ScreenOffsetX + state->tree.branch(2, 3).x + LevelPitch - 2,
+                          state->tree.branch(2, 3).y);
+    QTest::mousePress(drawing, Qt::LeftButton, {}, nearEdge);
+    QVERIFY(hint->isVisible());
+    auto* viewport = child<QScrollArea>(*form, "drawingScroll")->viewport();
+    const QRect visible(drawing->mapFrom(viewport, QPoint(0, 0)), viewport->size());
+    QVERIFY2(visible.right() < nearEdge.x() + BranchHintGap + hint->width(), "hint not near edge");
+    QVERIFY(visible.contains(hint->geometry()));
+    QTest::mouseRelease(drawing, Qt::LeftButton, {}, nearEdge);
+  }
+
+ private:
+  QPoint middleOf(int level, int slot) const {
+    const Branch& branch = state->tree.branch(level, slot);
+    return {ScreenOffsetX + branch.x + LevelPitch / 2, branch.y};
+  }
+
+  QImage shown() const { return drawing->grab().toImage(); }
+
+  // The picture of what is written at branch's probability place.
+  QImage valueOf(const Branch& branch) const {
+    return shown().copy(ScreenOffsetX + branch.probabilityX, branch.y - state->textLift,
+                        LevelPitch - ProbabilityOffset, state->textLift - 2);
+  }
+
+  std::unique_ptr<TreeState> state;
+  std::unique_ptr<MainWindow> form;
+  DrawingArea* drawing = nullptr;
+};
+
+QTEST_MAIN(BranchEditingWindowTest)
+#include "BranchEditingWindowTest.moc"
