@@ -31,6 +31,15 @@ class PictureHost : public Host {
   bool showYesNo(const std::string&, const std::string&, YesNoWidth) override { return false; }
   ProbabilityReply showProbabilityDialog() override { return {"", true}; }
   void showMessage(const std::string&, const std::string&) override {}
+  std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows&) override {
+    return std::nullopt;
+  }
 
  private:
   QPainter painter_;

@@ -3,9 +3,11 @@
 #include <type_traits>
 
 #include "ui/AboutDialog.h"
+#include "ui/BranchNamesDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
+#include "ui/TreeFileDialog.h"
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
@@ -13,10 +15,10 @@ namespace kvistra::ui {
 Dialogs::Dialogs(QWidget& mainWindow, std::function<void()> showHelp)
     : mainWindow_(mainWindow), showHelp_(std::move(showHelp)) {}
 
-template <class Dialog>
-Dialog& Dialogs::madeOnFirstUse(Dialog*& dialog) {
+template <class Dialog, class... Arguments>
+Dialog& Dialogs::madeOnFirstUse(Dialog*& dialog, Arguments... arguments) {
   if (!dialog) {
-    dialog = new Dialog(&mainWindow_);
+    dialog = new Dialog(&mainWindow_, arguments...);
     if constexpr (std::is_base_of_v<QuestionDialog, Dialog>)
       QObject::connect(dialog, &QuestionDialog::helpRequested, dialog, [this] { showHelp_(); });
   }
@@ -34,6 +36,15 @@ PromptDialog& Dialogs::prompt() {
 }
 YesNoDialog& Dialogs::yesNo() {
   return madeOnFirstUse(yesNo_);
+}
+BranchNamesDialog& Dialogs::branchNames() {
+  return madeOnFirstUse(branchNames_);
+}
+TreeFileDialog& Dialogs::openFile() {
+  return madeOnFirstUse(openFile_, QFileDialog::AcceptOpen);
+}
+TreeFileDialog& Dialogs::saveFile() {
+  return madeOnFirstUse(saveFile_, QFileDialog::AcceptSave);
 }
 
 }  // namespace kvistra::ui

@@ -10,8 +10,10 @@ class QWidget;
 namespace kvistra::ui {
 
 class AboutDialog;
+class BranchNamesDialog;
 class ProbabilityDialog;
 class PromptDialog;
+class TreeFileDialog;
 class YesNoDialog;
 
 class Dialogs {
@@ -23,10 +25,13 @@ class Dialogs {
   ProbabilityDialog& probability();
   PromptDialog& prompt();
   YesNoDialog& yesNo();
+  BranchNamesDialog& branchNames();
+  TreeFileDialog& openFile();
+  TreeFileDialog& saveFile();
 
  private:
-  template <class Dialog>
-  Dialog& madeOnFirstUse(Dialog*& dialog);
+  template <class Dialog, class... Arguments>
+  Dialog& madeOnFirstUse(Dialog*& dialog, Arguments... arguments);
 
   QWidget& mainWindow_;
   std::function<void()> showHelp_;
@@ -34,6 +39,9 @@ class Dialogs {
   ProbabilityDialog* probability_ = nullptr;
   PromptDialog* prompt_ = nullptr;
   YesNoDialog* yesNo_ = nullptr;
+  BranchNamesDialog* branchNames_ = nullptr;
+  TreeFileDialog* openFile_ = nullptr;
+  TreeFileDialog* saveFile_ = nullptr;
 };
 
 }  // namespace kvistra::ui

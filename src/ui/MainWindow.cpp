@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +18,10 @@
 #include <vector>
 
 #include "drawing/TreeDrawing.h"
+#include "names/BranchNames.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
+#include "storage/TreeFileCommands.h"
 #include "tree/Construction.h"
 #include "ui/AboutDialog.h"
 #include "ui/DialogLook.h"
@@ -412,6 +415,9 @@ void MainWindow::connectCommands() {
   onClicked(CopyAcrossButton, copyAcross);
   onTriggered(CopyDown, copyDown);
   onClicked(CopyDownButton, copyDown);
+  onTriggered(Open, openTree);
+  onTriggered(Save, saveTree);
+  onTriggered(BranchNames, editBranchNames);
   connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
@@ -493,9 +499,12 @@ void MainWindow::onFirstActivation() {
   sync();
 }
 
+void MainWindow::setStartFile(const QString& path) {
+  startFile_ = QFile::encodeName(path).toStdString();
+}
+
 void MainWindow::onStartPictureTimeout() {
-  hideStartPicture(window_);
-  sync();
+  run([this](Context& c) { openStartFile(c, startFile_); });
 }
 
 void MainWindow::showHelp() {

@@ -2,11 +2,13 @@
 
 #include <QMessageBox>
 
+#include "ui/BranchNamesDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/TextConversion.h"
+#include "ui/TreeFileDialog.h"
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
@@ -38,6 +40,20 @@ void QtHost::showMessage(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::NoIcon, toQt(caption), toQt(text), QMessageBox::Ok, &mainWindow_);
   box.setAccessibleName(toQt(text));
   box.exec();
+}
+
+std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,
+                                                    const std::string& presetName) {
+  return dialogs_.openFile().choose(toQt(title), toQt(presetName));
+}
+
+std::optional<std::string> QtHost::chooseFileToSave(const std::string& title,
+                                                    const std::string& presetName) {
+  return dialogs_.saveFile().choose(toQt(title), toQt(presetName));
+}
+
+std::optional<BranchNameFields> QtHost::showBranchNamesDialog(const LabelRows& labels) {
+  return dialogs_.branchNames().ask(labels);
 }
 
 }  // namespace kvistra::ui

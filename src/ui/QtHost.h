@@ -20,6 +20,11 @@ class QtHost : public Host {
   bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) override;
   ProbabilityReply showProbabilityDialog() override;
   void showMessage(const std::string& text, const std::string& caption) override;
+  std::optional<std::string> chooseFileToOpen(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
 
  private:
   DrawingArea& drawingArea_;

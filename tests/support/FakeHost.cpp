@@ -1,12 +1,10 @@
 #include "support/FakeHost.h"
 
-#include <stdexcept>
-
 namespace kvistra::testing {
 
 PromptReply FakeHost::showPrompt(const std::string& question, ToolMode) {
   questionsAsked.push_back(question);
-  if (promptReplies.empty()) throw std::logic_error("prompt asked without a scripted reply");
+  if (promptReplies.empty()) throw ScriptExhausted("prompt asked without a scripted reply");
   PromptReply reply = promptReplies.front();
   promptReplies.pop_front();
   return reply;
@@ -14,7 +12,7 @@ PromptReply FakeHost::showPrompt(const std::string& question, ToolMode) {
 
 bool FakeHost::showYesNo(const std::string& line1, const std::string&, YesNoWidth) {
   questionsAsked.push_back(line1);
-  if (yesNoReplies.empty()) throw std::logic_error("yes/no asked without a scripted reply");
+  if (yesNoReplies.empty()) throw ScriptExhausted("yes/no asked without a scripted reply");
   const bool yes = yesNoReplies.front();
   yesNoReplies.pop_front();
   return yes;
@@ -22,11 +20,38 @@ bool FakeHost::showYesNo(const std::string& line1, const std::string&, YesNoWidt
 
 ProbabilityReply FakeHost::showProbabilityDialog() {
   ++probabilityDialogs;
-  if (probabilityReplies.empty()) throw std::logic_error("probability asked without a reply");
+  if (probabilityReplies.empty()) throw ScriptExhausted("probability asked without a reply");
   const std::optional<std::string> typed = probabilityReplies.front();
   probabilityReplies.pop_front();
   if (!typed) return {"", true};
   return {*typed, false};
+}
+
+std::optional<std::string> FakeHost::chooseFile(const std::string& title,
+                                                const std::string& presetName) {
+  fileDialogs.push_back(title + "|" + presetName);
+  if (fileChoices.empty()) throw ScriptExhausted("file dialog without a scripted choice");
+  std::optional<std::string> path = fileChoices.front();
+  fileChoices.pop_front();
+  return path;
+}
+
+std::optional<std::string> FakeHost::chooseFileToOpen(const std::string& title,
+                                                      const std::string& presetName) {
+  return chooseFile(title, presetName);
+}
+
+std::optional<std::string> FakeHost::chooseFileToSave(const std::string& title,
+                                                      const std::string& presetName) {
+  return chooseFile(title, presetName);
+}
+
+std::optional<BranchNameFields> FakeHost::showBranchNamesDialog(const LabelRows& labels) {
+  namesDialogRows.push_back(labels);
+  if (branchNameReplies.empty()) throw ScriptExhausted("names dialog without a scripted reply");
+  std::optional<BranchNameFields> fields = branchNameReplies.front();
+  branchNameReplies.pop_front();
+  return fields;
 }
 
 }  // namespace kvistra::testing

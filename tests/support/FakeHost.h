@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,13 @@
 #include "support/RecordingCanvas.h"
 
 namespace kvistra::testing {
+
+// Thrown when a dialog opens that the script has no answer for. Its own type, so that a caller
+// that expects a script to run out cannot mistake a fault of the program for it.
+class ScriptExhausted : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class FakeHost : public Host {
  public:
@@ -23,6 +31,14 @@ class FakeHost : public Host {
   int probabilityDialogs = 0;
   std::vector<std::string> questionsAsked;
   std::vector<std::string> messages;  // "caption|text"
+  // Paths chosen in the open and save dialogs, in order; std::nullopt cancels. The dialogs'
+  // titles and preset names go to fileDialogs as "title|preset".
+  std::deque<std::optional<std::string>> fileChoices;
+  std::vector<std::string> fileDialogs;
+  // The names dialog's fields as applied; std::nullopt closes it without applying. The rows it
+  // was shown go to namesDialogRows.
+  std::deque<std::optional<BranchNameFields>> branchNameReplies;
+  std::vector<LabelRows> namesDialogRows;
 
   void drawOnScreen(const std::function<void(Canvas&)>& draw) override { draw(canvas); }
   void repaintDrawing() override { ++repaints; }
@@ -32,6 +48,14 @@ class FakeHost : public Host {
   void showMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + "|" + text);
   }
+  std::optional<std::string> chooseFileToOpen(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
+
+ private:
+  std::optional<std::string> chooseFile(const std::string& title, const std::string& presetName);
 };
 
 }  // namespace kvistra::testing
