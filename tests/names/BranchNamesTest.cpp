@@ -102,14 +102,5 @@ TEST(BranchNames, TheDialogRenamesEveryBranchOfARowAndListsTheTexts) {
   EXPECT_EQ(f.state.results.count, 2);
 }
 
-TEST(BranchNames, AnEmptyResultsListGetsNoNotice) {
-  Fixture f;
-  f.build({2, 2});
-  f.host.branchNameReplies = {std::nullopt};
-  editBranchNames(f.context);
-  EXPECT_EQ(f.state.results.count, 0);
-  EXPECT_EQ(f.window.branchTextLines.size(), 5u);
-}
-
 }  // namespace
 }  // namespace kvistra
