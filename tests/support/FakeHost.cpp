@@ -27,23 +27,19 @@ ProbabilityReply FakeHost::showProbabilityDialog() {
   return {*typed, false};
 }
 
-std::optional<std::string> FakeHost::chooseFile(const std::string& title,
-                                                const std::string& presetName) {
-  fileDialogs.push_back(title + "|" + presetName);
+std::optional<std::string> FakeHost::chooseFile() {
   if (fileChoices.empty()) throw ScriptExhausted("file dialog without a scripted choice");
   std::optional<std::string> path = fileChoices.front();
   fileChoices.pop_front();
   return path;
 }
 
-std::optional<std::string> FakeHost::chooseFileToOpen(const std::string& title,
-                                                      const std::string& presetName) {
-  return chooseFile(title, presetName);
+std::optional<std::string> FakeHost::chooseFileToOpen(const std::string&, const std::string&) {
+  return chooseFile();
 }
 
-std::optional<std::string> FakeHost::chooseFileToSave(const std::string& title,
-                                                      const std::string& presetName) {
-  return chooseFile(title, presetName);
+std::optional<std::string> FakeHost::chooseFileToSave(const std::string&, const std::string&) {
+  return chooseFile();
 }
 
 std::optional<BranchNameFields> FakeHost::showBranchNamesDialog(const LabelRows& labels) {

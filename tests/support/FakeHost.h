@@ -31,10 +31,8 @@ class FakeHost : public Host {
   int probabilityDialogs = 0;
   std::vector<std::string> questionsAsked;
   std::vector<std::string> messages;  // "caption|text"
-  // Paths chosen in the open and save dialogs, in order; std::nullopt cancels. The dialogs'
-  // titles and preset names go to fileDialogs as "title|preset".
+  // Paths chosen in the open and save dialogs, in order; std::nullopt cancels.
   std::deque<std::optional<std::string>> fileChoices;
-  std::vector<std::string> fileDialogs;
   // The names dialog's fields as applied; std::nullopt closes it without applying. The rows it
   // was shown go to namesDialogRows.
   std::deque<std::optional<BranchNameFields>> branchNameReplies;
@@ -55,7 +53,7 @@ class FakeHost : public Host {
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
 
  private:
-  std::optional<std::string> chooseFile(const std::string& title, const std::string& presetName);
+  std::optional<std::string> chooseFile();
 };
 
 }  // namespace kvistra::testing
