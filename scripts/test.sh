@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: a short fuzzing run of the event language and of the
-# probability input, a quick pass over the benchmarks so they cannot rot, then the core's unit
-# tests and the window tests.
+# Builds everything and runs every test: a short fuzzing run of the event language, of the
+# probability input and of the tree file reader, a quick pass over the benchmarks so they cannot
+# rot, then the core's unit tests and the window tests, and those again built with the address
+# and undefined-behaviour sanitizers and bounds-checked arrays.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,3 +14,6 @@ QT_QPA_PLATFORM=offscreen ./build/bench/kvistra_ui_bench --benchmark_min_time=0.
   --benchmark_filter=DrawTree >/dev/null 2>&1
 echo "benchmarks: ran once each"
 ctest --preset default --parallel 2
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize --parallel 2

@@ -37,6 +37,15 @@ class PictureHost : public Host {
   void showResultLine(const std::string&) override {}
   PictureSize drawingSize() override { return {canvas_.width(), canvas_.height()}; }
   void copyPicture(int, int, const std::function<void(Canvas&)>&) override {}
+  std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows&) override {
+    return std::nullopt;
+  }
 
  private:
   QPainter painter_;

@@ -2,6 +2,7 @@
 // the drawing surface; the Qt layer implements them and tests script them.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,6 +45,13 @@ struct PictureSize {
   int width = 0;
   int height = 0;
 };
+// One row of the names dialog as it was left: the name field and the text field.
+struct BranchNameField {
+  std::string name;
+  std::string text;
+};
+// Rows 1 to 10 of the names dialog, at 0 to 9.
+using BranchNameFields = std::array<BranchNameField, MaxLabelRows>;
 
 class Host {
  public:
@@ -70,6 +78,15 @@ class Host {
   virtual PictureSize drawingSize() = 0;
   // Puts a picture of the given size, white and then drawn on, on the clipboard.
   virtual void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) = 0;
+  // The open and save dialogs, with their title and the name they start with. The chosen path
+  // is in the file system's own bytes (UTF-8); nothing when the dialog was cancelled.
+  virtual std::optional<std::string> chooseFileToOpen(const std::string& title,
+                                                      const std::string& presetName) = 0;
+  virtual std::optional<std::string> chooseFileToSave(const std::string& title,
+                                                      const std::string& presetName) = 0;
+  // The names dialog on the rows in use (labels.count of them); its fields as applied, or
+  // nothing when it was closed without applying.
+  virtual std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) = 0;
 };
 
 }  // namespace kvistra

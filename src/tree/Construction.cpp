@@ -80,13 +80,17 @@ void resetTree(Context& context) {
   window.resultLines.clear();
   context.host.drawOnScreen(
       [](Canvas& canvas) { canvas.fillRect(0, 0, canvas.width(), canvas.height()); });
-  resetBranches(state.tree);
-  resetScalars(state);
+  resetTreeState(state);
   window.apply(NoTreeCommands);
   window.apply(NewTreeCommands);
   window.branchTextsVisible = false;
   window.reductionNote = ReductionNote{};
   window.branchHint = BranchHint{};
+}
+
+void resetTreeState(TreeState& state) {
+  resetBranches(state.tree);
+  resetScalars(state);
 }
 
 void beginTree(Context& context, int branchings) {

@@ -9,6 +9,9 @@ namespace kvistra {
 // Discards the tree and its results and returns every field to its starting value.
 void resetTree(Context& context);
 
+// The state part of resetTree alone, for a tree that is read before it replaces the one shown.
+void resetTreeState(TreeState& state);
+
 // "&2 forgreninger" / "&3 forgreninger": a fresh tree waiting for its branch counts.
 void beginTree(Context& context, int branchings);
 

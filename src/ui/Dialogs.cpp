@@ -8,6 +8,8 @@
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
 #include "ui/ResultLineDialog.h"
+#include "ui/BranchNamesDialog.h"
+#include "ui/TreeFileDialog.h"
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
@@ -15,10 +17,10 @@ namespace kvistra::ui {
 Dialogs::Dialogs(QWidget& mainWindow, std::function<void()> showHelp)
     : mainWindow_(mainWindow), showHelp_(std::move(showHelp)) {}
 
-template <class Dialog>
-Dialog& Dialogs::madeOnFirstUse(Dialog*& dialog) {
+template <class Dialog, class... Arguments>
+Dialog& Dialogs::madeOnFirstUse(Dialog*& dialog, Arguments... arguments) {
   if (!dialog) {
-    dialog = new Dialog(&mainWindow_);
+    dialog = new Dialog(&mainWindow_, arguments...);
     if constexpr (std::is_base_of_v<QuestionDialog, Dialog>)
       QObject::connect(dialog, &QuestionDialog::helpRequested, dialog, [this] { showHelp_(); });
   }
@@ -42,6 +44,15 @@ ResultLineDialog& Dialogs::resultLine() {
 }
 YesNoDialog& Dialogs::yesNo() {
   return madeOnFirstUse(yesNo_);
+}
+BranchNamesDialog& Dialogs::branchNames() {
+  return madeOnFirstUse(branchNames_);
+}
+TreeFileDialog& Dialogs::openFile() {
+  return madeOnFirstUse(openFile_, QFileDialog::AcceptOpen);
+}
+TreeFileDialog& Dialogs::saveFile() {
+  return madeOnFirstUse(saveFile_, QFileDialog::AcceptSave);
 }
 
 }  // namespace kvistra::ui

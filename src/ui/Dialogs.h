@@ -14,6 +14,8 @@ class ApproveResultDialog;
 class ProbabilityDialog;
 class PromptDialog;
 class ResultLineDialog;
+class BranchNamesDialog;
+class TreeFileDialog;
 class YesNoDialog;
 
 class Dialogs {
@@ -27,10 +29,13 @@ class Dialogs {
   PromptDialog& prompt();
   ResultLineDialog& resultLine();
   YesNoDialog& yesNo();
+  BranchNamesDialog& branchNames();
+  TreeFileDialog& openFile();
+  TreeFileDialog& saveFile();
 
  private:
-  template <class Dialog>
-  Dialog& madeOnFirstUse(Dialog*& dialog);
+  template <class Dialog, class... Arguments>
+  Dialog& madeOnFirstUse(Dialog*& dialog, Arguments... arguments);
 
   QWidget& mainWindow_;
   std::function<void()> showHelp_;
@@ -40,6 +45,9 @@ class Dialogs {
   PromptDialog* prompt_ = nullptr;
   ResultLineDialog* resultLine_ = nullptr;
   YesNoDialog* yesNo_ = nullptr;
+  BranchNamesDialog* branchNames_ = nullptr;
+  TreeFileDialog* openFile_ = nullptr;
+  TreeFileDialog* saveFile_ = nullptr;
 };
 
 }  // namespace kvistra::ui

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,8 +24,10 @@
 #include "events/ResultsList.h"
 #include "events/ResultsPicking.h"
 #include "probabilities/BranchEditing.h"
+#include "names/BranchNames.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
+#include "storage/TreeFileCommands.h"
 #include "tree/Construction.h"
 #include "ui/AboutDialog.h"
 #include "ui/DialogLook.h"
@@ -445,6 +448,9 @@ void MainWindow::connectCommands() {
   onTriggered(ThreeDecimals, [](Context& c) { setDecimalCount(c, 3); });
   onTriggered(FourDecimals, [](Context& c) { setDecimalCount(c, 4); });
   connectDrawingArea();
+  onTriggered(Open, openTree);
+  onTriggered(Save, saveTree);
+  onTriggered(BranchNames, editBranchNames);
   connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
@@ -593,9 +599,12 @@ void MainWindow::onFirstActivation() {
   sync();
 }
 
+void MainWindow::setStartFile(const QString& path) {
+  startFile_ = QFile::encodeName(path).toStdString();
+}
+
 void MainWindow::onStartPictureTimeout() {
-  hideStartPicture(window_);
-  sync();
+  run([this](Context& c) { openStartFile(c, startFile_); });
 }
 
 void MainWindow::showHelp() {

@@ -5,6 +5,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "host/Context.h"
 
@@ -40,6 +42,8 @@ class MainWindow : public QMainWindow {
   QMenu* menu(Command command) const;
   // The modal dialogs, made on first use.
   Dialogs& dialogs() { return *dialogs_; }
+  // The tree file to open when the start picture goes, as named on the command line.
+  void setStartFile(const QString& path);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -92,6 +96,7 @@ class MainWindow : public QMainWindow {
   HelpWindow* help_ = nullptr;
   bool shown_ = false;
   bool activated_ = false;
+  std::optional<std::string> startFile_;
 
   static constexpr std::size_t CommandCount = static_cast<std::size_t>(Command::Count);
   std::array<QAction*, CommandCount> actions_{};

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "ui/ApproveResultDialog.h"
+#include "ui/BranchNamesDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/ProbabilityDialog.h"
@@ -14,6 +15,7 @@
 #include "ui/QtCanvas.h"
 #include "ui/ResultLineDialog.h"
 #include "ui/TextConversion.h"
+#include "ui/TreeFileDialog.h"
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
@@ -69,6 +71,20 @@ void QtHost::copyPicture(int width, int height, const std::function<void(Canvas&
     draw(canvas);
   }
   QGuiApplication::clipboard()->setImage(picture);
+}
+
+std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,
+                                                    const std::string& presetName) {
+  return dialogs_.openFile().choose(toQt(title), toQt(presetName));
+}
+
+std::optional<std::string> QtHost::chooseFileToSave(const std::string& title,
+                                                    const std::string& presetName) {
+  return dialogs_.saveFile().choose(toQt(title), toQt(presetName));
+}
+
+std::optional<BranchNameFields> QtHost::showBranchNamesDialog(const LabelRows& labels) {
+  return dialogs_.branchNames().ask(labels);
 }
 
 }  // namespace kvistra::ui

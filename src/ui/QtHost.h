@@ -25,6 +25,11 @@ class QtHost : public Host {
   void showResultLine(const std::string& line) override;
   PictureSize drawingSize() override;
   void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) override;
+  std::optional<std::string> chooseFileToOpen(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
 
  private:
   DrawingArea& drawingArea_;

@@ -118,8 +118,26 @@ inline constexpr auto RestoredCommands = std::to_array<CommandChange>({
     off(RestoreButton),
 });
 
+// A tree loaded from a file is complete, with every probability: everything but entering
+// probabilities opens up. Reducing and restoring follow the loaded reduction.
+inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
+    on(Print),
+    on(PrepareTreeMenu),
+    on(CalculationsMenu),
+    on(Save),
+    on(EventButton),
+    on(ClearResultsButton),
+    on(PrintButton),
+    on(CopyMenuButton),
+    off(SetFirstProbabilities),
+    off(CopyAcross),
+    off(CopyDown),
+    off(EnterProbabilities),
+});
+
 }  // namespace command_tables
 
+using command_tables::LoadedTreeCommands;
 using command_tables::NewTreeCommands;
 using command_tables::NoTreeCommands;
 using command_tables::ProbabilitiesClearedCommands;

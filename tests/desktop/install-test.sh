@@ -58,8 +58,11 @@ for name in Træ.KV3 træ.kv3; do
   [ "$got" = "$type" ] || fail "$name is of type '$got', not '$type'"
 done
 if [ "$with_program" = 1 ]; then
-  desktop gio mime "$type" | grep -q "^Default application.*: kvistra.desktop$" ||
-    fail "a double-click on a tree file does not open Kvistra: $(desktop gio mime "$type")"
+  # Read all of gio's answer first: grep -q stops at the match, and gio, cut off by the closed
+  # pipe, would fail the pipeline now and then.
+  handlers="$(desktop gio mime "$type")"
+  grep -q "^Default application.*: kvistra.desktop$" <<<"$handlers" ||
+    fail "a double-click on a tree file does not open Kvistra: $handlers"
 fi
 
 [ "$failures" -eq 0 ]

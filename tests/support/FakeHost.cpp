@@ -1,12 +1,10 @@
 #include "support/FakeHost.h"
 
-#include <stdexcept>
-
 namespace kvistra::testing {
 
 PromptReply FakeHost::showPrompt(const std::string& question, ToolMode) {
   questionsAsked.push_back(question);
-  if (promptReplies.empty()) throw std::logic_error("prompt asked without a scripted reply");
+  if (promptReplies.empty()) throw ScriptExhausted("prompt asked without a scripted reply");
   PromptReply reply = promptReplies.front();
   promptReplies.pop_front();
   return reply;
@@ -14,7 +12,7 @@ PromptReply FakeHost::showPrompt(const std::string& question, ToolMode) {
 
 bool FakeHost::showYesNo(const std::string& line1, const std::string&, YesNoWidth) {
   questionsAsked.push_back(line1);
-  if (yesNoReplies.empty()) throw std::logic_error("yes/no asked without a scripted reply");
+  if (yesNoReplies.empty()) throw ScriptExhausted("yes/no asked without a scripted reply");
   const bool yes = yesNoReplies.front();
   yesNoReplies.pop_front();
   return yes;
@@ -22,7 +20,7 @@ bool FakeHost::showYesNo(const std::string& line1, const std::string&, YesNoWidt
 
 ProbabilityReply FakeHost::showProbabilityDialog() {
   ++probabilityDialogs;
-  if (probabilityReplies.empty()) throw std::logic_error("probability asked without a reply");
+  if (probabilityReplies.empty()) throw ScriptExhausted("probability asked without a reply");
   const std::optional<std::string> typed = probabilityReplies.front();
   probabilityReplies.pop_front();
   if (!typed) return {"", true};
@@ -34,10 +32,33 @@ ApproveChoice FakeHost::showApproveBox(const std::string& resultLine, int width,
   approveLines.push_back(std::to_string(width) + "|" + resultLine);
   printOffered = static_cast<bool>(actions.print);
   if (copyInApproveBox && actions.copyTree) actions.copyTree();
-  if (approveReplies.empty()) throw std::logic_error("approve box shown without a reply");
+  if (approveReplies.empty()) throw ScriptExhausted("approve box shown without a reply");
   const ApproveChoice choice = approveReplies.front();
   approveReplies.pop_front();
   return choice;
+}
+
+std::optional<std::string> FakeHost::chooseFile() {
+  if (fileChoices.empty()) throw ScriptExhausted("file dialog without a scripted choice");
+  std::optional<std::string> path = fileChoices.front();
+  fileChoices.pop_front();
+  return path;
+}
+
+std::optional<std::string> FakeHost::chooseFileToOpen(const std::string&, const std::string&) {
+  return chooseFile();
+}
+
+std::optional<std::string> FakeHost::chooseFileToSave(const std::string&, const std::string&) {
+  return chooseFile();
+}
+
+std::optional<BranchNameFields> FakeHost::showBranchNamesDialog(const LabelRows& labels) {
+  namesDialogRows.push_back(labels);
+  if (branchNameReplies.empty()) throw ScriptExhausted("names dialog without a scripted reply");
+  std::optional<BranchNameFields> fields = branchNameReplies.front();
+  branchNameReplies.pop_front();
+  return fields;
 }
 
 }  // namespace kvistra::testing

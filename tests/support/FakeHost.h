@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,13 @@
 #include "support/RecordingCanvas.h"
 
 namespace kvistra::testing {
+
+// Thrown when a dialog opens that the script has no answer for. Its own type, so that a caller
+// that expects a script to run out cannot mistake a fault of the program for it.
+class ScriptExhausted : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class FakeHost : public Host {
  public:
@@ -23,6 +31,12 @@ class FakeHost : public Host {
   int probabilityDialogs = 0;
   std::vector<std::string> questionsAsked;
   std::vector<std::string> messages;  // "caption|text"
+  // Paths chosen in the open and save dialogs, in order; std::nullopt cancels.
+  std::deque<std::optional<std::string>> fileChoices;
+  // The names dialog's fields as applied; std::nullopt closes it without applying. The rows it
+  // was shown go to namesDialogRows.
+  std::deque<std::optional<BranchNameFields>> branchNameReplies;
+  std::vector<LabelRows> namesDialogRows;
 
   // How each approve box is closed; with copyInApproveBox its copy button is pressed first.
   std::deque<ApproveChoice> approveReplies;
@@ -49,6 +63,14 @@ class FakeHost : public Host {
     copiedPicture.emplace(false, width, height);
     draw(*copiedPicture);
   }
+  std::optional<std::string> chooseFileToOpen(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& presetName) override;
+  std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
+
+ private:
+  std::optional<std::string> chooseFile();
 };
 
 }  // namespace kvistra::testing

@@ -1,0 +1,70 @@
+#include "names/BranchNames.h"
+
+#include "drawing/TreeDrawing.h"
+#include "events/ResultsList.h"
+#include "names/NameFieldRules.h"
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+#include "tree/Layout.h"
+#include "tree/TreeHelpers.h"
+
+namespace kvistra {
+
+int labelRowsOf(const Tree& tree) {
+  int rows = 0;
+  for (int level = 1; level <= tree.branchingCount; ++level)
+    rows += tree.branch(level, 1).branchesPerNode;
+  return rows;
+}
+
+void applyLabelRows(TreeState& state) {
+  LabelRows& labels = state.labels;
+  for (int i = 1; i <= labels.count; ++i) {
+    std::string name;
+    for (char c : labels.rows[i].newName.view()) name += upcaseDanish(c);
+    if (name.size() == 1) name += ' ';
+    labels.rows[i].newName = name;
+  }
+  // A branch takes the row of its position in its group; the rows of a branching follow those
+  // of the branchings before it.
+  Tree& tree = state.tree;
+  int firstRow = 1;
+  for (int level = 1; level <= tree.branchingCount; ++level) {
+    const int b = tree.branch(level, 1).branchesPerNode;
+    const int count = tree.branch(level, 1).levelNodeCount;
+    for (int slot = 1; slot <= count && b > 0; ++slot) {
+      const int row = firstRow + (slot - 1) % b;
+      if (row <= MaxLabelRows) tree.branch(level, slot).name = labels.rows[row].newName.view();
+    }
+    firstRow += b;
+  }
+  rebuildPathNames(state);
+}
+
+std::vector<std::string> branchTextLines(const LabelRows& labels) {
+  std::vector<std::string> lines{w1252("Gren Tekst på gren")};
+  for (int i = 1; i <= labels.count; ++i) {
+    const std::string_view name = labels.rows[i].newName.view();
+    lines.push_back(" " + std::string(name) + namePadding(name) + labels.rows[i].text);
+  }
+  return lines;
+}
+
+void editBranchNames(Context& context) {
+  TreeState& state = context.state;
+  state.labels.count = labelRowsOf(state.tree);
+  if (const auto fields = context.host.showBranchNamesDialog(state.labels)) {
+    for (int row = 1; row <= MaxLabelRows; ++row) {
+      const BranchNameField& field = (*fields)[static_cast<std::size_t>(row - 1)];
+      state.labels.rows[row].newName = newNameFromField(field.name);
+      state.labels.rows[row].text = field.text.substr(0, TextFieldLength);
+    }
+  }
+  context.window.branchTextsVisible = true;
+  applyLabelRows(state);
+  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  noteTreeChanged(context);
+  context.window.branchTextLines = branchTextLines(state.labels);
+}
+
+}  // namespace kvistra

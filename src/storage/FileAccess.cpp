@@ -1,0 +1,89 @@
+#include "storage/FileAccess.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace kvistra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path folderOf(const fs::path& path) {
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+// A hidden name beside the target that no other file has; opened exclusively so that nothing
+// already there is overwritten.
+std::FILE* createBeside(const fs::path& target, fs::path& created) {
+  constexpr int Attempts = 100;
+  for (int attempt = 0; attempt < Attempts; ++attempt) {
+    created = folderOf(target) / ("." + target.filename().string() + ".tmp" +
+                                  (attempt ? std::to_string(attempt) : std::string()));
+    if (std::FILE* file = std::fopen(created.c_str(), "wbx")) return file;
+    std::error_code error;
+    if (!fs::exists(created, error)) return nullptr;  // the folder takes no new file
+  }
+  return nullptr;
+}
+
+bool writeAndClose(std::FILE* file, std::string_view bytes) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool flushed = std::fflush(file) == 0;
+  const bool closed = std::fclose(file) == 0;
+  return written && flushed && closed;
+}
+
+}  // namespace
+
+FileContents readWholeFile(const std::string& path, std::size_t largestSize) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (!fs::exists(status) || fs::is_directory(status)) return {ReadOutcome::Missing, {}};
+  // A pipe or a device could block the program or never end.
+  if (!fs::is_regular_file(status)) return {ReadOutcome::Unreadable, {}};
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {ReadOutcome::Unreadable, {}};
+  std::string bytes(largestSize + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad() || static_cast<std::size_t>(in.gcount()) > largestSize)
+    return {ReadOutcome::Unreadable, {}};
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return {ReadOutcome::Read, std::move(bytes)};
+}
+
+std::optional<std::uintmax_t> freeSpaceBeside(const std::string& path) {
+  std::error_code error;
+  const fs::space_info space = fs::space(folderOf(path), error);
+  if (error || space.available == static_cast<std::uintmax_t>(-1)) return std::nullopt;
+  return space.available;
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+  std::error_code error;
+  fs::path target(path);
+  // Saving through a link replaces the file it points at, not the link.
+  if (fs::is_symlink(target, error)) {
+    const fs::path linked = fs::canonical(target, error);
+    if (!error) target = linked;
+  }
+  fs::path temporary;
+  std::FILE* file = createBeside(target, temporary);
+  if (!file) return false;
+  if (!writeAndClose(file, bytes)) {
+    fs::remove(temporary, error);
+    return false;
+  }
+  const fs::file_status old = fs::status(target, error);
+  if (!error && fs::exists(old)) fs::permissions(temporary, old.permissions(), error);
+  fs::rename(temporary, target, error);
+  if (error) {
+    fs::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kvistra

@@ -1,0 +1,31 @@
+// Reading a whole file and replacing one safely. Paths are the file system's own bytes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvistra {
+
+enum class ReadOutcome {
+  Read,
+  Missing,     // no such file, or a folder
+  Unreadable,  // there, but it cannot be read, or it is far larger than the file it should be
+};
+
+struct FileContents {
+  ReadOutcome outcome = ReadOutcome::Missing;
+  std::string bytes;
+};
+
+FileContents readWholeFile(const std::string& path, std::size_t largestSize);
+
+// The space free for a new file beside path, or nothing when it cannot be told.
+std::optional<std::uintmax_t> freeSpaceBeside(const std::string& path);
+
+// Writes bytes to a new file beside path and, only when every byte reached the disk's buffers
+// and the file closed cleanly, moves it over path in one step. False leaves path as it was.
+bool replaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace kvistra

@@ -1,0 +1,39 @@
+// "&Gem" and "&Hent": the tree with its results and name rows saved to a file and loaded again,
+// and the file named on the command line opened at start.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "host/Context.h"
+
+namespace kvistra {
+
+// A tree file is a few kilobytes; anything far larger is not one and is not read whole.
+inline constexpr std::size_t LargestTreeFile = 4 << 20;
+// A save needs more free space than this on the file system that will hold the file.
+inline constexpr std::uintmax_t LeastFreeSpace = 400;
+
+// "&Gem": asks for a name and writes the tree. A file already there is replaced only by a
+// complete new one.
+void saveTree(Context& context);
+
+// "&Hent": asks for a file and loads it.
+void openTree(Context& context);
+
+// Loads the tree file at path (the file system's bytes). A file that is missing, not a tree
+// file or damaged is refused with a message, and the tree shown stays as it was.
+void loadTreeFile(Context& context, const std::string& path);
+
+// Loads a tree file's text; shownName is the name for the caption (Windows-1252). False, with a
+// message and nothing changed, when the text is not a whole, consistent tree file.
+bool loadTreeText(Context& context, std::string_view text, const std::string& shownName);
+
+// The start picture's time is up: it goes, and the file named on the command line, if any, is
+// loaded.
+void openStartFile(Context& context, const std::optional<std::string>& path);
+
+}  // namespace kvistra

@@ -1,0 +1,164 @@
+#include "ui/BranchNamesDialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+#include <QValidator>
+
+#include "names/NameFieldRules.h"
+#include "text/CharSet.h"
+#include "ui/DialogLook.h"
+#include "ui/TextConversion.h"
+
+namespace kvistra::ui {
+
+namespace {
+
+constexpr QSize DialogSize(464, 348);
+constexpr QPoint HeadingPlace(48, 16);
+constexpr int RowNameLeft = 48;
+constexpr int FirstRowTop = 40;
+constexpr int RowPitch = 24;
+constexpr int FieldHeight = 23;
+constexpr int FieldRise = 3;  // fields stand a little higher than their row's name
+constexpr int NameFieldLeft = 136;
+constexpr int NameFieldWidth = 41;
+constexpr int TextFieldLeft = 232;
+constexpr int TextFieldWidth = 200;
+constexpr QRect ApplyButtonPlace(416, 304, 33, 33);
+const char* const ApplyHint = "Godkend navne og tekster";
+
+// Text the program cannot keep (outside Windows-1252) never enters a field, pasted or typed.
+class Windows1252Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    return representable(input) ? Acceptable : Invalid;
+  }
+};
+
+QIcon applyIcon() {
+  QPixmap picture(24, 24);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0, 128, 0), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPainterPath tick;
+  tick.moveTo(4, 13);
+  tick.lineTo(10, 19);
+  tick.lineTo(20, 5);
+  painter.drawPath(tick);
+  return QIcon(picture);
+}
+
+int top(int row) {
+  return FirstRowTop + (row - 1) * RowPitch;
+}
+
+}  // namespace
+
+NameField::NameField(QWidget* parent, int row) : QLineEdit(parent), row_(row) {
+  setObjectName(QString("nameField%1").arg(row));
+  setMaxLength(static_cast<int>(NameFieldLength));
+  setValidator(new Windows1252Validator(this));
+}
+
+void NameField::keyPressEvent(QKeyEvent* event) {
+  char key = Backspace;
+  if (event->key() != Qt::Key_Backspace) {
+    const QString typed = event->text();
+    // Moving, deleting forward and the editing shortcuts are not typed characters.
+    if (typed.size() != 1 || !typed.front().isPrint()) return QLineEdit::keyPressEvent(event);
+    if (!representable(typed)) return event->accept();
+    key = fromQt(typed).front();
+  }
+  const NameKey rule = nameFieldKey(row_, fromQt(text()), hasSelectedText(), key);
+  if (rule.emptiesField) clear();
+  if (rule.accepted)
+    QLineEdit::keyPressEvent(event);
+  else
+    event->accept();
+}
+
+void NameField::mouseReleaseEvent(QMouseEvent* event) {
+  QLineEdit::mouseReleaseEvent(event);
+  selectAll();
+}
+
+BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
+  setObjectName("branchNamesDialog");
+  const QString caption = "Ændring af navne og tilføjelse af tekst";
+  setWindowTitle(caption);
+  setAccessibleName(caption);
+  setFont(dialogFont(16, true));
+  setFixedSize(DialogSize);
+
+  QLabel* heading = placeLabel(this, "heading", HeadingPlace.x(), HeadingPlace.y());
+  heading->setText("Navn   Nyt navn     Tekst på grenen");
+  heading->adjustSize();
+  for (int row = 1; row <= MaxLabelRows; ++row) {
+    const auto i = static_cast<std::size_t>(row - 1);
+    rowNames_[i] =
+        placeLabel(this, qPrintable(QString("rowName%1").arg(row)), RowNameLeft, top(row));
+    nameFields_[i] = new NameField(this, row);
+    nameFields_[i]->setGeometry(NameFieldLeft, top(row) - FieldRise, NameFieldWidth, FieldHeight);
+    textFields_[i] = new QLineEdit(this);
+    textFields_[i]->setObjectName(QString("textField%1").arg(row));
+    textFields_[i]->setMaxLength(static_cast<int>(TextFieldLength));
+    textFields_[i]->setValidator(new Windows1252Validator(textFields_[i]));
+    textFields_[i]->setGeometry(TextFieldLeft, top(row) - FieldRise, TextFieldWidth, FieldHeight);
+  }
+  // Name fields first, then text fields, then the button.
+  QWidget* previous = nameFields_[0];
+  for (std::size_t i = 1; i < MaxLabelRows; ++i) {
+    setTabOrder(previous, nameFields_[i]);
+    previous = nameFields_[i];
+  }
+  for (QLineEdit* field : textFields_) {
+    setTabOrder(previous, field);
+    previous = field;
+  }
+
+  applyButton_ = new QToolButton(this);
+  applyButton_->setObjectName("applyButton");
+  applyButton_->setGeometry(ApplyButtonPlace);
+  applyButton_->setIcon(applyIcon());
+  applyButton_->setIconSize(QSize(24, 24));
+  applyButton_->setToolTip(ApplyHint);
+  applyButton_->setAccessibleName(ApplyHint);
+  setTabOrder(previous, applyButton_);
+  connect(applyButton_, &QToolButton::clicked, this, &QDialog::accept);
+}
+
+std::optional<BranchNameFields> BranchNamesDialog::ask(const LabelRows& labels) {
+  for (int row = 1; row <= MaxLabelRows; ++row) {
+    const auto i = static_cast<std::size_t>(row - 1);
+    const LabelRow& label = labels.rows[static_cast<std::size_t>(row)];
+    const bool inUse = row <= RowsAlwaysOpen || row <= labels.count;
+    const QString name = inUse ? toQt(label.oldName.view()) : QString(" ");
+    rowNames_[i]->setText(name);
+    rowNames_[i]->adjustSize();
+    if (inUse) {
+      nameFields_[i]->setText(toQt(label.newName.view()));
+      textFields_[i]->setText(toQt(label.text));
+    }
+    nameFields_[i]->setEnabled(inUse);
+    textFields_[i]->setEnabled(inUse);
+    const QString which = inUse ? name : QString::number(row);
+    nameFields_[i]->setAccessibleName("Nyt navn " + which);
+    textFields_[i]->setAccessibleName("Tekst på grenen " + which);
+  }
+  nameFields_[0]->selectAll();
+  nameFields_[0]->setFocus();
+  if (exec() != Accepted) return std::nullopt;
+  BranchNameFields fields;
+  for (std::size_t i = 0; i < MaxLabelRows; ++i)
+    fields[i] = {fromQt(nameFields_[i]->text()), fromQt(textFields_[i]->text())};
+  return fields;
+}
+
+}  // namespace kvistra::ui

@@ -1,0 +1,48 @@
+// The names dialog: a new name and a text for the branches of every row, one row for each
+// branch of a branching's first group.
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <array>
+#include <optional>
+
+#include "host/Host.h"
+
+class QLabel;
+class QToolButton;
+
+namespace kvistra::ui {
+
+// A name field: keys are judged by the name rules of its row, and a click selects its text.
+class NameField : public QLineEdit {
+  Q_OBJECT
+ public:
+  NameField(QWidget* parent, int row);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  int row_;
+};
+
+class BranchNamesDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit BranchNamesDialog(QWidget* mainWindow);
+
+  // Shows the rows in use, labels.count of them (at least the first four); the fields as
+  // applied, or nothing when the dialog was closed without applying. Fields of rows not in use
+  // keep what they held.
+  std::optional<BranchNameFields> ask(const LabelRows& labels);
+
+ private:
+  std::array<QLabel*, MaxLabelRows> rowNames_{};
+  std::array<NameField*, MaxLabelRows> nameFields_{};
+  std::array<QLineEdit*, MaxLabelRows> textFields_{};
+  QToolButton* applyButton_ = nullptr;
+};
+
+}  // namespace kvistra::ui

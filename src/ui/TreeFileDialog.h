@@ -1,0 +1,20 @@
+// The open and save dialogs for tree files. Each is made once, so it comes back in the folder
+// the user last chose.
+#pragma once
+
+#include <QFileDialog>
+#include <optional>
+#include <string>
+
+namespace kvistra::ui {
+
+class TreeFileDialog : public QFileDialog {
+  Q_OBJECT
+ public:
+  TreeFileDialog(QWidget* mainWindow, AcceptMode mode);
+
+  // The chosen path in the file system's own bytes, or nothing when cancelled.
+  std::optional<std::string> choose(const QString& title, const QString& presetName);
+};
+
+}  // namespace kvistra::ui

@@ -1,0 +1,151 @@
+// A tree built in the window, named, saved, replaced by a new one and opened again: from the
+// menu and from the command line.
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "DialogScript.h"
+#include "MainWindowFixture.h"
+#include "tree/TreeState.h"
+#include "ui/MainWindow.h"
+
+using namespace kvistra;
+using namespace kvistra::ui;
+using namespace kvistra::ui::testing;
+using enum kvistra::Command;
+
+namespace {
+
+// Chooses path in the open or save dialog, which must carry title.
+DialogStep chooseFile(const QString& dialog, const QString& title, const QString& path) {
+  return {dialog, [title, path](QDialog* d) {
+            const QString wrong = mismatch("title", d->windowTitle(), title);
+            auto* files = static_cast<QFileDialog*>(d);
+            files->selectFile(path);
+            d->accept();  // as the dialog's own button does
+            return wrong;
+          }};
+}
+
+QString linesOf(const QObject& form, const char* pane) {
+  return child<QPlainTextEdit>(form, pane)->toPlainText();
+}
+
+}  // namespace
+
+class TreeFileWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aNamedTreeIsSavedAndOpenedAgain() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Træ.KV3");
+    TreeState state;
+    auto form = openMainWindow(state);
+    QVERIFY(form);
+    buildCompleteTree(*form);
+
+    // Rows 1 to 5 are the tree's; in row B2 a letter over the selected name first empties it.
+    {
+      DialogScript script(
+          {{"branchNamesDialog", [](QDialog* d) {
+              const QString wrong =
+                  mismatch("caption", d->windowTitle(), "Ændring af navne og tilføjelse af tekst") +
+                  mismatch("row 5", child<QLabel>(*d, "rowName5")->text(), "B2") +
+                  mismatch("row 6", child<QLabel>(*d, "rowName6")->text(), " ");
+              auto* name = child<QLineEdit>(*d, "nameField5");
+              QTest::mouseClick(name, Qt::LeftButton);
+              QTest::keyClicks(name, "kk");
+              QTest::keyClicks(child<QLineEdit>(*d, "textField1"), "Sol på æble");
+              if (child<QLineEdit>(*d, "nameField6")->isEnabled()) return wrong + "; row 6 open";
+              QTest::mouseClick(child<QToolButton>(*d, "applyButton"), Qt::LeftButton);
+              return wrong;
+            }}});
+      form->action(BranchNames)->trigger();
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    QCOMPARE(state.tree.branch(2, 4).name, "K ");
+    const QString texts = "Gren Tekst på gren\n A1   Sol på æble\n B1   \n C1   \n A2   \n K    ";
+    QCOMPARE(linesOf(*form, "branchTextsList"), texts);
+    QVERIFY(child<QWidget>(*form, "branchTextsPane")->isVisible());
+
+    {
+      DialogScript script({chooseFile("saveDialog", " Gem dit Kvistra ", path)});
+      form->action(Save)->trigger();
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    const QString caption = "   Kvistra    Version 100106   Træ.KV3";
+    QCOMPARE(form->windowTitle(), caption);
+
+    form->action(NewTwoBranchingTree)->trigger();
+    QVERIFY(!child<QWidget>(*form, "branchTextsPane")->isVisible());
+    {
+      DialogScript script({chooseFile("openDialog", " Hent et Kvistra ", path)});
+      form->action(Open)->trigger();
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    checkLoaded(*form, state, caption, texts);
+
+    // Named on the command line, the file opens when the start picture goes; a missing one
+    // is told.
+    for (const QString& named : {path, folder.filePath("mangler.KV3")}) {
+      TreeState started;
+      ensureResources();
+      MainWindow second(started);
+      second.setStartFile(named);
+      child<QTimer>(second, "startPictureTimer")->setInterval(10);
+      const bool missing = named != path;
+      DialogScript script(missing ? std::deque<DialogStep>{acknowledgeMessage(" Filen findes ikke")}
+                                  : std::deque<DialogStep>{});
+      second.show();
+      QTRY_VERIFY(!child<QLabel>(second, "startPicture")->isVisible());
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+      if (!missing) checkLoaded(second, started, caption, texts);
+      QCOMPARE(started.tree.complete, !missing);
+    }
+  }
+
+ private:
+  // A tree of 3 and 2 branches with every probability, as a user enters them.
+  void buildCompleteTree(MainWindow& form) {
+    form.action(NewTwoBranchingTree)->trigger();
+    QTest::mouseClick(form.button(branchCountButton(3)), Qt::LeftButton);
+    QTest::mouseClick(form.button(branchCountButton(2)), Qt::LeftButton);
+    DialogScript script({typeProbability("0,25"), typeProbability("1/6"), typeProbability("0.4")});
+    form.action(SetFirstProbabilities)->trigger();
+    QVERIFY2(script.finished(), qPrintable(script.faults()));
+    form.action(CopyDown)->trigger();
+    form.action(CopyDown)->trigger();
+    QVERIFY(form.action(Save)->isEnabled());
+  }
+
+  void checkLoaded(MainWindow& form, const TreeState& state, const QString& caption,
+                   const QString& texts) {
+    QCOMPARE(form.windowTitle(), caption);
+    QCOMPARE(state.tree.branch(2, 6).name, "K ");
+    QCOMPARE(state.tree.branch(1, 2).typedText, "1/6");
+    QCOMPARE(linesOf(form, "branchTextsList"), texts);
+    QVERIFY(child<QWidget>(form, "branchTextsPane")->isVisible());
+    QVERIFY(child<QWidget>(form, "toolbar")->isVisible());
+    QVERIFY(!child<QWidget>(form, "branchCountBar")->isVisible());
+    const auto enabled = [&form](Command c) {
+      return form.action(c) ? form.action(c)->isEnabled() : form.button(c)->isEnabled();
+    };
+    for (Command c : {Print, PrepareTreeMenu, CalculationsMenu, Save, ReduceTree, EventButton,
+                      ReduceButton, ClearResultsButton, PrintButton, CopyMenuButton})
+      QVERIFY2(enabled(c), qPrintable(QString::number(static_cast<int>(c))));
+    for (Command c : {SetFirstProbabilities, CopyAcross, CopyDown, EnterProbabilities, RestoreTree,
+                      RestoreButton, CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton})
+      QVERIFY2(!enabled(c), qPrintable(QString::number(static_cast<int>(c))));
+  }
+};
+
+QTEST_MAIN(TreeFileWindowTest)
+#include "TreeFileWindowTest.moc"
