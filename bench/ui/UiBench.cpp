@@ -37,6 +37,9 @@ class PictureHost : public Host {
   void showResultLine(const std::string&) override {}
   PictureSize drawingSize() override { return {canvas_.width(), canvas_.height()}; }
   void copyPicture(int, int, const std::function<void(Canvas&)>&) override {}
+  bool printPage(const std::function<void(Canvas&)>&) override { return false; }
+  PrintHeadingReply showPrintHeadingDialog() override { return {}; }
+  void copyText(const std::vector<std::string>&, const Font&) override {}
 
  private:
   QPainter painter_;

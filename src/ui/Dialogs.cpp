@@ -4,6 +4,7 @@
 
 #include "ui/AboutDialog.h"
 #include "ui/ApproveResultDialog.h"
+#include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
@@ -42,6 +43,9 @@ ResultLineDialog& Dialogs::resultLine() {
 }
 YesNoDialog& Dialogs::yesNo() {
   return madeOnFirstUse(yesNo_);
+}
+PrintHeadingDialog& Dialogs::printHeading() {
+  return madeOnFirstUse(printHeading_);
 }
 
 }  // namespace kvistra::ui

@@ -11,6 +11,7 @@ namespace kvistra::ui {
 
 class AboutDialog;
 class ApproveResultDialog;
+class PrintHeadingDialog;
 class ProbabilityDialog;
 class PromptDialog;
 class ResultLineDialog;
@@ -27,6 +28,7 @@ class Dialogs {
   PromptDialog& prompt();
   ResultLineDialog& resultLine();
   YesNoDialog& yesNo();
+  PrintHeadingDialog& printHeading();
 
  private:
   template <class Dialog>
@@ -40,6 +42,7 @@ class Dialogs {
   PromptDialog* prompt_ = nullptr;
   ResultLineDialog* resultLine_ = nullptr;
   YesNoDialog* yesNo_ = nullptr;
+  PrintHeadingDialog* printHeading_ = nullptr;
 };
 
 }  // namespace kvistra::ui

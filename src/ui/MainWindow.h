@@ -40,6 +40,8 @@ class MainWindow : public QMainWindow {
   QMenu* menu(Command command) const;
   // The modal dialogs, made on first use.
   Dialogs& dialogs() { return *dialogs_; }
+  // The desktop as the core sees it.
+  QtHost& host() { return *host_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -32,6 +32,14 @@ class FakeHost : public Host {
   std::vector<std::string> resultLinesShown;
   PictureSize drawingArea{1000, 700};
   std::optional<RecordingCanvas> copiedPicture;
+  // The print dialog prints unless told to be cancelled; the last page printed is kept.
+  bool printCancelled = false;
+  int printDialogs = 0;
+  RecordingCanvas page{true, 800, 1131};
+  std::deque<PrintHeadingReply> headingReplies;
+  // The last text put on the clipboard.
+  std::vector<std::string> copiedText;
+  Font copiedTextFont;
 
   void drawOnScreen(const std::function<void(Canvas&)>& draw) override { draw(canvas); }
   void repaintDrawing() override { ++repaints; }
@@ -48,6 +56,12 @@ class FakeHost : public Host {
   void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) override {
     copiedPicture.emplace(false, width, height);
     draw(*copiedPicture);
+  }
+  bool printPage(const std::function<void(Canvas&)>& draw) override;
+  PrintHeadingReply showPrintHeadingDialog() override;
+  void copyText(const std::vector<std::string>& lines, const Font& font) override {
+    copiedText = lines;
+    copiedTextFont = font;
   }
 };
 
