@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libxkbcommon-dev
+  qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n
   libjpeg62-turbo-dev
   fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
