@@ -57,6 +57,8 @@ PrintHeadingReply PrintHeadingDialog::ask() {
 
 void PrintHeadingDialog::showEvent(QShowEvent* event) {
   savedText_ = headingField_->text();
+  // Selected, so a new heading is typed straight over the old one.
+  headingField_->selectAll();
   headingField_->setFocus();
   QDialog::showEvent(event);
 }

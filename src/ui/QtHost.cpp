@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextDocument>
 #include <algorithm>
 
 #include "output/PageLayout.h"
@@ -132,14 +131,25 @@ void QtHost::copyPicture(int width, int height, const std::function<void(Canvas&
 }
 
 void QtHost::copyText(const std::vector<std::string>& lines, const Font& font) {
-  QStringList shown;
-  for (const auto& line : lines) shown << toQt(line);
-  QTextDocument document;
-  document.setDefaultFont(toQFont(font));
-  document.setPlainText(shown.join('\n'));
+  // Every line a paragraph in the given font. Blanks become fixed blanks, since word processors
+  // collapse runs of ordinary ones, and the columns of the text are made of blanks.
+  const QString paragraph = QString(
+                                "<p style=\"margin:0; font-family:'%1',monospace; "
+                                "font-size:%2px; font-weight:%3\">%4</p>\n")
+                                .arg(toQt(font.family))
+                                .arg(font.pixelHeight)
+                                .arg(font.bold ? "bold" : "normal");
+  QString plain;
+  QString html = "<html><head><meta charset=\"utf-8\"></head><body>\n";
+  for (const auto& line : lines) {
+    const QString shown = toQt(line);
+    plain += shown + '\n';
+    html += paragraph.arg(shown.toHtmlEscaped().replace(' ', "&nbsp;"));
+  }
+  html += "</body></html>\n";
   auto* data = new QMimeData;
-  data->setText(shown.join('\n') + '\n');
-  data->setHtml(document.toHtml());
+  data->setText(plain);
+  data->setHtml(html);
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
