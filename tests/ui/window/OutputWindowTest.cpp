@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "DialogScript.h"
@@ -143,6 +144,31 @@ class OutputWindowTest : public QObject {
     form->button(PrintButton)->click();
     QCOMPARE(pdfPages(file), 1);
     QVERIFY(pdfText(file).contains("Udskrift fra KVISTRA"));
+
+    // The approve box prints the result under the heading, the event's outcome marked, and
+    // stays open.
+    QFile::remove(file);
+    bool stayedOpen = false;
+    DialogScript script({{"promptDialog",
+                          [](QDialog* d) {
+                            QTest::keyClicks(child<QLineEdit>(*d, "answerField"), "A1B2");
+                            QTest::keyClick(child<QLineEdit>(*d, "answerField"), Qt::Key_Return);
+                            return QString();
+                          }},
+                         {"approveResultDialog", [&](QDialog* d) {
+                            QTest::mouseClick(child<QToolButton>(*d, "printButton"),
+                                              Qt::LeftButton);
+                            stayedOpen = d->isVisible();
+                            QTest::mouseClick(child<QToolButton>(*d, "dropButton"), Qt::LeftButton);
+                            return QString();
+                          }}});
+    form->action(AskEvent)->trigger();
+    QVERIFY2(script.finished(), qPrintable(script.faults()));
+    QVERIFY(stayedOpen);
+    const QStringList lines = pdfText(file, {"-layout"}).split('\n');
+    QCOMPARE(lines.value(1).trimmed(), QString("Mønt og terning"));
+    QCOMPARE(lines.value(2).trimmed(), QString("Hændelse : A1B2: 0.2100"));
+    QVERIFY(lines.filter(QRegularExpression("2 +0\\.2100$")).size() == 1);  // beside leaf 2
   }
 
   void everyCopyCommandFillsTheClipboard() {
