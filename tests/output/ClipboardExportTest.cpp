@@ -11,39 +11,13 @@ namespace {
 using testing::DrawnRect;
 using testing::Fixture;
 
-// A 2 x 3 tree, its five name rows in use and row B2 renamed "K" with a text.
-void nameRows(Fixture& f) {
-  f.build({2, 3});
-  f.enterUniformProbabilities();
-  f.state.labels.count = 5;
-  f.state.labels.rows[4].newName = "K ";
-  f.state.labels.rows[4].text = w1252("Sjælden");
-}
-
-TEST(CopyTexts, ResultsAndExplanationStartWithABlankLine) {
-  Fixture f;
-  nameRows(f);
-  copyResults(f.context);
-  EXPECT_EQ(f.host.copiedText, std::vector<std::string>{" "});
-  EXPECT_EQ(f.host.copiedTextFont, (Font{"Courier New", 13, false}));
-
-  f.state.results.count = 1;
-  f.state.results.rows[1] = {"A1B2", "0.2500"};
-  copyResults(f.context);
-  EXPECT_EQ(f.host.copiedText, (std::vector<std::string>{" ", " A1B2              0.2500"}));
-
-  copyBranchTexts(f.context);
-  EXPECT_EQ(f.host.copiedText,
-            (std::vector<std::string>{" ", w1252("Gren Tekst på gren"), " A1   ", " B1   ",
-                                      " A2   ", " K    " + w1252("Sjælden"), " C2   "}));
-  f.state.labels.count = 0;  // the names dialog not yet opened for this tree
-  copyBranchTexts(f.context);
-  EXPECT_EQ(f.host.copiedText, (std::vector<std::string>{" ", w1252("Gren Tekst på gren")}));
-}
-
 TEST(CopyAll, ResultsFramedTreeMovedRightExplanationBelow) {
   Fixture f;
-  nameRows(f);
+  f.build({2, 3});
+  f.enterUniformProbabilities();
+  f.state.labels.count = 5;  // A1, B1, A2, B2 renamed "K" with a text, C2
+  f.state.labels.rows[4].newName = "K ";
+  f.state.labels.rows[4].text = w1252("Sjælden");
   f.state.results.count = 1;
   f.state.results.rows[1] = {"A1", "0.5000"};
   f.host.drawingArea = {601, 451};

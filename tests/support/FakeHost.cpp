@@ -40,19 +40,4 @@ ApproveChoice FakeHost::showApproveBox(const std::string& resultLine, int width,
   return choice;
 }
 
-bool FakeHost::printPage(const std::function<void(Canvas&)>& draw) {
-  ++printDialogs;
-  if (printCancelled) return false;
-  page.clear();
-  draw(page);
-  return true;
-}
-
-PrintHeadingReply FakeHost::showPrintHeadingDialog() {
-  if (headingReplies.empty()) throw std::logic_error("heading asked without a scripted reply");
-  PrintHeadingReply reply = headingReplies.front();
-  headingReplies.pop_front();
-  return reply;
-}
-
 }  // namespace kvistra::testing
