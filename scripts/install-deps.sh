@@ -14,6 +14,7 @@ packages=(
   xvfb xauth x11-apps imagemagick
   librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin
   valgrind
+  poppler-utils
 )
 
 missing=()

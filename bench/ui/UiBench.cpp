@@ -46,6 +46,9 @@ class PictureHost : public Host {
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows&) override {
     return std::nullopt;
   }
+  bool printPage(const std::function<void(Canvas&)>&) override { return false; }
+  PrintHeadingReply showPrintHeadingDialog() override { return {}; }
+  void copyText(const std::vector<std::string>&, const Font&) override {}
 
  private:
   QPainter painter_;

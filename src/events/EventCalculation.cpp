@@ -5,6 +5,7 @@
 
 #include "events/EventExpression.h"
 #include "events/ResultsList.h"
+#include "output/Printing.h"
 #include "output/TreePicture.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
@@ -103,6 +104,7 @@ void approveResult(Context& context, const std::string& display, const std::stri
   ApproveBoxActions actions;
   // The marks stay on while the box is open, so the copied picture carries them.
   actions.copyTree = [&] { copyTreePicture(context, line.text); };
+  actions.print = [&] { printTree(context, line.text); };
   const ApproveChoice choice = context.host.showApproveBox(line.text, line.width, actions);
   context.state.event.shown = false;
   if (choice == ApproveChoice::Approve) addResult(context, display, value);

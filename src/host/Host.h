@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/Canvas.h"
 #include "tree/TreeState.h"
@@ -39,6 +40,14 @@ enum class ApproveChoice { Approve, Drop };
 struct ApproveBoxActions {
   std::function<void()> copyTree;
   std::function<void()> print;
+};
+
+// What the printout's heading dialog returned: the field's text when it closed, the text it
+// showed when it opened, and how it was closed.
+struct PrintHeadingReply {
+  std::string text;
+  std::string savedText;
+  PromptClose closedBy = PromptClose::CloseBox;
 };
 
 struct PictureSize {
@@ -87,6 +96,16 @@ class Host {
   // The names dialog on the rows in use (labels.count of them); its fields as applied, or
   // nothing when it was closed without applying.
   virtual std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) = 0;
+  // The print dialog, offering pages 1 to 1, then one printed page: draw gets the printer's
+  // canvas in a space of PageWidth x PageHeight units (output/PageLayout.h) mapped isotropically
+  // onto the printable area from its top left corner. False when the dialog was cancelled.
+  virtual bool printPage(const std::function<void(Canvas&)>& draw) = 0;
+  // The dialog for the printout's heading; its field keeps what was typed from one opening to
+  // the next.
+  virtual PrintHeadingReply showPrintHeadingDialog() = 0;
+  // The lines put on the clipboard as plain text, each ended by a line break, and as rich text
+  // in the given font, so a word processor keeps the columns.
+  virtual void copyText(const std::vector<std::string>& lines, const Font& font) = 0;
 };
 
 }  // namespace kvistra

@@ -131,6 +131,11 @@ struct LabelRows {
   int32_t count = 0;  // in use once the names dialog has opened or a file with rows is loaded
 };
 
+// The printout's own text, kept for the whole run: neither a new tree nor a tree file changes it.
+struct Printout {
+  std::string heading;
+};
+
 struct TreeState {
   Tree tree;
   InputPosition input;
@@ -139,6 +144,7 @@ struct TreeState {
   Reduction reduction;
   Results results;
   LabelRows labels;
+  Printout printout;
   // Texts are written this far above their line: the drawing font's height of "H" plus 2.
   int32_t textLift = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "ui/AboutDialog.h"
 #include "ui/ApproveResultDialog.h"
+#include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
@@ -53,6 +54,9 @@ TreeFileDialog& Dialogs::openFile() {
 }
 TreeFileDialog& Dialogs::saveFile() {
   return madeOnFirstUse(saveFile_, QFileDialog::AcceptSave);
+}
+PrintHeadingDialog& Dialogs::printHeading() {
+  return madeOnFirstUse(printHeading_);
 }
 
 }  // namespace kvistra::ui

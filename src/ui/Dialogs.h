@@ -11,6 +11,7 @@ namespace kvistra::ui {
 
 class AboutDialog;
 class ApproveResultDialog;
+class PrintHeadingDialog;
 class ProbabilityDialog;
 class PromptDialog;
 class ResultLineDialog;
@@ -32,6 +33,7 @@ class Dialogs {
   BranchNamesDialog& branchNames();
   TreeFileDialog& openFile();
   TreeFileDialog& saveFile();
+  PrintHeadingDialog& printHeading();
 
  private:
   template <class Dialog, class... Arguments>
@@ -48,6 +50,7 @@ class Dialogs {
   BranchNamesDialog* branchNames_ = nullptr;
   TreeFileDialog* openFile_ = nullptr;
   TreeFileDialog* saveFile_ = nullptr;
+  PrintHeadingDialog* printHeading_ = nullptr;
 };
 
 }  // namespace kvistra::ui

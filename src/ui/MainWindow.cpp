@@ -23,6 +23,8 @@
 #include "events/Reduction.h"
 #include "events/ResultsList.h"
 #include "events/ResultsPicking.h"
+#include "output/ClipboardExport.h"
+#include "output/Printing.h"
 #include "probabilities/BranchEditing.h"
 #include "names/BranchNames.h"
 #include "probabilities/Copying.h"
@@ -451,6 +453,19 @@ void MainWindow::connectCommands() {
   onTriggered(Open, openTree);
   onTriggered(Save, saveTree);
   onTriggered(BranchNames, editBranchNames);
+  const auto print = [](Context& c) { printTree(c); };
+  onTriggered(Print, print);
+  onClicked(PrintButton, print);
+  onClicked(PrintHeadingButton, editPrintHeading);
+  onTriggered(CopyAll, copyAll);
+  const std::pair<const char*, void (*)(Context&)> copyCommands[] = {
+      {"copyTreeAction", copyTree},
+      {"copyResultsAction", copyResults},
+      {"copyBranchTextsAction", copyBranchTexts},
+  };
+  for (const auto& [name, handler] : copyCommands)
+    connect(copyMenu_->findChild<QAction*>(name), &QAction::triggered, this,
+            [this, handler] { run(handler); });
   connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
           [this] { run([](Context& c) { openDrawMenu(c.window); }); });
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);

@@ -44,6 +44,8 @@ class MainWindow : public QMainWindow {
   Dialogs& dialogs() { return *dialogs_; }
   // The tree file to open when the start picture goes, as named on the command line.
   void setStartFile(const QString& path);
+  // The desktop as the core sees it.
+  QtHost& host() { return *host_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

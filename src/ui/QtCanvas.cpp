@@ -15,13 +15,15 @@ QFont toQFont(const Font& font) {
 
 QtCanvas::QtCanvas(QPainter& painter, QSize size, bool printer)
     : painter_(painter), size_(size), printer_(printer) {
-  painter_.setPen(QPen(Qt::black, 0, Qt::SolidLine));
+  QtCanvas::setPen(Black, PenStyle::Solid);
   painter_.setBrush(Qt::white);
 }
 
 void QtCanvas::setPen(Color color, PenStyle style) {
-  // Width 0 is a cosmetic one-pixel pen, so a scaled printer page keeps hairlines.
-  painter_.setPen(QPen(QColor(color.red, color.green, color.blue), 0,
+  // On screen and pictures width 0 is the one-pixel pen. On paper a one-dot line is too faint
+  // to see and its dashes too short to tell from a solid line, so there the pen is one page
+  // unit wide and scales with the page.
+  painter_.setPen(QPen(QColor(color.red, color.green, color.blue), printer_ ? 1 : 0,
                        style == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
 }
 

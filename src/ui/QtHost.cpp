@@ -1,15 +1,22 @@
 #include "ui/QtHost.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
 
+#include "output/PageLayout.h"
 #include "ui/ApproveResultDialog.h"
 #include "ui/BranchNamesDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
+#include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QtCanvas.h"
@@ -22,6 +29,8 @@ namespace kvistra::ui {
 
 QtHost::QtHost(DrawingArea& drawingArea, Dialogs& dialogs, QWidget& mainWindow)
     : drawingArea_(drawingArea), dialogs_(dialogs), mainWindow_(mainWindow) {}
+
+QtHost::~QtHost() = default;
 
 void QtHost::drawOnScreen(const std::function<void(Canvas&)>& draw) {
   drawingArea_.draw(draw);
@@ -58,19 +67,92 @@ void QtHost::showResultLine(const std::string& line) {
   dialogs_.resultLine().showLine(toQt(line));
 }
 
+QPrinter& QtHost::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+void QtHost::printWithoutDialogTo(const QString& pdfFile) {
+  printer().setOutputFormat(QPrinter::PdfFormat);
+  printer().setOutputFileName(pdfFile);
+  printWithoutDialog_ = true;
+}
+
+bool QtHost::printPage(const std::function<void(Canvas&)>& draw) {
+  QPrinter& printer = this->printer();
+  if (!printWithoutDialog_) {
+    // The page fields offer the one page, whatever was chosen the time before.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(1, 1);
+    QPrintDialog dialog(&printer, &mainWindow_);
+    dialog.setObjectName("printDialog");
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted) return false;
+  }
+  QPainter painter;
+  if (!painter.begin(&printer)) return true;  // the platform reports a failed job
+  // One page unit is the same device length across and down, so the page space fits the
+  // printable area; on portrait paper the page goes on below PageHeight.
+  const QRect area = painter.viewport();
+  const double unit = std::min(static_cast<double>(area.width()) / PageWidth,
+                               static_cast<double>(area.height()) / PageHeight);
+  painter.setViewport(0, 0, qRound(PageWidth * unit), qRound(PageHeight * unit));
+  painter.setWindow(0, 0, PageWidth, PageHeight);
+  QtCanvas canvas(painter, QSize(PageWidth, static_cast<int>(area.height() / unit)), true);
+  draw(canvas);
+  painter.end();
+  return true;
+}
+
+PrintHeadingReply QtHost::showPrintHeadingDialog() {
+  return dialogs_.printHeading().ask();
+}
+
 PictureSize QtHost::drawingSize() {
   return {drawingArea_.width(), drawingArea_.height()};
 }
 
 void QtHost::copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) {
-  QImage picture(width, height, QImage::Format_RGB32);
+  QImage picture(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
   picture.fill(Qt::white);
   {
     QPainter painter(&picture);
     QtCanvas canvas(painter, picture.size(), false);
     draw(canvas);
   }
-  QGuiApplication::clipboard()->setImage(picture);
+  // The image itself becomes the platform's bitmap; PNG is what most programs paste from.
+  auto* data = new QMimeData;
+  data->setImageData(picture);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "PNG");
+  data->setData("image/png", png);
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void QtHost::copyText(const std::vector<std::string>& lines, const Font& font) {
+  // Every line a paragraph in the given font. Blanks become fixed blanks, since word processors
+  // collapse runs of ordinary ones, and the columns of the text are made of blanks.
+  const QString paragraph = QString(
+                                "<p style=\"margin:0; font-family:'%1',monospace; "
+                                "font-size:%2px; font-weight:%3\">%4</p>\n")
+                                .arg(toQt(font.family))
+                                .arg(font.pixelHeight)
+                                .arg(font.bold ? "bold" : "normal");
+  QString plain;
+  QString html = "<html><head><meta charset=\"utf-8\"></head><body>\n";
+  for (const auto& line : lines) {
+    const QString shown = toQt(line);
+    plain += shown + '\n';
+    html += paragraph.arg(shown.toHtmlEscaped().replace(' ', "&nbsp;"));
+  }
+  html += "</body></html>\n";
+  auto* data = new QMimeData;
+  data->setText(plain);
+  data->setHtml(html);
+  QGuiApplication::clipboard()->setMimeData(data);
 }
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,

@@ -1,8 +1,12 @@
 // The desktop as the core sees it: the drawing area and the modal dialogs.
 #pragma once
 
+#include <QString>
+#include <memory>
+
 #include "host/Host.h"
 
+class QPrinter;
 class QWidget;
 
 namespace kvistra::ui {
@@ -13,6 +17,7 @@ class DrawingArea;
 class QtHost : public Host {
  public:
   QtHost(DrawingArea& drawingArea, Dialogs& dialogs, QWidget& mainWindow);
+  ~QtHost() override;
 
   void drawOnScreen(const std::function<void(Canvas&)>& draw) override;
   void repaintDrawing() override;
@@ -30,11 +35,22 @@ class QtHost : public Host {
   std::optional<std::string> chooseFileToSave(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
+  bool printPage(const std::function<void(Canvas&)>& draw) override;
+  PrintHeadingReply showPrintHeadingDialog() override;
+  void copyText(const std::vector<std::string>& lines, const Font& font) override;
+
+  // From now on every page goes to this PDF file, without the print dialog (for tests).
+  void printWithoutDialogTo(const QString& pdfFile);
 
  private:
+  QPrinter& printer();
+
   DrawingArea& drawingArea_;
   Dialogs& dialogs_;
   QWidget& mainWindow_;
+  // Made on first use and kept, so the printer and settings chosen stay for the next print.
+  std::unique_ptr<QPrinter> printer_;
+  bool printWithoutDialog_ = false;
 };
 
 }  // namespace kvistra::ui

@@ -1,5 +1,7 @@
 // Kvistra: probability trees for the classroom.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "tree/TreeState.h"
 #include "ui/MainWindow.h"
@@ -11,6 +13,10 @@ int main(int argc, char* argv[]) {
   // Ties the windows to the desktop entry, whose icon and name the desktop then shows.
   QGuiApplication::setDesktopFileName("kvistra");
   kvistra::ui::ensureResources();
+  // Qt's own dialogs, the print dialog among them, speak Danish like the rest of the program.
+  QTranslator qtDanish;
+  if (qtDanish.load("qtbase_da", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtDanish);
 
   kvistra::TreeState state;
   kvistra::ui::MainWindow mainWindow(state);

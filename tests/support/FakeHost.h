@@ -46,6 +46,8 @@ class FakeHost : public Host {
   std::vector<std::string> resultLinesShown;
   PictureSize drawingArea{1000, 700};
   std::optional<RecordingCanvas> copiedPicture;
+  // The last page printed; the print dialog is always answered "Udskriv".
+  RecordingCanvas page{true, 800, 1131};
 
   void drawOnScreen(const std::function<void(Canvas&)>& draw) override { draw(canvas); }
   void repaintDrawing() override { ++repaints; }
@@ -68,6 +70,14 @@ class FakeHost : public Host {
   std::optional<std::string> chooseFileToSave(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
+
+  bool printPage(const std::function<void(Canvas&)>& draw) override {
+    page.clear();
+    draw(page);
+    return true;
+  }
+  PrintHeadingReply showPrintHeadingDialog() override { return {}; }  // by its close box
+  void copyText(const std::vector<std::string>&, const Font&) override {}
 
  private:
   std::optional<std::string> chooseFile();

@@ -189,7 +189,7 @@ class EventWindowTest : public QObject {
         mismatch("line", child<QLabel>(*d, "resultLine")->text(), "Hændelse : A1: 0.5000");
     if (d->width() != 300 || d->pos() != QPoint(10, form->height() - 120))
       wrong += " placed wrongly";
-    if (child<QToolButton>(*d, "printButton")->isEnabled()) wrong += " print enabled";
+    if (!child<QToolButton>(*d, "printButton")->isEnabled()) wrong += " print disabled";
     QStringList hints;
     for (const char* name : {"approveButton", "printButton", "copyButton", "dropButton"})
       hints << child<QToolButton>(*d, name)->accessibleName();

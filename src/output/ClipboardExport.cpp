@@ -1,0 +1,63 @@
+#include "output/ClipboardExport.h"
+
+#include <cmath>
+
+#include "drawing/TreeDrawing.h"
+#include "events/ResultsList.h"
+#include "output/PageLayout.h"
+#include "output/TreePicture.h"
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+
+namespace kvistra {
+
+std::string explanationLine(const LabelRow& row) {
+  return " " + row.newName.str() + namePadding(row.newName.view()) + row.text;
+}
+
+void copyTree(Context& context) {
+  copyTreePicture(context, "");
+}
+
+void copyResults(Context& context) {
+  context.host.copyText(resultsPaneLines(context.state.results), CopiedTextFont);
+}
+
+std::vector<std::string> branchTextsCopy(const LabelRows& labels) {
+  std::vector<std::string> lines{" ", w1252(ExplanationTitle)};
+  for (int j = 1; j <= labels.count; ++j) lines.push_back(explanationLine(labels.rows[j]));
+  return lines;
+}
+
+void copyBranchTexts(Context& context) {
+  context.host.copyText(branchTextsCopy(context.state.labels), CopiedTextFont);
+}
+
+void drawEverything(const TreeState& state, Canvas& canvas) {
+  canvas.setFont(Font{"Arial", TreePictureFontPixels, true});
+  drawTree(state, canvas, EverythingTreeOffsetX);
+  canvas.setFont(EverythingTextFont);
+  // The frame covers whatever of the tree lies under it; the results are not held to it.
+  canvas.rectangle(EverythingFrameLeft, EverythingFrameTop, EverythingFrameRight,
+                   EverythingFrameBottom);
+  const int lineHeight = canvas.textHeight("H");
+  const std::vector<std::string> results = resultsPaneLines(state.results);
+  for (std::size_t i = 0; i < results.size(); ++i)
+    canvas.textOut(EverythingTextX, EverythingResultsTop + static_cast<int>(i) * lineHeight,
+                   results[i]);
+  canvas.textOut(EverythingTextX, EverythingExplanationTop, w1252(ExplanationTitle));
+  for (int j = 1; j <= state.labels.count; ++j)
+    canvas.textOut(EverythingTextX, EverythingExplanationTop + j * lineHeight,
+                   explanationLine(state.labels.rows[j]));
+}
+
+void copyAll(Context& context) {
+  const PictureSize size = context.host.drawingSize();
+  const auto scaled = [](int pixels) {
+    return static_cast<int>(std::lround(pixels * EverythingScale));
+  };
+  context.host.copyPicture(scaled(size.width), scaled(size.height),
+                           [&](Canvas& canvas) { drawEverything(context.state, canvas); });
+}
+
+}  // namespace kvistra

@@ -1,0 +1,28 @@
+// The printed page: a title, the heading, the tree with its results column and reduction note,
+// and the explanation of the branch names.
+#pragma once
+
+#include <string>
+
+#include "host/Canvas.h"
+#include "host/Context.h"
+
+namespace kvistra {
+
+// "Udskriv": asks the print dialog and prints the page. Nothing changes, whether it prints or
+// the dialog is cancelled.
+void printTree(Context& context);
+
+// Printing from the approve box: the page with the event's outcomes marked and the result
+// being approved written under the heading.
+void printTree(Context& context, const std::string& resultLine);
+
+// The page on a printer's canvas, in page units; resultLine may be empty.
+void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& canvas,
+                   const std::string& resultLine);
+
+// The heading button: the heading dialog, then the heading it leaves. "OK" takes the field's
+// text, "Fortryd" the text the field showed when it opened, the close box changes nothing.
+void editPrintHeading(Context& context);
+
+}  // namespace kvistra
