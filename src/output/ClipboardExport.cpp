@@ -4,16 +4,13 @@
 
 #include "drawing/TreeDrawing.h"
 #include "events/ResultsList.h"
+#include "names/BranchNames.h"
 #include "output/PageLayout.h"
 #include "output/TreePicture.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 
 namespace kvistra {
-
-std::string explanationLine(const LabelRow& row) {
-  return " " + row.newName.str() + namePadding(row.newName.view()) + row.text;
-}
 
 void copyTree(Context& context) {
   copyTreePicture(context, "");
@@ -24,8 +21,8 @@ void copyResults(Context& context) {
 }
 
 std::vector<std::string> branchTextsCopy(const LabelRows& labels) {
-  std::vector<std::string> lines{" ", w1252(ExplanationTitle)};
-  for (int j = 1; j <= labels.count; ++j) lines.push_back(explanationLine(labels.rows[j]));
+  std::vector<std::string> lines{" "};
+  for (std::string& line : branchTextLines(labels)) lines.push_back(std::move(line));
   return lines;
 }
 
@@ -45,10 +42,10 @@ void drawEverything(const TreeState& state, Canvas& canvas) {
   for (std::size_t i = 0; i < results.size(); ++i)
     canvas.textOut(EverythingTextX, EverythingResultsTop + static_cast<int>(i) * lineHeight,
                    results[i]);
-  canvas.textOut(EverythingTextX, EverythingExplanationTop, w1252(ExplanationTitle));
-  for (int j = 1; j <= state.labels.count; ++j)
-    canvas.textOut(EverythingTextX, EverythingExplanationTop + j * lineHeight,
-                   explanationLine(state.labels.rows[j]));
+  const std::vector<std::string> explanation = branchTextLines(state.labels);
+  for (std::size_t j = 0; j < explanation.size(); ++j)
+    canvas.textOut(EverythingTextX, EverythingExplanationTop + static_cast<int>(j) * lineHeight,
+                   explanation[j]);
 }
 
 void copyAll(Context& context) {

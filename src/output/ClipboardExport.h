@@ -9,12 +9,6 @@
 
 namespace kvistra {
 
-// The title line of the explanation of the branch names.
-inline constexpr const char* ExplanationTitle = "Gren Tekst på gren";  // UTF-8; see w1252
-
-// A name row as the explanation lists it: a blank, the new name padded to 5, the text.
-std::string explanationLine(const LabelRow& row);
-
 // "Kopier træet til Klippebordet": the tree as the screen shows it, the drawing area's size.
 void copyTree(Context& context);
 
