@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n
   libjpeg62-turbo-dev
-  fonts-liberation
+  fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
   xvfb xauth x11-apps imagemagick

@@ -1,5 +1,6 @@
 #include "drawing/TreeDrawing.h"
 
+#include <array>
 #include <string>
 
 #include "text/TextFormat.h"
@@ -75,25 +76,56 @@ void drawPrinterResults(const TreeState& state, Canvas& canvas, Placement at) {
   }
 }
 
-void drawPathAt(const TreeState& state, Canvas& canvas, int k, Placement at, bool solid) {
+// Which leaf's path draws the lines of each branch, by level and slot: the last drawn leaf
+// below it. A line is drawn the same wherever it is drawn again and covers what lies under it,
+// so a shared branch's line drawn only by the last of its paths gives the same picture as one
+// drawn by each of them. Texts are still written by every path: a letter's edge that reaches
+// beyond its background (the ring of an Å) is blended anew with each writing.
+using LastLeaves = std::array<std::array<int, MaxNodesPerLevel + 1>, MaxBranchings + 1>;
+
+LastLeaves lastLeaves(const Tree& tree, bool existingOnly) {
+  LastLeaves last{};
+  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+    if (existingOnly && !tree.leaf(k).exists) continue;
+    int slot = k;
+    for (int level = tree.branchingCount; level >= 1; --level) {
+      last[level][slot] = k;
+      slot = tree.branch(level, slot).parentIndex;
+    }
+    last[0][1] = k;
+  }
+  return last;
+}
+
+// Draws the path of leaf k; with lastLeaves, only the lines that no later path draws again.
+void drawPathAt(const TreeState& state, Canvas& canvas, int k, Placement at, bool solid,
+                const LastLeaves* lastLeaves = nullptr) {
   const Tree& tree = state.tree;
   if (tree.branchingCount == 0) return;
+  const auto linesDrawnHere = [&](int level, int slot) {
+    return !lastLeaves || (*lastLeaves)[level][slot] == k;
+  };
   canvas.setPen(Black, solid ? PenStyle::Solid : PenStyle::Dashed);
   const Branch* child = &tree.branch(tree.branchingCount, k);
+  int childSlot = k;
   drawBranchLine(canvas, *child, at);
   if (solid) writeBranchTexts(state, canvas, *child, at);
   for (int level = tree.branchingCount - 1; level >= 1; --level) {
     const Branch& parent = tree.branch(level, child->parentIndex);
-    drawLine(canvas, at.offsetX + parent.x + LevelPitch, parent.y + at.offsetY,
-             at.offsetX + child->x, child->y + at.offsetY);
-    drawBranchLine(canvas, parent, at);
+    // The line joining a branch to its parent belongs to the branch.
+    if (linesDrawnHere(level + 1, childSlot))
+      drawLine(canvas, at.offsetX + parent.x + LevelPitch, parent.y + at.offsetY,
+               at.offsetX + child->x, child->y + at.offsetY);
+    if (linesDrawnHere(level, child->parentIndex)) drawBranchLine(canvas, parent, at);
     if (solid) writeBranchTexts(state, canvas, parent, at);
+    childSlot = child->parentIndex;
     child = &parent;
   }
   const Branch& root = tree.root();
-  drawLine(canvas, at.offsetX + root.x + LevelPitch, root.y + at.offsetY, at.offsetX + child->x,
-           child->y + at.offsetY);
-  if (solid)
+  if (linesDrawnHere(1, childSlot))
+    drawLine(canvas, at.offsetX + root.x + LevelPitch, root.y + at.offsetY, at.offsetX + child->x,
+             child->y + at.offsetY);
+  if (solid && linesDrawnHere(0, 1))
     drawLine(canvas, at.offsetX, root.y + at.offsetY, at.offsetX + RootStemLength,
              root.y + at.offsetY);
   canvas.setPen(Black, PenStyle::Solid);
@@ -121,13 +153,15 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
   const int leaves = state.tree.levelNodeCount;
   if (state.reduction.reduced) {
     if (printer) drawPrinterReductionNote(state, canvas, at.offsetY);
-    for (int k = 1; k <= leaves; ++k) drawPathAt(state, canvas, k, at, false);
+    const LastLeaves dashed = lastLeaves(state.tree, false);
+    for (int k = 1; k <= leaves; ++k) drawPathAt(state, canvas, k, at, false, &dashed);
   }
 
+  const LastLeaves solid = lastLeaves(state.tree, true);
   for (int k = 1; k <= leaves; ++k) {
     const Branch& leaf = state.tree.leaf(k);
     if (!leaf.exists) continue;
-    drawPathAt(state, canvas, k, at, true);
+    drawPathAt(state, canvas, k, at, true, &solid);
     canvas.textOut(at.offsetX + leaf.x + LevelPitch + LeafLabelGap,
                    leaf.y + at.offsetY - LeafLabelRise, leafLabel(state, k));
   }

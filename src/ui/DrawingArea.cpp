@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "ui/PictureCanvas.h"
 #include "ui/QtCanvas.h"
 
 namespace kvistra::ui {
@@ -24,9 +25,16 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
 }
 
 void DrawingArea::draw(const Drawing& drawing) {
-  QPainter painter(&picture_);
-  painter.setFont(font());
-  QtCanvas canvas(painter, picture_.size(), false);
+  // The picture is made at the first drawing; a drawing that only measures text, or draws
+  // nothing (the screen's paint before a tree is complete), leaves it unmade.
+  const auto pictureInUse = [this]() -> QImage& {
+    if (!pictureInUse_) {
+      pictureInUse_ = true;
+      growPicture(size());
+    }
+    return picture_;
+  };
+  PictureCanvas canvas(pictureInUse, font(), pictureInUse_ ? picture_.size() : size());
   drawing(canvas);
   update();
 }
@@ -56,11 +64,17 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
     draw(paintHandler_);
   }
   QPainter painter(this);
+  if (!pictureInUse_) {
+    painter.fillRect(event->rect(), Qt::white);
+    return;
+  }
   painter.drawImage(event->rect(), picture_, event->rect());
 }
 
 void DrawingArea::resizeEvent(QResizeEvent* event) {
-  growPicture(event->size());
+  // The picture follows the widget as it grows. It is kept when the widget shrinks: a drawing
+  // made outside painting, such as a tree being built, has nothing that could draw it again.
+  if (pictureInUse_) growPicture(event->size());
   redrawRequested_ = true;
   QWidget::resizeEvent(event);
 }

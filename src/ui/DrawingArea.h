@@ -47,6 +47,9 @@ class DrawingArea : public QWidget {
   QImage picture_;
   Drawing paintHandler_;
   bool redrawRequested_ = true;
+  // Whether picture_ is the drawing's, as large as the widget has been; until something is
+  // drawn it is a single white pixel and the widget paints white.
+  bool pictureInUse_ = false;
 };
 
 }  // namespace kvistra::ui

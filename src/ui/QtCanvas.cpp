@@ -1,22 +1,56 @@
 #include "ui/QtCanvas.h"
 
-#include <QFontMetrics>
+#include <QTextLayout>
 
+#include "ui/FontFamilies.h"
 #include "ui/TextConversion.h"
 
 namespace kvistra::ui {
 
 QFont toQFont(const Font& font) {
-  QFont qfont(QString::fromStdString(font.family));
+  QFont qfont(installedFamily(font.family));
   qfont.setPixelSize(font.pixelHeight);
   qfont.setBold(font.bold);
   return qfont;
 }
 
 QtCanvas::QtCanvas(QPainter& painter, QSize size, bool printer)
-    : painter_(painter), size_(size), printer_(printer) {
+    : painter_(painter),
+      size_(size),
+      printer_(printer),
+      metrics_(painter.font(), painter.device()) {
   QtCanvas::setPen(Black, PenStyle::Solid);
   painter_.setBrush(Qt::white);
+  measureFont();
+}
+
+void QtCanvas::measureFont() {
+  metrics_ = QFontMetrics(painter_.font(), painter_.device());
+  ascent_ = metrics_.ascent();
+  capHeight_ = metrics_.capHeight();
+  descent_ = metrics_.descent();
+  lineHeight_ = metrics_.height();
+  shapedTexts_.clear();
+}
+
+const QtCanvas::ShapedText& QtCanvas::shaped(std::string_view text) {
+  std::string key(text);
+  const auto known = shapedTexts_.find(key);
+  if (known != shapedTexts_.end()) return known->second;
+  const QString shown = toQt(text);
+  ShapedText result;
+  result.width = metrics_.horizontalAdvance(shown);
+  QTextLayout layout(shown, painter_.font(), painter_.device());
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  for (QGlyphRun run : layout.glyphRuns()) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& position : positions) position.ry() -= line.ascent();
+    run.setPositions(positions);
+    result.glyphs.append(run);
+  }
+  return shapedTexts_.emplace(std::move(key), std::move(result)).first->second;
 }
 
 void QtCanvas::setPen(Color color, PenStyle style) {
@@ -33,29 +67,33 @@ void QtCanvas::lineTo(int x, int y) {
 }
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
-  const QFontMetrics metrics(painter_.font(), painter_.device());
-  const QString shown = toQt(text);
-  const int baseline = y + metrics.ascent();
+  const ShapedText& shown = shaped(text);
+  const int baseline = y + ascent_;
   // Text is written on the brush, so a text written again where it stands (a tree writes shared
   // names once per path) looks the same, and a new value, or blanks, cover the one before it.
   // The brush covers only the rows that letters and digits reach: the font's leading above
   // them is where the line of the branch above runs in the tightest trees.
-  const int top = baseline - metrics.capHeight() - 1;
-  painter_.fillRect(
-      QRect(x, top, metrics.horizontalAdvance(shown), baseline + metrics.descent() - top),
-      painter_.brush());
-  const QPen pen = painter_.pen();
+  const int top = baseline - capHeight_ - 1;
+  painter_.fillRect(QRect(x, top, shown.width, baseline + descent_ - top), painter_.brush());
+  // Letters take only the colour of the pen, so a black pen of any style writes them as they are.
+  const QPointF start(x, baseline);
+  const QPen& current = painter_.pen();
+  if (current.color() == Qt::black && current.style() != Qt::NoPen) {
+    for (const QGlyphRun& glyphs : shown.glyphs) painter_.drawGlyphRun(start, glyphs);
+    return;
+  }
+  const QPen pen = current;
   painter_.setPen(Qt::black);
-  painter_.drawText(QPoint(x, baseline), shown);
+  for (const QGlyphRun& glyphs : shown.glyphs) painter_.drawGlyphRun(start, glyphs);
   painter_.setPen(pen);
 }
 
 int QtCanvas::textWidth(std::string_view text) {
-  return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(toQt(text));
+  return shaped(text).width;
 }
 
 int QtCanvas::textHeight(std::string_view) {
-  return QFontMetrics(painter_.font(), painter_.device()).height();
+  return lineHeight_;
 }
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom) {
@@ -68,6 +106,7 @@ void QtCanvas::fillRect(int left, int top, int right, int bottom) {
 
 void QtCanvas::setFont(const Font& font) {
   painter_.setFont(toQFont(font));
+  measureFont();
 }
 
 }  // namespace kvistra::ui

@@ -2,9 +2,14 @@
 // clipboard picture alike.
 #pragma once
 
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QList>
 #include <QPainter>
 #include <QPoint>
 #include <QSize>
+#include <string>
+#include <unordered_map>
 
 #include "host/Canvas.h"
 
@@ -14,7 +19,8 @@ QFont toQFont(const Font& font);
 
 class QtCanvas : public Canvas {
  public:
-  // The painter must stay active while the canvas is used.
+  // The painter must stay active while the canvas is used, and its font be changed only
+  // through setFont.
   QtCanvas(QPainter& painter, QSize size, bool printer);
 
   void setPen(Color color, PenStyle style) override;
@@ -31,10 +37,27 @@ class QtCanvas : public Canvas {
   int height() const override { return size_.height(); }
 
  private:
+  // A text laid out once: its width and its glyphs, placed from the start of its baseline.
+  struct ShapedText {
+    int width = 0;
+    QList<QGlyphRun> glyphs;
+  };
+
+  // A tree writes a hundred texts or more in one font, most of them several times ("0.5000",
+  // "A2"): the font's metrics are looked up once, and each text is laid out once.
+  void measureFont();
+  const ShapedText& shaped(std::string_view text);
+
   QPainter& painter_;
   QSize size_;
   bool printer_;
   QPoint position_;
+  QFontMetrics metrics_;
+  int ascent_ = 0;
+  int capHeight_ = 0;
+  int descent_ = 0;
+  int lineHeight_ = 0;
+  std::unordered_map<std::string, ShapedText> shapedTexts_;
 };
 
 }  // namespace kvistra::ui

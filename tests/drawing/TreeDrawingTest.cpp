@@ -35,6 +35,7 @@ TEST(DrawTree, FinishedTwoByTwoScreenTree) {
   for (const auto& line : lines)
     EXPECT_TRUE(canvas.hasLine(line))
         << line.x1 << "," << line.y1 << "-" << line.x2 << "," << line.y2;
+  EXPECT_EQ(canvas.lines.size(), std::size(lines)) << "a shared branch's lines are drawn once";
   EXPECT_TRUE(std::all_of(canvas.lines.begin(), canvas.lines.end(),
                           [](const DrawnLine& l) { return l.style == Solid; }));
   EXPECT_TRUE(canvas.hasText(85, 137 - h, "A1"));
