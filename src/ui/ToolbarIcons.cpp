@@ -1,6 +1,8 @@
 #include "ui/ToolbarIcons.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QIconEngine>
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
@@ -10,12 +12,20 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
+#include <span>
+
+#include "ui/Resources.h"
 
 namespace kvistra::ui {
 namespace {
 
 // Every picture is drawn on a 24 x 24 grid and scaled, so the sizes differ only in sharpness.
 constexpr qreal gridSize = 24.0;
+// The toolbar's pictures, for ordinary and for doubled screens.
+constexpr int ToolbarPictureSizes[] = {24, 48};
+// The sizes of the program's icon embedded in the program (assets/kvistra.qrc).
+constexpr int ProgramIconSizes[] = {16, 24, 32, 48, 64};
 
 const QColor ink(0x2b, 0x2f, 0x36);
 const QColor paper(0xff, 0xff, 0xff);
@@ -237,20 +247,6 @@ void drawDrop(QPainter& painter) {
   painter.drawLine(QPointF(19, 5), QPointF(5, 19));
 }
 
-void drawProgramIcon(QPainter& painter) {
-  QLinearGradient shade(0, 0, 0, gridSize);
-  shade.setColorAt(0, QColor(0x43, 0xa0, 0x47));
-  shade.setColorAt(1, QColor(0x1b, 0x5e, 0x20));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(shade);
-  painter.drawRoundedRect(QRectF(0, 0, gridSize, gridSize), 4.5, 4.5);
-  painter.save();
-  painter.translate(2.4, 2.4);
-  painter.scale(0.8, 0.8);
-  drawWholeTree(painter, paper, 2.4);
-  painter.restore();
-}
-
 QPixmap render(Drawing draw, int size) {
   QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -262,10 +258,52 @@ QPixmap render(Drawing draw, int size) {
   return QPixmap::fromImage(image);
 }
 
-QIcon iconAt(Drawing draw, std::initializer_list<int> sizes) {
+QIcon iconAt(Drawing draw, std::span<const int> sizes) {
   QIcon icon;
   for (int size : sizes) icon.addPixmap(render(draw, size));
   return icon;
+}
+
+// An icon whose pictures are made the first time one is asked for. The toolbar is hidden at
+// start and many runs never show it, and the off-screen window never shows its icon: making
+// their pictures up front would be work for nothing. Once made, the pictures behave exactly as
+// an icon made of them: the disabled look, for one, is generated from them the same way.
+class MadeOnFirstUse final : public QIconEngine {
+ public:
+  MadeOnFirstUse(std::function<QIcon()> make, std::span<const int> sizes)
+      : make_(std::move(make)), sizes_(sizes) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    made().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return made().pixmap(size, 1.0, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return made().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int size : sizes_) sizes.append(QSize(size, size));
+    return sizes;
+  }
+  QIconEngine* clone() const override { return new MadeOnFirstUse(*this); }
+  QString key() const override { return QStringLiteral("MadeOnFirstUse"); }
+
+ private:
+  const QIcon& made() {
+    if (made_.isNull()) made_ = make_();
+    return made_;
+  }
+
+  std::function<QIcon()> make_;
+  std::span<const int> sizes_;
+  QIcon made_;
+};
+
+QIcon drawnOnFirstUse(Drawing draw) {
+  return QIcon(new MadeOnFirstUse([draw] { return iconAt(draw, ToolbarPictureSizes); },
+                                  ToolbarPictureSizes));
 }
 
 struct ToolbarDrawing {
@@ -302,20 +340,37 @@ constexpr NamedDrawing OtherButtonDrawings[] = {
 
 QIcon toolbarIcon(Command button) {
   for (const auto& entry : ToolbarDrawings)
-    if (entry.button == button) return iconAt(entry.draw, {24, 48});
+    if (entry.button == button) return drawnOnFirstUse(entry.draw);
   return QIcon();
 }
 
 QIcon toolbarIcon(const QString& name) {
   for (const auto& entry : ToolbarDrawings)
-    if (name == QLatin1String(entry.name)) return iconAt(entry.draw, {24, 48});
+    if (name == QLatin1String(entry.name)) return drawnOnFirstUse(entry.draw);
   for (const auto& entry : OtherButtonDrawings)
-    if (name == QLatin1String(entry.name)) return iconAt(entry.draw, {24, 48});
+    if (name == QLatin1String(entry.name)) return drawnOnFirstUse(entry.draw);
   return QIcon();
 }
 
 QIcon programIcon() {
-  return iconAt(drawProgramIcon, {16, 24, 32, 48, 64, 128, 256});
+  // One icon for the whole run, shared by the window and the about box. The window system is
+  // handed every size it has, those a window's frame and task bar use; the desktop's menus and
+  // larger views take the installed icon files.
+  static QIcon icon;
+  if (icon.isNull()) {
+    icon = QIcon(new MadeOnFirstUse(
+        [] {
+          ensureResources();
+          QIcon fromFiles;
+          for (int size : ProgramIconSizes)
+            fromFiles.addFile(QStringLiteral(":/icons/kvistra-%1.png").arg(size), QSize(size, size));
+          return fromFiles;
+        },
+        ProgramIconSizes));
+    // Its pictures go with the application, not after it.
+    qAddPostRoutine([] { icon = QIcon(); });
+  }
+  return icon;
 }
 
 }  // namespace kvistra::ui
