@@ -392,9 +392,8 @@ void MainWindow::createDrawingArea() {
   startPicture_->setObjectName("startPicture");
   startPicture_->setAccessibleName("Kvistra");
   startPicture_->setFixedSize(StartPictureSize);
-  startPicture_->setScaledContents(true);
-  const QImage picture = loadStartPicture();
-  if (!picture.isNull()) startPicture_->setPixmap(QPixmap::fromImage(picture));
+  const QPixmap picture = startPictureAt(StartPictureSize);
+  if (!picture.isNull()) startPicture_->setPixmap(picture);
 
   branchHint_ = new QLabel(drawingArea_);
   branchHint_->setObjectName("branchHint");

@@ -36,4 +36,12 @@ QImage loadStartPicture() {
   return startPictureFromBytes(file.readAll());
 }
 
+QPixmap startPictureAt(QSize shown) {
+  const QImage picture = loadStartPicture();
+  if (picture.isNull()) return QPixmap();
+  // The 32-bit form is the one a screen pixmap takes, and the one a label scales from.
+  return QPixmap::fromImage(picture.convertToFormat(QImage::Format_RGB32)
+                                .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 }  // namespace kvistra::ui
