@@ -2,32 +2,9 @@
 
 #include <QFile>
 
-#include <cstring>
-
-#include "ui/JpegDecoder.h"
 #include "ui/Resources.h"
 
 namespace kvistra::ui {
-namespace {
-
-// QImage pads its rows to four bytes, so the decoder's packed rows are copied one at a time.
-QImage toImage(const DecodedImage& decoded) {
-  QImage image(decoded.width, decoded.height, QImage::Format_RGB888);
-  if (image.isNull()) return image;
-  const std::size_t rowBytes = std::size_t(decoded.width) * 3;
-  for (int y = 0; y < decoded.height; ++y) {
-    std::memcpy(image.scanLine(y), decoded.rgb.data() + rowBytes * y, rowBytes);
-  }
-  return image;
-}
-
-}  // namespace
-
-QImage startPictureFromBytes(const QByteArray& bytes) {
-  const auto decoded = decodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                  static_cast<std::size_t>(bytes.size()));
-  return decoded ? toImage(*decoded) : QImage();
-}
 
 QImage loadStartPicture() {
   ensureResources();
@@ -37,11 +14,13 @@ QImage loadStartPicture() {
 }
 
 QPixmap startPictureAt(QSize shown) {
-  const QImage picture = loadStartPicture();
-  if (picture.isNull()) return QPixmap();
-  // The 32-bit form is the one a screen pixmap takes, and the one a label scales from.
-  return QPixmap::fromImage(picture.convertToFormat(QImage::Format_RGB32)
-                                .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  if (shown != StartPictureShownSize)
+    return QPixmap::fromImage(scaledForShowing(loadStartPicture(), shown));
+  // Decoding and scaling the picture would be a good part of all the work before the window
+  // first shows; the build did it once for every start.
+  const QImage baked(reinterpret_cast<const uchar*>(BakedStartPicture), shown.width(),
+                     shown.height(), shown.width() * 4, QImage::Format_RGB32);
+  return QPixmap::fromImage(baked);
 }
 
 }  // namespace kvistra::ui

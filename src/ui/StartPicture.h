@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <cstdint>
+
+#include "ui/StartPictureDecoding.h"
 
 namespace kvistra::ui {
 
@@ -11,11 +13,12 @@ namespace kvistra::ui {
 // A null image when it cannot be decoded; the window then simply shows none.
 QImage loadStartPicture();
 
-// The start picture as it is shown, scaled smoothly to shown once, so that showing it is a
-// plain copy; a null pixmap when it cannot be decoded.
+// The start picture as it is shown at shown. At the size it was baked at when building, its
+// pixels are ready and only copied; at any other size it is decoded and scaled now.
 QPixmap startPictureAt(QSize shown);
 
-// Decodes JPEG bytes into an image; a null image when they are not a sound JPEG.
-QImage startPictureFromBytes(const QByteArray& bytes);
+// The pixels baked when building: StartPictureShownSize, 32 bits a pixel, row after row
+// (written by StartPictureBaker into the generated BakedStartPicture.cpp).
+extern const std::uint32_t BakedStartPicture[];
 
 }  // namespace kvistra::ui

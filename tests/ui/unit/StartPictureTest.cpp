@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include "QtTestApp.h"
 #include "ui/Resources.h"
 
 namespace kvistra::ui {
@@ -32,6 +33,13 @@ TEST(StartPicture, EmbeddedPictureIs270By220AndNotBlank) {
   }
   EXPECT_LT(darkest, 100);
   EXPECT_GT(lightest, 220);
+}
+
+TEST(StartPicture, BakedWhenBuildingAsDecodingAndScalingGiveIt) {
+  test::qtApp();
+  const QImage shown = startPictureAt(StartPictureShownSize).toImage();
+  EXPECT_EQ(shown.size(), StartPictureShownSize);
+  EXPECT_TRUE(shown == scaledForShowing(loadStartPicture(), StartPictureShownSize));
 }
 
 QByteArray randomBytes(int count) {
