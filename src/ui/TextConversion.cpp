@@ -2,36 +2,33 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <array>
 
 namespace kvistra::ui {
 
 namespace {
 constexpr const char* Encoding = "windows-1252";
 
-// Windows-1252 gives every byte one character of its own, so one decoding of the 256 bytes
-// serves every later text: a text is drawn many times a second, and opening a converter each
-// time costs more than the drawing.
-const std::array<char16_t, 256>& characterOfByte() {
-  static const std::array<char16_t, 256> table = [] {
-    std::array<char16_t, 256> characters{};
-    QStringDecoder decode(Encoding, QStringConverter::Flag::Stateless);
-    for (int byte = 0; byte < 256; ++byte) {
-      const char single = static_cast<char>(byte);
-      const QString decoded = decode(QByteArrayView(&single, 1));
-      characters[byte] = decoded.size() == 1 ? decoded.front().unicode() : u'\uFFFD';
-    }
-    return characters;
-  }();
-  return table;
+// Windows-1252 is Latin-1 but for the bytes 0x80 to 0x9F, which hold these characters; the five
+// bytes it leaves unused keep their Latin-1 control characters, as Qt's own converter gives them.
+// A table, not a converter: texts are drawn many times a second, and opening a converter costs
+// more than drawing the text.
+constexpr char16_t Windows1252From0x80[32] = {
+    u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',
+};
+
+char16_t characterOf(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? Windows1252From0x80[byte - 0x80] : char16_t{byte};
 }
+
 }  // namespace
 
 QString toQt(std::string_view windows1252) {
-  const auto& table = characterOfByte();
   QString text(static_cast<qsizetype>(windows1252.size()), Qt::Uninitialized);
   char16_t* out = reinterpret_cast<char16_t*>(text.data());
-  for (const char byte : windows1252) *out++ = table[static_cast<unsigned char>(byte)];
+  for (const char byte : windows1252) *out++ = characterOf(static_cast<unsigned char>(byte));
   return text;
 }
 
