@@ -31,7 +31,33 @@ class F1Filter : public QObject {
   std::function<void()> openHelp_;
 };
 
+// Sets a font on the first show of the widget it watches, then goes.
+class FontOnShow : public QObject {
+ public:
+  FontOnShow(QWidget* widget, const QFont& font) : QObject(widget), font_(font) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      static_cast<QWidget*>(watched)->setFont(font_);
+      deleteLater();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QFont font_;
+};
+
 }  // namespace
+
+void setFontWhenShown(QWidget* widget, const QFont& font) {
+  if (widget->isVisible()) {
+    widget->setFont(font);
+    return;
+  }
+  widget->installEventFilter(new FontOnShow(widget, font));
+}
 
 void onF1Released(QWidget* widget, std::function<void()> openHelp) {
   widget->installEventFilter(new F1Filter(widget, std::move(openHelp)));

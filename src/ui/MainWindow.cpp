@@ -192,7 +192,7 @@ Pane* textPane(QWidget* parent, const char* name, const QString& accessibleName)
   edit->setAccessibleName(accessibleName);
   edit->setReadOnly(true);
   edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-  edit->setFont(dialogFont(16, true));
+  setFontWhenShown(edit, dialogFont(16, true));
   return edit;
 }
 
@@ -328,6 +328,9 @@ void MainWindow::createToolbar() {
   clipboardText_->setObjectName("clipboardText");
   clipboardText_->setFont(dialogFont(13, false));
   clipboardText_->hide();
+  // Hidden until the window state shows it: laid out and shown with the window only to be
+  // hidden again at once would cost start-up time for nothing.
+  toolbar_->hide();
 }
 
 void MainWindow::createBranchCountBar() {
@@ -377,6 +380,8 @@ void MainWindow::createSidePane() {
   reductionEventLabel_ = placeLabel(reductionNote_, "reductionEventLabel", 4, 4);
   reductionProbabilityLabel_ = placeLabel(reductionNote_, "reductionProbabilityLabel", 4, 24);
   column->addWidget(reductionNote_);
+  // Hidden until the window state shows it, like the toolbar.
+  sidePane_->hide();
 }
 
 void MainWindow::createDrawingArea() {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "MainWindowFixture.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
+#include "ui/DialogLook.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
@@ -108,6 +110,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->windowTitle(), QString("   Kvistra   "));
     QVERIFY(child<QWidget>(*form, "toolbar")->isVisible());
     QVERIFY(child<QWidget>(*form, "sidePane")->isVisible());
+    // The results pane takes its font when first shown.
+    QCOMPARE(child<QPlainTextEdit>(*form, "resultsList")->font(), dialogFont(16, true));
     QCOMPARE(child<QLabel>(*form, "branchCountLabel")->text(),
              QString("Antal grene i 1. forgrening:"));
     for (Command c : {CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, EventButton,
