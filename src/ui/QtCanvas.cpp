@@ -7,6 +7,26 @@
 
 namespace kvistra::ui {
 
+namespace {
+
+// The glyphs of text as QPainter::drawText would place them, with the start of the baseline at
+// the origin.
+QList<QGlyphRun> glyphsOnBaseline(const QString& text, const QFont& font, QPaintDevice* device) {
+  QTextLayout layout(text, font, device);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  QList<QGlyphRun> runs = layout.glyphRuns();
+  for (QGlyphRun& run : runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& position : positions) position.ry() -= line.ascent();
+    run.setPositions(positions);
+  }
+  return runs;
+}
+
+}  // namespace
+
 QFont toQFont(const Font& font) {
   QFont qfont(installedFamily(font.family));
   qfont.setPixelSize(font.pixelHeight);
@@ -38,18 +58,8 @@ const QtCanvas::ShapedText& QtCanvas::shaped(std::string_view text) {
   const auto known = shapedTexts_.find(key);
   if (known != shapedTexts_.end()) return known->second;
   const QString shown = toQt(text);
-  ShapedText result;
-  result.width = metrics_.horizontalAdvance(shown);
-  QTextLayout layout(shown, painter_.font(), painter_.device());
-  layout.beginLayout();
-  const QTextLine line = layout.createLine();
-  layout.endLayout();
-  for (QGlyphRun run : layout.glyphRuns()) {
-    QList<QPointF> positions = run.positions();
-    for (QPointF& position : positions) position.ry() -= line.ascent();
-    run.setPositions(positions);
-    result.glyphs.append(run);
-  }
+  ShapedText result{metrics_.horizontalAdvance(shown), {}};
+  if (!printer_) result.glyphs = glyphsOnBaseline(shown, painter_.font(), painter_.device());
   return shapedTexts_.emplace(std::move(key), std::move(result)).first->second;
 }
 
@@ -76,16 +86,25 @@ void QtCanvas::textOut(int x, int y, std::string_view text) {
   const int top = baseline - capHeight_ - 1;
   painter_.fillRect(QRect(x, top, shown.width, baseline + descent_ - top), painter_.brush());
   // Letters take only the colour of the pen, so a black pen of any style writes them as they are.
-  const QPointF start(x, baseline);
   const QPen& current = painter_.pen();
   if (current.color() == Qt::black && current.style() != Qt::NoPen) {
-    for (const QGlyphRun& glyphs : shown.glyphs) painter_.drawGlyphRun(start, glyphs);
+    writeLetters(QPoint(x, baseline), text, shown);
     return;
   }
   const QPen pen = current;
   painter_.setPen(Qt::black);
-  for (const QGlyphRun& glyphs : shown.glyphs) painter_.drawGlyphRun(start, glyphs);
+  writeLetters(QPoint(x, baseline), text, shown);
   painter_.setPen(pen);
+}
+
+void QtCanvas::writeLetters(QPoint start, std::string_view text, const ShapedText& shown) {
+  // The glyphs laid out once serve a picture drawn pixel for pixel. A printer page, scaled to
+  // its paper, is written the plain way: it is written once anyway.
+  if (printer_ || !painter_.transform().isIdentity()) {
+    painter_.drawText(start, toQt(text));
+    return;
+  }
+  for (const QGlyphRun& glyphs : shown.glyphs) painter_.drawGlyphRun(start, glyphs);
 }
 
 int QtCanvas::textWidth(std::string_view text) {

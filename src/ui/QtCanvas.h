@@ -37,7 +37,8 @@ class QtCanvas : public Canvas {
   int height() const override { return size_.height(); }
 
  private:
-  // A text laid out once: its width and its glyphs, placed from the start of its baseline.
+  // A text laid out once: its width and its glyphs, placed from the start of its baseline (no
+  // glyphs on a printer's canvas).
   struct ShapedText {
     int width = 0;
     QList<QGlyphRun> glyphs;
@@ -47,6 +48,7 @@ class QtCanvas : public Canvas {
   // "A2"): the font's metrics are looked up once, and each text is laid out once.
   void measureFont();
   const ShapedText& shaped(std::string_view text);
+  void writeLetters(QPoint start, std::string_view text, const ShapedText& shown);
 
   QPainter& painter_;
   QSize size_;

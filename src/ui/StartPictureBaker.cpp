@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
     return 1;
   }
-  const QImage shown = scaledForShowing(startPictureFromBytes(jpeg.readAll()), StartPictureShownSize);
+  const QImage shown =
+      scaledForShowing(startPictureFromBytes(jpeg.readAll()), StartPictureShownSize);
   if (shown.isNull()) {
     std::fprintf(stderr, "%s: %s is not a sound JPEG\n", argv[0], argv[1]);
     return 1;

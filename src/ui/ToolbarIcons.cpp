@@ -265,9 +265,10 @@ QIcon iconAt(Drawing draw, std::span<const int> sizes) {
 }
 
 // An icon whose pictures are made the first time one is asked for. The toolbar is hidden at
-// start and many runs never show it, and the off-screen window never shows its icon: making
-// their pictures up front would be work for nothing. Once made, the pictures behave exactly as
-// an icon made of them: the disabled look, for one, is generated from them the same way.
+// start and many runs never show it, and the program's icon is asked for only by a window
+// system that shows it and by the about box: making the pictures up front would often be work
+// for nothing. Once made, they behave exactly as an icon made of them: the disabled look, for
+// one, is generated from them the same way.
 class MadeOnFirstUse final : public QIconEngine {
  public:
   MadeOnFirstUse(std::function<QIcon()> make, std::span<const int> sizes)
@@ -336,6 +337,14 @@ constexpr NamedDrawing OtherButtonDrawings[] = {
     {"drop", drawDrop},
 };
 
+QIcon programIconFromFiles() {
+  ensureResources();
+  QIcon icon;
+  for (int size : ProgramIconSizes)
+    icon.addFile(QStringLiteral(":/icons/kvistra-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
 }  // namespace
 
 QIcon toolbarIcon(Command button) {
@@ -358,15 +367,7 @@ QIcon programIcon() {
   // larger views take the installed icon files.
   static QIcon icon;
   if (icon.isNull()) {
-    icon = QIcon(new MadeOnFirstUse(
-        [] {
-          ensureResources();
-          QIcon fromFiles;
-          for (int size : ProgramIconSizes)
-            fromFiles.addFile(QStringLiteral(":/icons/kvistra-%1.png").arg(size), QSize(size, size));
-          return fromFiles;
-        },
-        ProgramIconSizes));
+    icon = QIcon(new MadeOnFirstUse(programIconFromFiles, ProgramIconSizes));
     // Its pictures go with the application, not after it.
     qAddPostRoutine([] { icon = QIcon(); });
   }
