@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -222,9 +221,8 @@ MainWindow::MainWindow(TreeState& state) : state_(state) {
   setObjectName("mainWindow");
   setWindowTitle(toQt(window_.title));
   setWindowIcon(programIcon());
-  // The window's own font serves its panes; the menu bar keeps the desktop's font.
+  // The window's own font serves its bars and panes; the menu bar keeps the desktop's font.
   auto* central = new QWidget(this);
-  central->setFont(dialogFont(16, false));
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
@@ -242,6 +240,9 @@ MainWindow::MainWindow(TreeState& state) : state_(state) {
   createDrawingArea();
   body->addWidget(sidePane_);
   body->addWidget(drawingScroll_, 1);
+  // All of them are hidden at start; loading their font waits until they show.
+  for (QWidget* part : std::initializer_list<QWidget*>{toolbar_, branchCountBar_, sidePane_})
+    setFontWhenShown(part, dialogFont(16, false));
 
   startPictureTimer_ = new QTimer(this);
   startPictureTimer_->setObjectName("startPictureTimer");
@@ -323,11 +324,6 @@ void MainWindow::createToolbar() {
     button->setAccessibleName(entry.hint);
     buttons_[indexOf(entry.command)] = button;
   }
-  // Scratch space for the clipboard's text; never shown.
-  clipboardText_ = new QTextEdit(toolbar_);
-  clipboardText_->setObjectName("clipboardText");
-  clipboardText_->setFont(dialogFont(13, false));
-  clipboardText_->hide();
   // Hidden until the window state shows it: laid out and shown with the window only to be
   // hidden again at once would cost start-up time for nothing.
   toolbar_->hide();

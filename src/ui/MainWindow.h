@@ -17,7 +17,6 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QScrollArea;
-class QTextEdit;
 class QTimer;
 
 namespace kvistra::ui {
@@ -91,7 +90,6 @@ class MainWindow : public QMainWindow {
   DrawingArea* drawingArea_ = nullptr;
   QLabel* startPicture_ = nullptr;
   QLabel* branchHint_ = nullptr;
-  QTextEdit* clipboardText_ = nullptr;
   QTimer* startPictureTimer_ = nullptr;
   QMenu* copyMenu_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;

@@ -110,7 +110,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->windowTitle(), QString("   Kvistra   "));
     QVERIFY(child<QWidget>(*form, "toolbar")->isVisible());
     QVERIFY(child<QWidget>(*form, "sidePane")->isVisible());
-    // The results pane takes its font when first shown.
+    // The bars and panes take their fonts when first shown.
+    QCOMPARE(child<QLabel>(*form, "branchCountLabel")->font(), dialogFont(16, false));
     QCOMPARE(child<QPlainTextEdit>(*form, "resultsList")->font(), dialogFont(16, true));
     QCOMPARE(child<QLabel>(*form, "branchCountLabel")->text(),
              QString("Antal grene i 1. forgrening:"));
