@@ -4,12 +4,12 @@
 
 #include "ui/AboutDialog.h"
 #include "ui/ApproveResultDialog.h"
+#include "ui/BranchNamesDialog.h"
 #include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
 #include "ui/ResultLineDialog.h"
-#include "ui/BranchNamesDialog.h"
 #include "ui/TreeFileDialog.h"
 #include "ui/YesNoDialog.h"
 
