@@ -424,35 +424,63 @@ void MainWindow::createCopyMenu() {
           [this, opener] { copyMenu_->popup(mapToGlobal(opener->mapTo(this, CopyMenuPlace))); });
 }
 
+void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler) {
+  connect(action(command), &QAction::triggered, this,
+          [this, handler = std::move(handler)] { run(handler); });
+}
+
+void MainWindow::onClicked(Command command, std::function<void(Context&)> handler) {
+  connect(button(command), &QAbstractButton::clicked, this,
+          [this, handler = std::move(handler)] { run(handler); });
+}
+
 void MainWindow::connectCommands() {
-  const auto onTriggered = [this](Command command, std::function<void(Context&)> handler) {
-    connect(action(command), &QAction::triggered, this, [this, handler] { run(handler); });
-  };
-  const auto onClicked = [this](Command command, std::function<void(Context&)> handler) {
-    connect(button(command), &QAbstractButton::clicked, this, [this, handler] { run(handler); });
-  };
+  connectConstructionCommands();
+  connectProbabilityCommands();
+  connectEditingCommands();
+  connectDrawingArea();
+  connectEventCommands();
+  connectFileAndOutputCommands();
+  connect(action(Quit), &QAction::triggered, this, &QWidget::close);
+  connect(action(HelpContents), &QAction::triggered, this, &MainWindow::showHelp);
+  connect(action(About), &QAction::triggered, this, [this] { dialogs_->about().exec(); });
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+}
+
+void MainWindow::connectConstructionCommands() {
   onTriggered(NewTwoBranchingTree, [](Context& c) { beginTree(c, 2); });
   onTriggered(NewThreeBranchingTree, [](Context& c) { beginTree(c, 3); });
   for (int b = FewestBranches; b <= MostBranches; ++b)
     onClicked(branchCountButton(b), [b](Context& c) { addBranching(c, b); });
-  onTriggered(SetFirstProbabilities, setFirstProbabilities);
+  connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
+          [this] { run([](Context& c) { openDrawMenu(c.window); }); });
+}
+
+void MainWindow::connectProbabilityCommands() {
   const auto copyAcross = [](Context& c) { copyNextGroup(c, CopyDirection::Across); };
   const auto copyDown = [](Context& c) { copyNextGroup(c, CopyDirection::Down); };
+  onTriggered(SetFirstProbabilities, setFirstProbabilities);
   onTriggered(EnterProbabilities, enterNextGroup);
   onClicked(EnterProbabilitiesButton, enterNextGroup);
   onTriggered(CopyAcross, copyAcross);
   onClicked(CopyAcrossButton, copyAcross);
   onTriggered(CopyDown, copyDown);
   onClicked(CopyDownButton, copyDown);
+}
+
+void MainWindow::connectEditingCommands() {
   onTriggered(EditValue, [](Context& c) { chooseTool(c, ToolMode::EditValue); });
   onTriggered(ReplaceLetter, [](Context& c) { chooseTool(c, ToolMode::ReplaceLetter); });
   onTriggered(TwoDecimals, [](Context& c) { setDecimalCount(c, 2); });
   onTriggered(ThreeDecimals, [](Context& c) { setDecimalCount(c, 3); });
   onTriggered(FourDecimals, [](Context& c) { setDecimalCount(c, 4); });
-  connectDrawingArea();
+  onTriggered(BranchNames, editBranchNames);
+}
+
+void MainWindow::connectFileAndOutputCommands() {
   onTriggered(Open, openTree);
   onTriggered(Save, saveTree);
-  onTriggered(BranchNames, editBranchNames);
   const auto print = [](Context& c) { printTree(c); };
   onTriggered(Print, print);
   onClicked(PrintButton, print);
@@ -466,14 +494,6 @@ void MainWindow::connectCommands() {
   for (const auto& [name, handler] : copyCommands)
     connect(copyMenu_->findChild<QAction*>(name), &QAction::triggered, this,
             [this, handler] { run(handler); });
-  connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
-          [this] { run([](Context& c) { openDrawMenu(c.window); }); });
-  connect(action(Quit), &QAction::triggered, this, &QWidget::close);
-  connect(action(HelpContents), &QAction::triggered, this, &MainWindow::showHelp);
-  connect(action(About), &QAction::triggered, this, [this] { dialogs_->about().exec(); });
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
-  connectEventCommands();
 }
 
 void MainWindow::connectEventCommands() {
@@ -490,10 +510,8 @@ void MainWindow::connectEventCommands() {
       {ClearResults, ClearResultsButton, clearResults},
   };
   for (const EventCommand& command : commands) {
-    const auto handler = command.handler;
-    connect(action(command.item), &QAction::triggered, this, [this, handler] { run(handler); });
-    connect(button(command.button), &QAbstractButton::clicked, this,
-            [this, handler] { run(handler); });
+    onTriggered(command.item, command.handler);
+    onClicked(command.button, command.handler);
   }
   connect(resultsList_, &ResultsPane::released, this, [this](const PaneRelease& release) {
     run([release](Context& c) { releaseInResultsPane(c, release); });

@@ -59,7 +59,14 @@ class MainWindow : public QMainWindow {
   void createDrawingArea();
   void createCopyMenu();
   void connectCommands();
+  void connectConstructionCommands();
+  void connectProbabilityCommands();
+  void connectEditingCommands();
   void connectEventCommands();
+  void connectFileAndOutputCommands();
+  // Runs handler when the command's menu item is chosen or its button clicked.
+  void onTriggered(Command command, std::function<void(Context&)> handler);
+  void onClicked(Command command, std::function<void(Context&)> handler);
 
   // Runs a core command and then shows the window state it left.
   void run(const std::function<void(Context&)>& command);
