@@ -19,21 +19,6 @@ using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
 using enum kvistra::Command;
 
-namespace {
-
-// Types text in the prompt, which must ask question, and presses Enter.
-DialogStep answerPrompt(const QString& question, const QString& text) {
-  return {"promptDialog", [question, text](QDialog* d) {
-            const QString wrong =
-                mismatch("question", child<QLabel>(*d, "question")->text(), question);
-            QTest::keyClicks(child<QLineEdit>(*d, "answerField"), text);
-            QTest::keyClick(child<QLineEdit>(*d, "answerField"), Qt::Key_Return);
-            return wrong;
-          }};
-}
-
-}  // namespace
-
 class BranchEditingWindowTest : public QObject {
   Q_OBJECT
 

@@ -44,6 +44,17 @@ inline DialogStep typeProbability(const QString& text) {
           }};
 }
 
+// Types text in the prompt, which must ask question, and presses Enter.
+inline DialogStep answerPrompt(const QString& question, const QString& text) {
+  return {"promptDialog", [question, text](QDialog* d) {
+            const QString wrong =
+                mismatch("question", child<QLabel>(*d, "question")->text(), question);
+            QTest::keyClicks(child<QLineEdit>(*d, "answerField"), text);
+            QTest::keyClick(child<QLineEdit>(*d, "answerField"), Qt::Key_Return);
+            return wrong;
+          }};
+}
+
 inline DialogStep pressFortryd() {
   return {"probabilityDialog", [](QDialog* d) {
             QTest::mouseClick(child<QPushButton>(*d, "cancelButton"), Qt::LeftButton);

@@ -24,18 +24,8 @@ using enum kvistra::Command;
 
 namespace {
 
-DialogStep typeInPrompt(const QString& question, const QString& text) {
-  return {"promptDialog", [question, text](QDialog* d) {
-            const QString wrong =
-                mismatch("question", child<QLabel>(*d, "question")->text(), question);
-            QTest::keyClicks(child<QLineEdit>(*d, "answerField"), text);
-            QTest::keyClick(child<QLineEdit>(*d, "answerField"), Qt::Key_Return);
-            return wrong;
-          }};
-}
-
 DialogStep askEvent(const QString& text) {
-  return typeInPrompt("Hændelse ?  ", text);
+  return answerPrompt("Hændelse ?  ", text);
 }
 
 // Checks the approve box's line and presses buttons by name; "close" uses its close box.
@@ -130,9 +120,9 @@ class EventWindowTest : public QObject {
     QCOMPARE(lastPaneLine(), QString(" -A1               0.5000"));
 
     // A reduction of probability 0 is refused and the prompt asked again.
-    play({typeInPrompt("Reduktionshændelse ?  ", "A1B1"),
+    play({answerPrompt("Reduktionshændelse ?  ", "A1B1"),
           acknowledge("Reducering nægtet (sandsynligheden er 0)."),
-          typeInPrompt("Reduktionshændelse ?  ", "a1")},
+          answerPrompt("Reduktionshændelse ?  ", "a1")},
          [this] { form->action(ReduceTree)->trigger(); });
     QCOMPARE(lastPaneLine(), QString(" Reduc: A1         0.5000"));
     QCOMPARE(child<QLabel>(*form, "reductionEventLabel")->text(), QString("Reduc: A1"));
