@@ -32,14 +32,8 @@ class BranchEditingWindowTest : public QObject {
   void cleanup() { form.reset(); }
 
   void editsBranchesByClickingThem() {
-    form->action(NewTwoBranchingTree)->trigger();
-    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
-    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
-    {
-      DialogScript script({typeProbability("1/4")});
-      form->action(SetFirstProbabilities)->trigger();
-      QVERIFY2(script.finished(), qPrintable(script.faults()));
-    }
+    const QString built = buildTwoBranchingTree(*form, 2, 2, {typeProbability("1/4")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
     form->action(CopyAcross)->trigger();
     form->action(CopyAcross)->trigger();
     QVERIFY(state->input.allProbabilitiesEntered);

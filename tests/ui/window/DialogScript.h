@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
+#include "ui/MainWindow.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/YesNoDialog.h"
 
@@ -128,5 +129,17 @@ class DialogScript : public QObject {
   std::deque<DialogStep> steps_;
   QStringList faults_;
 };
+
+// Builds a tree of two branchings through the window, clicking the two branch counts, and
+// answers "Sæt chancer på første grene" with the steps given. What went wrong, or nothing.
+inline QString buildTwoBranchingTree(MainWindow& form, int first, int second,
+                                     std::deque<DialogStep> firstProbabilities) {
+  form.action(Command::NewTwoBranchingTree)->trigger();
+  QTest::mouseClick(form.button(branchCountButton(first)), Qt::LeftButton);
+  QTest::mouseClick(form.button(branchCountButton(second)), Qt::LeftButton);
+  DialogScript script(std::move(firstProbabilities));
+  form.action(Command::SetFirstProbabilities)->trigger();
+  return script.finished() ? QString() : "first probabilities: " + script.faults();
+}
 
 }  // namespace kvistra::ui::testing

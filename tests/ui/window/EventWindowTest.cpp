@@ -165,10 +165,8 @@ class EventWindowTest : public QObject {
 
   // A 2 x 2 tree with every probability 0.5.
   void buildHalfTree() {
-    form->action(NewTwoBranchingTree)->trigger();
-    for (int i = 0; i < 2; ++i)
-      QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
-    play({typeProbability("0.5")}, [this] { form->action(SetFirstProbabilities)->trigger(); });
+    const QString built = buildTwoBranchingTree(*form, 2, 2, {typeProbability("0.5")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
     form->action(CopyAcross)->trigger();
     form->action(CopyDown)->trigger();
     QVERIFY(form->action(AskEvent)->isEnabled());

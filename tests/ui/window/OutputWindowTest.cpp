@@ -178,12 +178,8 @@ class OutputWindowTest : public QObject {
  private:
   // A 2 x 2 tree through the window: 0.3 and 0.7 on every group.
   void completeTwoByTwoTree() {
-    form->action(NewTwoBranchingTree)->trigger();
-    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
-    QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
-    DialogScript script({typeProbability("0,3")});
-    form->action(SetFirstProbabilities)->trigger();
-    QVERIFY2(script.finished(), qPrintable(script.faults()));
+    const QString built = buildTwoBranchingTree(*form, 2, 2, {typeProbability("0,3")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
     form->action(CopyAcross)->trigger();
     form->action(CopyDown)->trigger();
     QVERIFY(form->action(Print)->isEnabled());

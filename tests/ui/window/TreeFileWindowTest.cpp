@@ -115,12 +115,9 @@ class TreeFileWindowTest : public QObject {
  private:
   // A tree of 3 and 2 branches with every probability, as a user enters them.
   void buildCompleteTree(MainWindow& form) {
-    form.action(NewTwoBranchingTree)->trigger();
-    QTest::mouseClick(form.button(branchCountButton(3)), Qt::LeftButton);
-    QTest::mouseClick(form.button(branchCountButton(2)), Qt::LeftButton);
-    DialogScript script({typeProbability("0,25"), typeProbability("1/6"), typeProbability("0.4")});
-    form.action(SetFirstProbabilities)->trigger();
-    QVERIFY2(script.finished(), qPrintable(script.faults()));
+    const QString built = buildTwoBranchingTree(
+        form, 3, 2, {typeProbability("0,25"), typeProbability("1/6"), typeProbability("0.4")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
     form.action(CopyDown)->trigger();
     form.action(CopyDown)->trigger();
     QVERIFY(form.action(Save)->isEnabled());
