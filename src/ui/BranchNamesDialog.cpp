@@ -111,6 +111,9 @@ BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
     textFields_[i]->setMaxLength(static_cast<int>(TextFieldLength));
     textFields_[i]->setValidator(new Windows1252Validator(textFields_[i]));
     textFields_[i]->setGeometry(TextFieldLeft, top(row) - FieldRise, TextFieldWidth, FieldHeight);
+    // Named by row until the dialog is shown on a tree, which names them by branch.
+    nameFields_[i]->setAccessibleName(QString("Nyt navn %1").arg(row));
+    textFields_[i]->setAccessibleName(QString("Tekst på grenen %1").arg(row));
   }
   // Name fields first, then text fields, then the button.
   QWidget* previous = nameFields_[0];

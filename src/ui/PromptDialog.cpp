@@ -24,6 +24,7 @@ PromptDialog::PromptDialog(QWidget* mainWindow)
   question_ = placeLabel(this, "question", 8, 4);
   answerField_ = new QLineEdit(this);
   answerField_->setObjectName("answerField");
+  answerField_->setAccessibleName("Svar");  // the question asked, once there is one
   answerField_->setGeometry(8, 24, 249, 26);
   answerField_->setValidator(new PromptValidator(answerField_));
   askHelpOnF1(answerField_);

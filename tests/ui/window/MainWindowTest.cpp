@@ -16,12 +16,18 @@
 #include "MainWindowFixture.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
+#include "ui/AboutDialog.h"
+#include "ui/ApproveResultDialog.h"
+#include "ui/BranchNamesDialog.h"
 #include "ui/DialogLook.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintHeadingDialog.h"
+#include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
+#include "ui/ResultLineDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/YesNoDialog.h"
 #include "window/QuestionRules.h"
@@ -247,9 +253,20 @@ class MainWindowTest : public QObject {
   }
 
   void everyControlHasAnAccessibleName() {
-    for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
-      if (!b->objectName().startsWith("qt_"))  // Qt's own menu bar overflow button
-        QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
+    // Every dialog made, so that their controls are checked too.
+    Dialogs& dialogs = form->dialogs();
+    QWidget* const made[] = {&dialogs.about(),       &dialogs.approveResult(),
+                             &dialogs.probability(), &dialogs.prompt(),
+                             &dialogs.resultLine(),  &dialogs.yesNo(),
+                             &dialogs.branchNames(), &dialogs.printHeading()};
+    for (QWidget* dialog : made) QVERIFY(dialog);
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+      const bool named = qobject_cast<QAbstractButton*>(control) ||
+                         qobject_cast<QLineEdit*>(control) ||
+                         qobject_cast<QPlainTextEdit*>(control);
+      if (named && !control->objectName().startsWith("qt_"))  // Qt's own scroll and menu parts
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
     for (QMenu* m : form->menuBar()->findChildren<QMenu*>())
       for (QAction* a : m->actions())
         if (!a->isSeparator()) QVERIFY2(!a->text().isEmpty(), qPrintable(a->objectName()));
