@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "FuzzTrees.h"
+#include "construction/Construction.h"
 #include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "probabilities/ProbabilityReading.h"
 #include "support/TreeBuilding.h"
-#include "tree/Construction.h"
 #include "tree/Layout.h"
 
 namespace kvistra {

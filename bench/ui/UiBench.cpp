@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
 #include "host/Host.h"
-#include "tree/Construction.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
 #include "ui/QtCanvas.h"

@@ -4,13 +4,13 @@
 #include <optional>
 
 #include "events/EventExpression.h"
-#include "events/ResultsList.h"
+#include "host/Questions.h"
 #include "output/Printing.h"
 #include "output/TreePicture.h"
+#include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/TreeHelpers.h"
-#include "window/QuestionRules.h"
 
 namespace kvistra {
 

@@ -7,7 +7,7 @@
 #include "drawing/TreeDrawing.h"
 #include "events/EventCalculation.h"
 #include "events/EventExpression.h"
-#include "events/ResultsList.h"
+#include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/TreeHelpers.h"

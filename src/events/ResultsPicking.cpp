@@ -1,10 +1,10 @@
 #include "events/ResultsPicking.h"
 
 #include "events/EventCalculation.h"
-#include "events/ResultsList.h"
+#include "host/Questions.h"
+#include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
-#include "window/QuestionRules.h"
 
 namespace kvistra {
 

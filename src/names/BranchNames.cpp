@@ -1,8 +1,8 @@
 #include "names/BranchNames.h"
 
 #include "drawing/TreeDrawing.h"
-#include "events/ResultsList.h"
 #include "names/NameFieldRules.h"
+#include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "drawing/TreeDrawing.h"
-#include "events/ResultsList.h"
 #include "names/BranchNames.h"
 #include "output/PageLayout.h"
 #include "output/TreePicture.h"
+#include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 

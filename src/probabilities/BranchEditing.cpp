@@ -3,14 +3,14 @@
 #include <string>
 
 #include "drawing/TreeDrawing.h"
-#include "events/ResultsList.h"
+#include "host/Questions.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
+#include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
-#include "window/QuestionRules.h"
 
 namespace kvistra {
 

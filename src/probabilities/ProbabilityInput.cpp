@@ -1,11 +1,11 @@
 #include "probabilities/ProbabilityInput.h"
 
 #include "drawing/TreeDrawing.h"
+#include "host/Questions.h"
 #include "probabilities/ProbabilityReading.h"
 #include "text/Windows1252.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
-#include "window/QuestionRules.h"
 
 namespace kvistra {
 

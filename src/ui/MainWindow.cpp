@@ -17,10 +17,10 @@
 #include <optional>
 #include <vector>
 
+#include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
 #include "events/EventCalculation.h"
 #include "events/Reduction.h"
-#include "events/ResultsList.h"
 #include "events/ResultsPicking.h"
 #include "names/BranchNames.h"
 #include "output/ClipboardExport.h"
@@ -28,8 +28,8 @@
 #include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
+#include "results/ResultsList.h"
 #include "storage/TreeFileCommands.h"
-#include "tree/Construction.h"
 #include "ui/AboutDialog.h"
 #include "ui/DialogLook.h"
 #include "ui/Dialogs.h"

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "host/Questions.h"
 #include "ui/DialogLook.h"
 #include "ui/TextConversion.h"
-#include "window/QuestionRules.h"
 
 namespace kvistra::ui {
 

@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "host/Context.h"
+#include "tree/TreeState.h"
+#include "window/WindowState.h"
 
 namespace kvistra {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "events/ResultsList.h"
+#include "results/ResultsList.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "events/ResultsList.h"
 #include "names/NameFieldRules.h"
+#include "results/ResultsList.h"
 #include "support/TreeBuilding.h"
 #include "text/CharSet.h"
 #include "text/Windows1252.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "events/ResultsList.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
+#include "results/ResultsList.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"

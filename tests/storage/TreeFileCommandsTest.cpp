@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "drawing/TreeDrawing.h"
-#include "events/ResultsList.h"
+#include "results/ResultsList.h"
 #include "storage/TreeFile.h"
 #include "storage/TreeFiles.h"
 #include "text/Windows1252.h"

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
+#include "construction/Construction.h"
 #include "storage/TreeFileCommands.h"
 #include "storage/TreeFiles.h"
 #include "text/Windows1252.h"
-#include "tree/Construction.h"
 
 namespace kvistra {
 namespace {

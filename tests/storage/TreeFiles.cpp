@@ -1,8 +1,8 @@
 #include "storage/TreeFiles.h"
 
+#include "construction/Construction.h"
 #include "names/BranchNames.h"
 #include "text/Windows1252.h"
-#include "tree/Construction.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra::testing {

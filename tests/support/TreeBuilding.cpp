@@ -1,6 +1,6 @@
 #include "support/TreeBuilding.h"
 
-#include "tree/Construction.h"
+#include "construction/Construction.h"
 #include "window/Startup.h"
 
 namespace kvistra::testing {

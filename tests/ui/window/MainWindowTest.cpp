@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
+#include "host/Questions.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
 #include "ui/AboutDialog.h"
@@ -30,7 +31,6 @@
 #include "ui/ResultLineDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/YesNoDialog.h"
-#include "window/QuestionRules.h"
 
 using namespace kvistra;
 using namespace kvistra::ui;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "host/Questions.h"
 #include "support/TreeBuilding.h"
-#include "window/QuestionRules.h"
 
 namespace kvistra {
 namespace {

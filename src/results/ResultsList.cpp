@@ -1,4 +1,4 @@
-#include "events/ResultsList.h"
+#include "results/ResultsList.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "construction/Construction.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
-#include "tree/Construction.h"
 #include "window/CommandTables.h"
 
 namespace kvistra {

@@ -1,4 +1,4 @@
-#include "tree/Construction.h"
+#include "construction/Construction.h"
 
 #include <cmath>
 #include <string>

@@ -1,4 +1,4 @@
-#include "window/QuestionRules.h"
+#include "host/Questions.h"
 
 #include "text/CharSet.h"
 
