@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/TextFormat.h"
+#include "text/Windows1252.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -35,6 +36,10 @@ int deepestLevel(const TreeState& state) {
 
 int outcomeSlots(const TreeState& state) {
   return std::clamp(state.tree.levelNodeCount, 0, MaxOutcomes);
+}
+
+int levelSlots(const TreeState& state, int level) {
+  return std::clamp(state.tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
 }
 
 bool leafExists(const TreeState& state, int outcome) {
@@ -182,6 +187,21 @@ bool pathHolds(const TreeState& state, int outcome, std::string_view name) {
   return std::any_of(row.begin() + 1, row.end(), [&](const RowName& n) { return n == name; });
 }
 
+// The same name on two branchings (two rows of the names dialog given R) would let "RR" mean "R
+// somewhere" instead of "R twice", a quietly wrong answer; such a name is refused instead.
+bool onSeveralBranchings(const TreeState& state, std::string_view name) {
+  int branchings = 0;
+  for (int level = 1; level <= deepestLevel(state); ++level) {
+    for (int slot = 1; slot <= levelSlots(state, level); ++slot) {
+      if (state.tree.branch(level, slot).name == name) {
+        ++branchings;
+        break;
+      }
+    }
+  }
+  return branchings > 1;
+}
+
 bool outcomeMatches(const TreeState& state, int outcome, const std::vector<Literal>& literals) {
   return std::all_of(literals.begin(), literals.end(), [&](const Literal& literal) {
     return pathHolds(state, outcome, literal.name) != literal.excluded;
@@ -249,6 +269,7 @@ std::string normaliseExpression(std::string_view typed) {
 
 void evaluateExpression(TreeState& state, std::string_view text) {
   state.event.parseError = false;
+  state.event.ambiguousName.clear();
   std::string expanded(text);
   expandParentheses(state, expanded);
   if (state.event.parserState != ParserState::NoParenthesisError || state.event.parseError) return;
@@ -258,6 +279,7 @@ void evaluateExpression(TreeState& state, std::string_view text) {
 bool evaluateExpressionQuietly(TreeState& state, std::string_view text) {
   const ParserState parserState = state.event.parserState;
   const bool parseError = state.event.parseError;
+  const std::string ambiguousName = state.event.ambiguousName;
   state.event.parseError = false;
   std::string expanded(text);
   expandParentheses(state, expanded);
@@ -265,6 +287,7 @@ bool evaluateExpressionQuietly(TreeState& state, std::string_view text) {
   if (hasTerms) evaluateTerms(state, expanded);
   state.event.parserState = parserState;
   state.event.parseError = parseError;
+  state.event.ambiguousName = ambiguousName;
   return hasTerms;
 }
 
@@ -312,6 +335,11 @@ void matchNameTerm(TreeState& state, std::string_view term) {
       state.event.parseError = true;
       return;
     }
+    if (onSeveralBranchings(state, literal.name)) {
+      state.event.parseError = true;
+      if (state.event.ambiguousName.empty()) state.event.ambiguousName = literal.name;
+      return;
+    }
   }
   for (int j = 1; j <= outcomeSlots(state); ++j) {
     if (leafExists(state, j) && outcomeMatches(state, j, literals))
@@ -340,8 +368,7 @@ void matchNumberTerm(TreeState& state, std::string_view term) {
 bool nameExists(const TreeState& state, std::string_view name) {
   name = name.substr(0, LiteralCapacity);
   for (int level = 1; level <= deepestLevel(state); ++level) {
-    const int slots = std::clamp(state.tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
-    for (int slot = 1; slot <= slots; ++slot) {
+    for (int slot = 1; slot <= levelSlots(state, level); ++slot) {
       if (state.tree.branch(level, slot).name == name) return true;
     }
   }
@@ -359,8 +386,16 @@ std::optional<ErrorMessage> expressionErrorMessage(const TreeState& state) {
     default:
       break;
   }
-  if (state.event.parseError) return ErrorMessage{"Fejl i input.", " "};
-  return std::nullopt;
+  if (!state.event.parseError) return std::nullopt;
+  if (const std::string& name = state.event.ambiguousName; !name.empty()) {
+    const std::string shown = name.substr(0, name.find_last_not_of(' ') + 1);
+    return ErrorMessage{w1252("Navnet ") + shown +
+                            w1252(" står på mere end én forgrening, så hændelsen kan ikke "
+                                  "beregnes. Giv grenene forskellige navne under »Navn og tekst "
+                                  "på grene«."),
+                        " "};
+  }
+  return ErrorMessage{"Fejl i input.", " "};
 }
 
 }  // namespace kvistra

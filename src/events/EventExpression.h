@@ -21,13 +21,15 @@ inline constexpr std::size_t MaxExpansionLength = 4096;
 // (Danish letters included). The result is also the text shown and stored with a result.
 std::string normaliseExpression(std::string_view typed);
 
-// Marks every outcome the (normalised) expression selects and sets parserState and parseError.
-// Marks are only ever set, never cleared: the callers clear them first.
+// Marks every outcome the (normalised) expression selects and sets parserState and parseError,
+// and ambiguousName for a name on more than one branching. Marks are only ever set, never
+// cleared: the callers clear them first.
 void evaluateExpression(TreeState& state, std::string_view text);
 
-// The evaluation of a stored result row: nothing is reported, so parserState and parseError keep
-// their values; a term that fails marks nothing and the other terms still count. Returns false
-// when the expansion left no terms to evaluate (empty text, parenthesis error, too long).
+// The evaluation of a stored result row: nothing is reported, so parserState, parseError and
+// ambiguousName keep their values; a term that fails marks nothing and the other terms still count.
+// Returns false when the expansion left no terms to evaluate (empty text, parenthesis error, too
+// long).
 bool evaluateExpressionQuietly(TreeState& state, std::string_view text);
 
 // Removes "*" and rewrites the text into a comma list of terms without parentheses, setting
@@ -38,7 +40,8 @@ void expandParentheses(TreeState& state, std::string& text);
 // Puts the factor in front of every item of the comma list.
 std::string distributeFactor(std::string_view factor, std::string_view list);
 
-// Checks and evaluates one term of branch names ("A1-B2") or of outcome numbers ("-2..4").
+// Checks and evaluates one term of branch names ("A1-B2") or of outcome numbers ("-2..4"). A
+// name term fails on a name no branch carries, or one carried on more than one branching.
 void matchNameTerm(TreeState& state, std::string_view term);
 void matchNumberTerm(TreeState& state, std::string_view term);
 

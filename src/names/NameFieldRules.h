@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "host/Host.h"
 
 namespace kvistra {
 
@@ -28,5 +31,21 @@ NameKey nameFieldKey(int row, std::string_view fieldText, bool textSelected, cha
 // A row's new name from its field: upper case, without a blank after the first character, at
 // most 12 characters.
 std::string newNameFromField(std::string_view field);
+
+// Why the names of an applied dialog cannot be taken: a row left without a name (otherRow 0), or
+// two rows giving the same name. Rows count from 1; name is the new name as applied.
+struct NameClash {
+  std::string name;
+  int row = 0;
+  int otherRow = 0;
+  friend bool operator==(const NameClash&, const NameClash&) = default;
+};
+
+// Every row in use needs a name of its own, compared as applied (so "r" and "R" clash); the
+// first clash from the top, or nothing when the names can be applied.
+std::optional<NameClash> clashingNewName(const LabelRows& labels, const BranchNameFields& fields);
+
+// The message that tells the clash, naming the rows by their labels.
+std::string nameClashMessage(const LabelRows& labels, const NameClash& clash);
 
 }  // namespace kvistra

@@ -111,6 +111,9 @@ struct ShownEvent {
   double probability = 0.0;
   ParserState parserState = ParserState::NoParenthesisError;
   bool parseError = false;
+  // With parseError: the first name of the expression that stands on more than one branching,
+  // which no event can mean; empty otherwise.
+  std::string ambiguousName;
 };
 
 // The event the tree is reduced to.

@@ -2,10 +2,12 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
 #include <QValidator>
+#include <algorithm>
 
 #include "names/NameFieldRules.h"
 #include "text/CharSet.h"
@@ -134,10 +136,32 @@ BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
   applyButton_->setToolTip(ApplyHint);
   applyButton_->setAccessibleName(ApplyHint);
   setTabOrder(previous, applyButton_);
-  connect(applyButton_, &QToolButton::clicked, this, &QDialog::accept);
+  connect(applyButton_, &QToolButton::clicked, this, &BranchNamesDialog::apply);
+}
+
+BranchNameFields BranchNamesDialog::fields() const {
+  BranchNameFields result;
+  for (std::size_t i = 0; i < MaxLabelRows; ++i)
+    result[i] = {fromQt(nameFields_[i]->text()), fromQt(textFields_[i]->text())};
+  return result;
+}
+
+void BranchNamesDialog::apply() {
+  const std::optional<NameClash> clash = clashingNewName(labels_, fields());
+  if (!clash) return accept();
+  const QString message = toQt(nameClashMessage(labels_, *clash));
+  QMessageBox box(QMessageBox::NoIcon, " ", message, QMessageBox::Ok, this);
+  box.setAccessibleName(message);
+  box.exec();
+  // Back to the field to correct: the row without a name, or the later of the two.
+  NameField* field =
+      nameFields_[static_cast<std::size_t>(std::max(clash->row, clash->otherRow) - 1)];
+  field->setFocus();
+  field->selectAll();
 }
 
 std::optional<BranchNameFields> BranchNamesDialog::ask(const LabelRows& labels) {
+  labels_ = labels;
   for (int row = 1; row <= MaxLabelRows; ++row) {
     const auto i = static_cast<std::size_t>(row - 1);
     const LabelRow& label = labels.rows[static_cast<std::size_t>(row)];
@@ -158,10 +182,7 @@ std::optional<BranchNameFields> BranchNamesDialog::ask(const LabelRows& labels) 
   nameFields_[0]->selectAll();
   nameFields_[0]->setFocus();
   if (exec() != Accepted) return std::nullopt;
-  BranchNameFields fields;
-  for (std::size_t i = 0; i < MaxLabelRows; ++i)
-    fields[i] = {fromQt(nameFields_[i]->text()), fromQt(textFields_[i]->text())};
-  return fields;
+  return fields();
 }
 
 }  // namespace kvistra::ui

@@ -35,10 +35,14 @@ class BranchNamesDialog : public QDialog {
 
   // Shows the rows in use, labels.count of them (at least the first four); the fields as
   // applied, or nothing when the dialog was closed without applying. Fields of rows not in use
-  // keep what they held.
+  // keep what they held. Names that clash are told and the dialog stays open.
   std::optional<BranchNameFields> ask(const LabelRows& labels);
 
  private:
+  BranchNameFields fields() const;
+  void apply();
+
+  LabelRows labels_;
   std::array<QLabel*, MaxLabelRows> rowNames_{};
   std::array<NameField*, MaxLabelRows> nameFields_{};
   std::array<QLineEdit*, MaxLabelRows> textFields_{};

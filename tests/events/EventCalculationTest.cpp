@@ -4,6 +4,7 @@
 
 #include "drawing/TreeDrawing.h"
 #include "events/Reduction.h"
+#include "names/BranchNames.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 
@@ -49,6 +50,19 @@ TEST(EventCalculation, HalfTreeEventsAreConditionalWhileReduced) {
 
   restoreTree(f.context);
   EXPECT_EQ(askEventTyped(f, "A2"), w1252("300|Hændelse : A2: 0.5000"));
+}
+
+TEST(EventCalculation, ANameOnTwoBranchingsIsRefusedNotGuessed) {
+  Fixture f;
+  f.build({2, 2});
+  f.enterUniformProbabilities();
+  f.state.labels.count = 4;  // R and B on both branchings, as an older file may hold them
+  for (int row = 1; row <= 4; ++row) f.state.labels.rows[row].newName = row % 2 ? "R" : "B";
+  applyLabelRows(f.state);
+  EXPECT_EQ(askEventTyped(f, "rr", ApproveChoice::Approve),
+            w1252(" |Navnet R står på mere end én forgrening, så hændelsen kan ikke beregnes. Giv "
+                  "grenene forskellige navne under »Navn og tekst på grene«."));
+  EXPECT_EQ(f.state.results.count, 0);
 }
 
 TEST(EventCalculation, ApproveBoxCutsLongEventsButTheRowKeepsThem) {

@@ -66,6 +66,22 @@ TEST(NameFields, AnAppliedFieldIsUpperCaseWithoutAnInnerBlank) {
   for (const auto& [field, name] : cases) EXPECT_EQ(newNameFromField(field), name) << field;
 }
 
+TEST(NameFields, AppliedNamesMustBeThereAndEachUsedOnce) {
+  const LabelRows labels;  // the first four rows are always in use
+  const std::pair<std::vector<std::string>, std::optional<NameClash>> cases[] = {
+      {{"B1", "A1", "A2", "B2"}, std::nullopt},  // a swap in one go
+      {{"R", "B", "r ", "b"}, NameClash{"R", 1, 3}},
+      {{"A1", "", "A2", "B2"}, NameClash{"", 2, 0}},
+      {{"A1", "B1", " ", "B2"}, NameClash{"", 3, 0}},
+      {{"A1", "B1", "A2", "B2", "A1"}, std::nullopt},  // row 5 is not in use
+  };
+  for (const auto& [names, clash] : cases) {
+    BranchNameFields fields;
+    for (std::size_t i = 0; i < names.size(); ++i) fields[i].name = names[i];
+    EXPECT_EQ(clashingNewName(labels, fields), clash) << names[0] << names[1] << names[2];
+  }
+}
+
 BranchNameFields fieldsOf(const LabelRows& labels) {
   BranchNameFields fields;
   for (int row = 1; row <= MaxLabelRows; ++row)

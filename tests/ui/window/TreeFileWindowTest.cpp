@@ -53,9 +53,11 @@ class TreeFileWindowTest : public QObject {
     buildCompleteTree(*form);
 
     // Rows 1 to 5 are the tree's; in row B2 a letter over the selected name first empties it.
+    // K given to A2 as well is told, and the dialog stays open to be corrected.
     {
       DialogScript script(
-          {{"branchNamesDialog", [](QDialog* d) {
+          {{"branchNamesDialog",
+            [](QDialog* d) {
               const QString wrong =
                   mismatch("caption", d->windowTitle(), "Ændring af navne og tilføjelse af tekst") +
                   mismatch("row 5", child<QLabel>(*d, "rowName5")->text(), "B2") +
@@ -65,9 +67,16 @@ class TreeFileWindowTest : public QObject {
               QTest::keyClicks(name, "kk");
               QTest::keyClicks(child<QLineEdit>(*d, "textField1"), "Sol på æble");
               if (child<QLineEdit>(*d, "nameField6")->isEnabled()) return wrong + "; row 6 open";
-              QTest::mouseClick(child<QToolButton>(*d, "applyButton"), Qt::LeftButton);
+              auto* a2 = child<QLineEdit>(*d, "nameField4");
+              for (const char* typed : {"k", "a2"}) {
+                QTest::mouseClick(a2, Qt::LeftButton);
+                QTest::keyClicks(a2, typed);
+                QTest::mouseClick(child<QToolButton>(*d, "applyButton"), Qt::LeftButton);
+              }
               return wrong;
-            }}});
+            }},
+           acknowledgeMessage(
+               "Navnet K er givet til både A2 og B2. Hvert navn må kun bruges ét sted.")});
       form->action(BranchNames)->trigger();
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
