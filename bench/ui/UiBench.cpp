@@ -9,6 +9,7 @@
 
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
+#include "history/UndoHistory.h"
 #include "host/Host.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
@@ -49,18 +50,16 @@ class PictureHost : public Host {
   bool printPage(const std::function<void(Canvas&)>&) override { return false; }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }
   void copyText(const std::vector<std::string>&, const Font&) override {}
+  SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
 
  private:
   QPainter painter_;
   ui::QtCanvas canvas_;
 };
 
-void DrawTree27Leaves(benchmark::State& run) {
-  QImage picture(1000, 700, QImage::Format_RGB32);
-  PictureHost host(picture);
-  TreeState state;
-  WindowState window;
-  Context context{state, window, host};
+// The 27-leaf tree of a third on every branch, complete, drawn by host.
+void buildTree27(Context& context) {
+  TreeState& state = context.state;
   state.textLift = 16;
   beginTree(context, 3);
   for (int b : {3, 3, 3}) addBranching(context, b);
@@ -69,10 +68,46 @@ void DrawTree27Leaves(benchmark::State& run) {
       state.tree.branch(level, slot).probability = 1.0 / 3.0;
       state.tree.branch(level, slot).probabilityEntered = true;
     }
+}
+
+void DrawTree27Leaves(benchmark::State& run) {
+  QImage picture(1000, 700, QImage::Format_RGB32);
+  PictureHost host(picture);
+  TreeState state;
+  WindowState window;
+  Context context{state, window, host};
+  buildTree27(context);
   for (auto _ : run) drawTree(state, host.canvas(), ScreenOffsetX);
   run.SetItemsProcessed(run.iterations() * 27);
 }
 BENCHMARK(DrawTree27Leaves)->Unit(benchmark::kMicrosecond);
+
+// One undo and one redo of a step of the 27-leaf tree with a full results list and every name
+// row: the snapshot taken before the step, the restore and the redraw, twice.
+void UndoStep27Leaves(benchmark::State& run) {
+  QImage picture(1000, 700, QImage::Format_RGB32);
+  PictureHost host(picture);
+  TreeState state;
+  WindowState window;
+  Context context{state, window, host};
+  buildTree27(context);
+  state.results.count = MaxResults;
+  for (int i = 1; i <= MaxResults; ++i)
+    state.results.rows[i] = {"(A1,B2)-C3,A2B1C" + std::to_string(i % 3 + 1), "0.1234"};
+  state.labels.count = MaxLabelRows;
+  for (int i = 1; i <= MaxLabelRows; ++i)
+    state.labels.rows[i] = {"A1", "R1", "Den første kugle er rød, den anden er blå"};
+  UndoHistory history;
+  WorkSnapshot before = snapshotOf(context);
+  state.tree.decimalCount = 2;
+  history.recordIfChanged("Antal decimaler", std::move(before), context);
+  for (auto _ : run) {
+    history.undo(context);
+    history.redo(context);
+  }
+  run.SetItemsProcessed(run.iterations() * 2);
+}
+BENCHMARK(UndoStep27Leaves)->Unit(benchmark::kMicrosecond);
 
 // From creating the main window to the end of the drawing area's first paint.
 void StartupToFirstPaint(benchmark::State& run) {

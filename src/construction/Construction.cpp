@@ -89,6 +89,7 @@ void resetTree(Context& context) {
 }
 
 void resetTreeState(TreeState& state) {
+  state.file = FileLink{};
   resetBranches(state.tree);
   resetScalars(state);
 }

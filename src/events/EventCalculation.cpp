@@ -81,6 +81,8 @@ void askEvent(Context& context) {
 }
 
 void reevaluateResult(Context& context, const std::string& rowText) {
+  // Until every group is a distribution, any value shown would be wrong.
+  if (!invalidGroups(context.state.tree).empty()) return;
   clearMarks(context.state);
   context.host.repaintDrawing();
   if (evaluateExpressionQuietly(context.state, rowText))

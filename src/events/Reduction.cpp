@@ -116,6 +116,21 @@ void applyReduction(Context& context) {
   state.event.shown = false;
 }
 
+void refreshReduction(Context& context) {
+  TreeState& state = context.state;
+  if (!state.reduction.reduced) return;
+  const double p = existingOutcomesProbability(state);
+  if (p > 0.0) {
+    state.reduction.probability = p;
+    context.window.reductionNote = reductionNote(state);
+    return;
+  }
+  restoreTree(context);
+  context.host.showMessage(
+      w1252("Træet er gendannet: den hændelse, det var reduceret til, har nu sandsynligheden 0."),
+      " ");
+}
+
 void restoreTree(Context& context) {
   TreeState& state = context.state;
   setAllBranchesExisting(state.tree);

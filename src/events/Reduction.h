@@ -13,6 +13,10 @@ void askReduction(Context& context);
 // Reduces the tree to the marked outcomes, or refuses when their probability is 0.
 void applyReduction(Context& context);
 
+// After probabilities changed on a reduced tree: the reduction's probability is summed again over
+// the outcomes it kept. When that is now 0 the tree is restored, with a message that says why.
+void refreshReduction(Context& context);
+
 // "&Gendan træ": every branch exists again.
 void restoreTree(Context& context);
 

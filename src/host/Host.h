@@ -50,6 +50,9 @@ struct PrintHeadingReply {
   PromptClose closedBy = PromptClose::CloseBox;
 };
 
+// The answer to "Vil du gemme ændringerne i træet?": "Gem", "Gem ikke" or "Fortryd".
+enum class SaveChangesChoice { Save, Discard, Cancel };
+
 struct PictureSize {
   int width = 0;
   int height = 0;
@@ -87,8 +90,9 @@ class Host {
   virtual PictureSize drawingSize() = 0;
   // Puts a picture of the given size, white and then drawn on, on the clipboard.
   virtual void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) = 0;
-  // The open and save dialogs, with their title and the name they start with. The chosen path
-  // is in the file system's own bytes (UTF-8); nothing when the dialog was cancelled.
+  // The open and save dialogs, with their title and the name or path they start with. Both the
+  // preset and the chosen path are in the file system's own bytes (UTF-8); nothing when the
+  // dialog was cancelled.
   virtual std::optional<std::string> chooseFileToOpen(const std::string& title,
                                                       const std::string& presetName) = 0;
   virtual std::optional<std::string> chooseFileToSave(const std::string& title,
@@ -106,6 +110,8 @@ class Host {
   // The lines put on the clipboard as plain text, each ended by a line break, and as rich text
   // in the given font, so a word processor keeps the columns.
   virtual void copyText(const std::vector<std::string>& lines, const Font& font) = 0;
+  // Asked before the tree is replaced or the program ends while it holds unsaved changes.
+  virtual SaveChangesChoice askToSaveChanges() = 0;
 };
 
 }  // namespace kvistra

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "drawing/TreeDrawing.h"
+#include "events/Reduction.h"
 #include "host/Questions.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
@@ -11,6 +12,7 @@
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
+#include "window/CommandTables.h"
 
 namespace kvistra {
 
@@ -116,6 +118,7 @@ void clickAction(Context& context) {
   const int level = state.input.currentLevel;
   const int slot = state.input.currentSlot;
   const bool completeBefore = allBranchesEntered(state);
+  const bool invalidBefore = completeBefore && !invalidGroups(state.tree).empty();
   const std::optional<BranchAddress> hit = branchHitTest(state, PointerPoint::Release);
   if (hit) {
     state.input.currentLevel = hit->level;
@@ -131,10 +134,18 @@ void clickAction(Context& context) {
   // the stepping itself does nothing more once every probability is there.
   if (!completeBefore && state.input.allProbabilitiesEntered && state.tree.complete)
     treeCompletion(context);
+  if (invalidBefore && invalidGroups(state.tree).empty()) {
+    context.window.apply(ValidProbabilitiesCommands);
+    context.window.apply(state.reduction.reduced ? ReducedCommands : RestoredCommands);
+  }
+  refreshReduction(context);
 }
 
 void editBranchValue(Context& context, BranchAddress clicked) {
   TreeState& state = context.state;
+  // A cancelled edit leaves the tree as it was; the input would otherwise clear every value.
+  const TreeState stateBefore = state;
+  const WindowState windowBefore = context.window;
   const int b = branchesPerNode(state, clicked.level);
   const int k = clicked.slot;
   const bool lastOfGroup = k % b == 0;
@@ -159,7 +170,13 @@ void editBranchValue(Context& context, BranchAddress clicked) {
   state.input.cancelled = false;
   state.input.currentSlot = k - 1;
   enterSiblingGroup(context);
-  state.input.cancelled = false;
+  if (state.input.cancelled) {
+    state = stateBefore;
+    context.window = windowBefore;
+    context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+    state.input.cancelled = false;
+    return;
+  }
   noteTreeChanged(context);
 }
 

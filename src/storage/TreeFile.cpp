@@ -62,11 +62,6 @@ class FieldReader {
             std::isfinite(value));
     return ok_ ? value : 0.0;
   }
-  double probability() {
-    const double value = real();
-    require(value >= 0.0 && value <= 1.0);
-    return ok_ ? value : 0.0;
-  }
 
   std::string longText() { return std::string(nextLine()); }
   // Only the first characters the field holds; the rest of the line is skipped.
@@ -166,7 +161,8 @@ bool readLevel(FieldReader& in, Tree& tree, int level, int nodesAbove) {
     branch.probabilityX = in.coordinate();
     branch.reserved = in.integer();
     in.shortText(branch.name);
-    branch.probability = in.probability();
+    // Out of range values load: older versions saved them, and the tree says which to mend.
+    branch.probability = in.real();
     in.shortText(branch.typedText);
     branch.exists = in.flag();
     branch.probabilityEntered = true;

@@ -22,8 +22,38 @@ constexpr const char* FileDamaged = " Filen kan ikke læses";  // UTF-8; see w12
 constexpr const char* SaveFailed = " Det lykkedes ikke at gemme filen ";
 constexpr const char* DiskFull = " Disken er fuld eller disketten fjernet. ";
 
+// Names the branches of each invalid group: the negative ones, or the whole group when it does
+// not add up to 1. Below level 1 the path above them tells groups of the same names apart.
+std::string invalidProbabilitiesMessage(const Tree& tree) {
+  std::string faults;
+  for (const InvalidGroup& group : invalidGroups(tree)) {
+    std::string names;
+    int named = 0;
+    for (int slot = group.firstSlot; slot <= group.lastSlot; ++slot) {
+      const Branch& branch = tree.branch(group.level, slot);
+      if (group.negative && branch.probability >= 0.0) continue;
+      names += (named++ ? ", " : "") + std::string(branch.name.view());
+    }
+    if (group.level > 1)
+      names += " efter " + pathNameOf(tree, group.level - 1,
+                                      tree.branch(group.level, group.firstSlot).parentIndex);
+    const char* fault =
+        group.negative ? (named > 1 ? " er negative" : " er negativ") : " giver ikke summen 1";
+    faults += (faults.empty() ? "" : "; ") + names + fault;
+  }
+  return w1252(" Nogle sandsynligheder i filen passer ikke: ") + faults +
+         w1252(
+             ". Ret dem med »Ret talværdi«. Indtil da kan der ikke beregnes hændelser, "
+             "reduceres eller udskrives. ");
+}
+
 void tell(Context& context, const char* message) {
   context.host.showMessage(w1252(message), " ");
+}
+
+bool refuse(Context& context, const char* message) {
+  tell(context, message);
+  return false;
 }
 
 std::string captionWith(const std::string& shownName) {
@@ -55,39 +85,71 @@ void showLoadedTree(Context& context, const std::string& shownName) {
   window.apply(LoadedTreeCommands);
   window.apply(state.reduction.reduced ? ReducedCommands : RestoredCommands);
   window.reductionNote = reductionNote(state);
+  if (!invalidGroups(state.tree).empty()) {
+    window.apply(InvalidProbabilitiesCommands);
+    context.host.showMessage(invalidProbabilitiesMessage(state.tree), " ");
+  }
 }
 
 }  // namespace
 
-void saveTree(Context& context) {
+bool saveTree(Context& context) {
+  TreeState& state = context.state;
+  const std::string preset = state.file.path.empty() ? PresetName : state.file.path;
   const std::optional<std::string> path =
-      context.host.chooseFileToSave(" Gem dit Kvistra ", PresetName);
-  if (!path) return;
-  if (!hasTreeFileExtension(*path)) return tell(context, SaveFailed);
+      context.host.chooseFileToSave(" Gem dit Kvistra ", preset);
+  if (!path) return false;
+  if (!hasTreeFileExtension(*path)) return refuse(context, SaveFailed);
   const std::optional<std::uintmax_t> space = freeSpaceBeside(*path);
-  if (!space || *space <= LeastFreeSpace) return tell(context, DiskFull);
-  if (!replaceFile(*path, treeFileText(context.state))) return tell(context, SaveFailed);
+  if (!space || *space <= LeastFreeSpace) return refuse(context, DiskFull);
+  std::string text = treeFileText(state);
+  if (!replaceFile(*path, text)) return refuse(context, SaveFailed);
   context.window.title = captionWith(shownNameOf(*path));
+  state.file = {*path, std::move(text)};
+  return true;
+}
+
+bool hasUnsavedChanges(const TreeState& state, const WindowState& window) {
+  if (!window.isEnabled(Command::Save) || !state.tree.complete) return false;
+  return !state.file.savedText || *state.file.savedText != treeFileText(state);
+}
+
+bool settleUnsavedChanges(Context& context) {
+  if (!hasUnsavedChanges(context.state, context.window)) return true;
+  switch (context.host.askToSaveChanges()) {
+    case SaveChangesChoice::Save:
+      return saveTree(context);
+    case SaveChangesChoice::Discard:
+      return true;
+    case SaveChangesChoice::Cancel:
+      return false;
+  }
+  return false;
 }
 
 void openTree(Context& context) {
   context.window.startPictureVisible = false;
+  if (!settleUnsavedChanges(context)) return;
   const std::optional<std::string> path =
       context.host.chooseFileToOpen(" Hent et Kvistra ", PresetName);
   if (path) loadTreeFile(context, *path);
 }
 
-void loadTreeFile(Context& context, const std::string& path) {
-  if (!hasTreeFileExtension(path)) return tell(context, FileMissing);
+bool loadTreeFile(Context& context, const std::string& path) {
+  if (!hasTreeFileExtension(path)) return refuse(context, FileMissing);
   const FileContents file = readWholeFile(path, LargestTreeFile);
   switch (file.outcome) {
     case ReadOutcome::Missing:
-      return tell(context, FileMissing);
+      return refuse(context, FileMissing);
     case ReadOutcome::Unreadable:
-      return tell(context, FileDamaged);
+      return refuse(context, FileDamaged);
     case ReadOutcome::Read:
-      loadTreeText(context, file.bytes, shownNameOf(path));
+      break;
   }
+  if (!loadTreeText(context, file.bytes, shownNameOf(path))) return false;
+  // What "&Gem" would write now, not the bytes read: an older writer's file is no change.
+  context.state.file = {path, treeFileText(context.state)};
+  return true;
 }
 
 bool loadTreeText(Context& context, std::string_view text, const std::string& shownName) {

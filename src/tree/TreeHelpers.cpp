@@ -1,5 +1,7 @@
 #include "tree/TreeHelpers.h"
 
+#include <cmath>
+
 #include "text/TextFormat.h"
 
 namespace kvistra {
@@ -41,6 +43,45 @@ double pathProbability(const TreeState& state, int k) {
 
 std::string pathProbabilityText(const TreeState& state, int k) {
   return fixedPoint(pathProbability(state, k), 12, 4);
+}
+
+double existingOutcomesProbability(const TreeState& state) {
+  double sum = 0.0;
+  for (int k = 1; k <= state.tree.levelNodeCount && k <= MaxOutcomes; ++k)
+    if (state.tree.leaf(k).exists) sum += pathProbability(state, k);
+  return sum;
+}
+
+std::vector<InvalidGroup> invalidGroups(const Tree& tree) {
+  constexpr double Tolerance = 1e-9;
+  std::vector<InvalidGroup> found;
+  for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level) {
+    const int b = tree.branch(level, 1).branchesPerNode;
+    const int count = tree.branch(level, 1).levelNodeCount;
+    if (b < 1 || count > MaxNodesPerLevel) continue;
+    for (int first = 1; first + b - 1 <= count; first += b) {
+      double sum = 0.0;
+      bool negative = false;
+      for (int slot = first; slot < first + b; ++slot) {
+        const double p = tree.branch(level, slot).probability;
+        sum += p;
+        negative = negative || p < 0.0;
+      }
+      if (negative || std::abs(sum - 1.0) > Tolerance)
+        found.push_back({level, first, first + b - 1, negative});
+    }
+  }
+  return found;
+}
+
+std::string pathNameOf(const Tree& tree, int level, int slot) {
+  std::string name;
+  for (; level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel; --level) {
+    const Branch& branch = tree.branch(level, slot);
+    name.insert(0, branch.name.view());
+    slot = branch.parentIndex;
+  }
+  return name;
 }
 
 }  // namespace kvistra

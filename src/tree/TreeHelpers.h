@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tree/TreeState.h"
 
@@ -18,5 +19,25 @@ void rebuildPathNames(TreeState& state);
 // The product of the probabilities on the path of outcome k, width 12 with 4 decimals.
 double pathProbability(const TreeState& state, int k);
 std::string pathProbabilityText(const TreeState& state, int k);
+
+// The probability of the outcomes that exist: 1 on a whole tree, the reduction's on a reduced one.
+double existingOutcomesProbability(const TreeState& state);
+
+// A group of sibling branches whose probabilities are no distribution: one is negative, or they
+// do not add up to 1. Slots first to last on level.
+struct InvalidGroup {
+  int level = 0;
+  int firstSlot = 0;
+  int lastSlot = 0;
+  bool negative = false;
+};
+
+// The groups of a tree with every probability entered that are not valid. A group is valid when
+// no value is negative and its sum lies within 1e-9 of 1: a file keeps 15 digits, so 1/3 three
+// times reads back as 0.9999999999999989.
+std::vector<InvalidGroup> invalidGroups(const Tree& tree);
+
+// The names on the path to the branch, the branch's own last: "A1B2" for B2 under A1.
+std::string pathNameOf(const Tree& tree, int level, int slot);
 
 }  // namespace kvistra

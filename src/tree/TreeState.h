@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "text/ShortString.h"
@@ -36,6 +37,7 @@ struct Branch {
   double probability = 0.0;
   bool exists = false;
   bool probabilityEntered = false;
+  friend bool operator==(const Branch&, const Branch&) = default;
 };
 
 // One row of the branch-label table: a distinct label, its new name and its text.
@@ -43,12 +45,14 @@ struct LabelRow {
   RowName oldName;
   RowName newName;
   std::string text;
+  friend bool operator==(const LabelRow&, const LabelRow&) = default;
 };
 
 // One row of the results list: the line and its value.
 struct ResultRow {
   std::string line;
   RowName value;
+  friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 
 // The tree: its shape, its branches, and the per-outcome tables derived from them.
@@ -121,6 +125,7 @@ struct Reduction {
   bool reduced = false;
   std::string text;
   double probability = 1.0;
+  friend bool operator==(const Reduction&, const Reduction&) = default;
 };
 
 struct Results {
@@ -139,6 +144,13 @@ struct Printout {
   std::string heading;
 };
 
+// The tree file this tree was last read from or written to (the file system's bytes), and the
+// file text the tree then had, so that changes since can be told.
+struct FileLink {
+  std::string path;
+  std::optional<std::string> savedText;
+};
+
 struct TreeState {
   Tree tree;
   InputPosition input;
@@ -148,6 +160,7 @@ struct TreeState {
   Results results;
   LabelRows labels;
   Printout printout;
+  FileLink file;
   // Texts are written this far above their line: the drawing font's height of "H" plus 2.
   int32_t textLift = 0;
 };

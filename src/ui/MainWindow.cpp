@@ -1,12 +1,16 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -22,6 +26,7 @@
 #include "events/EventCalculation.h"
 #include "events/Reduction.h"
 #include "events/ResultsPicking.h"
+#include "history/UndoHistory.h"
 #include "names/BranchNames.h"
 #include "output/ClipboardExport.h"
 #include "output/Printing.h"
@@ -38,6 +43,7 @@
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QtHost.h"
+#include "ui/RecentFiles.h"
 #include "ui/ResultsPane.h"
 #include "ui/StartPicture.h"
 #include "ui/TextConversion.h"
@@ -67,16 +73,21 @@ const std::vector<MenuEntry>& mainMenu() {
        std::nullopt,
        nullptr,
        {
-           {"openAction", "&Hent", Open},
-           {"saveAction", "&Gem", Save},
+           {"openAction", "&Hent", Open, "Ctrl+O"},
+           {"saveAction", "&Gem", Save, "Ctrl+S"},
            {"printAction", "Udskriv", Print, "Ctrl+P"},
-           {"quitAction", "&Afslut", Quit},
+           {"quitAction", "&Afslut", Quit, "Ctrl+Q"},
        }},
       {"editMenu",
        "Rediger",
        std::nullopt,
        nullptr,
-       {{"copyAllAction", "Kopier alt til Klippebordet", CopyAll}}},
+       {
+           {"undoAction", "Fortryd", Undo, "Ctrl+Z"},
+           {"redoAction", "Gentag", Redo, "Ctrl+Y"},
+           {"editSeparator", ""},
+           {"copyAllAction", "Kopier alt til Klippebordet", CopyAll},
+       }},
       {"drawTreeMenu",
        "&Tegn træet",
        DrawTreeMenu,
@@ -256,6 +267,7 @@ MainWindow::MainWindow(TreeState& state) : state_(state) {
   context_ = std::make_unique<Context>(Context{state_, window_, *host_});
   drawingArea_->setPaintHandler([this](Canvas& canvas) { paintTree(state_, canvas); });
   connectCommands();
+  setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -425,13 +437,16 @@ void MainWindow::createCopyMenu() {
 }
 
 void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler) {
-  connect(action(command), &QAction::triggered, this,
-          [this, handler = std::move(handler)] { run(handler); });
+  QAction* item = action(command);
+  connect(item, &QAction::triggered, this,
+          [this, item, handler = std::move(handler)] { run(item->text().remove('&'), handler); });
 }
 
 void MainWindow::onClicked(Command command, std::function<void(Context&)> handler) {
-  connect(button(command), &QAbstractButton::clicked, this,
-          [this, handler = std::move(handler)] { run(handler); });
+  QAbstractButton* clicked = button(command);
+  connect(clicked, &QAbstractButton::clicked, this, [this, clicked, handler = std::move(handler)] {
+    run(clicked->accessibleName(), handler);
+  });
 }
 
 void MainWindow::connectCommands() {
@@ -441,6 +456,7 @@ void MainWindow::connectCommands() {
   connectDrawingArea();
   connectEventCommands();
   connectFileAndOutputCommands();
+  connectHistoryCommands();
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
   connect(action(HelpContents), &QAction::triggered, this, &MainWindow::showHelp);
   connect(action(About), &QAction::triggered, this, [this] { dialogs_->about().exec(); });
@@ -449,12 +465,19 @@ void MainWindow::connectCommands() {
 }
 
 void MainWindow::connectConstructionCommands() {
-  onTriggered(NewTwoBranchingTree, [](Context& c) { beginTree(c, 2); });
-  onTriggered(NewThreeBranchingTree, [](Context& c) { beginTree(c, 3); });
-  for (int b = FewestBranches; b <= MostBranches; ++b)
-    onClicked(branchCountButton(b), [b](Context& c) { addBranching(c, b); });
+  for (int branchings : {2, 3}) {
+    onTriggered(branchings == 2 ? NewTwoBranchingTree : NewThreeBranchingTree,
+                [branchings](Context& c) {
+                  if (settleUnsavedChanges(c)) beginTree(c, branchings);
+                });
+  }
+  for (int b = FewestBranches; b <= MostBranches; ++b) {
+    connect(button(branchCountButton(b)), &QAbstractButton::clicked, this, [this, b] {
+      run(branchCountLabel_->text().trimmed().chopped(1), [b](Context& c) { addBranching(c, b); });
+    });
+  }
   connect(menu(DrawTreeMenu), &QMenu::aboutToShow, this,
-          [this] { run([](Context& c) { openDrawMenu(c.window); }); });
+          [this] { run({}, [](Context& c) { openDrawMenu(c.window); }); });
 }
 
 void MainWindow::connectProbabilityCommands() {
@@ -493,7 +516,34 @@ void MainWindow::connectFileAndOutputCommands() {
   };
   for (const auto& [name, handler] : copyCommands)
     connect(copyMenu_->findChild<QAction*>(name), &QAction::triggered, this,
-            [this, handler] { run(handler); });
+            [this, handler] { run({}, handler); });
+  auto* fileMenu = findChild<QMenu*>("fileMenu");
+  recentFiles_ = new RecentFiles(*fileMenu, *action(Quit), this);
+  connect(recentFiles_, &RecentFiles::chosen, this, &MainWindow::openFile);
+  // Read when first needed, so start-up pays nothing for the settings file.
+  connect(fileMenu, &QMenu::aboutToShow, recentFiles_, &RecentFiles::load);
+}
+
+void MainWindow::connectHistoryCommands() {
+  action(Redo)->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  connect(action(Undo), &QAction::triggered, this, [this] {
+    history_.undo(*context_);
+    sync();
+  });
+  connect(action(Redo), &QAction::triggered, this, [this] {
+    history_.redo(*context_);
+    sync();
+  });
+}
+
+void MainWindow::openFile(const QString& path) {
+  const std::string bytes = QFile::encodeName(path).toStdString();
+  bool loaded = false;
+  run(action(Open)->text().remove('&'), [&](Context& c) {
+    c.window.startPictureVisible = false;
+    if (settleUnsavedChanges(c)) loaded = loadTreeFile(c, bytes);
+  });
+  if (!loaded && !QFile::exists(path)) recentFiles_->remove(path);
 }
 
 void MainWindow::connectEventCommands() {
@@ -513,29 +563,56 @@ void MainWindow::connectEventCommands() {
     onTriggered(command.item, command.handler);
     onClicked(command.button, command.handler);
   }
-  connect(resultsList_, &ResultsPane::released, this, [this](const PaneRelease& release) {
-    run([release](Context& c) { releaseInResultsPane(c, release); });
+  // A row evaluated again may be approved as a new result; a key may delete a row.
+  const QString eventStep = action(AskEvent)->text().remove('&');
+  connect(resultsList_, &ResultsPane::released, this,
+          [this, eventStep](const PaneRelease& release) {
+            run(eventStep, [release](Context& c) { releaseInResultsPane(c, release); });
+          });
+  connect(resultsList_, &ResultsPane::keyReleased, this, [this](PaneKey key) {
+    run("Slet række", [key](Context& c) { keyReleasedInResultsPane(c, key); });
   });
-  connect(resultsList_, &ResultsPane::keyReleased, this,
-          [this](PaneKey key) { run([key](Context& c) { keyReleasedInResultsPane(c, key); }); });
-  connect(resultsList_, &ResultsPane::typed, this,
-          [this](char typed) { run([typed](Context& c) { eventKeyTyped(c, typed); }); });
+  connect(resultsList_, &ResultsPane::typed, this, [this, eventStep](char typed) {
+    run(eventStep, [typed](Context& c) { eventKeyTyped(c, typed); });
+  });
 }
 
 void MainWindow::connectDrawingArea() {
   connect(drawingArea_, &DrawingArea::pressed, this,
-          [this](QPoint at) { run([at](Context& c) { pressOnDrawing(c, at.x(), at.y()); }); });
-  connect(drawingArea_, &DrawingArea::released, this,
-          [this](QPoint at) { run([at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); }); });
+          [this](QPoint at) { run({}, [at](Context& c) { pressOnDrawing(c, at.x(), at.y()); }); });
+  // A click acts with the tool chosen, and is undone under the tool's name.
+  connect(drawingArea_, &DrawingArea::released, this, [this](QPoint at) {
+    const ToolMode tool = state_.pointer.toolMode;
+    const QString step = tool == ToolMode::EditValue       ? action(EditValue)->text()
+                         : tool == ToolMode::ReplaceLetter ? action(ReplaceLetter)->text()
+                                                           : QString();
+    run(step, [at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); });
+  });
   // Moves are many; only one that takes a hint away changes anything.
   connect(drawingArea_, &DrawingArea::pointerMoved, this, [this] {
-    if (window_.branchHint.visible) run([](Context& c) { moveOnDrawing(c.window); });
+    if (window_.branchHint.visible) run({}, [](Context& c) { moveOnDrawing(c.window); });
   });
 }
 
-void MainWindow::run(const std::function<void(Context&)>& command) {
+void MainWindow::run(const QString& stepName, const std::function<void(Context&)>& command) {
+  WorkSnapshot before = snapshotOf(*context_);
+  const std::string fileBefore = state_.file.path;
   command(*context_);
+  history_.recordIfChanged(fromQt(stepName), std::move(before), *context_);
+  if (!state_.file.path.empty() && state_.file.path != fileBefore)
+    recentFiles_->add(state_.file.path);
   sync();
+}
+
+void MainWindow::showHistory() {
+  const auto show = [this](Command command, const char* verb, bool can, const std::string& step) {
+    QAction* item = action(command);
+    item->setEnabled(can);
+    item->setText(can ? QString("%1 %2").arg(verb, toQt(step)) : QString(verb));
+    item->setToolTip(item->text());
+  };
+  show(Undo, "Fortryd", history_.canUndo(), history_.undoName());
+  show(Redo, "Gentag", history_.canRedo(), history_.redoName());
 }
 
 void MainWindow::sync() {
@@ -544,6 +621,7 @@ void MainWindow::sync() {
     if (actions_[i]) actions_[i]->setEnabled(window_.enabled[i]);
     if (buttons_[i]) buttons_[i]->setEnabled(window_.enabled[i]);
   }
+  showHistory();
   toolbar_->setVisible(window_.toolbarVisible);
   sidePane_->setVisible(window_.sidePaneVisible);
   branchTextsPane_->setVisible(window_.branchTextsVisible);
@@ -619,7 +697,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
   if (typed == "h" || typed == "H") {
-    run([](Context& c) { eventKeyTyped(c, 'h'); });
+    run(action(AskEvent)->text().remove('&'), [](Context& c) { eventKeyTyped(c, 'h'); });
     return;
   }
   QMainWindow::keyPressEvent(event);
@@ -637,7 +715,33 @@ void MainWindow::setStartFile(const QString& path) {
 }
 
 void MainWindow::onStartPictureTimeout() {
-  run([this](Context& c) { openStartFile(c, startFile_); });
+  // The picture goes first, so a message about the file does not stand over it.
+  run({}, [](Context& c) { hideStartPicture(c.window); });
+  if (startFile_) openFile(QFile::decodeName(startFile_->c_str()));
+  recentFiles_->load();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool mayClose = true;
+  run({}, [&mayClose](Context& c) { mayClose = settleUnsavedChanges(c); });
+  if (mayClose)
+    QMainWindow::closeEvent(event);
+  else
+    event->ignore();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.first().isLocalFile() &&
+      urls.first().fileName().endsWith(".kv3", Qt::CaseInsensitive))
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  event->acceptProposedAction();
+  const QString path = event->mimeData()->urls().first().toLocalFile();
+  // The drop's own event ends first; the question and the messages are modal.
+  QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 void MainWindow::showHelp() {

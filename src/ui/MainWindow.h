@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "history/UndoHistory.h"
 #include "host/Context.h"
 
 class QAction;
@@ -25,6 +26,7 @@ class Dialogs;
 class DrawingArea;
 class HelpWindow;
 class QtHost;
+class RecentFiles;
 class ResultsPane;
 
 class MainWindow : public QMainWindow {
@@ -45,11 +47,18 @@ class MainWindow : public QMainWindow {
   void setStartFile(const QString& path);
   // The desktop as the core sees it.
   QtHost& host() { return *host_; }
+  // The trees listed in the file menu, last opened or saved first.
+  const RecentFiles& recentFiles() const { return *recentFiles_; }
+  // Opens a tree file as "&Hent" does, after the question about unsaved changes.
+  void openFile(const QString& path);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void createMenus();
@@ -64,13 +73,17 @@ class MainWindow : public QMainWindow {
   void connectEditingCommands();
   void connectEventCommands();
   void connectFileAndOutputCommands();
-  // Runs handler when the command's menu item is chosen or its button clicked.
+  void connectHistoryCommands();
+  // Runs handler when the command's menu item is chosen or its button clicked; its undo step is
+  // named after the item, or the button's hint.
   void onTriggered(Command command, std::function<void(Context&)> handler);
   void onClicked(Command command, std::function<void(Context&)> handler);
 
-  // Runs a core command and then shows the window state it left.
-  void run(const std::function<void(Context&)>& command);
+  // Runs a core command, keeps an undo step when it changed the work, and then shows the window
+  // state it left.
+  void run(const QString& stepName, const std::function<void(Context&)>& command);
   void sync();
+  void showHistory();
   void placeBranchHint();
   void connectDrawingArea();
   void fillWorkArea();
@@ -104,6 +117,8 @@ class MainWindow : public QMainWindow {
   bool shown_ = false;
   bool activated_ = false;
   std::optional<std::string> startFile_;
+  UndoHistory history_;
+  RecentFiles* recentFiles_ = nullptr;
 
   static constexpr std::size_t CommandCount = static_cast<std::size_t>(Command::Count);
   std::array<QAction*, CommandCount> actions_{};

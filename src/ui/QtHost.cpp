@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <algorithm>
 
 #include "output/PageLayout.h"
@@ -155,14 +157,31 @@ void QtHost::copyText(const std::vector<std::string>& lines, const Font& font) {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
+SaveChangesChoice QtHost::askToSaveChanges() {
+  const QString question = QString::fromUtf8("Vil du gemme ændringerne i træet?");
+  QMessageBox box(QMessageBox::Question, "Kvistra", question, QMessageBox::NoButton, &mainWindow_);
+  box.setObjectName("saveChangesBox");
+  box.setAccessibleName(question);
+  QPushButton* save = box.addButton("Gem", QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton("Gem ikke", QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton("Fortryd", QMessageBox::RejectRole);
+  for (QPushButton* button : {save, discard, cancel}) button->setAccessibleName(button->text());
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return SaveChangesChoice::Save;
+  if (box.clickedButton() == discard) return SaveChangesChoice::Discard;
+  return SaveChangesChoice::Cancel;
+}
+
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,
                                                     const std::string& presetName) {
-  return dialogs_.openFile().choose(toQt(title), toQt(presetName));
+  return dialogs_.openFile().choose(toQt(title), QFile::decodeName(presetName.c_str()));
 }
 
 std::optional<std::string> QtHost::chooseFileToSave(const std::string& title,
                                                     const std::string& presetName) {
-  return dialogs_.saveFile().choose(toQt(title), toQt(presetName));
+  return dialogs_.saveFile().choose(toQt(title), QFile::decodeName(presetName.c_str()));
 }
 
 std::optional<BranchNameFields> QtHost::showBranchNamesDialog(const LabelRows& labels) {

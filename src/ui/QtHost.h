@@ -38,6 +38,7 @@ class QtHost : public Host {
   bool printPage(const std::function<void(Canvas&)>& draw) override;
   PrintHeadingReply showPrintHeadingDialog() override;
   void copyText(const std::vector<std::string>& lines, const Font& font) override;
+  SaveChangesChoice askToSaveChanges() override;
 
   // From now on every page goes to this PDF file, without the print dialog (for tests).
   void printWithoutDialogTo(const QString& pdfFile);

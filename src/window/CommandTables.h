@@ -135,8 +135,27 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
     off(EnterProbabilities),
 });
 
+// A loaded tree whose probabilities are not all valid: nothing is computed from them or printed
+// until "Ret talværdi" has mended them. Restoring a reduction stays as the reduction has it.
+inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange>({
+    off(AskEvent),
+    off(EventButton),
+    off(ReduceTree),
+    off(ReduceButton),
+    off(Print),
+    off(PrintButton),
+});
+// Every group mended: events and printing open up; reducing follows the reduction, as loaded.
+inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>({
+    on(AskEvent),
+    on(EventButton),
+    on(Print),
+    on(PrintButton),
+});
+
 }  // namespace command_tables
 
+using command_tables::InvalidProbabilitiesCommands;
 using command_tables::LoadedTreeCommands;
 using command_tables::NewTreeCommands;
 using command_tables::NoTreeCommands;
@@ -147,5 +166,6 @@ using command_tables::RestoredCommands;
 using command_tables::StartCommands;
 using command_tables::SteppingCommands;
 using command_tables::TreeCompleteCommands;
+using command_tables::ValidProbabilitiesCommands;
 
 }  // namespace kvistra

@@ -16,6 +16,8 @@ enum class Command {
   Print,
   Quit,
   CopyAll,
+  Undo,
+  Redo,
   DrawTreeMenu,
   NewTwoBranchingTree,
   NewThreeBranchingTree,

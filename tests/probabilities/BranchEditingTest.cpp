@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "events/Reduction.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "results/ResultsList.h"
+#include "storage/TreeFile.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
@@ -28,6 +30,12 @@ void completeThreeByTwo(Fixture& f) {
   copyNextGroup(f.context, CopyDirection::Down);
   copyNextGroup(f.context, CopyDirection::Down);
   ASSERT_TRUE(f.state.input.allProbabilitiesEntered);
+}
+
+void reduceTo(Fixture& f, const std::string& event) {
+  f.host.promptReplies.push_back({event, PromptClose::Ok});
+  askReduction(f.context);
+  ASSERT_TRUE(f.state.reduction.reduced);
 }
 
 // Chooses the tool and clicks in the middle of the branch's line.
@@ -100,21 +108,45 @@ TEST(editBranchValue, AsksTheClickedBranchAndTheRestOfItsGroup) {
   }
 }
 
-TEST(editBranchValue, FortrydInACompleteTreeClosesWhatNeedsItsProbabilities) {
-  Fixture f;
-  completeThreeByTwo(f);
-  addResult(f.context, "A1", "0.2000");
-  f.type({std::nullopt});
-  clickWith(f, ToolMode::EditValue, 1, 1);
-  EXPECT_EQ(levelProbabilities(f.state, 2), std::vector<double>(6, 0.0));
-  EXPECT_FALSE(f.state.input.allProbabilitiesEntered);
-  for (Command c : {Print, CalculationsMenu, ReduceTree, EventButton, ReduceButton, PrintButton,
-                    CopyMenuButton, Save, EnterProbabilities, CopyAcross, CopyDown})
-    EXPECT_FALSE(f.window.isEnabled(c)) << static_cast<int>(c);
-  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
-  // The change is noted even though the input was cancelled.
-  EXPECT_EQ(f.state.results.count, 2);
-  EXPECT_EQ(f.state.results.rows[2].line, w1252(TreeChangedNotice));
+TEST(editBranchValue, FortrydLeavesTheTreeAsItWasReducedOrNot) {
+  for (const bool reduced : {false, true}) {
+    Fixture f;
+    completeThreeByTwo(f);
+    addResult(f.context, "A1", "0.2000");
+    if (reduced) reduceTo(f, "A1");
+    const std::string file = treeFileText(f.state);
+    const WindowState window = f.window;
+    f.type({"0.1", std::nullopt});
+    clickWith(f, ToolMode::EditValue, 1, 1);
+    EXPECT_EQ(treeFileText(f.state), file) << reduced;
+    EXPECT_EQ(f.window.enabled, window.enabled) << reduced;
+    EXPECT_EQ(f.window.reductionNote, window.reductionNote) << reduced;
+  }
+}
+
+// A value changed on a reduced tree changes what the tree was reduced to.
+TEST(editBranchValue, OnAReducedTreeSumsTheReductionAgainOrRestoresAtZero) {
+  struct Case {
+    std::initializer_list<std::optional<std::string>> typed;
+    bool stillReduced;
+    std::string note;
+  };
+  const Case cases[] = {
+      {{"0.4", "0.1"}, true, "Sands. på reduc. træ:0.4000"},
+      {{"0", "0.6"}, false, ""},
+  };
+  for (const Case& c : cases) {
+    Fixture f;
+    completeThreeByTwo(f);
+    reduceTo(f, "A1");
+    f.host.yesNoReplies = {true};  // a probability of 0 is confirmed
+    f.type(c.typed);
+    clickWith(f, ToolMode::EditValue, 1, 1);
+    EXPECT_EQ(f.state.reduction.reduced, c.stillReduced);
+    EXPECT_EQ(f.window.reductionNote.probability, w1252(c.note));
+    EXPECT_EQ(f.host.messages.size(), c.stillReduced ? 0u : 1u);
+    EXPECT_EQ(f.window.isEnabled(RestoreTree), c.stillReduced);
+  }
 }
 
 TEST(editBranchValue, TypingTheLastMissingGroupCompletesTheTree) {

@@ -6,9 +6,11 @@
 #include <limits>
 
 #include "construction/Construction.h"
+#include "probabilities/BranchEditing.h"
 #include "storage/TreeFileCommands.h"
 #include "storage/TreeFiles.h"
 #include "text/Windows1252.h"
+#include "tree/Layout.h"
 
 namespace kvistra {
 namespace {
@@ -170,8 +172,6 @@ TEST(TreeFile, RefusesDamagedFilesAndKeepsTheTreeShown) {
       {{10, "3"}},
       {{11, "2"}},
       {{12, "99999999999"}},
-      {{18, "1.5"}},
-      {{18, "-0.1"}},
       {{18, "nan"}},
       {{18, "inf"}},
       {{18, "0,5"}},
@@ -205,6 +205,45 @@ TEST(TreeFile, RefusesDamagedFilesAndKeepsTheTreeShown) {
     EXPECT_EQ(f.window.title, windowBefore.title);
     EXPECT_EQ(f.window.enabled, windowBefore.enabled);
   }
+}
+
+// Older versions saved a negative last branch when 1 was confirmed after others, and a file may
+// be edited by hand: such a tree loads, says what is wrong, and computes nothing until mended.
+TEST(TreeFile, LoadsProbabilitiesThatAreNoTreeAndComputesNothingUntilMended) {
+  Fixture saved;
+  testing::makeSavedTree(saved, {{2, 3}, {}, 2, false});
+  std::vector<std::string> lines = fileLines(treeFileText(saved.state));
+  lines[17] = "1.3";   // A1
+  lines[29] = "-0.3";  // B1
+  lines[42] = "0.5";   // A2 under A1, beside two thirds
+  Fixture f;
+  ASSERT_TRUE(loadTreeText(f.context, joinLines(lines, "\r\n"), "x.KV3"));
+  EXPECT_EQ(f.host.messages,
+            std::vector<std::string>{w1252(
+                " | Nogle sandsynligheder i filen passer ikke: B1 er negativ; A2, B2, C2 efter A1 "
+                "giver ikke summen 1. Ret dem med »Ret talværdi«. Indtil da kan der ikke beregnes "
+                "hændelser, reduceres eller udskrives. ")});
+  EXPECT_EQ(f.state.results.count, 2);
+  const auto computingOpen = [&f] {
+    for (Command c : {Command::AskEvent, Command::EventButton, Command::ReduceTree,
+                      Command::ReduceButton, Command::Print, Command::PrintButton})
+      if (f.window.isEnabled(c)) return true;
+    return false;
+  };
+  EXPECT_FALSE(computingOpen());
+
+  const auto editValue = [&f](int level, int slot,
+                              std::initializer_list<std::optional<std::string>> typed) {
+    f.type(typed);
+    chooseTool(f.context, ToolMode::EditValue);
+    const Branch& branch = f.state.tree.branch(level, slot);
+    releaseOnDrawing(f.context, ScreenOffsetX + branch.x + LevelPitch / 2, branch.y);
+  };
+  editValue(1, 1, {"0.6"});
+  EXPECT_FALSE(computingOpen());
+  editValue(2, 1, {"0.2", "0.3"});
+  EXPECT_TRUE(computingOpen());
+  EXPECT_FALSE(f.window.isEnabled(Command::RestoreTree));
 }
 
 }  // namespace

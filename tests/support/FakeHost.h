@@ -78,6 +78,16 @@ class FakeHost : public Host {
   }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }  // by its close box
   void copyText(const std::vector<std::string>&, const Font&) override {}
+  // The question before unsaved work is lost; unscripted, it is answered "Gem ikke".
+  std::deque<SaveChangesChoice> saveChangesReplies;
+  int saveChangesQuestions = 0;
+  SaveChangesChoice askToSaveChanges() override {
+    ++saveChangesQuestions;
+    if (saveChangesReplies.empty()) return SaveChangesChoice::Discard;
+    const SaveChangesChoice choice = saveChangesReplies.front();
+    saveChangesReplies.pop_front();
+    return choice;
+  }
 
  private:
   std::optional<std::string> chooseFile();

@@ -88,6 +88,19 @@ inline DialogStep acknowledgeMessage(const QString& text) {
           }};
 }
 
+// Answers "Vil du gemme ændringerne i træet?" with the button captioned answer.
+inline DialogStep answerSaveChanges(const QString& answer) {
+  return {"saveChangesBox", [answer](QDialog* d) {
+            for (QAbstractButton* button : static_cast<QMessageBox*>(d)->buttons()) {
+              if (button->text() != answer) continue;
+              button->click();
+              return QString();
+            }
+            d->reject();
+            return "no button " + answer;
+          }};
+}
+
 class DialogScript : public QObject {
  public:
   explicit DialogScript(std::deque<DialogStep> steps) : steps_(std::move(steps)) {
@@ -108,8 +121,10 @@ class DialogScript : public QObject {
   }
 
  private:
+  // Message boxes are told apart by their object name when they have one.
   static QString nameOf(QDialog* dialog) {
-    return qobject_cast<QMessageBox*>(dialog) ? QString("message") : dialog->objectName();
+    const bool plainMessage = qobject_cast<QMessageBox*>(dialog) && dialog->objectName().isEmpty();
+    return plainMessage ? QString("message") : dialog->objectName();
   }
 
   void answer(QDialog* dialog) {

@@ -149,7 +149,11 @@ class ProbabilityWindowTest : public QObject {
     QVERIFY(hasInk(state->tree.branch(1, 3)));
 
     // A new tree cannot be saved until its own probabilities are complete.
-    form->action(NewThreeBranchingTree)->trigger();
+    {
+      DialogScript script({answerSaveChanges("Gem ikke")});
+      form->action(NewThreeBranchingTree)->trigger();
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
     QVERIFY(!form->action(Save)->isEnabled());
     QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
     QVERIFY(!form->action(Save)->isEnabled());

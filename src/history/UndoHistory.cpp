@@ -1,0 +1,102 @@
+#include "history/UndoHistory.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "construction/Construction.h"
+#include "drawing/TreeDrawing.h"
+
+namespace kvistra {
+
+namespace {
+
+template <class Rows>
+bool sameRows(const Rows& a, int countA, const Rows& b, int countB) {
+  if (countA != countB) return false;
+  return std::equal(a.begin() + 1, a.begin() + 1 + countA, b.begin() + 1);
+}
+
+bool sameTree(const Tree& a, const Tree& b) {
+  return a.branches == b.branches && a.branchingCount == b.branchingCount &&
+         a.builtBranchings == b.builtBranchings && a.levelNodeCount == b.levelNodeCount &&
+         a.decimalCount == b.decimalCount && a.complete == b.complete;
+}
+
+// The screen shows what the state holds, as the finished command left it.
+void redraw(Context& context) {
+  const TreeState& state = context.state;
+  context.host.drawOnScreen([&](Canvas& canvas) {
+    if (state.tree.complete) return drawTree(state, canvas, ScreenOffsetX);
+    canvas.fillRect(0, 0, canvas.width(), canvas.height());
+    if (state.tree.branchingCount > 0) drawConstruction(state, canvas);
+  });
+  context.host.repaintDrawing();
+}
+
+void restore(Context& context, WorkSnapshot work, bool withFile) {
+  TreeState& now = context.state;
+  // The printout's heading and the font's measure belong to the run, not to a step.
+  work.state.printout = std::move(now.printout);
+  work.state.textLift = now.textLift;
+  if (!withFile) {
+    work.state.file = std::move(now.file);
+    work.window.title = std::move(context.window.title);
+  }
+  work.state.input.cancelled = false;
+  work.state.pointer.toolMode = ToolMode::None;
+  work.window.branchHint = BranchHint{};
+  now = std::move(work.state);
+  context.window = std::move(work.window);
+  redraw(context);
+}
+
+}  // namespace
+
+WorkSnapshot snapshotOf(const Context& context) {
+  return {context.state, context.window};
+}
+
+bool workChanged(const TreeState& before, const TreeState& after) {
+  return !sameTree(before.tree, after.tree) || !(before.reduction == after.reduction) ||
+         !sameRows(before.results.rows, before.results.count, after.results.rows,
+                   after.results.count) ||
+         !sameRows(before.labels.rows, before.labels.count, after.labels.rows, after.labels.count);
+}
+
+void UndoHistory::recordIfChanged(const std::string& name, WorkSnapshot before,
+                                  const Context& after) {
+  if (!workChanged(before.state, after.state)) return;
+  const bool changedFile =
+      before.state.file.path != after.state.file.path || before.window.title != after.window.title;
+  undo_.push_back({name, std::move(before), changedFile});
+  if (undo_.size() > Depth) undo_.pop_front();
+  redo_.clear();
+}
+
+const std::string& UndoHistory::undoName() const {
+  static const std::string none;
+  return undo_.empty() ? none : undo_.back().name;
+}
+
+const std::string& UndoHistory::redoName() const {
+  static const std::string none;
+  return redo_.empty() ? none : redo_.back().name;
+}
+
+void UndoHistory::undo(Context& context) {
+  move(undo_, redo_, context);
+}
+
+void UndoHistory::redo(Context& context) {
+  move(redo_, undo_, context);
+}
+
+void UndoHistory::move(std::deque<Step>& from, std::deque<Step>& to, Context& context) {
+  if (from.empty()) return;
+  Step step = std::move(from.back());
+  from.pop_back();
+  to.push_back({step.name, snapshotOf(context), step.changedFile});
+  restore(context, std::move(step.work), step.changedFile);
+}
+
+}  // namespace kvistra
