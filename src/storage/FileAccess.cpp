@@ -1,5 +1,10 @@
 #include "storage/FileAccess.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,11 +34,35 @@ std::FILE* createBeside(const fs::path& target, fs::path& created) {
   return nullptr;
 }
 
+// Root may write every file, so the file's own mode decides, as a file manager shows it: a file
+// made read-only is one its owner wants kept.
+bool mayReplace(const fs::path& target) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0) return true;  // a new file, or the rename will tell
+  const uid_t user = ::geteuid();
+  if (info.st_uid == user) return (info.st_mode & S_IWUSR) != 0;
+  if (user == 0) return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+  return ::access(target.c_str(), W_OK) == 0;
+}
+
+// The bytes are on the disk itself before the rename, or a power cut or a pulled stick soon
+// after it could leave the name on an empty file.
 bool writeAndClose(std::FILE* file, std::string_view bytes) {
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool flushed = std::fflush(file) == 0;
+  const bool synced = flushed && ::fsync(::fileno(file)) == 0;
   const bool closed = std::fclose(file) == 0;
-  return written && flushed && closed;
+  return written && synced && closed;
+}
+
+// The rename lives in the folder, and reaches the disk when the folder does. Some file systems
+// cannot sync a folder (EINVAL); the rename has been made there all the same.
+bool syncFolder(const fs::path& folder) {
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return true;  // an unreadable folder cannot be synced; the rename stands
+  const bool synced = ::fsync(descriptor) == 0 || errno == EINVAL;
+  ::close(descriptor);
+  return synced;
 }
 
 }  // namespace
@@ -69,21 +98,23 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
     const fs::path linked = fs::canonical(target, error);
     if (!error) target = linked;
   }
+  if (!mayReplace(target)) return false;
   fs::path temporary;
   std::FILE* file = createBeside(target, temporary);
   if (!file) return false;
+  // Before the writing, so that the sync takes the mode to the disk with the bytes.
+  const fs::file_status old = fs::status(target, error);
+  if (!error && fs::exists(old)) fs::permissions(temporary, old.permissions(), error);
   if (!writeAndClose(file, bytes)) {
     fs::remove(temporary, error);
     return false;
   }
-  const fs::file_status old = fs::status(target, error);
-  if (!error && fs::exists(old)) fs::permissions(temporary, old.permissions(), error);
   fs::rename(temporary, target, error);
   if (error) {
     fs::remove(temporary, error);
     return false;
   }
-  return true;
+  return syncFolder(folderOf(target));
 }
 
 }  // namespace kvistra

@@ -24,8 +24,9 @@ FileContents readWholeFile(const std::string& path, std::size_t largestSize);
 // The space free for a new file beside path, or nothing when it cannot be told.
 std::optional<std::uintmax_t> freeSpaceBeside(const std::string& path);
 
-// Writes bytes to a new file beside path and, only when every byte reached the disk's buffers
-// and the file closed cleanly, moves it over path in one step. False leaves path as it was.
+// Writes bytes to a new file beside path and, only when every byte reached the disk and the file
+// closed cleanly, moves it over path in one step. A file whose mode forbids writing is not
+// replaced. False leaves path as it was, unless only the last step, syncing its folder, failed.
 bool replaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace kvistra

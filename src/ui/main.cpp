@@ -2,12 +2,15 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <csignal>
 
 #include "tree/TreeState.h"
 #include "ui/MainWindow.h"
 #include "ui/Resources.h"
 
 int main(int argc, char* argv[]) {
+  // A file-size limit then fails the save's writing, which says so, instead of ending the run.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kvistra");
   // Ties the windows to the desktop entry, whose icon and name the desktop then shows.

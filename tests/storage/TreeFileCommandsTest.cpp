@@ -188,6 +188,13 @@ TEST(TreeFileCommands, AFailedSaveKeepsTheOldFile) {
     save(folder, failed, "file-size limit");
     ::setrlimit(RLIMIT_FSIZE, &before);
   }
+  {  // a file made read-only is kept, though root could write it
+    TempFolder folder;
+    writeFile(folder / "old.KV3", "old");
+    fs::permissions(folder / "old.KV3",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    save(folder, failed, "read-only file");
+  }
   // A folder that takes no new file: read-only for an ordinary user, a read-only mount for root.
   if (::geteuid() != 0) {
     TempFolder folder;
