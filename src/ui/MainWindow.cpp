@@ -436,10 +436,12 @@ void MainWindow::createCopyMenu() {
           [this, opener] { copyMenu_->popup(mapToGlobal(opener->mapTo(this, CopyMenuPlace))); });
 }
 
-void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler) {
+void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler,
+                             const QString& stepName) {
   QAction* item = action(command);
+  const QString step = stepName.isEmpty() ? item->text().remove('&') : stepName;
   connect(item, &QAction::triggered, this,
-          [this, item, handler = std::move(handler)] { run(item->text().remove('&'), handler); });
+          [this, step, handler = std::move(handler)] { run(step, handler); });
 }
 
 void MainWindow::onClicked(Command command, std::function<void(Context&)> handler) {
@@ -559,12 +561,13 @@ void MainWindow::connectEventCommands() {
       {RestoreTree, RestoreButton, restoreTree},
       {ClearResults, ClearResultsButton, clearResults},
   };
+  // Both are undone under the button's name: "Fortryd Hændelse", not "Fortryd Hændelser".
   for (const EventCommand& command : commands) {
-    onTriggered(command.item, command.handler);
+    onTriggered(command.item, command.handler, button(command.button)->accessibleName());
     onClicked(command.button, command.handler);
   }
   // A row evaluated again may be approved as a new result; a key may delete a row.
-  const QString eventStep = action(AskEvent)->text().remove('&');
+  const QString eventStep = button(EventButton)->accessibleName();
   connect(resultsList_, &ResultsPane::released, this,
           [this, eventStep](const PaneRelease& release) {
             run(eventStep, [release](Context& c) { releaseInResultsPane(c, release); });
@@ -697,7 +700,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
   if (typed == "h" || typed == "H") {
-    run(action(AskEvent)->text().remove('&'), [](Context& c) { eventKeyTyped(c, 'h'); });
+    run(button(EventButton)->accessibleName(), [](Context& c) { eventKeyTyped(c, 'h'); });
     return;
   }
   QMainWindow::keyPressEvent(event);

@@ -76,7 +76,8 @@ class MainWindow : public QMainWindow {
   void connectHistoryCommands();
   // Runs handler when the command's menu item is chosen or its button clicked; its undo step is
   // named after the item, or the button's hint.
-  void onTriggered(Command command, std::function<void(Context&)> handler);
+  void onTriggered(Command command, std::function<void(Context&)> handler,
+                   const QString& stepName = {});
   void onClicked(Command command, std::function<void(Context&)> handler);
 
   // Runs a core command, keeps an undo step when it changed the work, and then shows the window

@@ -1,0 +1,182 @@
+// Undo and redo of every kind of step, the question before unsaved work is lost, the recent
+// files and a dropped tree, walked through the real window.
+#include <QAction>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+
+#include "DialogScript.h"
+#include "MainWindowFixture.h"
+#include "storage/TreeFile.h"
+#include "tree/Layout.h"
+#include "tree/TreeState.h"
+#include "ui/DrawingArea.h"
+#include "ui/MainWindow.h"
+#include "ui/RecentFiles.h"
+
+using namespace kvistra;
+using namespace kvistra::ui;
+using namespace kvistra::ui::testing;
+using enum kvistra::Command;
+
+namespace {
+
+// Chooses path in the open or save dialog; a save dialog must start at expectedPreset.
+DialogStep chooseFile(const QString& dialog, const QString& path,
+                      const QString& expectedPreset = {}) {
+  return {dialog, [path, expectedPreset](QDialog* d) {
+            auto* files = static_cast<QFileDialog*>(d);
+            const QString preset = files->selectedFiles().value(0);
+            files->selectFile(path);
+            d->accept();
+            return expectedPreset.isEmpty() ? QString()
+                                            : mismatch("preset", preset, expectedPreset);
+          }};
+}
+
+// The file dialog's own question before a file is replaced: yes.
+DialogStep confirmReplace() {
+  return {"message", [](QDialog* d) {
+            static_cast<QMessageBox*>(d)->button(QMessageBox::Yes)->click();
+            return QString();
+          }};
+}
+
+DialogStep approveEvent() {
+  return {"approveResultDialog", [](QDialog* d) {
+            QTest::mouseClick(child<QToolButton>(*d, "approveButton"), Qt::LeftButton);
+            return QString();
+          }};
+}
+
+}  // namespace
+
+class HistoryWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyStepUndoesAndNoWorkIsLost() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Urne rød blå.KV3");
+    TreeState state;
+    form = openMainWindow(state);
+    QVERIFY(form);
+    // The keys of undo and redo are shortcuts: they reach an active window only.
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    tree = &state;
+    const QString built = buildTwoBranchingTree(
+        *form, 3, 2, {typeProbability("0,25"), typeProbability("1/6"), typeProbability("0.4")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
+    form->action(CopyDown)->trigger();
+    form->action(CopyDown)->trigger();
+
+    // Every kind of step gives back exactly what it changed, and comes again.
+    auto* drawing = child<DrawingArea>(*form, "drawingArea");
+    const auto click = [&](int level, int slot) {
+      const Branch& branch = state.tree.branch(level, slot);
+      QTest::mouseClick(drawing, Qt::LeftButton, {},
+                        {ScreenOffsetX + branch.x + LevelPitch / 2, branch.y});
+    };
+    QCOMPARE(form->action(Undo)->text(), "Fortryd Kopier sandsynligheder lodret");
+    undoable("2 decimaler", {}, [&] { form->action(TwoDecimals)->trigger(); });
+    undoable("Ret talværdi", {typeProbability("0.5"), typeProbability("0.25")}, [&] {
+      form->action(EditValue)->trigger();
+      click(1, 1);
+    });
+    undoable("Udskift navn på hele træet", {answerPrompt(" Nyt navn ?  ", "r")}, [&] {
+      form->action(ReplaceLetter)->trigger();
+      click(1, 1);
+    });
+    undoable("Hændelse", {answerPrompt("Hændelse ?  ", "R1"), approveEvent()},
+             [&] { form->action(AskEvent)->trigger(); });
+    undoable("Reducer træet", {answerPrompt("Reduktionshændelse ?  ", "R1")},
+             [&] { form->action(ReduceTree)->trigger(); });
+    QVERIFY(child<QWidget>(*form, "reductionNote")->isVisible());
+    if (QTest::currentTestFailed()) return;
+
+    // "Fortryd" in the question keeps everything; "Gem" saves before the tree goes.
+    play({answerSaveChanges("Fortryd")}, [&] { form->action(NewTwoBranchingTree)->trigger(); });
+    QVERIFY(state.tree.complete);
+    play({answerSaveChanges("Fortryd")}, [&] { QVERIFY(!form->close()); });
+    QVERIFY(form->isVisible());
+    play({answerSaveChanges("Gem"), chooseFile("saveDialog", path), chooseFile("openDialog", path)},
+         [&] { form->action(Open)->trigger(); });
+    QCOMPARE(form->recentFiles().paths().value(0), path);
+    QCOMPARE(form->windowTitle(), "   Kvistra    Version 100106   Urne rød blå.KV3");
+    // Saving again starts at the tree's own file.
+    play({chooseFile("saveDialog", path, path), confirmReplace()},
+         [&] { form->action(Save)->trigger(); });
+
+    // Nothing changed since: a new tree asks nothing, and a dropped file opens.
+    form->action(NewTwoBranchingTree)->trigger();
+    QVERIFY(!state.tree.complete);
+    auto* dropped = new QMimeData;
+    dropped->setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop({10, 10}, Qt::CopyAction, dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &drop);
+    QTRY_VERIFY(state.tree.complete);
+    QCOMPARE(form->action(Undo)->text(), "Fortryd Hent");
+    form->action(Undo)->trigger();
+    QCOMPARE(form->windowTitle(), "   Kvistra   ");
+    form->action(Redo)->trigger();
+    QCOMPARE(form->windowTitle(), "   Kvistra    Version 100106   Urne rød blå.KV3");
+    delete dropped;
+
+    // A recent file that has gone is told, and leaves the list.
+    QVERIFY(QFile::remove(path));
+    form->findChild<QMenu*>("fileMenu")->aboutToShow();
+    play({acknowledgeMessage(" Filen findes ikke")},
+         [&] { form->findChild<QAction*>("recentFile1")->trigger(); });
+    QVERIFY(!form->recentFiles().paths().contains(path));
+  }
+
+  void cleanup() { form.reset(); }
+
+ private:
+  // Runs act, whose dialogs steps answer, then checks that undo gives back the tree file, the
+  // decimals and the commands as they were, and redo what act left.
+  void undoable(const QString& step, std::deque<DialogStep> steps,
+                const std::function<void()>& act) {
+    const auto work = [this] {
+      return treeFileText(*tree) + std::to_string(tree->tree.decimalCount);
+    };
+    const std::string before = work();
+    const WindowState windowBefore = form->windowModel();
+    play(std::move(steps), act);
+    const std::string after = work();
+    QVERIFY2(after != before, qPrintable(step));
+    QCOMPARE(form->action(Undo)->text(), "Fortryd " + step);
+    // Without a window manager, a closed dialog leaves no window active.
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(work(), before);
+    QCOMPARE(form->windowModel().enabled, windowBefore.enabled);
+    QCOMPARE(form->windowModel().reductionNote, windowBefore.reductionNote);
+    QCOMPARE(form->action(Redo)->text(), "Gentag " + step);
+    QTest::keyClick(form->windowHandle(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(work(), after);
+    QVERIFY(!form->action(Redo)->isEnabled());
+  }
+
+  void play(std::deque<DialogStep> steps, const std::function<void()>& act) {
+    DialogScript script(std::move(steps));
+    act();
+    QVERIFY2(script.finished(), qPrintable(script.faults()));
+  }
+
+  std::unique_ptr<MainWindow> form;
+  TreeState* tree = nullptr;
+};
+
+QTEST_MAIN(HistoryWindowTest)
+#include "HistoryWindowTest.moc"
