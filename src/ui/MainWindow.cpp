@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -462,8 +462,7 @@ void MainWindow::connectCommands() {
   connect(action(Quit), &QAction::triggered, this, &QWidget::close);
   connect(action(HelpContents), &QAction::triggered, this, &MainWindow::showHelp);
   connect(action(About), &QAction::triggered, this, [this] { dialogs_->about().exec(); });
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+  qApp->installEventFilter(this);
 }
 
 void MainWindow::connectConstructionCommands() {
@@ -731,6 +730,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
   else
     event->ignore();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F1 && !key->isAutoRepeat() && watched->isWidgetType()) {
+      showHelp();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -57,6 +57,8 @@ class MainWindow : public QMainWindow {
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // F1 opens the help from every window of the program: message boxes and file dialogs too.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 

@@ -16,6 +16,7 @@
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
 #include "ui/DrawingArea.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/RecentFiles.h"
 
@@ -103,7 +104,16 @@ class HistoryWindowTest : public QObject {
     // "Fortryd" in the question keeps everything; "Gem" saves before the tree goes.
     play({answerSaveChanges("Fortryd")}, [&] { form->action(NewTwoBranchingTree)->trigger(); });
     QVERIFY(state.tree.complete);
-    play({answerSaveChanges("Fortryd")}, [&] { QVERIFY(!form->close()); });
+    // F1 opens the help from the question too, as from every window.
+    const DialogStep helpThenCancel{"saveChangesBox", [&](QDialog* d) {
+                                      QTest::keyClick(d, Qt::Key_F1);
+                                      auto* help = form->findChild<HelpWindow*>();
+                                      const bool shown = help && help->isVisible();
+                                      if (help) help->close();
+                                      return answerSaveChanges("Fortryd").answer(d) +
+                                             (shown ? "" : "no help");
+                                    }};
+    play({helpThenCancel}, [&] { QVERIFY(!form->close()); });
     QVERIFY(form->isVisible());
     play({answerSaveChanges("Gem"), chooseFile("saveDialog", path), chooseFile("openDialog", path)},
          [&] { form->action(Open)->trigger(); });
