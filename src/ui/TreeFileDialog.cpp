@@ -11,6 +11,9 @@ TreeFileDialog::TreeFileDialog(QWidget* mainWindow, AcceptMode mode) : QFileDial
   setFileMode(saving ? AnyFile : ExistingFile);
   // Both cases of the extension that a tree file may have; a mixed case is refused anyway.
   setNameFilter("Kvistra-træer (*.KV3 *.kv3)");
+  // A name typed without any extension becomes a tree file, and the question before an existing
+  // file is overwritten asks about that name; another extension is still refused when saving.
+  if (saving) setDefaultSuffix("KV3");
 }
 
 std::optional<std::string> TreeFileDialog::choose(const QString& title, const QString& presetName) {

@@ -86,7 +86,8 @@ class TreeFileWindowTest : public QObject {
     QVERIFY(child<QWidget>(*form, "branchTextsPane")->isVisible());
 
     {
-      DialogScript script({chooseFile("saveDialog", " Gem dit Kvistra ", path)});
+      // A name typed without an extension is saved as a tree file.
+      DialogScript script({chooseFile("saveDialog", " Gem dit Kvistra ", folder.filePath("Træ"))});
       form->action(Save)->trigger();
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
