@@ -51,6 +51,9 @@ DeleteQuestion deleteQuestion(const ResultRow& row) {
 
 void releaseInResultsPane(Context& context, const PaneRelease& release) {
   Results& results = context.state.results;
+  // A release over a row picks it, a plain click as well as a selection, so that Delete then
+  // offers to delete the row the user last pointed at.
+  if (showsRow(results, release.line)) results.selectedLine = release.line;
   const PaneDecision decision = decideRelease(results, release);
   switch (decision.response) {
     case PaneResponse::PickRow:

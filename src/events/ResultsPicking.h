@@ -46,6 +46,7 @@ struct DeleteQuestion {
 };
 DeleteQuestion deleteQuestion(const ResultRow& row);
 
+// Picks the row under the pointer for deleting, then does what decideRelease decides.
 void releaseInResultsPane(Context& context, const PaneRelease& release);
 
 // Delete and Backspace delete the picked row after a question; every key released forgets the

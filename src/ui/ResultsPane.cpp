@@ -29,6 +29,15 @@ void ResultsPane::showLines(const QString& text) {
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
+void ResultsPane::mousePressEvent(QMouseEvent* event) {
+  // A press on selected text would start dragging the text away, and the drag would swallow the
+  // release that picks the row; so every press starts a selection afresh, where it is.
+  if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier) &&
+      textCursor().hasSelection())
+    setTextCursor(cursorForPosition(event->position().toPoint()));
+  QPlainTextEdit::mousePressEvent(event);
+}
+
 void ResultsPane::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
   PaneRelease release;

@@ -71,6 +71,11 @@ TEST(ResultsPicking, RowsAreEvaluatedShownAndDeletedAfterAQuestion) {
   EXPECT_EQ(f.state.results.rows[2].line, "B1");
   EXPECT_EQ(f.window.resultLines.size(), 3u);
   EXPECT_EQ(deleteQuestion({std::string(20, 'A'), "0.2500"}).width, 50 * 8 + 30);
+
+  // A plain click picks its row too.
+  f.host.approveReplies = {ApproveChoice::Drop};
+  releaseInResultsPane(f.context, {Left, 2, ""});
+  EXPECT_EQ(f.state.results.selectedLine, 2);
 }
 
 }  // namespace
