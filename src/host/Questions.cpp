@@ -1,11 +1,18 @@
 #include "host/Questions.h"
 
 #include "text/CharSet.h"
+#include "text/Windows1252.h"
 
 namespace kvistra {
 
 bool isPromptChar(char c) {
   return ExpressionChars.contains(c) || NumberChars.contains(c);
+}
+
+std::string refusedCharHint(char c) {
+  if (c == '+') return w1252("Skriv »eller« med komma: R1,R2");
+  if (c == ' ') return "Mellemrum bruges ikke her";
+  return w1252("Tegnet »") + c + w1252("« bruges ikke her");
 }
 
 std::string cutPromptAnswer(const std::string& answer, ToolMode toolMode) {

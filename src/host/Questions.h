@@ -11,6 +11,10 @@ namespace kvistra {
 // Characters the prompt's field accepts as typed.
 bool isPromptChar(char c);
 
+// The line the prompt shows when a character it does not take is typed, so that it is not lost
+// unnoticed: "+" is a pupil's "or", which the event language writes with a comma.
+std::string refusedCharHint(char c);
+
 // While a tool is active a name is asked: the answer is cut to its first character, or its
 // first two when the second is a digit.
 std::string cutPromptAnswer(const std::string& answer, ToolMode toolMode);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QValidator>
+#include <functional>
 
 #include "host/Host.h"
 #include "ui/QuestionDialog.h"
@@ -11,11 +12,15 @@ class QLineEdit;
 
 namespace kvistra::ui {
 
-// Accepts only the characters the prompt's field takes; everything else typed is dropped.
+// Accepts only the characters the prompt's field takes; everything else typed is dropped, and
+// the first character dropped is handed to refused.
 class PromptValidator : public QValidator {
  public:
-  using QValidator::QValidator;
+  PromptValidator(QObject* parent, std::function<void(QChar)> refused);
   State validate(QString& input, int& position) const override;
+
+ private:
+  std::function<void(QChar)> refused_;
 };
 
 class PromptDialog : public QuestionDialog {
@@ -31,8 +36,11 @@ class PromptDialog : public QuestionDialog {
   void cancelPressed() override;
 
  private:
+  void showRefusedHint(QChar refused);
+
   QLabel* question_;
   QLineEdit* answerField_;
+  QLabel* refusedHint_;
   ToolMode toolMode_ = ToolMode::None;
   PromptClose closedBy_ = PromptClose::CloseBox;
 };
