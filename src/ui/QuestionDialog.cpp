@@ -1,11 +1,52 @@
 #include "ui/QuestionDialog.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "ui/DialogLook.h"
 
 namespace kvistra::ui {
+
+namespace {
+
+constexpr int NoteGap = 8;
+// Before a dialog is first shown the window manager's frame is not known.
+constexpr int TitleBarAllowance = 40;
+
+QSize frameSizeOf(const QWidget& dialog) {
+  const QSize frame = dialog.frameGeometry().size();
+  return frame != dialog.size() ? frame : dialog.size() + QSize(0, TitleBarAllowance);
+}
+
+// The note is empty while the tree is not reduced.
+bool showsText(const QWidget& note) {
+  const QList<QLabel*> lines = note.findChildren<QLabel*>();
+  return std::any_of(lines.begin(), lines.end(),
+                     [](const QLabel* line) { return !line->text().isEmpty(); });
+}
+
+// The reduction note tells what a conditional result is conditional on, and it is exactly
+// such a result that these dialogs ask for and show: one that would cover the note goes right
+// of the side pane, at the same height, or above the note when the screen has no room there.
+QPoint clearOfReductionNote(const QRect& place, const QWidget& mainWindow) {
+  const auto* note = mainWindow.findChild<QWidget*>("reductionNote");
+  if (!note || !note->isVisible() || !showsText(*note)) return place.topLeft();
+  const QRect noteArea(note->mapToGlobal(QPoint(0, 0)), note->size());
+  // Both lie at the foot of the window, so being beside the note is what counts.
+  if (place.left() > noteArea.right() || place.right() < noteArea.left()) return place.topLeft();
+  const QWidget* sidePane = note->parentWidget();
+  QRect right = place;
+  right.moveLeft(sidePane->mapToGlobal(QPoint(sidePane->width(), 0)).x() + NoteGap);
+  if (right.right() <= mainWindow.screen()->availableGeometry().right()) return right.topLeft();
+  QRect above = place;
+  above.moveBottom(noteArea.top() - NoteGap);
+  return above.topLeft();
+}
+
+}  // namespace
 
 QuestionDialog::QuestionDialog(QWidget* mainWindow, const char* name, const QString& caption,
                                Qt::WindowType frameButton)
@@ -32,7 +73,8 @@ void QuestionDialog::askHelpOnF1(QWidget* widget) {
 }
 
 void QuestionDialog::placeAboveFootOfMainWindow(int left, int distance) {
-  move(left, mainWindow_->height() - distance);
+  const QRect place(QPoint(left, mainWindow_->height() - distance), frameSizeOf(*this));
+  move(clearOfReductionNote(place, *mainWindow_));
 }
 
 void QuestionDialog::keyPressEvent(QKeyEvent* event) {

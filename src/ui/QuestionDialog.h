@@ -27,7 +27,8 @@ class QuestionDialog : public QDialog {
   QPushButton* cancelButton() const { return cancelButton_; }
   // F1 released in widget asks for help.
   void askHelpOnF1(QWidget* widget);
-  // Moves the dialog to left, its top the given distance above the main window's bottom.
+  // Moves the dialog to left, its top the given distance above the main window's bottom; but
+  // never over the reduction note.
   void placeAboveFootOfMainWindow(int left, int distance);
   void keyPressEvent(QKeyEvent* event) override;
   // What the buttons do; Esc does what the cancelling button does.
