@@ -423,17 +423,26 @@ void MainWindow::createDrawingArea() {
 }
 
 void MainWindow::createCopyMenu() {
-  copyMenu_ = new QMenu(this);
+  copyMenu_ = new QMenu("Kopier til Klippebordet", this);
   copyMenu_->setObjectName("copyMenu");
+  copyMenu_->setAccessibleName(copyMenu_->title());
   const std::pair<const char*, const char*> items[] = {
       {"copyTreeAction", "Kopier træet til Klippebordet"},
       {"copyResultsAction", "Kopier resultater til Klippebordet"},
       {"copyBranchTextsAction", "Kopier forklaring til Klippebordet"},
   };
   for (const auto& [name, caption] : items) copyMenu_->addAction(caption)->setObjectName(name);
+  // Qt hangs a popup menu into the accessibility tree only below the menu bar or a menu that
+  // holds its entry; any other popup has the application for parent, which lists no popups, so
+  // a screen reader could not place it. A hidden entry in the menu bar is that place.
+  menuBar()->addAction(copyMenu_->menuAction());
+  copyMenu_->menuAction()->setVisible(false);
   QAbstractButton* opener = button(CopyMenuButton);
-  connect(opener, &QAbstractButton::clicked, this,
-          [this, opener] { copyMenu_->popup(mapToGlobal(opener->mapTo(this, CopyMenuPlace))); });
+  connect(opener, &QAbstractButton::clicked, this, [this, opener] {
+    copyMenu_->popup(mapToGlobal(opener->mapTo(this, CopyMenuPlace)));
+    // The first item takes the focus, so a screen reader reads it as the menu opens.
+    copyMenu_->setActiveAction(copyMenu_->actions().constFirst());
+  });
 }
 
 void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler,

@@ -1,9 +1,11 @@
 // Events, the results pane and a reduction in the real window: one walk as a person makes it,
 // answering the prompt, the approve box and the questions as they come.
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -99,7 +101,8 @@ class EventWindowTest : public QObject {
          [this] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, rowPlace(25)); });
     QCOMPARE(state->results.count, 26);
 
-    // Text selected in a row, then Delete, deletes the row after a question.
+    // Text selected in a row, then Delete, deletes the row after a question; dragged over a
+    // second time, the selected text is not dragged away and the row is still picked.
     play({{"yesNoDialog",
            [](QDialog* d) {
              const QString wrong = mismatch("question", child<QLabel>(*d, "firstLine")->text(),
@@ -111,19 +114,24 @@ class EventWindowTest : public QObject {
            }}},
          [this] {
            const QPoint from = rowPlace(25) - QPoint(rowPlace(25).x() - 12, 0);
-           QTest::mousePress(pane->viewport(), Qt::LeftButton, {}, from);
-           QTest::mouseMove(pane->viewport(), from + QPoint(20, 0));
-           QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, from + QPoint(20, 0));
+           for (int drag = 0; drag < 2; ++drag) {
+             QTest::mousePress(pane->viewport(), Qt::LeftButton, {}, from);
+             QTest::mouseMove(pane->viewport(), from + QPoint(20, 0));
+             QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, from + QPoint(20, 0));
+           }
            QTest::keyClick(pane, Qt::Key_Delete);
          });
     QCOMPARE(state->results.count, 25);
     QCOMPARE(lastPaneLine(), QString(" -A1               0.5000"));
 
-    // A reduction of probability 0 is refused and the prompt asked again.
+    // A reduction of probability 0 is refused and the prompt asked again; a "+" typed is
+    // refused with a word why.
     play({answerPrompt("Reduktionshændelse ?  ", "A1B1"),
           acknowledge("Reducering nægtet (sandsynligheden er 0)."),
-          answerPrompt("Reduktionshændelse ?  ", "a1")},
+          answerPrompt("Reduktionshændelse ?  ", "a1+")},
          [this] { form->action(ReduceTree)->trigger(); });
+    QCOMPARE(child<QLabel>(*form, "refusedHint")->accessibleName(),
+             QString("Skriv »eller« med komma: R1,R2"));
     QCOMPARE(lastPaneLine(), QString(" Reduc: A1         0.5000"));
     QCOMPARE(child<QLabel>(*form, "reductionEventLabel")->text(), QString("Reduc: A1"));
     QCOMPARE(child<QLabel>(*form, "reductionProbabilityLabel")->text(),
@@ -131,10 +139,15 @@ class EventWindowTest : public QObject {
     QVERIFY(!form->action(ReduceTree)->isEnabled() && !form->button(ReduceButton)->isEnabled());
     QVERIFY(form->action(RestoreTree)->isEnabled() && form->button(RestoreButton)->isEnabled());
 
-    // A click on the reduction's row evaluates nothing; an event is conditional on it.
+    // A click on the reduction's row evaluates nothing; an event is conditional on it, and the
+    // box that shows it leaves the note in view.
     play({}, [this] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, rowPlace(26)); });
     play({askEvent("A2"), approveBox("Hændelse : A2: 0.5000", {"dropButton"})},
          [this] { QTest::keyClick(pane, 'H'); });
+    const QWidget* note = child<QWidget>(*form, "reductionNote");
+    QVERIFY(!child<QDialog>(*form, "approveResultDialog")
+                 ->frameGeometry()
+                 .intersects(QRect(note->mapToGlobal(QPoint()), note->size())));
 
     QTest::mouseClick(form->button(RestoreButton), Qt::LeftButton);
     QCOMPARE(lastPaneLine(), QString(" Træet er gendannet      "));
@@ -153,6 +166,15 @@ class EventWindowTest : public QObject {
 
     QTest::mouseClick(form->button(ClearResultsButton), Qt::LeftButton);
     QCOMPARE(pane->toPlainText(), QString());
+
+    // The copy menu pops up into the accessibility tree, named, its first item in focus.
+    QTest::mouseClick(form->button(CopyMenuButton), Qt::LeftButton);
+    QAccessibleInterface* menu =
+        QAccessible::queryAccessibleInterface(child<QMenu>(*form, "copyMenu"));
+    QCOMPARE(menu->text(QAccessible::Name), QString("Kopier til Klippebordet"));
+    QVERIFY(menu->child(0)->state().focused);
+    while (menu->parent() && menu->parent()->indexOfChild(menu) >= 0) menu = menu->parent();
+    QCOMPARE(menu->object(), qApp);
   }
 
  private:
