@@ -5,6 +5,7 @@
 
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
+#include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -39,13 +40,49 @@ struct Placement {
   int offsetY;
 };
 
-void writeBranchTexts(const TreeState& state, Canvas& canvas, const Branch& branch, Placement at) {
+// The values a drawing writes, made once from the exact values: each branch's, and each leaf's
+// path probability.
+struct ShownValues {
+  std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches;
+  std::array<std::string, MaxOutcomes + 1> paths;
+};
+
+ShownValues shownValues(const TreeState& state) {
+  const Tree& tree = state.tree;
+  const ExactValues values(tree);
+  ShownValues shown;
+  for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
+    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
+         ++slot) {
+      std::string& text = shown.branches[level][slot];
+      text = probabilityFormat(state, values(level, slot));
+      if (text.size() > MaxProbabilityChars) text.resize(MaxProbabilityChars);
+    }
+  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k)
+    shown.paths[k] = fixedPoint(exactPathProbability(tree, values, k), 12, 4);
+  return shown;
+}
+
+std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int k) {
+  std::string number = std::to_string(k);
+  if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
+  std::string label = number + " ";
+  if (state.event.shown && state.tree.outcomeMarked[k]) label += shown.paths[k];
+  return label;
+}
+
+void writeBranchTexts(const TreeState& state, Canvas& canvas, const ShownValues& shown, int level,
+                      int slot, Placement at) {
+  const Branch& branch = state.tree.branch(level, slot);
   const int textY = branch.y + at.offsetY - state.textLift;
   canvas.textOut(at.offsetX + branch.nameX, textY, branch.name.view());
   if (!branch.probabilityEntered) return;
-  std::string probability = probabilityFormat(state, branch.probability);
-  if (probability.size() > MaxProbabilityChars) probability.resize(MaxProbabilityChars);
-  canvas.textOut(at.offsetX + branch.probabilityX, textY, probability);
+  canvas.textOut(at.offsetX + branch.probabilityX, textY, shown.branches[level][slot]);
+}
+
+// The probability the tree is reduced to, exactly, four decimals.
+std::string reductionProbabilityText(const TreeState& state) {
+  return fixedPoint(exactReductionProbability(state, ExactValues(state.tree)), 6, 4);
 }
 
 void drawBranchLine(Canvas& canvas, const Branch& branch, Placement at) {
@@ -54,7 +91,7 @@ void drawBranchLine(Canvas& canvas, const Branch& branch, Placement at) {
 }
 
 void drawPrinterReductionNote(const TreeState& state, Canvas& canvas, int offsetY) {
-  const std::string probability = fixedPoint(state.reduction.probability, 6, 4);
+  const std::string probability = reductionProbabilityText(state);
   const std::string reduced = "Reduceret: " + cutWithDots(state.reduction.text, 45, 43);
   const std::string chance = w1252("Sands. på reduceret træ: ") + probability;
   const int width = largerOf(canvas.textWidth(reduced), canvas.textWidth(chance));
@@ -98,8 +135,8 @@ LastLeaves lastLeaves(const Tree& tree, bool existingOnly) {
 }
 
 // Draws the path of leaf k; with lastLeaves, only the lines that no later path draws again.
-void drawPathAt(const TreeState& state, Canvas& canvas, int k, Placement at, bool solid,
-                const LastLeaves* lastLeaves = nullptr) {
+void drawPathAt(const TreeState& state, Canvas& canvas, const ShownValues& shown, int k,
+                Placement at, bool solid, const LastLeaves* lastLeaves = nullptr) {
   const Tree& tree = state.tree;
   if (tree.branchingCount == 0) return;
   const auto linesDrawnHere = [&](int level, int slot) {
@@ -109,7 +146,7 @@ void drawPathAt(const TreeState& state, Canvas& canvas, int k, Placement at, boo
   const Branch* child = &tree.branch(tree.branchingCount, k);
   int childSlot = k;
   drawBranchLine(canvas, *child, at);
-  if (solid) writeBranchTexts(state, canvas, *child, at);
+  if (solid) writeBranchTexts(state, canvas, shown, tree.branchingCount, k, at);
   for (int level = tree.branchingCount - 1; level >= 1; --level) {
     const Branch& parent = tree.branch(level, child->parentIndex);
     // The line joining a branch to its parent belongs to the branch.
@@ -117,7 +154,7 @@ void drawPathAt(const TreeState& state, Canvas& canvas, int k, Placement at, boo
       drawLine(canvas, at.offsetX + parent.x + LevelPitch, parent.y + at.offsetY,
                at.offsetX + child->x, child->y + at.offsetY);
     if (linesDrawnHere(level, child->parentIndex)) drawBranchLine(canvas, parent, at);
-    if (solid) writeBranchTexts(state, canvas, parent, at);
+    if (solid) writeBranchTexts(state, canvas, shown, level, child->parentIndex, at);
     childSlot = child->parentIndex;
     child = &parent;
   }
@@ -134,15 +171,11 @@ void drawPathAt(const TreeState& state, Canvas& canvas, int k, Placement at, boo
 }  // namespace
 
 std::string leafLabel(const TreeState& state, int k) {
-  std::string number = std::to_string(k);
-  if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
-  std::string label = number + " ";
-  if (state.event.shown && state.tree.outcomeMarked[k]) label += pathProbabilityText(state, k);
-  return label;
+  return leafLabelWith(state, shownValues(state), k);
 }
 
 void drawPath(const TreeState& state, Canvas& canvas, int k, int offsetX, int offsetY, bool solid) {
-  drawPathAt(state, canvas, k, {offsetX, offsetY}, solid);
+  drawPathAt(state, canvas, shownValues(state), k, {offsetX, offsetY}, solid);
 }
 
 void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
@@ -151,19 +184,20 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
   if (!printer) canvas.fillRect(0, 0, canvas.width(), canvas.height());
 
   const int leaves = state.tree.levelNodeCount;
+  const ShownValues shown = shownValues(state);
   if (state.reduction.reduced) {
     if (printer) drawPrinterReductionNote(state, canvas, at.offsetY);
     const LastLeaves dashed = lastLeaves(state.tree, false);
-    for (int k = 1; k <= leaves; ++k) drawPathAt(state, canvas, k, at, false, &dashed);
+    for (int k = 1; k <= leaves; ++k) drawPathAt(state, canvas, shown, k, at, false, &dashed);
   }
 
   const LastLeaves solid = lastLeaves(state.tree, true);
   for (int k = 1; k <= leaves; ++k) {
     const Branch& leaf = state.tree.leaf(k);
     if (!leaf.exists) continue;
-    drawPathAt(state, canvas, k, at, true, &solid);
+    drawPathAt(state, canvas, shown, k, at, true, &solid);
     canvas.textOut(at.offsetX + leaf.x + LevelPitch + LeafLabelGap,
-                   leaf.y + at.offsetY - LeafLabelRise, leafLabel(state, k));
+                   leaf.y + at.offsetY - LeafLabelRise, leafLabelWith(state, shown, k));
   }
 
   if (printer) drawPrinterResults(state, canvas, at);
@@ -172,7 +206,7 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
 ReductionNote reductionNote(const TreeState& state) {
   if (!state.reduction.reduced) return {};
   return {true, "Reduc: " + cutWithDots(state.reduction.text, 18, 16),
-          w1252("Sands. på reduc. træ:") + fixedPoint(state.reduction.probability, 6, 4)};
+          w1252("Sands. på reduc. træ:") + reductionProbabilityText(state)};
 }
 
 void paintTree(const TreeState& state, Canvas& canvas) {

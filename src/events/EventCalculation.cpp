@@ -10,6 +10,7 @@
 #include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
+#include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -51,7 +52,16 @@ double sumMarkedPaths(TreeState& state) {
 }
 
 std::string eventValueText(const TreeState& state) {
-  return fixedPoint(state.event.probability / state.reduction.probability, 6, 4);
+  return fixedPoint(exactEventValue(state), 6, 4);
+}
+
+Exact exactEventValue(const TreeState& state) {
+  const ExactValues values(state.tree);
+  Exact value = exactMarkedSum(state.tree, values);
+  // On a reduced tree the event is conditional on the outcomes the reduction kept.
+  const Exact kept = exactReductionProbability(state, values);
+  if (sgn(kept) > 0) value /= kept;
+  return value;
 }
 
 std::optional<std::string> askExpression(Context& context, const std::string& question) {

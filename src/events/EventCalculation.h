@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/Context.h"
+#include "text/Exact.h"
 
 namespace kvistra {
 
@@ -20,6 +21,8 @@ double sumMarkedPaths(TreeState& state);
 // The value of the marked event as shown and stored: divided by the reduction's probability,
 // 6 characters wide with 4 decimals.
 std::string eventValueText(const TreeState& state);
+// The shown event's probability, exactly: conditional on the reduction when the tree is reduced.
+Exact exactEventValue(const TreeState& state);
 
 // Asks an expression in the prompt; nothing when the prompt was cancelled. The answer is never
 // cut to a name, whatever tool the drawing has.

@@ -10,6 +10,7 @@
 #include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
+#include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
 
@@ -97,7 +98,7 @@ void applyReduction(Context& context) {
   TreeState& state = context.state;
   const double p = sumMarkedPaths(state);
   state.reduction.probability = p;
-  const std::string value = fixedPoint(p, 6, 4);
+  const std::string value = fixedPoint(exactMarkedSum(state.tree, ExactValues(state.tree)), 6, 4);
   if (p != 0.0) {
     state.event.shown = true;
     state.reduction.reduced = true;

@@ -1,6 +1,7 @@
 #include "probabilities/Copying.h"
 
 #include "probabilities/ProbabilityInput.h"
+#include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
 
@@ -77,15 +78,20 @@ void copyNextGroup(Context& context, CopyDirection direction) {
 void copyGroup(Context& context, CopyDirection direction) {
   TreeState& state = context.state;
   const int b = branchesPerNode(state, state.input.currentLevel);
+  const int level = state.input.currentLevel;
+  const int first = state.input.currentSlot + 1;
   for (int i = 1; i <= b; ++i) {
     ++state.input.currentSlot;
     const Branch& source = copySource(state, direction, i);
-    Branch& branch = state.tree.branch(state.input.currentLevel, state.input.currentSlot);
+    Branch& branch = state.tree.branch(level, state.input.currentSlot);
     branch.probability = source.probability;
     branch.typedText = source.typedText.view();
     branch.probabilityEntered = true;
-    writeProbability(context, branch, probabilityFormat(state, branch.probability));
   }
+  // Written once the whole group is there: a filled-in branch's exact value needs its siblings.
+  for (int slot = first; slot < first + b; ++slot)
+    writeProbability(context, state.tree.branch(level, slot),
+                     probabilityFormat(state, exactBranchValue(state.tree, level, slot)));
 }
 
 void copyAvailability(Context& context) {

@@ -4,6 +4,7 @@
 #include "host/Questions.h"
 #include "probabilities/ProbabilityReading.h"
 #include "text/Windows1252.h"
+#include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
 
@@ -25,32 +26,44 @@ void drawBranchIn(Context& context, const Branch& branch, Color color) {
   });
 }
 
-// Gives branch the rest of its group's probability, as entered and shown.
-void completeBranch(Context& context, Branch& branch) {
+// The branch's exact value, as the drawing shows it.
+std::string shownProbability(const TreeState& state, int level, int slot) {
+  return probabilityFormat(state, exactBranchValue(state.tree, level, slot));
+}
+
+// Gives the branch at slot the rest of its group's probability, as entered and shown.
+void completeBranch(Context& context, int slot) {
   TreeState& state = context.state;
+  const int level = state.input.currentLevel;
+  Branch& branch = state.tree.branch(level, slot);
   branch.probability = 1.0 - state.input.groupSum;
   state.input.groupSum = 1.0;
   branch.probabilityEntered = true;
   branch.typedText = probabilityFormat(state, branch.probability);
-  writeProbability(context, branch, branch.typedText.str());
+  writeProbability(context, branch, shownProbability(state, level, slot));
 }
 
-// Whether p needs checkProbability before it is taken.
-bool needsCheck(const TreeState& state, double p) {
-  return state.input.groupSum + p > 1 || p <= 0 || p >= 1;
+// Whether p needs checkProbability before it is taken, compared exactly: 0.1, 0.2 and 0.7 make
+// a group however the doubles round.
+bool needsCheck(const Exact& groupSum, const Exact& p) {
+  return groupSum + p > 1 || p <= 0 || p >= 1;
 }
 
-// Asks branch until a value is accepted or the dialog is cancelled.
-void askUntilAccepted(Context& context, Branch& branch) {
+// Asks the branch at the input position until a value is accepted or the dialog is cancelled.
+void askUntilAccepted(Context& context) {
   TreeState& state = context.state;
+  const int level = state.input.currentLevel;
+  const int slot = state.input.currentSlot;
+  Branch& branch = state.tree.branch(level, slot);
   for (;;) {
     branch.probability = 0.0;
     const std::optional<TypedValue> typed = askProbability(context);
     if (!typed) return;
     branch.probability = typed->value;
     branch.typedText = typed->text;
-    const double p = branch.probability;
-    if (!needsCheck(state, p) || checkProbability(context, p)) return;
+    const Exact p = typedOrStoredValue(branch);
+    const Exact groupSum = exactSumBefore(state.tree, level, slot);
+    if (!needsCheck(groupSum, p) || checkProbability(context, p, groupSum)) return;
   }
 }
 
@@ -65,8 +78,7 @@ std::optional<TypedValue> askProbability(Context& context) {
   return readProbabilityText(reply.text);
 }
 
-bool checkProbability(Context& context, double p) {
-  TreeState& state = context.state;
+bool checkProbability(Context& context, const Exact& p, const Exact& groupSum) {
   const auto refuse = [&](const char* message) {
     context.host.showMessage(w1252(message), CaptionBlank);
     return false;
@@ -78,7 +90,7 @@ bool checkProbability(Context& context, double p) {
   if (p > 1 || p < 0) return refuse("Indtast en sandsynlighed !");
   // A 1 after other branches already hold probability would leave the group's last branch
   // negative, so it is refused like any value that makes the group exceed 1.
-  if (p == 1 && state.input.groupSum > 0) return refuse("Sandsynlighederne skal give summen 1 !");
+  if (p == 1 && groupSum > 0) return refuse("Sandsynlighederne skal give summen 1 !");
   if (p == 1) return confirm("Skal sandsynligheden være 1.000 ?");
   if (p == 0) return confirm("Skal sandsynligheden være 0.000 ?");
   return refuse("Sandsynlighederne skal give summen 1 !");
@@ -89,25 +101,25 @@ void enterBranchProbability(Context& context) {
   Branch& branch = state.tree.branch(state.input.currentLevel, state.input.currentSlot);
   const int b = branch.branchesPerNode;
   drawBranchIn(context, branch, Red);
-  askUntilAccepted(context, branch);
+  askUntilAccepted(context);
   if (state.input.cancelled) {
     resetAllProbabilities(context);
     return;
   }
   branch.probabilityEntered = true;
   drawBranchIn(context, branch, Black);
-  const std::string text = probabilityFormat(state, branch.probability);
   state.input.groupSum += branch.probability;
   // The typed form, such as 1/6, stays whenever something was typed.
-  if (branch.typedText.view() <= std::string_view(" ")) branch.typedText = text;
-  writeProbability(context, branch, text);
+  if (branch.typedText.view() <= std::string_view(" "))
+    branch.typedText = probabilityFormat(state, branch.probability);
+  writeProbability(context, branch,
+                   shownProbability(state, state.input.currentLevel, state.input.currentSlot));
 
   if (state.input.currentSlot % b == b - 1) {
     ++state.input.currentSlot;
-    completeBranch(context, state.tree.branch(state.input.currentLevel, state.input.currentSlot));
+    completeBranch(context, state.input.currentSlot);
   } else if (b == 2) {
-    completeBranch(context,
-                   state.tree.branch(state.input.currentLevel, state.input.currentSlot - 1));
+    completeBranch(context, state.input.currentSlot - 1);
   }
 }
 

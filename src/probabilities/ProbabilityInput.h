@@ -7,6 +7,7 @@
 
 #include "host/Context.h"
 #include "probabilities/ProbabilityReading.h"
+#include "text/Exact.h"
 
 namespace kvistra {
 
@@ -14,8 +15,9 @@ namespace kvistra {
 // pressed (which also sets cancelled).
 std::optional<TypedValue> askProbability(Context& context);
 
-// Whether p may stand on the branch being asked; shows a message or asks a yes/no question.
-bool checkProbability(Context& context, double p);
+// Whether p may stand on the branch being asked, after branches of its group that hold groupSum;
+// shows a message or asks a yes/no question.
+bool checkProbability(Context& context, const Exact& p, const Exact& groupSum);
 
 // Asks the branch (currentLevel, currentSlot) until a value is accepted; "Fortryd" clears every
 // probability of the tree. May advance currentSlot past an automatically completed last branch.

@@ -11,6 +11,10 @@ bool clickInRect(const TreeState& state, int left, int top, int right, int botto
   return p.releaseX >= left && p.releaseX <= right && p.releaseY >= top && p.releaseY <= bottom;
 }
 
+std::string probabilityFormat(const TreeState& state, const Exact& probability) {
+  return fixedPoint(probability, state.tree.decimalCount + 2, state.tree.decimalCount);
+}
+
 std::string probabilityFormat(const TreeState& state, double probability) {
   return fixedPoint(probability, state.tree.decimalCount + 2, state.tree.decimalCount);
 }
@@ -39,10 +43,6 @@ double pathProbability(const TreeState& state, int k) {
     slot = branch.parentIndex;
   }
   return product;
-}
-
-std::string pathProbabilityText(const TreeState& state, int k) {
-  return fixedPoint(pathProbability(state, k), 12, 4);
 }
 
 double existingOutcomesProbability(const TreeState& state) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "text/Exact.h"
 #include "tree/TreeState.h"
 
 namespace kvistra {
@@ -12,13 +13,15 @@ namespace kvistra {
 bool clickInRect(const TreeState& state, int left, int top, int right, int bottom);
 
 // A branch probability as written on the drawing: decimalCount decimals, width decimalCount + 2.
+// The exact value is what is shown; the double's form is what a filled-in branch keeps as its
+// typed text, as tree files have always held it.
+std::string probabilityFormat(const TreeState& state, const Exact& probability);
 std::string probabilityFormat(const TreeState& state, double probability);
 
 void rebuildPathNames(TreeState& state);
 
-// The product of the probabilities on the path of outcome k, width 12 with 4 decimals.
+// The product of the probabilities on the path of outcome k, in doubles.
 double pathProbability(const TreeState& state, int k);
-std::string pathProbabilityText(const TreeState& state, int k);
 
 // The probability of the outcomes that exist: 1 on a whole tree, the reduction's on a reduced one.
 double existingOutcomesProbability(const TreeState& state);

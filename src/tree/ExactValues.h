@@ -1,0 +1,45 @@
+// The exact value of every branch, and the exact sums and products made of them. A branch keeps
+// what was typed and the double the program computes with; its exact value is read from those
+// two, so every way a probability is set, typed, filled in, copied, edited or loaded, carries it.
+#pragma once
+
+#include <array>
+
+#include "text/Exact.h"
+#include "tree/TreeState.h"
+
+namespace kvistra {
+
+// Levels 0..3 and slots 1..27, as the tree's branches.
+class ExactValues {
+ public:
+  explicit ExactValues(const Tree& tree);
+  const Exact& operator()(int level, int slot) const { return values_[level][slot]; }
+
+ private:
+  std::array<std::array<Exact, MaxNodesPerLevel + 1>, MaxBranchings + 1> values_;
+};
+
+// What a branch's typed text or double alone says: the typed value when it agrees with the
+// double to 15 significant digits, else the double's 15-digit decimal.
+Exact typedOrStoredValue(const Branch& branch);
+
+// The exact value of a branch: the typed value when it agrees with the double; otherwise 1 minus
+// its siblings when that agrees (a filled-in last branch); otherwise the double's 15-digit decimal.
+Exact exactBranchValue(const Tree& tree, int level, int slot);
+
+// The sum of the exact values of the branches of slot's group that stand before it.
+Exact exactSumBefore(const Tree& tree, int level, int slot);
+
+// The product along the path of outcome k.
+Exact exactPathProbability(const Tree& tree, const ExactValues& values, int k);
+
+// The marked outcomes' probability, and that of the outcomes that exist.
+Exact exactMarkedSum(const Tree& tree, const ExactValues& values);
+Exact exactExistingSum(const Tree& tree, const ExactValues& values);
+
+// The probability the tree is reduced to (1 when it is not): the outcomes kept, summed exactly,
+// when that is the probability the reduction holds; otherwise the held one's 15-digit decimal.
+Exact exactReductionProbability(const TreeState& state, const ExactValues& values);
+
+}  // namespace kvistra
