@@ -6,7 +6,11 @@
 #include <limits>
 
 #include "construction/Construction.h"
+#include "events/EventCalculation.h"
+#include "events/EventExpression.h"
 #include "probabilities/BranchEditing.h"
+#include "probabilities/Copying.h"
+#include "probabilities/ProbabilityInput.h"
 #include "storage/TreeFileCommands.h"
 #include "storage/TreeFiles.h"
 #include "text/Windows1252.h"
@@ -244,6 +248,26 @@ TEST(TreeFile, LoadsProbabilitiesThatAreNoTreeAndComputesNothingUntilMended) {
   editValue(2, 1, {"0.2", "0.3"});
   EXPECT_TRUE(computingOpen());
   EXPECT_FALSE(f.window.isEnabled(Command::RestoreTree));
+}
+
+// A value computed from fractions is the same after a save and a reopening: the file keeps 15
+// digits, and the typed fractions are read again exactly.
+TEST(TreeFile, AnEventKeepsItsValueThroughASaveAndReopening) {
+  Fixture f;
+  f.build({3, 2});
+  f.type({"1/3", "9/32", "3/7"});
+  setFirstProbabilities(f.context);
+  copyNextGroup(f.context, CopyDirection::Down);
+  copyNextGroup(f.context, CopyDirection::Down);
+  Fixture reopened;
+  ASSERT_TRUE(loadTreeText(reopened.context, treeFileText(f.state), "x.KV3"));
+  for (const char* event : {"A1A2", "B1,A2", "C1B2"}) {
+    for (TreeState* state : {&f.state, &reopened.state}) state->tree.outcomeMarked.fill(false);
+    ASSERT_TRUE(evaluateExpressionQuietly(f.state, event));
+    ASSERT_TRUE(evaluateExpressionQuietly(reopened.state, event));
+    EXPECT_EQ(exactEventValue(reopened.state), exactEventValue(f.state)) << event;
+  }
+  EXPECT_EQ(exactEventValue(f.state), Exact(37, 168));  // C1B2: (1 - 1/3 - 9/32) · 4/7
 }
 
 }  // namespace

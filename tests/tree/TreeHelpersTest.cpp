@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+
 #include "text/CharSet.h"
+#include "text/Exact.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/TreeHelpers.h"
@@ -8,32 +12,57 @@
 namespace kvistra {
 namespace {
 
-TEST(FixedPoint, RoundsNineteenDigitsHalfAwayFromZero) {
+// Values are shown from their exact value, so a half rounds away from zero however a double
+// would have stored it.
+TEST(FixedPoint, RoundsTheExactValueHalfAwayFromZero) {
   struct Case {
-    double value;
+    const char* value;  // as typed
     int width, decimals;
     const char* text;
   };
   const Case cases[] = {
-      {0.125, 4, 2, "0.13"},        // exact half goes away from zero
-      {0.145, 4, 2, "0.14"},        // stored just below the half
-      {1.0 / 6.0, 5, 3, "0.167"},   //
-      {1.0, 4, 2, "1.00"},          //
-      {1.0, 5, 3, "1.000"},         //
-      {1.0, 6, 4, "1.0000"},        //
-      {1.0 / 3.0, 4, 2, "0.33"},    //
-      {1.0 / 3.0, 6, 4, "0.3333"},  //
-      {-0.5, 4, 2, "-0.50"},        // one character more, never cut
-      {0.0, 6, 4, "0.0000"},        //
-      {0.9999, 4, 2, "1.00"},       // carry into the integer part
-      {9.996, 4, 2, "10.00"},       // carry adds a digit
-      {0.00005, 6, 4, "0.0001"},    // half in the last place
-      {0.125, 12, 4, "      0.1250"},
-      {0.2500, 6, 4, "0.2500"},
-      {123456.5, 6, 0, "123457"},
+      {"0.125", 4, 2, "0.13"},       // exact half goes away from zero
+      {"0.145", 4, 2, "0.15"},       // a double stores it just below the half
+      {"1/6", 5, 3, "0.167"},        //
+      {"1", 6, 4, "1.0000"},         //
+      {"1/3", 4, 2, "0.33"},         //
+      {"-0.5", 4, 2, "-0.50"},       // one character more, never cut
+      {"-0.00001", 6, 4, "0.0000"},  // no minus on a zero
+      {"0", 6, 4, "0.0000"},         //
+      {"0.9999", 4, 2, "1.00"},      // carry into the integer part
+      {"9.996", 4, 2, "10.00"},      // carry adds a digit
+      {"0.00005", 6, 4, "0.0001"},   // half in the last place
+      {"1/8", 12, 4, "      0.1250"}, {"123456.5", 6, 0, "123457"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(fixedPoint(c.value, c.width, c.decimals), c.text) << c.value << " d=" << c.decimals;
+    EXPECT_EQ(fixedPoint(*readExact(c.value), c.width, c.decimals), c.text) << c.value;
+  // A filled-in branch's typed text keeps the double's form, as tree files have always held it.
+  EXPECT_EQ(fixedPoint(0.145, 4, 2), "0.14");
+  EXPECT_EQ(fixedPoint(1.0 / 3.0, 6, 4), "0.3333");
+}
+
+// What is typed is read exactly; what does not read, or would divide by 0, is nothing. A value
+// agrees with a double when the tree file writes both alike.
+TEST(Exact, ReadsTypedTextsAndAgreesWithTheFilesDigits) {
+  struct Case {
+    const char* typed;
+    std::optional<Exact> value;
+  };
+  const Case cases[] = {
+      {"3/5", Exact(3, 5)},     {"0.6", Exact(3, 5)},    {"0,25", Exact(1, 4)},
+      {"1.5E-1", Exact(3, 20)}, {" .5 ", Exact(1, 2)},   {"2/4", Exact(1, 2)},
+      {"1.5/3", Exact(1, 2)},   {"-0.5", Exact(-1, 2)},  {"+1", Exact(1)},
+      {"1/0", std::nullopt},    {"2/3/4", std::nullopt}, {"", std::nullopt},
+      {".", std::nullopt},      {"1e", std::nullopt},    {"1e999", std::nullopt},
+      {"0.5x", std::nullopt},   {"1/-2", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(readExact(c.typed), c.value) << c.typed;
+
+  EXPECT_TRUE(agreesWith(Exact(1, 3), 1.0 / 3.0));
+  EXPECT_TRUE(agreesWith(Exact(7, 10), 1.0 - 0.1 - 0.2));
+  EXPECT_FALSE(agreesWith(Exact(3333, 10000), 1.0 / 3.0));
+  EXPECT_FALSE(agreesWith(Exact(1, 2), std::numeric_limits<double>::infinity()));
+  EXPECT_EQ(fifteenDigitValue(0.1), Exact(1, 10));
 }
 
 TEST(probabilityFormat, FollowsDecimalCount) {
