@@ -52,6 +52,7 @@ void resetScalars(TreeState& state) {
   state.tree.branchingCount = 0;
   state.tree.levelNodeCount = 1;
   state.tree.decimalCount = 4;
+  state.tree.showFractions = false;
   state.input = InputPosition{};
   state.results.count = 0;
   state.labels.count = 0;

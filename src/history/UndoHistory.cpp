@@ -19,7 +19,8 @@ bool sameRows(const Rows& a, int countA, const Rows& b, int countB) {
 bool sameTree(const Tree& a, const Tree& b) {
   return a.branches == b.branches && a.branchingCount == b.branchingCount &&
          a.builtBranchings == b.builtBranchings && a.levelNodeCount == b.levelNodeCount &&
-         a.decimalCount == b.decimalCount && a.complete == b.complete;
+         a.decimalCount == b.decimalCount && a.showFractions == b.showFractions &&
+         a.complete == b.complete;
 }
 
 // The screen shows what the state holds, as the finished command left it.
@@ -37,6 +38,7 @@ void restore(Context& context, WorkSnapshot work, bool withFile) {
   TreeState& now = context.state;
   // The printout's heading and the font's measure belong to the run, not to a step.
   work.state.printout = std::move(now.printout);
+  work.state.view = now.view;
   work.state.textLift = now.textLift;
   if (!withFile) {
     work.state.file = std::move(now.file);

@@ -89,4 +89,9 @@ std::string fixedPoint(double value, int width, int decimals) {
   return text;
 }
 
+std::string shownNumber(std::string text, bool comma) {
+  if (comma) std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
 }  // namespace kvistra

@@ -20,4 +20,8 @@ char upcaseDanish(char c);
 // value is first expanded to 19 significant digits, which are then rounded half away from zero.
 std::string fixedPoint(double value, int width, int decimals);
 
+// A number's text as shown: with a decimal comma when comma is set. Only values go through it;
+// the program's fixed messages and the tree file keep their points.
+std::string shownNumber(std::string text, bool comma);
+
 }  // namespace kvistra

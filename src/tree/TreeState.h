@@ -68,6 +68,9 @@ struct Tree {
   int32_t levelNodeCount = 1;  // of the deepest level built so far
   int32_t outcomeCount = 0;    // existing outcomes as last counted
   int32_t decimalCount = 4;
+  // Values on the drawing as fractions ("Brøker"), a choice per tree like the decimal count;
+  // not kept in tree files, so a new or loaded tree shows decimals.
+  bool showFractions = false;
   bool complete = false;  // every branching built
 
   Branch& branch(int level, int slot) { return branches[level][slot]; }
@@ -151,6 +154,15 @@ struct FileLink {
   std::optional<std::string> savedText;
 };
 
+// How values are shown, chosen by the user for every tree of the run: not undone, not saved in
+// tree files (the window keeps the decimal comma between runs).
+struct ViewOptions {
+  bool decimalComma = false;       // "Decimalkomma": values shown with "," instead of "."
+  bool highlightEvent = true;      // "Fremhæv hændelsen": a shown event's paths in colour
+  bool conditionalValues = false;  // "Vis betingede sandsynligheder" on a reduced tree
+  friend bool operator==(const ViewOptions&, const ViewOptions&) = default;
+};
+
 struct TreeState {
   Tree tree;
   InputPosition input;
@@ -161,6 +173,7 @@ struct TreeState {
   LabelRows labels;
   Printout printout;
   FileLink file;
+  ViewOptions view;
   // Texts are written this far above their line: the drawing font's height of "H" plus 2.
   int32_t textLift = 0;
 };
