@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "events/EventExpression.h"
+#include "events/Working.h"
 #include "host/Questions.h"
+#include "output/PageLayout.h"
 #include "output/Printing.h"
 #include "output/TreePicture.h"
 #include "results/ResultsList.h"
@@ -38,7 +40,13 @@ void showMarkedEvent(Context& context, const std::string& display, const std::st
   state.event.shown = true;
   context.host.repaintDrawing();
   sumMarkedPaths(state);
-  approveResult(context, display, eventValueText(state), separator);
+  // Made once: reading every branch's exact value is the larger part of the work.
+  const ExactValues values(state.tree);
+  const Exact value = exactEventValue(state, values);
+  approveResult(
+      context, display,
+      {fixedPoint(value, 6, 4), fractionText(value), eventWorking(state, values, display)},
+      separator);
 }
 
 }  // namespace
@@ -56,7 +64,10 @@ std::string eventValueText(const TreeState& state) {
 }
 
 Exact exactEventValue(const TreeState& state) {
-  const ExactValues values(state.tree);
+  return exactEventValue(state, ExactValues(state.tree));
+}
+
+Exact exactEventValue(const TreeState& state, const ExactValues& values) {
   Exact value = exactMarkedSum(state.tree, values);
   // On a reduced tree the event is conditional on the outcomes the reduction kept.
   const Exact kept = exactReductionProbability(state, values);
@@ -101,25 +112,31 @@ void reevaluateResult(Context& context, const std::string& rowText) {
 }
 
 ApproveBoxLine approveBoxLine(const std::string& display, const std::string& value,
-                              const std::string& separator) {
+                              const std::string& separator, const std::string& fraction) {
   const std::string label =
       display.size() > LongestUncutEvent ? display.substr(0, CutEventKeeps) + ".." : display;
   std::string text = w1252("Hændelse : ") + label + separator + value;
+  if (!fraction.empty()) text += " = " + fraction;
   const int width =
       largerOf(static_cast<int>(text.size()) * CharacterWidth + WidthMargin, NarrowestBox);
   return {std::move(text), width};
 }
 
-void approveResult(Context& context, const std::string& display, const std::string& value,
+void approveResult(Context& context, const std::string& display, const EventResult& result,
                    const std::string& separator) {
-  const ApproveBoxLine line = approveBoxLine(display, value, separator);
+  const bool comma = context.state.view.decimalComma;
+  const ApproveBoxLine line = approveBoxLine(display, shownNumber(result.value, comma), separator,
+                                             shownNumber(result.fraction, comma));
   ApproveBoxActions actions;
   // The marks stay on while the box is open, so the copied picture carries them.
   actions.copyTree = [&] { copyTreePicture(context, line.text); };
-  actions.print = [&] { printTree(context, line.text); };
+  actions.print = [&] { printTree(context, line.text, result.working); };
+  actions.working = result.working;
+  if (!result.working.empty())
+    actions.copyWorking = [&] { context.host.copyText(result.working, CopiedTextFont); };
   const ApproveChoice choice = context.host.showApproveBox(line.text, line.width, actions);
   context.state.event.shown = false;
-  if (choice == ApproveChoice::Approve) addResult(context, display, value);
+  if (choice == ApproveChoice::Approve) addResult(context, display, result.value, result.fraction);
   context.state.input.cancelled = false;
 }
 

@@ -4,9 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/Context.h"
 #include "text/Exact.h"
+#include "tree/ExactValues.h"
 
 namespace kvistra {
 
@@ -23,6 +25,7 @@ double sumMarkedPaths(TreeState& state);
 std::string eventValueText(const TreeState& state);
 // The shown event's probability, exactly: conditional on the reduction when the tree is reduced.
 Exact exactEventValue(const TreeState& state);
+Exact exactEventValue(const TreeState& state, const ExactValues& values);
 
 // Asks an expression in the prompt; nothing when the prompt was cancelled. The answer is never
 // cut to a name, whatever tool the drawing has.
@@ -38,17 +41,25 @@ void eventKeyTyped(Context& context, char typed);
 // A row of the results list evaluated again, without messages.
 void reevaluateResult(Context& context, const std::string& rowText);
 
-// The approve box's line and width for an event shown with its value.
+// The approve box's line and width for an event shown with its value and, when known, the value
+// as a fraction: "Hændelse : R1R2: 0.3000 = 3/10".
 struct ApproveBoxLine {
   std::string text;
   int width;
 };
 ApproveBoxLine approveBoxLine(const std::string& display, const std::string& value,
-                              const std::string& separator);
+                              const std::string& separator, const std::string& fraction = "");
+
+// An event's result as the approve box shows it.
+struct EventResult {
+  std::string value;     // as stored: 6 characters wide with 4 decimals
+  std::string fraction;  // the exact value reduced; empty when not known
+  std::vector<std::string> working;
+};
 
 // Shows the approve box; an approved result becomes a row of the results list, holding the
-// whole event text.
-void approveResult(Context& context, const std::string& display, const std::string& value,
+// whole event text and, in memory only, its fraction.
+void approveResult(Context& context, const std::string& display, const EventResult& result,
                    const std::string& separator);
 
 }  // namespace kvistra

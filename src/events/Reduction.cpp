@@ -98,13 +98,14 @@ void applyReduction(Context& context) {
   TreeState& state = context.state;
   const double p = sumMarkedPaths(state);
   state.reduction.probability = p;
-  const std::string value = fixedPoint(exactMarkedSum(state.tree, ExactValues(state.tree)), 6, 4);
+  const Exact exact = exactMarkedSum(state.tree, ExactValues(state.tree));
+  const std::string value = fixedPoint(exact, 6, 4);
   if (p != 0.0) {
     state.event.shown = true;
     state.reduction.reduced = true;
     keepMarkedOutcomes(state.tree);
     showReductionState(context);
-    addResult(context, ReductionRowPrefix + state.reduction.text, value);
+    addResult(context, ReductionRowPrefix + state.reduction.text, value, fractionText(exact));
     context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
   } else {
     state.tree.outcomeMarked.fill(false);

@@ -38,8 +38,25 @@ bool isEventRow(const ResultRow& row) {
          !row.line.starts_with(ReductionRowPrefix);
 }
 
-std::string resultLineText(const ResultRow& row) {
-  return row.value.str() + "   " + row.line;
+std::string resultLineText(const ResultRow& row, bool comma) {
+  std::string value = shownNumber(row.value.str(), comma);
+  if (!row.fraction.empty()) value += " = " + row.fraction;
+  return value + "   " + row.line;
+}
+
+std::vector<std::string> resultRowTips(const TreeState& state) {
+  const Results& results = state.results;
+  std::vector<std::string> tips{""};
+  for (int i = 1; i <= results.count; ++i) {
+    const ResultRow& row = results.rows[i];
+    std::string value(row.value.view());
+    value.erase(0, value.find_first_not_of(' '));
+    std::string tip = row.line;
+    if (!value.empty()) tip += ": " + shownNumber(value, state.view.decimalComma);
+    if (!row.fraction.empty()) tip += " = " + row.fraction;
+    tips.push_back(std::move(tip));
+  }
+  return tips;
 }
 
 DeleteQuestion deleteQuestion(const ResultRow& row) {
@@ -60,7 +77,8 @@ void releaseInResultsPane(Context& context, const PaneRelease& release) {
       results.selectedLine = decision.row;
       break;
     case PaneResponse::ShowRow:
-      context.host.showResultLine(resultLineText(results.rows[decision.row]));
+      context.host.showResultLine(
+          resultLineText(results.rows[decision.row], context.state.view.decimalComma));
       break;
     case PaneResponse::EvaluateRow: {
       // A copy: approving the result adds a row to the same list.

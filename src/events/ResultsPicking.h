@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/Context.h"
 
@@ -35,8 +36,13 @@ PaneDecision decideRelease(const Results& results, const PaneRelease& release);
 // Notices and reduction rows are not events: evaluating them would show a meaningless value.
 bool isEventRow(const ResultRow& row);
 
-// The line viewer's text for a row: the value, three blanks and the line.
-std::string resultLineText(const ResultRow& row);
+// The line viewer's text for a row: the value, its fraction where known, three blanks and the
+// line: "0.3000 = 3/10   R1R2".
+std::string resultLineText(const ResultRow& row, bool comma);
+
+// What each line of the results pane tells when the pointer rests on it: nothing for the blank
+// first line, then for each row its whole line, its value and, where known, its fraction.
+std::vector<std::string> resultRowTips(const TreeState& state);
 
 // The yes/no box's question before row is deleted.
 struct DeleteQuestion {

@@ -35,11 +35,13 @@ inline constexpr YesNoWidth KeepWidth = std::nullopt;
 // counts as that too).
 enum class ApproveChoice { Approve, Drop };
 
-// What the approve box's other two buttons do while it stays open. An empty action leaves its
-// button disabled.
+// What the approve box's other buttons do while it stays open, and how the value comes about,
+// shown below them. An empty action leaves its button disabled.
 struct ApproveBoxActions {
   std::function<void()> copyTree;
   std::function<void()> print;
+  std::vector<std::string> working;
+  std::function<void()> copyWorking;
 };
 
 // What the printout's heading dialog returned: the field's text when it closed, the text it

@@ -24,6 +24,10 @@ inline constexpr int PageExplanationTop = 565;
 // results column, or the reduction note, which reaches PageReductionNoteBottom.
 inline constexpr int PageExplanationGap = 10;
 inline constexpr int PageReductionNoteBottom = PrinterOffsetY + 520;
+// An event's working, printed from the approve box below all the rest, in up to two columns of
+// WorkingWidth characters.
+inline constexpr int PageWorkingColumns = 2;
+inline constexpr int PageWorkingColumnPitch = 395;
 
 // The texts of the page, the results column and the tree on paper: the staging text's Courier
 // New, one unit smaller, so that a results line cut to 20 characters ends before the value

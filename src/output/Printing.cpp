@@ -20,15 +20,42 @@ int explanationTop(const TreeState& state, int lineHeight) {
   return top;
 }
 
-void printPage(Context& context, const std::string& resultLine) {
-  context.host.printPage(
-      [&](Canvas& canvas) { drawPrintPage(context.state, context.window, canvas, resultLine); });
+// The lowest the tree's drawing reaches: its deepest branch's line, the results column and the
+// reduction note.
+int treeBottom(const TreeState& state, int lineHeight) {
+  const Tree& tree = state.tree;
+  int bottom = PrinterOffsetY + (state.results.count + 1) * lineHeight;
+  if (state.reduction.reduced) bottom = std::max(bottom, PageReductionNoteBottom);
+  const int deepest = std::clamp(tree.branchingCount, 0, MaxBranchings);
+  if (deepest == 0) return bottom;
+  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxNodesPerLevel); ++k)
+    bottom = std::max(bottom, PrinterOffsetY + tree.branch(deepest, k).y + lineHeight);
+  return bottom;
+}
+
+// The working under its title; what the page has no room for below goes on in a second column.
+void writeWorking(Canvas& canvas, const std::vector<std::string>& working, int top,
+                  int lineHeight) {
+  canvas.textOut(PageTextX, top, "Udregning");
+  const int rows = std::max(1, (canvas.height() - top) / lineHeight - 1);
+  for (int i = 0; i < static_cast<int>(working.size()); ++i) {
+    const int column = std::min(i / rows, PageWorkingColumns - 1);
+    canvas.textOut(PageTextX + column * PageWorkingColumnPitch,
+                   top + (i - column * rows + 1) * lineHeight, working[i]);
+  }
+}
+
+void printPage(Context& context, const std::string& resultLine,
+               const std::vector<std::string>& working) {
+  context.host.printPage([&](Canvas& canvas) {
+    drawPrintPage(context.state, context.window, canvas, resultLine, working);
+  });
 }
 
 }  // namespace
 
 void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& canvas,
-                   const std::string& resultLine) {
+                   const std::string& resultLine, const std::vector<std::string>& working) {
   canvas.setFont(PageFont);
   canvas.textOut(PageTextX, PageTitleY, "Udskrift fra KVISTRA");
   canvas.textOut(PageTextX, PageHeadingY, state.printout.heading);
@@ -38,22 +65,27 @@ void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& ca
   // The pane's title line and at least one name row; a pane hidden since a new tree was begun
   // still holds the old tree's lines, which do not belong on this page.
   const std::vector<std::string>& lines = window.branchTextLines;
-  if (!window.branchTextsVisible || lines.size() < 2) return;
   const int lineHeight = canvas.textHeight("H");
-  const int top = explanationTop(state, lineHeight);
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    canvas.textOut(PageTextX, top + static_cast<int>(i) * lineHeight, lines[i]);
+  int bottom = treeBottom(state, lineHeight);
+  if (window.branchTextsVisible && lines.size() >= 2) {
+    const int top = explanationTop(state, lineHeight);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      canvas.textOut(PageTextX, top + static_cast<int>(i) * lineHeight, lines[i]);
+    bottom = std::max(bottom, top + static_cast<int>(lines.size()) * lineHeight);
+  }
+  if (!working.empty()) writeWorking(canvas, working, bottom + PageExplanationGap, lineHeight);
 }
 
 void printTree(Context& context) {
-  printPage(context, "");
+  printPage(context, "", {});
 }
 
-void printTree(Context& context, const std::string& resultLine) {
+void printTree(Context& context, const std::string& resultLine,
+               const std::vector<std::string>& working) {
   bool& marksShown = context.state.event.shown;
   const bool wereShown = marksShown;
   marksShown = true;
-  printPage(context, resultLine);
+  printPage(context, resultLine, working);
   marksShown = wereShown;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/Canvas.h"
 #include "host/Context.h"
@@ -13,13 +14,14 @@ namespace kvistra {
 // the dialog is cancelled.
 void printTree(Context& context);
 
-// Printing from the approve box: the page with the event's outcomes marked and the result
-// being approved written under the heading.
-void printTree(Context& context, const std::string& resultLine);
+// Printing from the approve box: the page with the event's outcomes marked, the result being
+// approved written under the heading, and its working below everything else.
+void printTree(Context& context, const std::string& resultLine,
+               const std::vector<std::string>& working);
 
-// The page on a printer's canvas, in page units; resultLine may be empty.
+// The page on a printer's canvas, in page units; resultLine and working may be empty.
 void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& canvas,
-                   const std::string& resultLine);
+                   const std::string& resultLine, const std::vector<std::string>& working = {});
 
 // The heading button: the heading dialog, then the heading it leaves. "OK" takes the field's
 // text, "Fortryd" the text the field showed when it opened, the close box changes nothing.

@@ -25,12 +25,14 @@ std::string paneLine(const ResultRow& row) {
 
 }  // namespace
 
-void addResult(Context& context, const std::string& lineText, const std::string& valueText) {
+void addResult(Context& context, const std::string& lineText, const std::string& valueText,
+               const std::string& fraction) {
   Results& results = context.state.results;
   if (results.count < MaxResults) {
     ResultRow& row = results.rows[++results.count];
     row.line = lineText;
     row.value = valueText;
+    row.fraction = fraction;
     rebuildResultsPane(context.state, context.window);
   }
   if (results.count == MaxResults - 1)
@@ -69,6 +71,8 @@ void noteTreeChanged(Context& context) {
   const Results& results = context.state.results;
   const std::string notice = w1252(TreeChangedNotice);
   if (results.count == 0 || results.rows[results.count].line == notice) return;
+  // The values may have changed with the tree: the rows keep what they showed, not more.
+  for (int i = 1; i <= results.count; ++i) context.state.results.rows[i].fraction.clear();
   addResult(context, notice, " ");
 }
 

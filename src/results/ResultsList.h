@@ -16,8 +16,9 @@ inline constexpr const char* TreeRestoredNotice = "Træet er gendannet";
 inline constexpr const char* ReductionRowPrefix = "Reduc: ";
 
 // Appends a row when there is room and shows the list again; warns at the 29th row and when
-// the list is full.
-void addResult(Context& context, const std::string& lineText, const std::string& valueText);
+// the list is full. fraction is the value exactly, when known.
+void addResult(Context& context, const std::string& lineText, const std::string& valueText,
+               const std::string& fraction = "");
 
 // The pane's lines: a blank line, then one line a row with the value ending in column 25.
 std::vector<std::string> resultsPaneLines(const Results& results);
@@ -29,7 +30,8 @@ void clearResults(Context& context);
 // Removes row k (1..count); the rows after it move up.
 void deleteResultRow(TreeState& state, WindowState& window, int k);
 
-// A change of a completed tree that has results is noted once at the end of the list.
+// A change of a completed tree that has results is noted once at the end of the list; the rows
+// before it no longer know their values exactly.
 void noteTreeChanged(Context& context);
 
 }  // namespace kvistra

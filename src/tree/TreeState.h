@@ -48,10 +48,13 @@ struct LabelRow {
   friend bool operator==(const LabelRow&, const LabelRow&) = default;
 };
 
-// One row of the results list: the line and its value.
+// One row of the results list: the line and its value, and the value's exact fraction where it is
+// known ("3/10"). The fraction lives in memory only: tree files do not hold it, and a change of
+// the tree takes it from the rows before.
 struct ResultRow {
   std::string line;
   RowName value;
+  std::string fraction{};
   friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 

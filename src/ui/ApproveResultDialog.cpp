@@ -2,10 +2,14 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
+#include <QStringList>
 #include <QToolButton>
 
 #include "ui/DialogLook.h"
+#include "ui/TextConversion.h"
 #include "ui/ToolbarIcons.h"
+#include "ui/WorkingPane.h"
 
 namespace kvistra::ui {
 
@@ -17,6 +21,12 @@ constexpr QRect ButtonFrame(120, 28, 169, 41);
 constexpr int ButtonTop = 32;
 constexpr int ButtonSize = 33;
 constexpr int PictureSize = 24;
+// The working below the buttons, and its copy button below it.
+constexpr int WorkingTop = 76;
+constexpr int Margin = 8;
+constexpr QSize CopyWorkingSize(170, 23);
+// The box's foot stays where the box without a working has it.
+constexpr int FootDistance = 120;
 
 }  // namespace
 
@@ -44,6 +54,16 @@ ApproveResultDialog::ApproveResultDialog(QWidget* mainWindow)
   connect(copyButton_, &QToolButton::clicked, this, [this] {
     if (actions_.copyTree) actions_.copyTree();
   });
+
+  working_ = new WorkingPane(this);
+  copyWorkingButton_ = placeButton(this, "copyWorkingButton", "&Kopier udregningen",
+                                   QRect(QPoint(), CopyWorkingSize));
+  copyWorkingButton_->setAutoDefault(false);
+  const auto copyWorking = [this] {
+    if (actions_.copyWorking) actions_.copyWorking();
+  };
+  connect(copyWorkingButton_, &QPushButton::clicked, this, copyWorking);
+  connect(working_, &WorkingPane::copyRequested, this, copyWorking);
   askHelpOnF1(this);
 }
 
@@ -68,14 +88,34 @@ ApproveChoice ApproveResultDialog::ask(const QString& resultLine, int width,
   setAccessibleName(resultLine);
   printButton_->setEnabled(static_cast<bool>(actions.print));
   copyButton_->setEnabled(static_cast<bool>(actions.copyTree));
-  setFixedWidth(width);
+  showWorking(actions.working, width);
   const bool approved = exec() == QDialog::Accepted;
   actions_ = {};
   return approved ? ApproveChoice::Approve : ApproveChoice::Drop;
 }
 
+void ApproveResultDialog::showWorking(const std::vector<std::string>& lines, int width) {
+  QStringList shown;
+  for (const std::string& line : lines) shown << toQt(line);
+  working_->showLines(shown);
+  working_->setVisible(!lines.empty());
+  copyWorkingButton_->setVisible(!lines.empty());
+  copyWorkingButton_->setEnabled(static_cast<bool>(actions_.copyWorking));
+  if (lines.empty()) {
+    setFixedSize(width, BoxHeight);
+    return;
+  }
+  // The box widens for the working's longest line rather than hiding its end.
+  const QSize pane = working_->fittingSize();
+  width = std::max(width, pane.width() + 2 * Margin);
+  working_->setGeometry(Margin, WorkingTop, width - 2 * Margin, pane.height());
+  const int buttonTop = WorkingTop + pane.height() + Margin;
+  copyWorkingButton_->move(width - Margin - CopyWorkingSize.width(), buttonTop);
+  setFixedSize(width, buttonTop + CopyWorkingSize.height() + Margin);
+}
+
 void ApproveResultDialog::showEvent(QShowEvent* event) {
-  placeAboveFootOfMainWindow(10, 120);
+  placeAboveFootOfMainWindow(10, FootDistance + height() - BoxHeight);
   approveButton_->setFocus();
   QDialog::showEvent(event);
 }

@@ -641,6 +641,9 @@ void MainWindow::sync() {
   branchCountLabel_->setText(toQt(window_.branchCountPrompt));
   branchCountLabel_->adjustSize();
   resultsList_->showLines(joinedLines(window_.resultLines));
+  QStringList tips;
+  for (const std::string& tip : resultRowTips(state_)) tips << toQt(tip);
+  resultsList_->setLineTips(tips);
   showLines(branchTextsList_, window_.branchTextLines);
   const ReductionNote& note = window_.reductionNote;
   QPalette notePalette = reductionNote_->palette();

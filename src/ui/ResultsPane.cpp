@@ -1,9 +1,11 @@
 #include "ui/ResultsPane.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QToolTip>
 
 #include "ui/TextConversion.h"
 
@@ -83,6 +85,17 @@ void ResultsPane::keyReleaseEvent(QKeyEvent* event) {
       emit keyReleased(PaneKey::Other);
       break;
   }
+}
+
+bool ResultsPane::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QPlainTextEdit::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString tip = lineTips_.value(lineAt(help->pos()));
+  if (tip.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(help->globalPos(), tip, viewport());
+  return true;
 }
 
 }  // namespace kvistra::ui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QStringList>
 
 #include "events/ResultsPicking.h"
 
@@ -18,6 +19,8 @@ class ResultsPane : public QPlainTextEdit {
   int lineAt(QPoint point) const;
   // Shows lines, keeping the newest row in view.
   void showLines(const QString& text);
+  // What each pane line tells when the pointer rests on it; an empty tip tells nothing.
+  void setLineTips(const QStringList& tips) { lineTips_ = tips; }
 
  signals:
   void released(const kvistra::PaneRelease& release);
@@ -29,6 +32,10 @@ class ResultsPane : public QPlainTextEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  QStringList lineTips_;
 };
 
 }  // namespace kvistra::ui

@@ -5,6 +5,7 @@
 #include "drawing/TreeDrawing.h"
 #include "events/Reduction.h"
 #include "names/BranchNames.h"
+#include "results/ResultsList.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 
@@ -31,8 +32,9 @@ TEST(EventCalculation, HalfTreeEventsAreConditionalWhileReduced) {
   Fixture f;
   f.build({2, 2});
   f.enterUniformProbabilities();
-  EXPECT_EQ(askEventTyped(f, "a1", ApproveChoice::Approve), w1252("300|Hændelse : A1: 0.5000"));
-  EXPECT_EQ(askEventTyped(f, "A1B1"), w1252("300|Hændelse : A1B1: 0.0000"));
+  EXPECT_EQ(askEventTyped(f, "a1", ApproveChoice::Approve),
+            w1252("300|Hændelse : A1: 0.5000 = 1/2"));
+  EXPECT_EQ(askEventTyped(f, "A1B1"), w1252("300|Hændelse : A1B1: 0.0000 = 0"));
   EXPECT_EQ(askEventTyped(f, "(A1"), " Fejl| Parentesfejl");
   EXPECT_EQ(askEventTyped(f, "X9,A1"), " |Fejl i input.");
   EXPECT_EQ(f.state.results.count, 1);
@@ -41,15 +43,15 @@ TEST(EventCalculation, HalfTreeEventsAreConditionalWhileReduced) {
 
   f.host.promptReplies.push_back({"a1", PromptClose::Ok});
   askReduction(f.context);
-  const std::pair<const char*, const char*> reduced[] = {{"A2", "Hændelse : A2: 0.5000"},
-                                                         {"A1", "Hændelse : A1: 1.0000"},
-                                                         {"B1", "Hændelse : B1: 0.0000"},
-                                                         {"-A2", "Hændelse : -A2: 0.5000"}};
+  const std::pair<const char*, const char*> reduced[] = {{"A2", "Hændelse : A2: 0.5000 = 1/2"},
+                                                         {"A1", "Hændelse : A1: 1.0000 = 1"},
+                                                         {"B1", "Hændelse : B1: 0.0000 = 0"},
+                                                         {"-A2", "Hændelse : -A2: 0.5000 = 1/2"}};
   for (const auto& [typed, line] : reduced)
     EXPECT_EQ(askEventTyped(f, typed), "300|" + w1252(line));
 
   restoreTree(f.context);
-  EXPECT_EQ(askEventTyped(f, "A2"), w1252("300|Hændelse : A2: 0.5000"));
+  EXPECT_EQ(askEventTyped(f, "A2"), w1252("300|Hændelse : A2: 0.5000 = 1/2"));
 }
 
 TEST(EventCalculation, ANameOnTwoBranchingsIsRefusedNotGuessed) {
@@ -69,23 +71,29 @@ TEST(EventCalculation, ApproveBoxCutsLongEventsButTheRowKeepsThem) {
   struct Case {
     std::string display;
     const char* separator;
+    bool comma;
     std::string line;
     int width;
   };
   const Case cases[] = {
-      {"A1B2", TypedEventSeparator, "Hændelse : A1B2: 0.2500", 300},
-      {"A1B2", RowEventSeparator, "Hændelse : A1B2   : 0.2500", 300},
-      {"A1B2,A1C2,B1A2,B1B2,C", TypedEventSeparator, "Hændelse : A1B2,A1C2,B1A2,B1B2,C: 0.2500",
-       350},
-      {"A1B2,A1C2,B1A2,B1B2,C1A2", TypedEventSeparator,
-       "Hændelse : A1B2,A1C2,B1A2,B1B2,C..: 0.2500", 366},
+      {"A1B2", TypedEventSeparator, false, "Hændelse : A1B2: 0.2500 = 1/4", 300},
+      {"A1B2", RowEventSeparator, true, "Hændelse : A1B2   : 0,2500 = 1/4", 300},
+      {"A1B2,A1C2,B1A2,B1B2,C", TypedEventSeparator, false,
+       "Hændelse : A1B2,A1C2,B1A2,B1B2,C: 0.2500 = 1/4", 398},
+      {"A1B2,A1C2,B1A2,B1B2,C1A2", TypedEventSeparator, false,
+       "Hændelse : A1B2,A1C2,B1A2,B1B2,C..: 0.2500 = 1/4", 414},
   };
   for (const Case& c : cases) {
     Fixture f;
+    f.state.view.decimalComma = c.comma;
     f.host.approveReplies = {ApproveChoice::Approve};
-    approveResult(f.context, c.display, "0.2500", c.separator);
+    approveResult(f.context, c.display, {"0.2500", "1/4", {}}, c.separator);
     EXPECT_EQ(f.host.approveLines.at(0), std::to_string(c.width) + "|" + w1252(c.line));
-    EXPECT_EQ(f.state.results.rows[1].line, c.display);
+    // The row keeps the whole event, its value as the file holds it, and the fraction.
+    EXPECT_EQ(f.state.results.rows[1], (ResultRow{c.display, "0.2500", "1/4"}));
+    // Once the tree changes, the row keeps what it showed but no longer knows it exactly.
+    noteTreeChanged(f.context);
+    EXPECT_EQ(f.state.results.rows[1].fraction, "");
   }
 }
 
@@ -101,7 +109,7 @@ TEST(EventCalculation, CopyFromTheApproveBoxPicturesTheMarkedTreeAndItsLine) {
   EXPECT_EQ(picture.width(), 640);
   EXPECT_EQ(picture.height(), 480);
   EXPECT_EQ(picture.font, (Font{"Arial", 12, true}));
-  EXPECT_TRUE(picture.hasText(10, 10, w1252("Hændelse : A1B2: 0.2500")));
+  EXPECT_TRUE(picture.hasText(10, 10, w1252("Hændelse : A1B2: 0.2500 = 1/4")));
   const Branch& leaf = f.state.tree.leaf(2);
   EXPECT_TRUE(picture.hasText(ScreenOffsetX + leaf.x + 110, leaf.y - 8, " 2       0.2500"));
   EXPECT_TRUE(f.host.printOffered);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/Exact.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
 #include "tree/TreeState.h"
@@ -70,6 +71,31 @@ inline void RenameBranches(TreeState& state, std::string_view oldName, std::stri
     }
   }
   rebuildPathNames(state);
+}
+
+// Gives a level's branches, slot 1 on, the probabilities typed as texts: the typed text and its
+// double, as the probability dialog leaves them.
+inline void TypeLevel(TreeState& state, int level, const std::vector<std::string_view>& typed) {
+  int slot = 0;
+  for (const std::string_view text : typed) {
+    Branch& branch = state.tree.branch(level, ++slot);
+    const Exact value = readExact(text).value_or(0);
+    branch.typedText = text;
+    branch.probability = value.get_num().get_d() / value.get_den().get_d();
+    branch.probabilityEntered = true;
+  }
+}
+
+// A full 3 x 3 x 3 tree whose every group is typed 1234/4321, 1000/4321 and 2087/4321.
+inline TreeState FractionTree() {
+  TreeState state = MakeTree({3, 3, 3});
+  for (int level = 1; level <= 3; ++level) {
+    std::vector<std::string_view> typed;
+    while (typed.size() < static_cast<std::size_t>(state.tree.branch(level, 1).levelNodeCount))
+      typed.insert(typed.end(), {"1234/4321", "1000/4321", "2087/4321"});
+    TypeLevel(state, level, typed);
+  }
+  return state;
 }
 
 inline std::vector<int> MarkedOutcomes(const TreeState& state) {

@@ -50,7 +50,7 @@ TEST(ResultsPicking, RowsAreEvaluatedShownAndDeletedAfterAQuestion) {
 
   f.host.approveReplies = {ApproveChoice::Drop};
   releaseInResultsPane(f.context, {Left, 2, ""});
-  EXPECT_EQ(f.host.approveLines.back(), w1252("300|Hændelse : A1B2   : 0.2500"));
+  EXPECT_EQ(f.host.approveLines.back(), w1252("300|Hændelse : A1B2   : 0.2500 = 1/4"));
   releaseInResultsPane(f.context, {Right, 2, ""});
   EXPECT_EQ(f.host.resultLinesShown.back(), "0.2500   A1B2");
 

@@ -70,5 +70,17 @@ TEST(PrintTree, ExplanationIsLeftOutOrMovedBelowWhatItWouldCover) {
   }
 }
 
+TEST(PrintTree, WorkingStandsBelowTheExplanationAndGoesOnInASecondColumn) {
+  Fixture f;
+  printExplanation(f, [](Fixture&) {});  // the explanation ends at 565 + 6 * 14
+  std::vector<std::string> working;
+  for (int i = 1; i <= 40; ++i) working.push_back("line " + std::to_string(i));
+  printTree(f.context, "result", working);
+  const auto& page = f.host.page;
+  EXPECT_TRUE(page.hasText(10, 659, "Udregning") && page.hasText(10, 673, "line 1"));
+  // 32 lines fit above the foot of the page at 1131.
+  EXPECT_TRUE(page.hasText(10, 659 + 32 * 14, "line 32") && page.hasText(405, 673, "line 33"));
+}
+
 }  // namespace
 }  // namespace kvistra

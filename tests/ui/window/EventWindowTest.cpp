@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include "DialogScript.h"
@@ -89,15 +90,19 @@ class EventWindowTest : public QObject {
     // A list long enough to scroll; rows added by the toolbar and the menu come last.
     for (int i = 1; i <= 24; ++i) state->results.rows[i] = {"1..", "1.0000"};
     state->results.count = 24;
-    play({askEvent("A1B2"), approveBox("Hændelse : A1B2: 0.2500", {"approveButton"})},
+    play({askEvent("A1B2"), approveBox("Hændelse : A1B2: 0.2500 = 1/4", {"approveButton"})},
          [this] { QTest::mouseClick(form->button(EventButton), Qt::LeftButton); });
-    play({askEvent("-a1"), approveBox("Hændelse : -A1: 0.5000", {"approveButton"})},
+    play({askEvent("-a1"), approveBox("Hændelse : -A1: 0.5000 = 1/2", {"approveButton"})},
          [this] { form->action(AskEvent)->trigger(); });
     QCOMPARE(state->results.count, 26);
     QVERIFY(pane->verticalScrollBar()->value() > 0);
+    // A row's tip tells its value as a fraction.
+    QHelpEvent tip(QEvent::ToolTip, rowPlace(25), pane->viewport()->mapToGlobal(rowPlace(25)));
+    QApplication::sendEvent(pane->viewport(), &tip);
+    QCOMPARE(QToolTip::text(), QString("A1B2: 0.2500 = 1/4"));
 
     // A click re-evaluates the row under the pointer; the close box drops the result.
-    play({approveBox("Hændelse : A1B2   : 0.2500", {"close"})},
+    play({approveBox("Hændelse : A1B2   : 0.2500 = 1/4", {"close"})},
          [this] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, rowPlace(25)); });
     QCOMPARE(state->results.count, 26);
 
@@ -142,7 +147,7 @@ class EventWindowTest : public QObject {
     // A click on the reduction's row evaluates nothing; an event is conditional on it, and the
     // box that shows it leaves the note in view.
     play({}, [this] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, rowPlace(26)); });
-    play({askEvent("A2"), approveBox("Hændelse : A2: 0.5000", {"dropButton"})},
+    play({askEvent("A2"), approveBox("Hændelse : A2: 0.5000 = 1/2", {"dropButton"})},
          [this] { QTest::keyClick(pane, 'H'); });
     const QWidget* note = child<QWidget>(*form, "reductionNote");
     QVERIFY(!child<QDialog>(*form, "approveResultDialog")
@@ -157,8 +162,9 @@ class EventWindowTest : public QObject {
     // The right button shows the row whole.
     play({{"resultLineDialog",
            [](QDialog* d) {
-             const QString wrong = mismatch(
-                 "line", child<QPlainTextEdit>(*d, "resultLine")->toPlainText(), "0.5000   -A1");
+             const QString wrong =
+                 mismatch("line", child<QPlainTextEdit>(*d, "resultLine")->toPlainText(),
+                          "0.5000 = 1/2   -A1");
              QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
              return wrong;
            }}},
@@ -196,8 +202,17 @@ class EventWindowTest : public QObject {
 
   QString checkApproveBox(QDialog* d) {
     QString wrong =
-        mismatch("line", child<QLabel>(*d, "resultLine")->text(), "Hændelse : A1: 0.5000");
-    if (d->width() != 300 || d->pos() != QPoint(10, form->height() - 120))
+        mismatch("line", child<QLabel>(*d, "resultLine")->text(), "Hændelse : A1: 0.5000 = 1/2");
+    // Below the buttons, how the value comes about; the box grows upwards to hold it.
+    const QString working =
+        "A1A2:  0.5 · 0.5 = 0.25\nA1B2:  0.5 · 0.5 = 0.25\n"
+        "P(A1) = 0.25 + 0.25 = 0.5000";
+    const auto* pane = child<QPlainTextEdit>(*d, "working");
+    wrong += mismatch("working", pane->isVisible() ? pane->toPlainText() : QString(), working) +
+             mismatch("working's name", pane->accessibleName(), "Udregning");
+    QTest::mouseClick(child<QPushButton>(*d, "copyWorkingButton"), Qt::LeftButton);
+    wrong += mismatch("copied working", QGuiApplication::clipboard()->text(), working + "\n");
+    if (d->width() != 300 || d->pos() != QPoint(10, form->height() - 120 - (d->height() - 107)))
       wrong += " placed wrongly";
     if (!child<QToolButton>(*d, "printButton")->isEnabled()) wrong += " print disabled";
     QStringList hints;

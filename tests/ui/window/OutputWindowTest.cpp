@@ -132,7 +132,8 @@ class OutputWindowTest : public QObject {
     QVERIFY(stayedOpen);
     const QStringList lines = pdfText(file).split('\n');
     QCOMPARE(lines.value(1).trimmed(), QString("Mønt og terning"));
-    QCOMPARE(lines.value(2).trimmed(), QString("Hændelse : A1B2: 0.2100"));
+    QCOMPARE(lines.value(2).trimmed(), QString("Hændelse : A1B2: 0.2100 = 21/100"));
+    QVERIFY(lines.contains("P(A1B2) = 0.2100"));  // the working, below the rest
     QCOMPARE(lines.filter(QRegularExpression("2 +0\\.2100$")).size(), 1);  // beside leaf 2
 
     // The toolbar button prints the page without the result.

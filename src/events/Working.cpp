@@ -1,0 +1,218 @@
+#include "events/Working.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "text/Exact.h"
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+#include "tree/ExactValues.h"
+
+namespace kvistra {
+
+namespace {
+
+// A long event name would push folded lines too far right to leave room for the numbers.
+constexpr std::size_t WidestIndent = 20;
+constexpr int ShownDecimals = 4;
+
+int deepestLevel(const Tree& tree) {
+  return std::clamp(tree.branchingCount, 0, MaxBranchings);
+}
+
+int slotsOn(const Tree& tree, int level) {
+  return std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
+}
+
+std::string withoutBlanks(std::string_view text) {
+  std::string kept;
+  for (const char c : text)
+    if (c != ' ') kept += c;
+  return kept;
+}
+
+// Whether the branch's value is the fraction typed for it.
+bool typedAsFraction(const Branch& branch, const Exact& value) {
+  if (branch.typedText.view().find('/') == std::string_view::npos) return false;
+  const std::optional<Exact> typed = readExact(branch.typedText.view());
+  return typed && *typed == value;
+}
+
+// The places after the point that write value exactly; nothing when no number of them does.
+std::optional<int> exactPlaces(const Exact& value) {
+  mpz_class rest = value.get_den();
+  int twos = 0;
+  int fives = 0;
+  for (; mpz_divisible_ui_p(rest.get_mpz_t(), 2); ++twos) rest /= 2;
+  for (; mpz_divisible_ui_p(rest.get_mpz_t(), 5); ++fives) rest /= 5;
+  if (rest != 1) return std::nullopt;
+  return std::max(twos, fives);
+}
+
+// How the working writes its numbers: a tree typed in decimals keeps to decimals wherever they
+// are exact, any other tree is worked in fractions.
+struct NumberStyle {
+  bool decimals = false;
+  bool comma = false;
+
+  std::string text(const Exact& value) const {
+    const std::optional<int> places = decimals ? exactPlaces(value) : std::nullopt;
+    return shownNumber(places ? fixedPoint(value, 0, *places) : fractionText(value), comma);
+  }
+  // A value the four decimals shown already write exactly, in the working's own terms: a whole
+  // number, or a short decimal of a decimal tree.
+  bool saidByShownValue(const Exact& value) const {
+    if (value.get_den() == 1) return true;
+    const std::optional<int> places = decimals ? exactPlaces(value) : std::nullopt;
+    return places && *places <= ShownDecimals;
+  }
+  std::string shown(const Exact& value) const {
+    return shownNumber(fixedPoint(value, 0, ShownDecimals), comma);
+  }
+};
+
+// Each branch's value as the working writes it, made once, since a branch stands on many paths.
+using BranchTexts = std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1>;
+
+struct WorkingNumbers {
+  NumberStyle style;
+  BranchTexts branches;
+};
+
+WorkingNumbers workingNumbers(const TreeState& state, const ExactValues& values) {
+  const Tree& tree = state.tree;
+  std::array<std::array<bool, MaxNodesPerLevel + 1>, MaxBranchings + 1> typedFraction{};
+  WorkingNumbers numbers{{true, state.view.decimalComma}, {}};
+  for (int level = 1; level <= deepestLevel(tree); ++level)
+    for (int slot = 1; slot <= slotsOn(tree, level); ++slot) {
+      typedFraction[level][slot] = typedAsFraction(tree.branch(level, slot), values(level, slot));
+      if (typedFraction[level][slot] || !exactPlaces(values(level, slot)))
+        numbers.style.decimals = false;
+    }
+  for (int level = 1; level <= deepestLevel(tree); ++level)
+    for (int slot = 1; slot <= slotsOn(tree, level); ++slot)
+      numbers.branches[level][slot] =
+          typedFraction[level][slot]
+              ? shownNumber(withoutBlanks(tree.branch(level, slot).typedText.view()),
+                            numbers.style.comma)
+              : numbers.style.text(values(level, slot));
+  return numbers;
+}
+
+// One marked outcome: the names on its path and the factors of its probability, level 1 first.
+struct PathWorking {
+  std::string name;
+  std::vector<std::string> factors;
+  Exact product;
+};
+
+PathWorking pathWorking(const Tree& tree, const ExactValues& values, const BranchTexts& texts,
+                        int k) {
+  PathWorking path;
+  path.product = exactPathProbability(tree, values, k);
+  int slot = k;
+  for (int level = deepestLevel(tree); level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel;
+       --level) {
+    const Branch& branch = tree.branch(level, slot);
+    path.name.insert(0, withoutBlanks(branch.name.view()));
+    path.factors.insert(path.factors.begin(), texts[level][slot]);
+    slot = branch.parentIndex;
+  }
+  return path;
+}
+
+// The pieces one after another, a blank between, on as many lines as WorkingWidth asks; a line
+// after the first starts indent blanks in. A piece is never split.
+void appendFolded(std::vector<std::string>& lines, const std::vector<std::string>& pieces,
+                  std::size_t indent) {
+  indent = std::min(indent, WidestIndent);
+  std::string line;
+  for (const std::string& piece : pieces) {
+    if (line.empty()) {
+      line = piece;
+    } else if (line.size() + 1 + piece.size() <= WorkingWidth) {
+      line += " " + piece;
+    } else {
+      lines.push_back(line);
+      line = std::string(indent, ' ') + piece;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+}
+
+// "P(name)" as a first piece, then "= a + b + c" and the sum, unless the sum says nothing the
+// terms or the shown value do not.
+std::vector<std::string> sumPieces(const std::string& name, const std::vector<std::string>& terms,
+                                   const Exact& sum, const NumberStyle& style) {
+  std::vector<std::string> pieces{"P(" + name + ")"};
+  const bool termSaysAll = terms.size() == 1 && style.saidByShownValue(sum);
+  if (!termSaysAll)
+    for (std::size_t i = 0; i < terms.size(); ++i) pieces.push_back((i ? "+ " : "= ") + terms[i]);
+  if (terms.size() > 1 && !style.saidByShownValue(sum)) pieces.push_back("= " + style.text(sum));
+  return pieces;
+}
+
+// Whether an event text is names only, so that two of them written together mean both.
+bool onlyNames(const std::string& event) {
+  if (event.empty() || (event.front() >= '0' && event.front() <= '9')) return false;
+  return std::none_of(event.begin(), event.end(), [](char c) {
+    return c == ',' || c == '(' || c == ')' || c == '-' || c == '.';
+  });
+}
+
+}  // namespace
+
+std::vector<std::string> eventWorking(const TreeState& state, const ExactValues& values,
+                                      const std::string& display) {
+  const Tree& tree = state.tree;
+  const WorkingNumbers numbers = workingNumbers(state, values);
+  const NumberStyle& style = numbers.style;
+
+  std::vector<PathWorking> paths;
+  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxOutcomes); ++k)
+    if (tree.outcomeMarked[k]) paths.push_back(pathWorking(tree, values, numbers.branches, k));
+  std::size_t nameWidth = 0;
+  for (const PathWorking& path : paths) nameWidth = std::max(nameWidth, path.name.size());
+
+  std::vector<std::string> lines;
+  std::vector<std::string> terms;
+  Exact sum = 0;
+  for (const PathWorking& path : paths) {
+    std::vector<std::string> pieces{path.name + ":" +
+                                    std::string(nameWidth - path.name.size(), ' ') + "  " +
+                                    path.factors.front()};
+    for (std::size_t i = 1; i < path.factors.size(); ++i)
+      pieces.push_back(w1252("· ") + path.factors[i]);
+    terms.push_back(style.text(path.product));
+    pieces.push_back("= " + terms.back());
+    appendFolded(lines, pieces, nameWidth + 1);
+    sum += path.product;
+  }
+
+  if (!state.reduction.reduced) {
+    std::vector<std::string> pieces = sumPieces(display, terms, sum, style);
+    pieces.push_back("= " + style.shown(sum));
+    appendFolded(lines, pieces, display.size() + 4);
+    return lines;
+  }
+
+  // On a reduced tree the marked outcomes are those of both the event and the reduction.
+  const std::string& reducedTo = state.reduction.text;
+  const std::string both = onlyNames(display) && onlyNames(reducedTo)
+                               ? reducedTo + display
+                               : display + " og " + reducedTo;
+  if (terms.size() > 1) appendFolded(lines, sumPieces(both, terms, sum, style), both.size() + 4);
+  const Exact kept = exactReductionProbability(state, values);
+  const Exact value = sgn(kept) > 0 ? Exact(sum / kept) : sum;
+  const std::string conditional = "P(" + display + " | " + reducedTo + ")";
+  std::vector<std::string> pieces{conditional, "= P(" + both + ") / P(" + reducedTo + ")",
+                                  "= " + style.text(sum), ": " + style.text(kept)};
+  if (!style.saidByShownValue(value)) pieces.push_back("= " + style.text(value));
+  pieces.push_back("= " + style.shown(value));
+  appendFolded(lines, pieces, conditional.size() + 1);
+  return lines;
+}
+
+}  // namespace kvistra
