@@ -30,7 +30,7 @@ class PictureHost : public Host {
   void repaintDrawing() override {}
   PromptReply showPrompt(const std::string&, ToolMode) override { return {}; }
   bool showYesNo(const std::string&, const std::string&, YesNoWidth) override { return false; }
-  ProbabilityReply showProbabilityDialog() override { return {"", true}; }
+  ProbabilityReply showProbabilityDialog(const std::string&) override { return {"", true}; }
   void showMessage(const std::string&, const std::string&) override {}
   ApproveChoice showApproveBox(const std::string&, int, const ApproveBoxActions&) override {
     return ApproveChoice::Drop;

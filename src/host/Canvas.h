@@ -19,8 +19,11 @@ inline constexpr Color Black{0, 0, 0};
 inline constexpr Color White{255, 255, 255};
 inline constexpr Color Yellow{255, 255, 0};
 inline constexpr Color Red{255, 0, 0};
+// The paths of a shown event: a blue that stays clear on a projector and on grey paper.
+inline constexpr Color EventBlue{0, 90, 200};
 
-enum class PenStyle { Solid, Dashed };
+// Thick is solid and three times as wide: for what must stand out from the tree's lines.
+enum class PenStyle { Solid, Dashed, Thick };
 
 struct Font {
   std::string family;

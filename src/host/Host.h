@@ -80,8 +80,9 @@ class Host {
   virtual PromptReply showPrompt(const std::string& question, ToolMode toolMode) = 0;
   // The yes/no box. True for "Ja".
   virtual bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) = 0;
-  // The probability dialog; its field keeps the text of the previous entry.
-  virtual ProbabilityReply showProbabilityDialog() = 0;
+  // The probability dialog for the branch named by branchLabel ("B2 efter A1"); its field keeps
+  // the text of the previous entry.
+  virtual ProbabilityReply showProbabilityDialog(const std::string& branchLabel) = 0;
   virtual void showMessage(const std::string& text, const std::string& caption) = 0;
   // The approve box with its result line, width pixels wide.
   virtual ApproveChoice showApproveBox(const std::string& resultLine, int width,

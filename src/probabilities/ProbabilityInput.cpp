@@ -14,16 +14,30 @@ namespace {
 
 constexpr char CaptionBlank[] = " ";
 
-// The branch's line in colour, with its name written again above it.
-void drawBranchIn(Context& context, const Branch& branch, Color color) {
+// The branch being asked for stands out: its line thick and red, its name written again.
+void markAskedBranch(Context& context, const Branch& branch) {
   const int lift = context.state.textLift;
   context.host.drawOnScreen([&](Canvas& canvas) {
     const int left = ScreenOffsetX + branch.x;
-    canvas.setPen(color, PenStyle::Solid);
+    canvas.setPen(Red, PenStyle::Thick);
     drawLine(canvas, left, branch.y, left + LevelPitch, branch.y);
     canvas.textOut(ScreenOffsetX + branch.nameX, branch.y - lift, branch.name.view());
     canvas.setPen(Black, PenStyle::Solid);
   });
+}
+
+// The mark goes with a drawing of the tree as it now stands: a thick line drawn over in black
+// would leave its edges red.
+void unmarkAskedBranch(Context& context) {
+  context.host.drawOnScreen(
+      [&](Canvas& canvas) { drawTree(context.state, canvas, ScreenOffsetX); });
+}
+
+// "B2 efter A1": the branch asked for, and the path that leads to it.
+std::string askedBranchLabel(const Tree& tree, int level, int slot) {
+  const Branch& branch = tree.branch(level, slot);
+  if (level <= 1) return branch.name.str();
+  return branch.name.str() + " efter " + pathNameOf(tree, level - 1, branch.parentIndex);
 }
 
 // The branch's exact value, as the drawing shows it.
@@ -70,7 +84,9 @@ void askUntilAccepted(Context& context) {
 }  // namespace
 
 std::optional<TypedValue> askProbability(Context& context) {
-  const ProbabilityReply reply = context.host.showProbabilityDialog();
+  const InputPosition& at = context.state.input;
+  const ProbabilityReply reply = context.host.showProbabilityDialog(
+      askedBranchLabel(context.state.tree, at.currentLevel, at.currentSlot));
   if (reply.cancelled) {
     context.state.input.cancelled = true;
     return std::nullopt;
@@ -100,14 +116,14 @@ void enterBranchProbability(Context& context) {
   TreeState& state = context.state;
   Branch& branch = state.tree.branch(state.input.currentLevel, state.input.currentSlot);
   const int b = branch.branchesPerNode;
-  drawBranchIn(context, branch, Red);
+  markAskedBranch(context, branch);
   askUntilAccepted(context);
   if (state.input.cancelled) {
     resetAllProbabilities(context);
     return;
   }
   branch.probabilityEntered = true;
-  drawBranchIn(context, branch, Black);
+  unmarkAskedBranch(context);
   state.input.groupSum += branch.probability;
   // The typed form, such as 1/6, stays whenever something was typed.
   if (branch.typedText.view() <= std::string_view(" "))

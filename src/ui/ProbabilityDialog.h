@@ -23,14 +23,16 @@ class ProbabilityDialog : public QuestionDialog {
  public:
   explicit ProbabilityDialog(QWidget* mainWindow);
 
-  // Shows the dialog; the field keeps the previous entry, selected, so typing replaces it.
-  ProbabilityReply ask();
+  // Shows the dialog for the branch named; the field keeps the previous entry, selected, so
+  // typing replaces it.
+  ProbabilityReply ask(const QString& branchLabel);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void cancelPressed() override;
 
  private:
+  QLabel* branchLabel_;
   QLineEdit* probabilityField_;
   bool cancelled_ = false;
 };

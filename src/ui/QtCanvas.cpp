@@ -67,7 +67,9 @@ void QtCanvas::setPen(Color color, PenStyle style) {
   // On screen and pictures width 0 is the one-pixel pen. On paper a one-dot line is too faint
   // to see and its dashes too short to tell from a solid line, so there the pen is one page
   // unit wide and scales with the page.
-  painter_.setPen(QPen(QColor(color.red, color.green, color.blue), printer_ ? 1 : 0,
+  const int thin = printer_ ? 1 : 0;
+  painter_.setPen(QPen(QColor(color.red, color.green, color.blue),
+                       style == PenStyle::Thick ? 3 : thin,
                        style == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
 }
 

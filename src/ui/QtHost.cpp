@@ -50,8 +50,8 @@ bool QtHost::showYesNo(const std::string& line1, const std::string& line2, YesNo
   return dialogs_.yesNo().ask(toQt(line1), toQt(line2), width);
 }
 
-ProbabilityReply QtHost::showProbabilityDialog() {
-  return dialogs_.probability().ask();
+ProbabilityReply QtHost::showProbabilityDialog(const std::string& branchLabel) {
+  return dialogs_.probability().ask(toQt(branchLabel));
 }
 
 void QtHost::showMessage(const std::string& text, const std::string& caption) {

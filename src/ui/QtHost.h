@@ -23,7 +23,7 @@ class QtHost : public Host {
   void repaintDrawing() override;
   PromptReply showPrompt(const std::string& question, ToolMode toolMode) override;
   bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) override;
-  ProbabilityReply showProbabilityDialog() override;
+  ProbabilityReply showProbabilityDialog(const std::string& branchLabel) override;
   void showMessage(const std::string& text, const std::string& caption) override;
   ApproveChoice showApproveBox(const std::string& resultLine, int width,
                                const ApproveBoxActions& actions) override;

@@ -76,17 +76,18 @@ TEST(enterBranchProbability, ChecksEachTypedValue) {
   }
 }
 
-TEST(enterBranchProbability, HighlightsInRedThenDrawsTheValueInBlack) {
+TEST(enterBranchProbability, MarksTheBranchAskedThenDrawsTheValueInBlack) {
   Fixture f;
   readyTree(f, {3, 2});
-  f.type({"1/6"});
+  f.type({"1/6", "0.5"});
   enterBranch(f, 1, 2, 0.0);
+  enterBranch(f, 2, 3, 0.0);
+  EXPECT_EQ(f.host.probabilityLabels, (std::vector<std::string>{"B1", "A2 efter B1"}));
   const Branch& b = f.state.tree.branch(1, 2);
   const int left = ScreenOffsetX + b.x;
   const int textY = b.y - f.state.textLift;
   ASSERT_GE(f.host.canvas.lines.size(), 2u);
-  EXPECT_EQ(f.host.canvas.lines.front(),
-            (DrawnLine{left, b.y, left + 100, b.y, PenStyle::Solid, Red}));
+  EXPECT_TRUE(f.host.canvas.hasLine({left, b.y, left + 100, b.y, PenStyle::Thick, Red}));
   EXPECT_TRUE(f.host.canvas.hasLine({left, b.y, left + 100, b.y, PenStyle::Solid, Black}));
   EXPECT_EQ(f.host.canvas.penColor, Black);
   EXPECT_TRUE(f.host.canvas.hasText(ScreenOffsetX + b.nameX, textY, "B1"));

@@ -18,8 +18,9 @@ bool FakeHost::showYesNo(const std::string& line1, const std::string&, YesNoWidt
   return yes;
 }
 
-ProbabilityReply FakeHost::showProbabilityDialog() {
+ProbabilityReply FakeHost::showProbabilityDialog(const std::string& branchLabel) {
   ++probabilityDialogs;
+  probabilityLabels.push_back(branchLabel);
   if (probabilityReplies.empty()) throw ScriptExhausted("probability asked without a reply");
   const std::optional<std::string> typed = probabilityReplies.front();
   probabilityReplies.pop_front();

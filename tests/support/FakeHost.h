@@ -53,7 +53,9 @@ class FakeHost : public Host {
   void repaintDrawing() override { ++repaints; }
   PromptReply showPrompt(const std::string& question, ToolMode toolMode) override;
   bool showYesNo(const std::string& line1, const std::string& line2, YesNoWidth width) override;
-  ProbabilityReply showProbabilityDialog() override;
+  // The branch each probability dialog named.
+  std::vector<std::string> probabilityLabels;
+  ProbabilityReply showProbabilityDialog(const std::string& branchLabel) override;
   void showMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + "|" + text);
   }

@@ -55,7 +55,7 @@ class ProbabilityWindowTest : public QObject {
               QTest::keyClick(child<QLineEdit>(*dialog, "probabilityField"), Qt::Key_Enter);
               return QString();
             }}});
-      const ProbabilityReply reply = dialog->ask();
+      const ProbabilityReply reply = dialog->ask("A1");
       QVERIFY(script.finished());
       QCOMPARE(seen, shown);
       QCOMPARE(QString::fromStdString(reply.text), shown);
@@ -83,14 +83,14 @@ class ProbabilityWindowTest : public QObject {
                             return QString();
                           }},
                          pressFortryd()});
-    QCOMPARE(QString::fromStdString(dialog->ask().text), QString("0.3"));
-    QVERIFY(dialog->ask().cancelled);
+    QCOMPARE(QString::fromStdString(dialog->ask("A1").text), QString("0.3"));
+    QVERIFY(dialog->ask("A1").cancelled);
     QCOMPARE(selected, QString("0.3"));
     QCOMPARE(place, QPoint(10, form->height() - 120));
-    const ProbabilityReply closed = dialog->ask();
+    const ProbabilityReply closed = dialog->ask("A1");
     QVERIFY(!closed.cancelled);
     QCOMPARE(QString::fromStdString(closed.text), QString("7"));
-    QVERIFY(dialog->ask().cancelled);
+    QVERIFY(dialog->ask("A1").cancelled);
     QVERIFY2(script.finished(), qPrintable(script.faults()));
   }
 
@@ -106,7 +106,7 @@ class ProbabilityWindowTest : public QObject {
             QTest::keyClick(child<QLineEdit>(*dialog, "probabilityField"), Qt::Key_Escape);
             return QString();
           }}});
-    dialog->ask();
+    dialog->ask("A1");
     QVERIFY2(script.finished(), qPrintable(script.faults()));
     QVERIFY(helpShown);
   }
