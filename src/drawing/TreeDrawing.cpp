@@ -1,6 +1,7 @@
 #include "drawing/TreeDrawing.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "text/TextFormat.h"
@@ -40,6 +41,12 @@ struct Placement {
   int offsetY;
 };
 
+// A branch's value must end before the next level's connector; a fraction that does not is
+// written as a decimal, which always fits.
+constexpr int BranchValueRoom = LevelPitch - ProbabilityOffset - 4;
+// A path probability keeps to the field its decimal fills.
+constexpr std::size_t PathFieldChars = 12;
+
 // The values a drawing writes, made once from the exact values: each branch's, and each leaf's
 // path probability.
 struct ShownValues {
@@ -47,19 +54,57 @@ struct ShownValues {
   std::array<std::string, MaxOutcomes + 1> paths;
 };
 
-ShownValues shownValues(const TreeState& state) {
+// Whether the values are shown given the reduction in force.
+bool showsConditionalValues(const TreeState& state) {
+  return state.view.conditionalValues && state.reduction.reduced;
+}
+
+// A branch's value; as a fraction, as typed, unless the value is one given the reduction, which
+// nobody typed.
+std::string branchValueText(const TreeState& state, Canvas& canvas, const Branch& branch,
+                            const Exact& value, bool conditional) {
+  if (state.tree.showFractions) {
+    const std::string fraction =
+        shownNumber(conditional ? fractionText(value) : branchFractionText(branch, value),
+                    state.view.decimalComma);
+    if (canvas.textWidth(fraction) <= BranchValueRoom) return fraction;
+  }
+  std::string text = probabilityFormat(state, value);
+  if (text.size() > MaxProbabilityChars) text.resize(MaxProbabilityChars);
+  return shownNumber(text, state.view.decimalComma);
+}
+
+// Outcome k's path probability as its leaf shows it, in a field of PathFieldChars; given the
+// reduction, over the reduction's probability.
+std::string pathText(const TreeState& state, const ExactValues& values, int k) {
+  Exact path = exactPathProbability(state.tree, values, k);
+  if (showsConditionalValues(state)) path /= exactReductionProbability(state, values);
+  std::string text = fixedPoint(path, PathFieldChars, 4);
+  if (state.tree.showFractions) {
+    const std::string fraction = fractionText(path);
+    if (fraction.size() <= PathFieldChars)
+      text = std::string(PathFieldChars - fraction.size(), ' ') + fraction;
+  }
+  return shownNumber(text, state.view.decimalComma);
+}
+
+ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   const Tree& tree = state.tree;
   const ExactValues values(tree);
+  std::optional<ConditionalValues> given;
+  if (showsConditionalValues(state)) given.emplace(tree, values);
   ShownValues shown;
   for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
     for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
          ++slot) {
-      std::string& text = shown.branches[level][slot];
-      text = probabilityFormat(state, values(level, slot));
-      if (text.size() > MaxProbabilityChars) text.resize(MaxProbabilityChars);
+      // A branch with nothing given the reduction keeps its own value.
+      const std::optional<Exact> conditional = given ? (*given)(level, slot) : std::nullopt;
+      shown.branches[level][slot] =
+          branchValueText(state, canvas, tree.branch(level, slot),
+                          conditional.value_or(values(level, slot)), conditional.has_value());
     }
   for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k)
-    shown.paths[k] = fixedPoint(exactPathProbability(tree, values, k), 12, 4);
+    shown.paths[k] = pathText(state, values, k);
   return shown;
 }
 
@@ -82,7 +127,8 @@ void writeBranchTexts(const TreeState& state, Canvas& canvas, const ShownValues&
 
 // The probability the tree is reduced to, exactly, four decimals.
 std::string reductionProbabilityText(const TreeState& state) {
-  return fixedPoint(exactReductionProbability(state, ExactValues(state.tree)), 6, 4);
+  return shownNumber(fixedPoint(exactReductionProbability(state, ExactValues(state.tree)), 6, 4),
+                     state.view.decimalComma);
 }
 
 void drawBranchLine(Canvas& canvas, const Branch& branch, Placement at) {
@@ -109,7 +155,8 @@ void drawPrinterResults(const TreeState& state, Canvas& canvas, Placement at) {
     const int rowY = i * rowHeight + at.offsetY;
     canvas.textOut(ResultLineX, rowY, cutWithDots(row.line, 20, 18));
     if (!row.line.starts_with(w1252("Træet")))
-      canvas.textOut(ResultValueX, rowY, " " + row.value.str());
+      canvas.textOut(ResultValueX, rowY,
+                     " " + shownNumber(row.value.str(), state.view.decimalComma));
   }
 }
 
@@ -171,11 +218,13 @@ void drawPathAt(const TreeState& state, Canvas& canvas, const ShownValues& shown
 }  // namespace
 
 std::string leafLabel(const TreeState& state, int k) {
-  return leafLabelWith(state, shownValues(state), k);
+  ShownValues shown;
+  shown.paths[k] = pathText(state, ExactValues(state.tree), k);
+  return leafLabelWith(state, shown, k);
 }
 
 void drawPath(const TreeState& state, Canvas& canvas, int k, int offsetX, int offsetY, bool solid) {
-  drawPathAt(state, canvas, shownValues(state), k, {offsetX, offsetY}, solid);
+  drawPathAt(state, canvas, shownValues(state, canvas), k, {offsetX, offsetY}, solid);
 }
 
 void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
@@ -184,7 +233,7 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
   if (!printer) canvas.fillRect(0, 0, canvas.width(), canvas.height());
 
   const int leaves = state.tree.levelNodeCount;
-  const ShownValues shown = shownValues(state);
+  const ShownValues shown = shownValues(state, canvas);
   if (state.reduction.reduced) {
     if (printer) drawPrinterReductionNote(state, canvas, at.offsetY);
     const LastLeaves dashed = lastLeaves(state.tree, false);

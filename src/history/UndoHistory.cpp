@@ -5,6 +5,7 @@
 
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
+#include "results/ResultsList.h"
 
 namespace kvistra {
 
@@ -38,6 +39,7 @@ void restore(Context& context, WorkSnapshot work, bool withFile) {
   TreeState& now = context.state;
   // The printout's heading and the font's measure belong to the run, not to a step.
   work.state.printout = std::move(now.printout);
+  const bool commaChanged = work.state.view.decimalComma != now.view.decimalComma;
   work.state.view = now.view;
   work.state.textLift = now.textLift;
   if (!withFile) {
@@ -49,6 +51,11 @@ void restore(Context& context, WorkSnapshot work, bool withFile) {
   work.window.branchHint = BranchHint{};
   now = std::move(work.state);
   context.window = std::move(work.window);
+  // The panes show values with the comma chosen now, not the one of when the step was kept.
+  if (commaChanged) {
+    if (!context.window.resultLines.empty()) rebuildResultsPane(now, context.window);
+    context.window.reductionNote = reductionNote(now);
+  }
   redraw(context);
 }
 

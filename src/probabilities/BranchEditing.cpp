@@ -10,6 +10,7 @@
 #include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
+#include "tree/ExactValues.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
@@ -63,6 +64,27 @@ std::optional<char> askLetter(Context& context) {
   return upcaseDanish((*answer)[0]);
 }
 
+// What was typed for a branch; with fractions shown, the value as a fraction and as a decimal
+// ("2/4 = 0.5000"), unless its fraction is too long to read.
+std::string branchHintText(const TreeState& state, int level, int slot) {
+  const Branch& branch = state.tree.branch(level, slot);
+  const bool comma = state.view.decimalComma;
+  if (!state.tree.showFractions || !branch.probabilityEntered)
+    return shownNumber(branch.typedText.str(), comma);
+  const Exact value = exactBranchValue(state.tree, level, slot);
+  const std::string fraction = branchFractionText(branch, value);
+  if (fraction.size() > TypedProbability::capacity)
+    return shownNumber(branch.typedText.str(), comma);
+  std::string decimal = probabilityFormat(state, value);
+  decimal.erase(0, decimal.find_first_not_of(' '));
+  return shownNumber(fraction + " = " + decimal, comma);
+}
+
+// The whole drawing again, once the tree is there to be drawn.
+void redrawTree(Context& context) {
+  context.host.drawOnScreen([&](Canvas& canvas) { paintTree(context.state, canvas); });
+}
+
 }  // namespace
 
 std::optional<BranchAddress> branchHitTest(const TreeState& state, PointerPoint point) {
@@ -95,8 +117,8 @@ void pressOnDrawing(Context& context, int x, int y) {
   state.pointer.pressY = y;
   const std::optional<BranchAddress> hit = branchHitTest(state, PointerPoint::Press);
   if (!hit) return;
-  const Branch& branch = state.tree.branch(hit->level, hit->slot);
-  context.window.branchHint = {true, x + BranchHintGap, y + BranchHintGap, branch.typedText.str()};
+  context.window.branchHint = {true, x + BranchHintGap, y + BranchHintGap,
+                               branchHintText(state, hit->level, hit->slot)};
 }
 
 void moveOnDrawing(WindowState& window) {
@@ -211,8 +233,26 @@ void replaceLetterInTree(Context& context, BranchAddress clicked) {
 
 void setDecimalCount(Context& context, int decimals) {
   context.state.tree.decimalCount = decimals;
-  context.host.drawOnScreen(
-      [&](Canvas& canvas) { drawTree(context.state, canvas, ScreenOffsetX); });
+  context.state.tree.showFractions = false;
+  redrawTree(context);
+}
+
+void showFractions(Context& context) {
+  context.state.tree.showFractions = true;
+  redrawTree(context);
+}
+
+void setDecimalComma(Context& context, bool comma) {
+  context.state.view.decimalComma = comma;
+  // A pane emptied by "Rens skema" stays without lines.
+  if (!context.window.resultLines.empty()) rebuildResultsPane(context.state, context.window);
+  context.window.reductionNote = reductionNote(context.state);
+  redrawTree(context);
+}
+
+void setConditionalValues(Context& context, bool conditional) {
+  context.state.view.conditionalValues = conditional;
+  redrawTree(context);
 }
 
 }  // namespace kvistra

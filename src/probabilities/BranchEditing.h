@@ -1,6 +1,6 @@
 // Pointing at the drawn tree: the hint of what was typed for a branch, changing one group's
-// values by clicking a branch, replacing a branch letter throughout the tree, and the number of
-// decimals branch probabilities are written with.
+// values by clicking a branch, replacing a branch letter throughout the tree, and how the drawn
+// values are written: decimals or fractions, point or comma, plain or given the reduction.
 #pragma once
 
 #include <optional>
@@ -46,7 +46,15 @@ void editBranchValue(Context& context, BranchAddress clicked);
 // letter, on every level, keeping each level's digit.
 void replaceLetterInTree(Context& context, BranchAddress clicked);
 
-// "2 decimaler", "3 decimaler", "4 decimaler": branch probabilities are written anew.
+// "2 decimaler", "3 decimaler", "4 decimaler": branch probabilities are written anew, as
+// decimals.
 void setDecimalCount(Context& context, int decimals);
+// "Brøker": the tree's values are written as fractions where they fit.
+void showFractions(Context& context);
+
+// "Decimalkomma": every value shown is written with a decimal comma, or a point again.
+void setDecimalComma(Context& context, bool comma);
+// "Vis betingede sandsynligheder": a reduced tree's values are shown given its reduction.
+void setConditionalValues(Context& context, bool conditional);
 
 }  // namespace kvistra

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/TextFormat.h"
 #include "text/Windows1252.h"
 
 namespace kvistra {
@@ -13,9 +14,9 @@ constexpr std::size_t CutLineKeeps = 15;
 constexpr int ValueEndsAtColumn = 24;  // after the leading blank
 constexpr int MostPadding = 17;
 
-std::string paneLine(const ResultRow& row) {
+std::string paneLine(const ResultRow& row, bool comma) {
   std::string text = row.line;
-  const std::string value = row.value.str();
+  const std::string value = shownNumber(row.value.str(), comma);
   if (text.size() > LongestUncutLine && value > " ") text = text.substr(0, CutLineKeeps) + "..";
   const int pad =
       std::clamp(ValueEndsAtColumn - static_cast<int>(value.size()) - static_cast<int>(text.size()),
@@ -41,14 +42,14 @@ void addResult(Context& context, const std::string& lineText, const std::string&
     context.host.showMessage("Der er ikke plads til flere beregninger.", " ");
 }
 
-std::vector<std::string> resultsPaneLines(const Results& results) {
+std::vector<std::string> resultsPaneLines(const Results& results, bool comma) {
   std::vector<std::string> lines{" "};
-  for (int i = 1; i <= results.count; ++i) lines.push_back(paneLine(results.rows[i]));
+  for (int i = 1; i <= results.count; ++i) lines.push_back(paneLine(results.rows[i], comma));
   return lines;
 }
 
 void rebuildResultsPane(const TreeState& state, WindowState& window) {
-  window.resultLines = resultsPaneLines(state.results);
+  window.resultLines = resultsPaneLines(state.results, state.view.decimalComma);
 }
 
 void clearResults(Context& context) {

@@ -20,8 +20,9 @@ inline constexpr const char* ReductionRowPrefix = "Reduc: ";
 void addResult(Context& context, const std::string& lineText, const std::string& valueText,
                const std::string& fraction = "");
 
-// The pane's lines: a blank line, then one line a row with the value ending in column 25.
-std::vector<std::string> resultsPaneLines(const Results& results);
+// The pane's lines: a blank line, then one line a row with the value ending in column 25; with
+// comma, the values are shown with a decimal comma, as the rows themselves never are.
+std::vector<std::string> resultsPaneLines(const Results& results, bool comma = false);
 void rebuildResultsPane(const TreeState& state, WindowState& window);
 
 // "Rens skema": the list is emptied, the pane holds no line at all.

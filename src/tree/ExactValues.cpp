@@ -30,6 +30,13 @@ Exact typedOrStoredValue(const Branch& branch) {
   return agreeingTypedValue(branch).value_or(fifteenDigitValue(branch.probability));
 }
 
+std::string branchFractionText(const Branch& branch, const Exact& value) {
+  std::string typed = branch.typedText.str();
+  std::erase(typed, ' ');
+  if (typed.find('/') != std::string::npos && agreeingTypedValue(branch) == value) return typed;
+  return fractionText(value);
+}
+
 Exact exactBranchValue(const Tree& tree, int level, int slot) {
   const Branch& branch = tree.branch(level, slot);
   if (std::optional<Exact> typed = agreeingTypedValue(branch)) return *typed;
@@ -82,8 +89,34 @@ Exact exactExistingSum(const Tree& tree, const ExactValues& values) {
 Exact exactReductionProbability(const TreeState& state, const ExactValues& values) {
   if (!state.reduction.reduced) return 1;
   Exact kept = exactExistingSum(state.tree, values);
-  if (agreesWith(kept, state.reduction.probability)) return kept;
+  // The held probability is a sum of products of doubles, some of them read from 15 digits: it
+  // misses the exact sum by their rounding, far below what any tree could mean by a difference.
+  if (abs(kept - Exact(state.reduction.probability)) <= Exact(1, 1000000000)) return kept;
   return fifteenDigitValue(state.reduction.probability);
+}
+
+ConditionalValues::ConditionalValues(const Tree& tree, const ExactValues& values) {
+  const int deepest = std::clamp(tree.branchingCount, 0, MaxBranchings);
+  // The kept outcomes' probability through every branch; the root's is all of them.
+  std::array<std::array<Exact, MaxNodesPerLevel + 1>, MaxBranchings + 1> kept;
+  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxOutcomes); ++k) {
+    if (deepest < 1 || !tree.leaf(k).exists) continue;
+    const Exact path = exactPathProbability(tree, values, k);
+    int slot = k;
+    for (int level = deepest; level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel; --level) {
+      kept[level][slot] += path;
+      slot = tree.branch(level, slot).parentIndex;
+    }
+    kept[0][1] += path;
+  }
+  for (int level = 1; level <= deepest; ++level)
+    for (int slot = 1; slot <= slotsOn(tree, level); ++slot) {
+      const Branch& branch = tree.branch(level, slot);
+      const int parent = level == 1 ? 1 : branch.parentIndex;
+      if (!branch.exists || parent < 1 || parent > MaxNodesPerLevel) continue;
+      if (sgn(kept[level - 1][parent]) != 0)
+        values_[level][slot] = kept[level][slot] / kept[level - 1][parent];
+    }
 }
 
 }  // namespace kvistra

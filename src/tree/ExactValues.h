@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "text/Exact.h"
 #include "tree/TreeState.h"
@@ -24,6 +26,10 @@ class ExactValues {
 // double to 15 significant digits, else the double's 15-digit decimal.
 Exact typedOrStoredValue(const Branch& branch);
 
+// A branch's value as a fraction: as typed when it was typed as one ("2/4") and agrees with the
+// branch, otherwise value reduced ("3/10").
+std::string branchFractionText(const Branch& branch, const Exact& value);
+
 // The exact value of a branch: the typed value when it agrees with the double; otherwise 1 minus
 // its siblings when that agrees (a filled-in last branch); otherwise the double's 15-digit decimal.
 Exact exactBranchValue(const Tree& tree, int level, int slot);
@@ -39,7 +45,21 @@ Exact exactMarkedSum(const Tree& tree, const ExactValues& values);
 Exact exactExistingSum(const Tree& tree, const ExactValues& values);
 
 // The probability the tree is reduced to (1 when it is not): the outcomes kept, summed exactly,
-// when that is the probability the reduction holds; otherwise the held one's 15-digit decimal.
+// when the probability the reduction holds is that sum but for the doubles' rounding (within
+// 1e-9, as a group's sum); otherwise the held one's 15-digit decimal.
 Exact exactReductionProbability(const TreeState& state, const ExactValues& values);
+
+// Each branch's probability given the outcomes that exist and the path to its parent: the kept
+// outcomes' probability through the branch over that through its parent. What a reduced tree's
+// branches mean once the reduction has happened.
+class ConditionalValues {
+ public:
+  ConditionalValues(const Tree& tree, const ExactValues& values);
+  // Nothing for a branch that is not kept, or whose parent's kept outcomes have probability 0.
+  const std::optional<Exact>& operator()(int level, int slot) const { return values_[level][slot]; }
+
+ private:
+  std::array<std::array<std::optional<Exact>, MaxNodesPerLevel + 1>, MaxBranchings + 1> values_;
+};
 
 }  // namespace kvistra

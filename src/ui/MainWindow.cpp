@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -115,9 +117,11 @@ const std::vector<MenuEntry>& mainMenu() {
                 {"twoDecimalsAction", "2 decimaler", TwoDecimals},
                 {"threeDecimalsAction", "3 decimaler", ThreeDecimals},
                 {"fourDecimalsAction", "4 decimaler", FourDecimals},
+                {"fractionsAction", "Brøker", Fractions},
             }},
            {"clearResultsAction", "Rens skema", ClearResults},
            {"replaceLetterAction", "Udskift navn på hele træet", ReplaceLetter},
+           {"decimalCommaAction", "Decimalkomma", DecimalComma},
        }},
       {"calculationsMenu",
        "&Beregninger",
@@ -127,6 +131,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"askEventAction", "&Hændelser", AskEvent},
            {"reduceTreeAction", "&Reducér træ", ReduceTree},
            {"restoreTreeAction", "&Gendan træ", RestoreTree},
+           {"conditionalValuesAction", "Vis betingede sandsynligheder", ConditionalValues},
        }},
       {"helpMenu",
        "&Hjælp",
@@ -184,6 +189,12 @@ constexpr int BranchHintMargin = 2;
 constexpr QSize StartPictureSize(273, 225);
 // Where the copy menu opens, from the copy button's top-left corner.
 constexpr QPoint CopyMenuPlace(5, 75);
+// The decimal comma is kept between runs.
+constexpr const char* DecimalCommaKey = "decimalComma";
+
+QSettings settings() {
+  return QSettings("Kvistra", "Kvistra");
+}
 
 std::size_t indexOf(Command command) {
   return static_cast<std::size_t>(command);
@@ -464,6 +475,7 @@ void MainWindow::connectCommands() {
   connectConstructionCommands();
   connectProbabilityCommands();
   connectEditingCommands();
+  connectViewCommands();
   connectDrawingArea();
   connectEventCommands();
   connectFileAndOutputCommands();
@@ -509,6 +521,33 @@ void MainWindow::connectEditingCommands() {
   onTriggered(ThreeDecimals, [](Context& c) { setDecimalCount(c, 3); });
   onTriggered(FourDecimals, [](Context& c) { setDecimalCount(c, 4); });
   onTriggered(BranchNames, editBranchNames);
+}
+
+void MainWindow::connectViewCommands() {
+  // One way of writing the values is chosen at a time: a number of decimals, or fractions.
+  auto* valueForms = new QActionGroup(this);
+  for (Command c : {TwoDecimals, ThreeDecimals, FourDecimals, Fractions})
+    valueForms->addAction(action(c))->setCheckable(true);
+  onTriggered(Fractions, showFractions);
+  for (Command c : {DecimalComma, ConditionalValues}) action(c)->setCheckable(true);
+  connect(action(DecimalComma), &QAction::triggered, this, [this](bool comma) {
+    loadViewSettings();
+    settings().setValue(DecimalCommaKey, comma);
+    run({}, [comma](Context& c) { setDecimalComma(c, comma); });
+  });
+  connect(action(ConditionalValues), &QAction::triggered, this, [this](bool conditional) {
+    run({}, [conditional](Context& c) { setConditionalValues(c, conditional); });
+  });
+  // The menu shows the kept choice from the start.
+  connect(menu(PrepareTreeMenu), &QMenu::aboutToShow, this, &MainWindow::loadViewSettings);
+}
+
+void MainWindow::loadViewSettings() {
+  if (viewSettingsLoaded_) return;
+  viewSettingsLoaded_ = true;
+  const bool comma = settings().value(DecimalCommaKey, false).toBool();
+  if (comma != state_.view.decimalComma)
+    run({}, [comma](Context& c) { setDecimalComma(c, comma); });
 }
 
 void MainWindow::connectFileAndOutputCommands() {
@@ -633,6 +672,12 @@ void MainWindow::sync() {
     if (buttons_[i]) buttons_[i]->setEnabled(window_.enabled[i]);
   }
   showHistory();
+  const Tree& tree = state_.tree;
+  for (auto [item, decimals] : {std::pair{TwoDecimals, 2}, {ThreeDecimals, 3}, {FourDecimals, 4}})
+    action(item)->setChecked(!tree.showFractions && tree.decimalCount == decimals);
+  action(Fractions)->setChecked(tree.showFractions);
+  action(DecimalComma)->setChecked(state_.view.decimalComma);
+  action(ConditionalValues)->setChecked(state_.view.conditionalValues);
   toolbar_->setVisible(window_.toolbarVisible);
   sidePane_->setVisible(window_.sidePaneVisible);
   branchTextsPane_->setVisible(window_.branchTextsVisible);
@@ -731,6 +776,7 @@ void MainWindow::setStartFile(const QString& path) {
 void MainWindow::onStartPictureTimeout() {
   // The picture goes first, so a message about the file does not stand over it.
   run({}, [](Context& c) { hideStartPicture(c.window); });
+  loadViewSettings();
   if (startFile_) openFile(QFile::decodeName(startFile_->c_str()));
   recentFiles_->load();
 }

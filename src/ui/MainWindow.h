@@ -73,6 +73,9 @@ class MainWindow : public QMainWindow {
   void connectConstructionCommands();
   void connectProbabilityCommands();
   void connectEditingCommands();
+  void connectViewCommands();
+  // The view choices kept from the last run, read once, when first needed after start-up.
+  void loadViewSettings();
   void connectEventCommands();
   void connectFileAndOutputCommands();
   void connectHistoryCommands();
@@ -119,6 +122,7 @@ class MainWindow : public QMainWindow {
   HelpWindow* help_ = nullptr;
   bool shown_ = false;
   bool activated_ = false;
+  bool viewSettingsLoaded_ = false;
   std::optional<std::string> startFile_;
   UndoHistory history_;
   RecentFiles* recentFiles_ = nullptr;

@@ -5,6 +5,7 @@
 #include "drawing/TreeDrawing.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
+#include "tree/TreeHelpers.h"
 
 namespace kvistra {
 namespace {
@@ -152,6 +153,52 @@ TEST(DrawTree, PrinterFramesAndListsResults) {
   EXPECT_TRUE(printer.hasText(160, 14 + 150, "     0.5000"));
   EXPECT_EQ(printer.textsAt(28 + 150), std::vector<std::string>{w1252("Træet er ændret")});
   EXPECT_TRUE(printer.hasText(10, 42 + 150, "A1B2,B1A2,(A1,B1)B..")) << "cut at 20 to 18 + ..";
+}
+
+// Values are written as typed, as reduced fractions, or, where a fraction would run into the
+// next level or out of the leaf's field, as decimals. On the urn reduced to the kept outcomes,
+// values are given the reduction: the second draw given the first is one half. The reduction's
+// probability is held as a sum of doubles, which may miss the exact sum in the 15th digit.
+TEST(DrawTree, FractionsWhereTheyFitCommaAndValuesGivenTheReduction) {
+  struct Case {
+    const char* typedA1;
+    const char* typedB1;
+    std::vector<int> kept;  // none: not reduced
+    bool fractions, comma;
+    const char* a1;
+    const char* a2;
+    const char* path1;  // beside marked leaf 1
+  };
+  const Case cases[] = {
+      {"0.6", "0.4", {}, true, false, "3/5", "2/4", "3/10"},
+      {"0.127", "0.873", {}, true, false, "0.1270", "2/4", "127/2000"},  // 8 characters too wide
+      {"0.127", "0.873", {}, false, true, "0,1270", "0,5000", "0,0635"},
+      {"0.1234567", "0.8765433", {}, true, false, "0.1235", "2/4", "0.0617"},  // over 12
+      {"3/5", "2/5", {1, 2}, true, false, "1", "1/2", "1/2"},
+      {"3/5", "2/5", {1, 3}, true, false, "1/2", "1", "1/2"},
+      {"1", "0", {1, 3}, true, true, "1", "1", "1"},  // B1's kept outcomes have probability 0
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    f.build({2, 2});
+    f.enterTyped(1, {c.typedA1, c.typedB1});
+    f.enterTyped(2, {"2/4", "2/4", "3/4", "1/4"});
+    f.state.tree.showFractions = c.fractions;
+    f.state.view = {c.comma, false, true};
+    if (!c.kept.empty()) {
+      for (int k = 1; k <= 4; ++k) f.state.tree.branch(2, k).exists = std::ranges::count(c.kept, k);
+      f.state.reduction = {true, "R", existingOutcomesProbability(f.state) - 1e-15};
+    }
+    f.state.event.shown = f.state.tree.outcomeMarked[1] = true;
+    RecordingCanvas canvas;
+    drawTree(f.state, canvas, ScreenOffsetX);
+    const Branch& a1 = f.state.tree.branch(1, 1);
+    const Branch& a2 = f.state.tree.branch(2, 1);
+    EXPECT_TRUE(canvas.hasText(50 + a1.probabilityX, a1.y - f.state.textLift, c.a1)) << c.a1;
+    EXPECT_TRUE(canvas.hasText(50 + a2.probabilityX, a2.y - f.state.textLift, c.a2)) << c.a2;
+    const std::string path = c.path1;
+    EXPECT_TRUE(canvas.hasText(290, a2.y - 8, " 1 " + std::string(12 - path.size(), ' ') + path));
+  }
 }
 
 }  // namespace

@@ -13,9 +13,11 @@ TEST(ResultsList, PaneLinesLineUpAndCutLongTexts) {
     std::string line;
     std::string value;
     std::string shown;
+    bool comma = false;
   };
   const Case cases[] = {
       {"A1B2", "0.2500", " A1B2" + std::string(14, ' ') + "0.2500"},
+      {"A1B2", "0.2500", " A1B2" + std::string(14, ' ') + "0,2500", true},
       {"(A1,B1)(A2,B2),C2", "0.5000", " (A1,B1)(A2,B2),C2 0.5000"},  // 17 characters stay whole
       {"(A1,B1)(A2,B2),C2,", "0.5000", " (A1,B1)(A2,B2),.. 0.5000"},
       {w1252("Træet er gendannet"), " ", " " + w1252("Træet er gendannet") + "      "},
@@ -24,7 +26,8 @@ TEST(ResultsList, PaneLinesLineUpAndCutLongTexts) {
     Results results;
     results.count = 1;
     results.rows[1] = {c.line, c.value};
-    EXPECT_EQ(resultsPaneLines(results), (std::vector<std::string>{" ", c.shown})) << c.line;
+    EXPECT_EQ(resultsPaneLines(results, c.comma), (std::vector<std::string>{" ", c.shown}))
+        << c.line;
   }
 }
 

@@ -1,6 +1,7 @@
 #include "support/TreeBuilding.h"
 
 #include "construction/Construction.h"
+#include "text/Exact.h"
 #include "window/Startup.h"
 
 namespace kvistra::testing {
@@ -24,6 +25,16 @@ void Fixture::enterUniformProbabilities() {
       branch.probability = 1.0 / branch.branchesPerNode;
       branch.probabilityEntered = true;
     }
+  }
+}
+
+void Fixture::enterTyped(int level, std::initializer_list<const char*> typed) {
+  int slot = 0;
+  for (const char* text : typed) {
+    Branch& branch = state.tree.branch(level, ++slot);
+    branch.typedText = text;
+    branch.probability = readExact(text).value_or(0).get_d();
+    branch.probabilityEntered = true;
   }
 }
 

@@ -26,6 +26,8 @@ struct Fixture {
   }
   // Gives every branch of the tree a probability of 1 / branchesPerNode, as entered.
   void enterUniformProbabilities();
+  // Gives a level's branches these typed texts and their values, slot by slot, as entered.
+  void enterTyped(int level, std::initializer_list<const char*> typed);
   // Texts to be typed in the probability dialog, in order; std::nullopt presses "Fortryd".
   void type(std::initializer_list<std::optional<std::string>> entries);
 };

@@ -49,6 +49,20 @@ class BranchEditingWindowTest : public QObject {
     QTest::mouseMove(drawing, middleOf(1, 1) + QPoint(1, 1));
     QTRY_VERIFY(!hint->isVisible());
 
+    // With "Brøker" the hint shows the value both ways; the view choices switch on and off.
+    form->action(Fractions)->trigger();
+    QVERIFY(form->action(Fractions)->isChecked() && !form->action(FourDecimals)->isChecked());
+    QTest::mousePress(drawing, Qt::LeftButton, {}, middleOf(1, 1));
+    QCOMPARE(hint->text(), QString("1/4 = 0.2500"));
+    QTest::mouseRelease(drawing, Qt::LeftButton, {}, middleOf(1, 1));
+    QTest::mouseMove(drawing, middleOf(1, 1) + QPoint(1, 1));
+    for (Command c : {DecimalComma, ConditionalValues}) {
+      form->action(c)->trigger();
+      QVERIFY(form->action(c)->isChecked() && state->view != ViewOptions{});
+      form->action(c)->trigger();
+      QVERIFY(!form->action(c)->isChecked() && state->view == ViewOptions{});
+    }
+
     // "Ret talværdi": one click on A1 asks it again, and B1 gets the rest.
     const QImage before = shown();
     const QImage a1Before = valueOf(state->tree.branch(1, 1));
