@@ -215,6 +215,29 @@ void drawPathAt(const TreeState& state, Canvas& canvas, const ShownValues& shown
   canvas.setPen(Black, PenStyle::Solid);
 }
 
+// The lines of a shown event's paths once more, in colour and thick, over the tree's own: every
+// line and text stays where it was, the event only stands out.
+void drawMarkedPaths(const TreeState& state, Canvas& canvas, Placement at) {
+  const Tree& tree = state.tree;
+  canvas.setPen(EventBlue, PenStyle::Thick);
+  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k) {
+    if (!tree.outcomeMarked[k] || !tree.leaf(k).exists) continue;
+    int slot = k;
+    for (int level = tree.branchingCount; level >= 1; --level) {
+      const Branch& branch = tree.branch(level, slot);
+      const Branch& parent = tree.branch(level - 1, level == 1 ? 1 : branch.parentIndex);
+      drawBranchLine(canvas, branch, at);
+      drawLine(canvas, at.offsetX + parent.x + LevelPitch, parent.y + at.offsetY,
+               at.offsetX + branch.x, branch.y + at.offsetY);
+      slot = branch.parentIndex;
+    }
+    const Branch& root = tree.root();
+    drawLine(canvas, at.offsetX, root.y + at.offsetY, at.offsetX + RootStemLength,
+             root.y + at.offsetY);
+  }
+  canvas.setPen(Black, PenStyle::Solid);
+}
+
 }  // namespace
 
 std::string leafLabel(const TreeState& state, int k) {
@@ -249,6 +272,7 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
                    leaf.y + at.offsetY - LeafLabelRise, leafLabelWith(state, shown, k));
   }
 
+  if (state.event.shown && state.view.highlightEvent) drawMarkedPaths(state, canvas, at);
   if (printer) drawPrinterResults(state, canvas, at);
 }
 

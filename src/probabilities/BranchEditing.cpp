@@ -255,4 +255,9 @@ void setConditionalValues(Context& context, bool conditional) {
   redrawTree(context);
 }
 
+void setHighlightEvent(Context& context, bool highlight) {
+  context.state.view.highlightEvent = highlight;
+  redrawTree(context);
+}
+
 }  // namespace kvistra

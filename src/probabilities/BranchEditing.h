@@ -57,4 +57,7 @@ void setDecimalComma(Context& context, bool comma);
 // "Vis betingede sandsynligheder": a reduced tree's values are shown given its reduction.
 void setConditionalValues(Context& context, bool conditional);
 
+// "Fremhæv hændelsen": a shown event's paths in colour and thick, or as the other lines.
+void setHighlightEvent(Context& context, bool highlight);
+
 }  // namespace kvistra

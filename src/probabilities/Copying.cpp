@@ -1,7 +1,7 @@
 #include "probabilities/Copying.h"
 
+#include "drawing/TreeDrawing.h"
 #include "probabilities/ProbabilityInput.h"
-#include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
 
@@ -79,7 +79,6 @@ void copyGroup(Context& context, CopyDirection direction) {
   TreeState& state = context.state;
   const int b = branchesPerNode(state, state.input.currentLevel);
   const int level = state.input.currentLevel;
-  const int first = state.input.currentSlot + 1;
   for (int i = 1; i <= b; ++i) {
     ++state.input.currentSlot;
     const Branch& source = copySource(state, direction, i);
@@ -88,10 +87,9 @@ void copyGroup(Context& context, CopyDirection direction) {
     branch.typedText = source.typedText.view();
     branch.probabilityEntered = true;
   }
-  // Written once the whole group is there: a filled-in branch's exact value needs its siblings.
-  for (int slot = first; slot < first + b; ++slot)
-    writeProbability(context, state.tree.branch(level, slot),
-                     probabilityFormat(state, exactBranchValue(state.tree, level, slot)));
+  // Drawn once the whole group is there, as the drawing writes values: a filled-in branch's
+  // exact value needs its siblings.
+  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
 }
 
 void copyAvailability(Context& context) {

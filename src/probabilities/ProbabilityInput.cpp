@@ -26,9 +26,9 @@ void markAskedBranch(Context& context, const Branch& branch) {
   });
 }
 
-// The mark goes with a drawing of the tree as it now stands: a thick line drawn over in black
-// would leave its edges red.
-void unmarkAskedBranch(Context& context) {
+// The tree as it now stands, its values as the drawing writes them (decimals or fractions); it
+// also takes away the mark, since a thick line drawn over in black would leave its edges red.
+void drawValuesAndUnmark(Context& context) {
   context.host.drawOnScreen(
       [&](Canvas& canvas) { drawTree(context.state, canvas, ScreenOffsetX); });
 }
@@ -40,12 +40,7 @@ std::string askedBranchLabel(const Tree& tree, int level, int slot) {
   return branch.name.str() + " efter " + pathNameOf(tree, level - 1, branch.parentIndex);
 }
 
-// The branch's exact value, as the drawing shows it.
-std::string shownProbability(const TreeState& state, int level, int slot) {
-  return probabilityFormat(state, exactBranchValue(state.tree, level, slot));
-}
-
-// Gives the branch at slot the rest of its group's probability, as entered and shown.
+// Gives the branch at slot the rest of its group's probability, as entered.
 void completeBranch(Context& context, int slot) {
   TreeState& state = context.state;
   const int level = state.input.currentLevel;
@@ -54,7 +49,6 @@ void completeBranch(Context& context, int slot) {
   state.input.groupSum = 1.0;
   branch.probabilityEntered = true;
   branch.typedText = probabilityFormat(state, branch.probability);
-  writeProbability(context, branch, shownProbability(state, level, slot));
 }
 
 // Whether p needs checkProbability before it is taken, compared exactly: 0.1, 0.2 and 0.7 make
@@ -123,13 +117,10 @@ void enterBranchProbability(Context& context) {
     return;
   }
   branch.probabilityEntered = true;
-  unmarkAskedBranch(context);
   state.input.groupSum += branch.probability;
   // The typed form, such as 1/6, stays whenever something was typed.
   if (branch.typedText.view() <= std::string_view(" "))
     branch.typedText = probabilityFormat(state, branch.probability);
-  writeProbability(context, branch,
-                   shownProbability(state, state.input.currentLevel, state.input.currentSlot));
 
   if (state.input.currentSlot % b == b - 1) {
     ++state.input.currentSlot;
@@ -137,6 +128,7 @@ void enterBranchProbability(Context& context) {
   } else if (b == 2) {
     completeBranch(context, state.input.currentSlot - 1);
   }
+  drawValuesAndUnmark(context);
 }
 
 void enterSiblingGroup(Context& context) {

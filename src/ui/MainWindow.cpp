@@ -132,6 +132,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"reduceTreeAction", "&Reducér træ", ReduceTree},
            {"restoreTreeAction", "&Gendan træ", RestoreTree},
            {"conditionalValuesAction", "Vis betingede sandsynligheder", ConditionalValues},
+           {"highlightEventAction", "Fremhæv hændelsen", HighlightEvent},
        }},
       {"helpMenu",
        "&Hjælp",
@@ -529,7 +530,7 @@ void MainWindow::connectViewCommands() {
   for (Command c : {TwoDecimals, ThreeDecimals, FourDecimals, Fractions})
     valueForms->addAction(action(c))->setCheckable(true);
   onTriggered(Fractions, showFractions);
-  for (Command c : {DecimalComma, ConditionalValues}) action(c)->setCheckable(true);
+  for (Command c : {DecimalComma, ConditionalValues, HighlightEvent}) action(c)->setCheckable(true);
   connect(action(DecimalComma), &QAction::triggered, this, [this](bool comma) {
     loadViewSettings();
     settings().setValue(DecimalCommaKey, comma);
@@ -537,6 +538,9 @@ void MainWindow::connectViewCommands() {
   });
   connect(action(ConditionalValues), &QAction::triggered, this, [this](bool conditional) {
     run({}, [conditional](Context& c) { setConditionalValues(c, conditional); });
+  });
+  connect(action(HighlightEvent), &QAction::triggered, this, [this](bool highlight) {
+    run({}, [highlight](Context& c) { setHighlightEvent(c, highlight); });
   });
   // The menu shows the kept choice from the start.
   connect(menu(PrepareTreeMenu), &QMenu::aboutToShow, this, &MainWindow::loadViewSettings);
@@ -678,6 +682,7 @@ void MainWindow::sync() {
   action(Fractions)->setChecked(tree.showFractions);
   action(DecimalComma)->setChecked(state_.view.decimalComma);
   action(ConditionalValues)->setChecked(state_.view.conditionalValues);
+  action(HighlightEvent)->setChecked(state_.view.highlightEvent);
   toolbar_->setVisible(window_.toolbarVisible);
   sidePane_->setVisible(window_.sidePaneVisible);
   branchTextsPane_->setVisible(window_.branchTextsVisible);

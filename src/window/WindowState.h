@@ -41,6 +41,7 @@ enum class Command {
   ReduceTree,
   RestoreTree,
   ConditionalValues,
+  HighlightEvent,
   HelpMenu,
   HelpContents,
   About,

@@ -71,6 +71,17 @@ TEST(DrawTree, TextsFollowEntryEventAndDecimals) {
   EXPECT_TRUE(canvas.hasText(290, leaf1.y - 8, " 1       0.1667"));  // path probability, 4 decimals
   const Branch& leaf2 = f.state.tree.branch(2, 2);
   EXPECT_TRUE(canvas.hasText(290, leaf2.y - 8, " 2 "));
+
+  // The marked path, and only it, is laid over thick and blue, unless that is turned off.
+  const auto thickBlue = [&](const Branch& b) {
+    return canvas.hasLine({50 + b.x, b.y, 150 + b.x, b.y, PenStyle::Thick, EventBlue});
+  };
+  EXPECT_TRUE(thickBlue(leaf1) && thickBlue(first));
+  EXPECT_FALSE(thickBlue(leaf2));
+  f.state.view.highlightEvent = false;
+  canvas.clear();
+  drawTree(f.state, canvas, ScreenOffsetX);
+  EXPECT_FALSE(thickBlue(leaf1));
 }
 
 TEST(DrawTree, ReducedTreeDrawsRemovedPathsDashedOnly) {
