@@ -57,27 +57,29 @@ class PictureHost : public Host {
   ui::QtCanvas canvas_;
 };
 
-// The 27-leaf tree of a third on every branch, complete, drawn by host.
-void buildTree27(Context& context) {
-  TreeState& state = context.state;
-  state.textLift = 16;
-  beginTree(context, 3);
-  for (int b : {3, 3, 3}) addBranching(context, b);
-  for (int level = 1; level <= 3; ++level)
-    for (int slot = 1; slot <= state.tree.branch(level, 1).levelNodeCount; ++slot) {
-      state.tree.branch(level, slot).probability = 1.0 / 3.0;
-      state.tree.branch(level, slot).probabilityEntered = true;
-    }
-}
-
-void DrawTree27Leaves(benchmark::State& run) {
-  QImage picture(1000, 700, QImage::Format_RGB32);
-  PictureHost host(picture);
+// The 27-leaf tree of a third on every branch, complete, drawn on an off-screen picture.
+struct Tree27OnPicture {
+  QImage picture{1000, 700, QImage::Format_RGB32};
+  PictureHost host{picture};
   TreeState state;
   WindowState window;
   Context context{state, window, host};
-  buildTree27(context);
-  for (auto _ : run) drawTree(state, host.canvas(), ScreenOffsetX);
+
+  Tree27OnPicture() {
+    state.textLift = 16;
+    beginTree(context, 3);
+    for (int b : {3, 3, 3}) addBranching(context, b);
+    for (int level = 1; level <= 3; ++level)
+      for (int slot = 1; slot <= state.tree.branch(level, 1).levelNodeCount; ++slot) {
+        state.tree.branch(level, slot).probability = 1.0 / 3.0;
+        state.tree.branch(level, slot).probabilityEntered = true;
+      }
+  }
+};
+
+void DrawTree27Leaves(benchmark::State& run) {
+  Tree27OnPicture tree;
+  for (auto _ : run) drawTree(tree.state, tree.host.canvas(), ScreenOffsetX);
   run.SetItemsProcessed(run.iterations() * 27);
 }
 BENCHMARK(DrawTree27Leaves)->Unit(benchmark::kMicrosecond);
@@ -85,12 +87,9 @@ BENCHMARK(DrawTree27Leaves)->Unit(benchmark::kMicrosecond);
 // One undo and one redo of a step of the 27-leaf tree with a full results list and every name
 // row: the snapshot taken before the step, the restore and the redraw, twice.
 void UndoStep27Leaves(benchmark::State& run) {
-  QImage picture(1000, 700, QImage::Format_RGB32);
-  PictureHost host(picture);
-  TreeState state;
-  WindowState window;
-  Context context{state, window, host};
-  buildTree27(context);
+  Tree27OnPicture tree;
+  TreeState& state = tree.state;
+  Context& context = tree.context;
   state.results.count = MaxResults;
   for (int i = 1; i <= MaxResults; ++i)
     state.results.rows[i] = {"(A1,B2)-C3,A2B1C" + std::to_string(i % 3 + 1), "0.1234"};
