@@ -1,6 +1,7 @@
 #include "tree/ExactValues.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace kvistra {
 
@@ -24,10 +25,36 @@ std::optional<Exact> agreeingTypedValue(const Branch& branch) {
   return typed;
 }
 
+// The exact values of the group first..last on level, each branch's typed and stored value read
+// once: a typed value that agrees; else 1 minus the siblings when that agrees; else the stored.
+std::vector<Exact> groupValues(const Tree& tree, int level, int first, int last) {
+  std::vector<std::optional<Exact>> typed;
+  std::vector<Exact> alone;
+  Exact sum = 0;
+  for (int slot = first; slot <= last; ++slot) {
+    const Branch& branch = tree.branch(level, slot);
+    typed.push_back(agreeingTypedValue(branch));
+    alone.push_back(typed.back() ? *typed.back() : fifteenDigitValue(branch.probability));
+    sum += alone.back();
+  }
+  std::vector<Exact> values;
+  for (std::size_t i = 0; i < alone.size(); ++i) {
+    if (typed[i]) {
+      values.push_back(*typed[i]);
+      continue;
+    }
+    Exact rest = 1 - (sum - alone[i]);
+    const double stored = tree.branch(level, first + static_cast<int>(i)).probability;
+    values.push_back(agreesWith(rest, stored) ? rest : alone[i]);
+  }
+  return values;
+}
+
 }  // namespace
 
 Exact typedOrStoredValue(const Branch& branch) {
-  return agreeingTypedValue(branch).value_or(fifteenDigitValue(branch.probability));
+  if (std::optional<Exact> typed = agreeingTypedValue(branch)) return *typed;
+  return fifteenDigitValue(branch.probability);
 }
 
 std::string branchFractionText(const Branch& branch, const Exact& value) {
@@ -38,20 +65,19 @@ std::string branchFractionText(const Branch& branch, const Exact& value) {
 }
 
 Exact exactBranchValue(const Tree& tree, int level, int slot) {
-  const Branch& branch = tree.branch(level, slot);
-  if (std::optional<Exact> typed = agreeingTypedValue(branch)) return *typed;
   const auto [first, last] = groupOf(tree, level, slot);
-  Exact rest = 1;
-  for (int sibling = first; sibling <= last; ++sibling)
-    if (sibling != slot) rest -= typedOrStoredValue(tree.branch(level, sibling));
-  if (agreesWith(rest, branch.probability)) return rest;
-  return fifteenDigitValue(branch.probability);
+  return groupValues(tree, level, first, last)[static_cast<std::size_t>(slot - first)];
 }
 
 ExactValues::ExactValues(const Tree& tree) {
-  for (int level = 1; level <= std::clamp(tree.branchingCount, 0, MaxBranchings); ++level)
-    for (int slot = 1; slot <= slotsOn(tree, level); ++slot)
-      values_[level][slot] = exactBranchValue(tree, level, slot);
+  for (int level = 1; level <= std::clamp(tree.branchingCount, 0, MaxBranchings); ++level) {
+    const int b = std::max(tree.branch(level, 1).branchesPerNode, 1);
+    for (int first = 1; first <= slotsOn(tree, level); first += b) {
+      const int last = std::min(first + b - 1, slotsOn(tree, level));
+      const std::vector<Exact> group = groupValues(tree, level, first, last);
+      std::copy(group.begin(), group.end(), values_[level].begin() + first);
+    }
+  }
 }
 
 Exact exactSumBefore(const Tree& tree, int level, int slot) {
