@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -144,6 +145,21 @@ class DialogScript : public QObject {
   std::deque<DialogStep> steps_;
   QStringList faults_;
 };
+
+// Runs act while a script answers its dialogs with steps; what went wrong, or nothing.
+inline QString playScript(std::deque<DialogStep> steps, const std::function<void()>& act) {
+  DialogScript script(std::move(steps));
+  act();
+  return script.finished() ? QString() : script.faults();
+}
+
+// A printed PDF as text, its lines laid out as printed; each page ends with a form feed.
+inline QString pdfText(const QString& file) {
+  QProcess tool;
+  tool.start("pdftotext", {"-layout", file, "-"});
+  tool.waitForFinished();
+  return QString::fromUtf8(tool.readAllStandardOutput());
+}
 
 // Builds a tree of two branchings through the window, clicking the two branch counts, and
 // answers "Sæt chancer på første grene" with the steps given. What went wrong, or nothing.

@@ -179,9 +179,8 @@ class HistoryWindowTest : public QObject {
   }
 
   void play(std::deque<DialogStep> steps, const std::function<void()>& act) {
-    DialogScript script(std::move(steps));
-    act();
-    QVERIFY2(script.finished(), qPrintable(script.faults()));
+    const QString faults = playScript(std::move(steps), act);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
   }
 
   std::unique_ptr<MainWindow> form;

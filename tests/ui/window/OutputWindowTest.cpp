@@ -39,14 +39,6 @@ DialogStep heading(const QString& shown, std::function<void(QDialog*, QLineEdit*
           }};
 }
 
-// The page as text, its lines laid out as printed; each page ends with a form feed.
-QString pdfText(const QString& file) {
-  QProcess tool;
-  tool.start("pdftotext", {"-layout", file, "-"});
-  tool.waitForFinished();
-  return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
 bool isInk(const QImage& image, int x, int y) {
   return qGray(image.pixel(x, y)) < 128;
 }

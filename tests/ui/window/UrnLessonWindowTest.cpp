@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -35,13 +34,6 @@ DialogStep approveBox(const QString& line, const QString& workingLine, QtHost* p
             QTest::mouseClick(child<QToolButton>(*d, "approveButton"), Qt::LeftButton);
             return wrong;
           }};
-}
-
-QString pdfText(const QString& file) {
-  QProcess tool;
-  tool.start("pdftotext", {"-layout", file, "-"});
-  tool.waitForFinished();
-  return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
 }  // namespace
@@ -87,9 +79,8 @@ class UrnLessonWindowTest : public QObject {
 
  private:
   void play(std::deque<DialogStep> steps, const std::function<void()>& act) {
-    DialogScript script(std::move(steps));
-    act();
-    QVERIFY2(script.finished(), qPrintable(script.faults()));
+    const QString faults = playScript(std::move(steps), act);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
   }
 };
 
