@@ -49,6 +49,7 @@ class PictureHost : public Host {
   }
   bool printPage(const std::function<void(Canvas&)>&) override { return false; }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }
+  void previewPage(const std::function<void(Canvas&)>&) override {}
   void copyText(const std::vector<std::string>&, const Font&) override {}
   SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
 

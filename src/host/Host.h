@@ -107,6 +107,8 @@ class Host {
   // canvas in a space of PageWidth x PageHeight units (output/PageLayout.h) mapped isotropically
   // onto the printable area from its top left corner. False when the dialog was cancelled.
   virtual bool printPage(const std::function<void(Canvas&)>& draw) = 0;
+  // "Vis udskrift": the same page shown before it is printed; it can be printed from there.
+  virtual void previewPage(const std::function<void(Canvas&)>& draw) = 0;
   // The dialog for the printout's heading; its field keeps what was typed from one opening to
   // the next.
   virtual PrintHeadingReply showPrintHeadingDialog() = 0;

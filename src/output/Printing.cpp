@@ -80,6 +80,11 @@ void printTree(Context& context) {
   printPage(context, "", {});
 }
 
+void previewTree(Context& context) {
+  context.host.previewPage(
+      [&](Canvas& canvas) { drawPrintPage(context.state, context.window, canvas, "", {}); });
+}
+
 void printTree(Context& context, const std::string& resultLine,
                const std::vector<std::string>& working) {
   bool& marksShown = context.state.event.shown;

@@ -14,6 +14,9 @@ namespace kvistra {
 // the dialog is cancelled.
 void printTree(Context& context);
 
+// "Vis udskrift": the page "Udskriv" prints, shown first.
+void previewTree(Context& context);
+
 // Printing from the approve box: the page with the event's outcomes marked, the result being
 // approved written under the heading, and its working below everything else.
 void printTree(Context& context, const std::string& resultLine,

@@ -78,6 +78,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"openAction", "&Hent", Open, "Ctrl+O"},
            {"saveAction", "&Gem", Save, "Ctrl+S"},
            {"printAction", "Udskriv", Print, "Ctrl+P"},
+           {"printPreviewAction", "Vis udskrift", PrintPreview},
            {"quitAction", "&Afslut", Quit, "Ctrl+Q"},
        }},
       {"editMenu",
@@ -559,6 +560,7 @@ void MainWindow::connectFileAndOutputCommands() {
   onTriggered(Save, saveTree);
   const auto print = [](Context& c) { printTree(c); };
   onTriggered(Print, print);
+  onTriggered(PrintPreview, previewTree);
   onClicked(PrintButton, print);
   onClicked(PrintHeadingButton, editPrintHeading);
   onTriggered(CopyAll, copyAll);

@@ -8,7 +8,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <algorithm>
@@ -74,9 +76,10 @@ QPrinter& QtHost::printer() {
   return *printer_;
 }
 
-void QtHost::printWithoutDialogTo(const QString& pdfFile) {
+void QtHost::printWithoutDialogTo(const QString& pdfFile, QPageLayout::Orientation orientation) {
   printer().setOutputFormat(QPrinter::PdfFormat);
   printer().setOutputFileName(pdfFile);
+  printer().setPageOrientation(orientation);
   printWithoutDialog_ = true;
 }
 
@@ -92,19 +95,41 @@ bool QtHost::printPage(const std::function<void(Canvas&)>& draw) {
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted) return false;
   }
+  paintPage(printer, draw);
+  return true;
+}
+
+void QtHost::paintPage(QPrinter& printer, const std::function<void(Canvas&)>& draw) {
+  // How far down the page's drawing reaches: on landscape paper it must fit below PageHeight too.
+  QPicture measured;
+  QPainter measuring(&measured);
+  QtCanvas measuringCanvas(measuring, QSize(PageWidth, 4 * PageHeight), true);
+  draw(measuringCanvas);
+  measuring.end();
+  const int pageBottom = std::max(PageHeight, measured.boundingRect().bottom() + PageTextX);
+
   QPainter painter;
-  if (!painter.begin(&printer)) return true;  // the platform reports a failed job
+  if (!painter.begin(&printer)) return;  // the platform reports a failed job
   // One page unit is the same device length across and down, so the page space fits the
   // printable area; on portrait paper the page goes on below PageHeight.
   const QRect area = painter.viewport();
   const double unit = std::min(static_cast<double>(area.width()) / PageWidth,
-                               static_cast<double>(area.height()) / PageHeight);
+                               static_cast<double>(area.height()) / pageBottom);
   painter.setViewport(0, 0, qRound(PageWidth * unit), qRound(PageHeight * unit));
   painter.setWindow(0, 0, PageWidth, PageHeight);
   QtCanvas canvas(painter, QSize(PageWidth, static_cast<int>(area.height() / unit)), true);
   draw(canvas);
   painter.end();
-  return true;
+}
+
+void QtHost::previewPage(const std::function<void(Canvas&)>& draw) {
+  QPrintPreviewDialog preview(&printer(), &mainWindow_);
+  preview.setObjectName("printPreviewDialog");
+  preview.setWindowTitle("Vis udskrift");
+  preview.setAccessibleName("Vis udskrift");
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                   [&](QPrinter* shown) { paintPage(*shown, draw); });
+  preview.exec();
 }
 
 PrintHeadingReply QtHost::showPrintHeadingDialog() {

@@ -1,6 +1,7 @@
 // The desktop as the core sees it: the drawing area and the modal dialogs.
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <memory>
 
@@ -37,14 +38,19 @@ class QtHost : public Host {
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
   bool printPage(const std::function<void(Canvas&)>& draw) override;
   PrintHeadingReply showPrintHeadingDialog() override;
+  void previewPage(const std::function<void(Canvas&)>& draw) override;
   void copyText(const std::vector<std::string>& lines, const Font& font) override;
   SaveChangesChoice askToSaveChanges() override;
 
-  // From now on every page goes to this PDF file, without the print dialog (for tests).
-  void printWithoutDialogTo(const QString& pdfFile);
+  // From now on every page goes to this PDF file, on paper turned as given, without the print
+  // dialog (for tests).
+  void printWithoutDialogTo(const QString& pdfFile,
+                            QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
  private:
   QPrinter& printer();
+  // Draws one page on printer, the page space fitted to its printable area.
+  void paintPage(QPrinter& printer, const std::function<void(Canvas&)>& draw);
 
   DrawingArea& drawingArea_;
   Dialogs& dialogs_;

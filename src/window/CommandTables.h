@@ -21,6 +21,7 @@ constexpr CommandChange on(Command c) {
 // Commands that need a tree to work on, disabled at start and when a new tree is begun.
 inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
     off(Print),
+    off(PrintPreview),
     off(PrepareTreeMenu),
     off(CalculationsMenu),
     off(ReduceTree),
@@ -71,6 +72,7 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
     off(CopyDown),
     off(CopyDownButton),
     off(Print),
+    off(PrintPreview),
     off(CalculationsMenu),
     off(ReduceTree),
     off(RestoreTree),
@@ -85,6 +87,7 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
 // Every branch has its probability: events, reduction, printing and saving open up.
 inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChange>({
     on(Print),
+    on(PrintPreview),
     on(CalculationsMenu),
     on(ReduceTree),
     on(EventButton),
@@ -122,6 +125,7 @@ inline constexpr auto RestoredCommands = std::to_array<CommandChange>({
 // probabilities opens up. Reducing and restoring follow the loaded reduction.
 inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
     on(Print),
+    on(PrintPreview),
     on(PrepareTreeMenu),
     on(CalculationsMenu),
     on(Save),
@@ -143,6 +147,7 @@ inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange
     off(ReduceTree),
     off(ReduceButton),
     off(Print),
+    off(PrintPreview),
     off(PrintButton),
 });
 // Every group mended: events and printing open up; reducing follows the reduction, as loaded.
@@ -150,6 +155,7 @@ inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>(
     on(AskEvent),
     on(EventButton),
     on(Print),
+    on(PrintPreview),
     on(PrintButton),
 });
 

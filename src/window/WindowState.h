@@ -14,6 +14,7 @@ enum class Command {
   Open,
   Save,
   Print,
+  PrintPreview,
   Quit,
   CopyAll,
   Undo,

@@ -79,6 +79,7 @@ class FakeHost : public Host {
     return true;
   }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }  // by its close box
+  void previewPage(const std::function<void(Canvas&)>& draw) override { printPage(draw); }
   void copyText(const std::vector<std::string>&, const Font&) override {}
   // The question before unsaved work is lost; unscripted, it is answered "Gem ikke".
   std::deque<SaveChangesChoice> saveChangesReplies;
