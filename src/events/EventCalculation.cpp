@@ -59,10 +59,6 @@ double sumMarkedPaths(TreeState& state) {
   return sum;
 }
 
-std::string eventValueText(const TreeState& state) {
-  return fixedPoint(exactEventValue(state), 6, 4);
-}
-
 Exact exactEventValue(const TreeState& state) {
   return exactEventValue(state, ExactValues(state.tree));
 }

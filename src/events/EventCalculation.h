@@ -20,9 +20,6 @@ inline constexpr const char* RowEventSeparator = "   : ";
 // The sum of the path probabilities of the marked outcomes; kept as the event's probability.
 double sumMarkedPaths(TreeState& state);
 
-// The value of the marked event as shown and stored: divided by the reduction's probability,
-// 6 characters wide with 4 decimals.
-std::string eventValueText(const TreeState& state);
 // The shown event's probability, exactly: conditional on the reduction when the tree is reduced.
 Exact exactEventValue(const TreeState& state);
 Exact exactEventValue(const TreeState& state, const ExactValues& values);

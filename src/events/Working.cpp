@@ -33,13 +33,6 @@ std::string withoutBlanks(std::string_view text) {
   return kept;
 }
 
-// Whether the branch's value is the fraction typed for it.
-bool typedAsFraction(const Branch& branch, const Exact& value) {
-  if (branch.typedText.view().find('/') == std::string_view::npos) return false;
-  const std::optional<Exact> typed = readExact(branch.typedText.view());
-  return typed && *typed == value;
-}
-
 // The places after the point that write value exactly; nothing when no number of them does.
 std::optional<int> exactPlaces(const Exact& value) {
   mpz_class rest = value.get_den();
@@ -83,21 +76,19 @@ struct WorkingNumbers {
 
 WorkingNumbers workingNumbers(const TreeState& state, const ExactValues& values) {
   const Tree& tree = state.tree;
-  std::array<std::array<bool, MaxNodesPerLevel + 1>, MaxBranchings + 1> typedFraction{};
+  std::array<std::array<std::optional<std::string>, MaxNodesPerLevel + 1>, MaxBranchings + 1>
+      typed{};
   WorkingNumbers numbers{{true, state.view.decimalComma}, {}};
   for (int level = 1; level <= deepestLevel(tree); ++level)
     for (int slot = 1; slot <= slotsOn(tree, level); ++slot) {
-      typedFraction[level][slot] = typedAsFraction(tree.branch(level, slot), values(level, slot));
-      if (typedFraction[level][slot] || !exactPlaces(values(level, slot)))
-        numbers.style.decimals = false;
+      typed[level][slot] = typedFraction(tree.branch(level, slot), values(level, slot));
+      if (typed[level][slot] || !exactPlaces(values(level, slot))) numbers.style.decimals = false;
     }
   for (int level = 1; level <= deepestLevel(tree); ++level)
     for (int slot = 1; slot <= slotsOn(tree, level); ++slot)
-      numbers.branches[level][slot] =
-          typedFraction[level][slot]
-              ? shownNumber(withoutBlanks(tree.branch(level, slot).typedText.view()),
-                            numbers.style.comma)
-              : numbers.style.text(values(level, slot));
+      numbers.branches[level][slot] = typed[level][slot]
+                                          ? shownNumber(*typed[level][slot], numbers.style.comma)
+                                          : numbers.style.text(values(level, slot));
   return numbers;
 }
 

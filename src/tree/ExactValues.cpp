@@ -57,11 +57,16 @@ Exact typedOrStoredValue(const Branch& branch) {
   return fifteenDigitValue(branch.probability);
 }
 
-std::string branchFractionText(const Branch& branch, const Exact& value) {
+std::optional<std::string> typedFraction(const Branch& branch, const Exact& value) {
   std::string typed = branch.typedText.str();
   std::erase(typed, ' ');
-  if (typed.find('/') != std::string::npos && agreeingTypedValue(branch) == value) return typed;
-  return fractionText(value);
+  if (typed.find('/') == std::string::npos || agreeingTypedValue(branch) != value)
+    return std::nullopt;
+  return typed;
+}
+
+std::string branchFractionText(const Branch& branch, const Exact& value) {
+  return typedFraction(branch, value).value_or(fractionText(value));
 }
 
 Exact exactBranchValue(const Tree& tree, int level, int slot) {

@@ -26,6 +26,9 @@ class ExactValues {
 // double to 15 significant digits, else the double's 15-digit decimal.
 Exact typedOrStoredValue(const Branch& branch);
 
+// The fraction typed for a branch, blanks left out ("2/4"), when it is the branch's value.
+std::optional<std::string> typedFraction(const Branch& branch, const Exact& value);
+
 // A branch's value as a fraction: as typed when it was typed as one ("2/4") and agrees with the
 // branch, otherwise value reduced ("3/10").
 std::string branchFractionText(const Branch& branch, const Exact& value);
