@@ -46,6 +46,7 @@
 #include "ui/PromptDialog.h"
 #include "ui/QtHost.h"
 #include "ui/RecentFiles.h"
+#include "ui/Resources.h"
 #include "ui/ResultsPane.h"
 #include "ui/StartPicture.h"
 #include "ui/TextConversion.h"
@@ -193,10 +194,6 @@ constexpr QSize StartPictureSize(273, 225);
 constexpr QPoint CopyMenuPlace(5, 75);
 // The decimal comma is kept between runs.
 constexpr const char* DecimalCommaKey = "decimalComma";
-
-QSettings settings() {
-  return QSettings("Kvistra", "Kvistra");
-}
 
 std::size_t indexOf(Command command) {
   return static_cast<std::size_t>(command);
@@ -534,7 +531,7 @@ void MainWindow::connectViewCommands() {
   for (Command c : {DecimalComma, ConditionalValues, HighlightEvent}) action(c)->setCheckable(true);
   connect(action(DecimalComma), &QAction::triggered, this, [this](bool comma) {
     loadViewSettings();
-    settings().setValue(DecimalCommaKey, comma);
+    programSettings().setValue(DecimalCommaKey, comma);
     run({}, [comma](Context& c) { setDecimalComma(c, comma); });
   });
   connect(action(ConditionalValues), &QAction::triggered, this, [this](bool conditional) {
@@ -550,7 +547,7 @@ void MainWindow::connectViewCommands() {
 void MainWindow::loadViewSettings() {
   if (viewSettingsLoaded_) return;
   viewSettingsLoaded_ = true;
-  const bool comma = settings().value(DecimalCommaKey, false).toBool();
+  const bool comma = programSettings().value(DecimalCommaKey, false).toBool();
   if (comma != state_.view.decimalComma)
     run({}, [comma](Context& c) { setDecimalComma(c, comma); });
 }

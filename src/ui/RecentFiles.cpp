@@ -5,15 +5,13 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "ui/Resources.h"
+
 namespace kvistra::ui {
 
 namespace {
 
 constexpr const char* SettingsKey = "recentFiles";
-
-QSettings settings() {
-  return QSettings("Kvistra", "Kvistra");
-}
 
 }  // namespace
 
@@ -25,7 +23,7 @@ void RecentFiles::load() {
   loaded_ = true;
   // A tree opened before the list was read goes in front of the kept ones.
   const QStringList opened = paths_;
-  paths_ = settings().value(SettingsKey).toStringList();
+  paths_ = programSettings().value(SettingsKey).toStringList();
   for (auto it = opened.rbegin(); it != opened.rend(); ++it) {
     paths_.removeAll(*it);
     paths_.prepend(*it);
@@ -47,7 +45,7 @@ void RecentFiles::remove(const QString& path) {
 
 void RecentFiles::keepAndShow() {
   while (paths_.size() > Count) paths_.removeLast();
-  if (loaded_) settings().setValue(SettingsKey, paths_);
+  if (loaded_) programSettings().setValue(SettingsKey, paths_);
   for (QAction* item : items_) menu_.removeAction(item);
   qDeleteAll(items_);
   items_.clear();

@@ -9,6 +9,10 @@ static void registerKvistraResources() {
 
 namespace kvistra::ui {
 
+QSettings programSettings() {
+  return QSettings("Kvistra", "Kvistra");
+}
+
 void ensureResources() {
   static const bool registered = (registerKvistraResources(), true);
   (void)registered;
