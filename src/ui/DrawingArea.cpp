@@ -4,8 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
+#include <cmath>
 
-#include "ui/PictureCanvas.h"
+#include "drawing/Zoom.h"
 #include "ui/QtCanvas.h"
 
 namespace kvistra::ui {
@@ -14,41 +16,39 @@ namespace {
 const Font DrawingFont{"Arial", 12, true};
 }
 
-DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
+DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), recorded_(DrawingFont) {
   setObjectName("drawingArea");
   setAccessibleName("Tegning");
   setFont(toQFont(DrawingFont));
   setAttribute(Qt::WA_OpaquePaintEvent);
   // A move without a button pressed takes the branch hint away too.
   setMouseTracking(true);
-  growPicture(QSize(1, 1));
+}
+
+QSize DrawingArea::drawingUnits() const {
+  return QSize(static_cast<int>(std::ceil(width() / zoom_)),
+               static_cast<int>(std::ceil(height() / zoom_)));
 }
 
 void DrawingArea::draw(const Drawing& drawing) {
-  // The picture is made at the first drawing; a drawing that only measures text, or draws
-  // nothing (the screen's paint before a tree is complete), leaves it unmade.
-  const auto pictureInUse = [this]() -> QImage& {
-    if (!pictureInUse_) {
-      pictureInUse_ = true;
-      growPicture(size());
-    }
-    return picture_;
-  };
-  PictureCanvas canvas(pictureInUse, font(), pictureInUse_ ? picture_.size() : size());
-  drawing(canvas);
-  update();
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter measuring(&scratch);
+  measuring.setFont(font());
+  QtCanvas measurer(measuring, QSize(1, 1), false);
+  const QSize units = drawingUnits();
+  recorded_.record(measurer, units.width(), units.height(), drawing);
+  drawingChanged();
 }
 
-void DrawingArea::growPicture(QSize size) {
-  const QSize grown = size.expandedTo(picture_.size());
-  if (grown == picture_.size() && !picture_.isNull()) return;
-  QImage larger(grown, QImage::Format_RGB32);
-  larger.fill(Qt::white);
-  if (!picture_.isNull()) {
-    QPainter copy(&larger);
-    copy.drawImage(0, 0, picture_);
+void DrawingArea::drawingChanged() {
+  viewStale_ = true;
+  const InkBounds& ink = recorded_.ink();
+  const QSize extent = ink.empty() ? QSize() : QSize(ink.right + InkMargin, ink.bottom + InkMargin);
+  if (extent != extent_) {
+    extent_ = extent;
+    updateGeometry();
   }
-  picture_ = std::move(larger);
+  update();
 }
 
 void DrawingArea::requestRedraw() {
@@ -56,35 +56,83 @@ void DrawingArea::requestRedraw() {
   update();
 }
 
+void DrawingArea::setZoom(double zoom) {
+  zoom = boundedZoom(zoom);
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  viewStale_ = true;
+  updateGeometry();
+  update();
+}
+
+QPoint DrawingArea::toDrawing(QPoint widgetPoint) const {
+  return QPoint(static_cast<int>(std::floor(widgetPoint.x() / zoom_)),
+                static_cast<int>(std::floor(widgetPoint.y() / zoom_)));
+}
+
+QPoint DrawingArea::fromDrawing(QPoint drawingPoint) const {
+  return QPoint(qRound(drawingPoint.x() * zoom_), qRound(drawingPoint.y() * zoom_));
+}
+
+QSize DrawingArea::viewSize() const {
+  return parentWidget() ? parentWidget()->size() : size();
+}
+
+QSize DrawingArea::minimumSizeHint() const {
+  return QSize(qRound(extent_.width() * zoom_), qRound(extent_.height() * zoom_));
+}
+
+void DrawingArea::render(QImage& target, QRect widgetRect) const {
+  target.fill(Qt::white);
+  QPainter painter(&target);
+  painter.translate(-widgetRect.topLeft());
+  painter.scale(zoom_, zoom_);
+  painter.setFont(font());
+  QtCanvas canvas(painter, drawingUnits(), false);
+  recorded_.replay(canvas);
+}
+
+QImage DrawingArea::picture() const {
+  QImage shown(size(), QImage::Format_RGB32);
+  render(shown, rect());
+  return shown;
+}
+
 void DrawingArea::paintEvent(QPaintEvent* event) {
-  // The picture keeps everything drawn on it, so an uncovered drawing needs no redraw; drawing
-  // done directly, such as a highlighted branch, then stays until a redraw is asked for.
   if (redrawRequested_ && paintHandler_) {
     redrawRequested_ = false;
     draw(paintHandler_);
   }
   QPainter painter(this);
-  if (!pictureInUse_) {
+  if (recorded_.empty()) {
     painter.fillRect(event->rect(), Qt::white);
     return;
   }
-  painter.drawImage(event->rect(), picture_, event->rect());
+  // Painted again only when the drawing, the zoom or the part in view changed; an uncovered
+  // window takes it from the picture.
+  const QRect visible = visibleRegion().boundingRect();
+  if (viewStale_ || !viewRect_.contains(event->rect())) {
+    const QRect wanted = visible.united(event->rect());
+    if (view_.size() != wanted.size()) view_ = QImage(wanted.size(), QImage::Format_RGB32);
+    viewRect_ = wanted;
+    render(view_, viewRect_);
+    viewStale_ = false;
+  }
+  painter.drawImage(event->rect(), view_, event->rect().translated(-viewRect_.topLeft()));
 }
 
 void DrawingArea::resizeEvent(QResizeEvent* event) {
-  // The picture follows the widget as it grows. It is kept when the widget shrinks: a drawing
-  // made outside painting, such as a tree being built, has nothing that could draw it again.
-  if (pictureInUse_) growPicture(event->size());
   redrawRequested_ = true;
+  viewStale_ = true;
   QWidget::resizeEvent(event);
 }
 
 void DrawingArea::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit pressed(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) emit pressed(toDrawing(event->position().toPoint()));
 }
 
 void DrawingArea::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit released(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) emit released(toDrawing(event->position().toPoint()));
 }
 
 void DrawingArea::mouseMoveEvent(QMouseEvent*) {
@@ -93,6 +141,19 @@ void DrawingArea::mouseMoveEvent(QMouseEvent*) {
 
 void DrawingArea::leaveEvent(QEvent*) {
   emit pointerMoved();
+}
+
+void DrawingArea::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier)) {
+    event->ignore();  // the scroll area scrolls
+    return;
+  }
+  // A wheel turns in notches of 120; a touchpad sends less at a time.
+  wheelTurn_ += event->angleDelta().y();
+  const int steps = wheelTurn_ / 120;
+  wheelTurn_ %= 120;
+  if (steps != 0) emit zoomWheeled(steps, event->position().toPoint());
+  event->accept();
 }
 
 }  // namespace kvistra::ui

@@ -1,11 +1,14 @@
-// The drawing area. Everything is drawn on a picture behind the widget, so drawing done
-// outside a paint event stays, and a covered drawing comes back unchanged.
+// The drawing area. What is drawn on it is kept as the calls that drew it, so drawing done
+// outside a paint event stays, a covered drawing comes back unchanged, and the drawing shows at
+// any zoom with its text drawn at the zoomed size. Only the part in view is ever painted, on a
+// picture as large as the view.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
 
+#include "drawing/RecordedDrawing.h"
 #include "host/Canvas.h"
 
 namespace kvistra::ui {
@@ -17,14 +20,26 @@ class DrawingArea : public QWidget {
 
   explicit DrawingArea(QWidget* parent = nullptr);
 
-  // Draws on the picture; the canvas exists only during the call. What is drawn shows at the
+  // Draws on the drawing; the canvas exists only during the call. What is drawn shows at the
   // next paint.
   void draw(const Drawing& drawing);
-  // Has the paint handler draw the picture anew at the next paint.
+  // Has the paint handler draw the drawing anew at the next paint.
   void requestRedraw();
-  // Draws the picture anew when a redraw was requested or the size changed.
+  // Draws the drawing anew when a redraw was requested or the size changed.
   void setPaintHandler(Drawing handler) { paintHandler_ = std::move(handler); }
-  const QImage& picture() const { return picture_; }
+  // What the area shows, at 100 % and as large as the area.
+  QImage picture() const;
+  const RecordedDrawing& recorded() const { return recorded_; }
+
+  double zoom() const { return zoom_; }
+  void setZoom(double zoom);
+  // Widget pixels and drawing units, one way and the other.
+  QPoint toDrawing(QPoint widgetPoint) const;
+  QPoint fromDrawing(QPoint drawingPoint) const;
+  // The size of the part in view, in pixels: what the drawing had before it could scroll.
+  QSize viewSize() const;
+  QSize minimumSizeHint() const override;
+  QSize sizeHint() const override { return minimumSizeHint(); }
 
  signals:
   // The left button pressed and released on the drawing, in drawing units.
@@ -32,6 +47,8 @@ class DrawingArea : public QWidget {
   void released(QPoint position);
   // The pointer moved over the drawing or left it.
   void pointerMoved();
+  // Ctrl and the wheel: steps up (positive) or down, at a point of the widget.
+  void zoomWheeled(int steps, QPoint at);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -40,16 +57,25 @@ class DrawingArea : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
-  void growPicture(QSize size);
+  // The drawing's units that the widget's size covers at the zoom.
+  QSize drawingUnits() const;
+  void render(QImage& target, QRect widgetRect) const;
+  void drawingChanged();
 
-  QImage picture_;
+  RecordedDrawing recorded_;
   Drawing paintHandler_;
   bool redrawRequested_ = true;
-  // Whether picture_ is the drawing's, as large as the widget has been; until something is
-  // drawn it is a single white pixel and the widget paints white.
-  bool pictureInUse_ = false;
+  double zoom_ = 1.0;
+  // The part in view as last painted, and where it lies on the widget; made at the first paint
+  // with something drawn.
+  QImage view_;
+  QRect viewRect_;
+  bool viewStale_ = true;
+  QSize extent_;
+  int wheelTurn_ = 0;
 };
 
 }  // namespace kvistra::ui

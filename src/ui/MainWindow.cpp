@@ -16,15 +16,18 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 #include <optional>
 #include <vector>
 
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
+#include "drawing/Zoom.h"
 #include "events/EventCalculation.h"
 #include "events/Reduction.h"
 #include "events/ResultsPicking.h"
@@ -136,6 +139,16 @@ const std::vector<MenuEntry>& mainMenu() {
            {"conditionalValuesAction", "Vis betingede sandsynligheder", ConditionalValues},
            {"highlightEventAction", "Fremhæv hændelsen", HighlightEvent},
        }},
+      {"viewMenu",
+       "Vis",
+       std::nullopt,
+       nullptr,
+       {
+           {"zoomInAction", "Zoom ind", ZoomIn, "Ctrl++"},
+           {"zoomOutAction", "Zoom ud", ZoomOut, "Ctrl+-"},
+           {"zoomNormalAction", "Normal størrelse", ZoomNormal, "Ctrl+0"},
+           {"zoomToFitAction", "Tilpas til vinduet", ZoomToFit},
+       }},
       {"helpMenu",
        "&Hjælp",
        HelpMenu,
@@ -194,6 +207,7 @@ constexpr QSize StartPictureSize(273, 225);
 constexpr QPoint CopyMenuPlace(5, 75);
 // The decimal comma is kept between runs.
 constexpr const char* DecimalCommaKey = "decimalComma";
+constexpr const char* ZoomKey = "zoom";
 
 std::size_t indexOf(Command command) {
   return static_cast<std::size_t>(command);
@@ -476,6 +490,7 @@ void MainWindow::connectCommands() {
   connectEditingCommands();
   connectViewCommands();
   connectDrawingArea();
+  connectZoomCommands();
   connectEventCommands();
   connectFileAndOutputCommands();
   connectHistoryCommands();
@@ -547,6 +562,7 @@ void MainWindow::connectViewCommands() {
 void MainWindow::loadViewSettings() {
   if (viewSettingsLoaded_) return;
   viewSettingsLoaded_ = true;
+  drawingArea_->setZoom(programSettings().value(ZoomKey, 1.0).toDouble());
   const bool comma = programSettings().value(DecimalCommaKey, false).toBool();
   if (comma != state_.view.decimalComma)
     run({}, [comma](Context& c) { setDecimalComma(c, comma); });
@@ -647,6 +663,39 @@ void MainWindow::connectDrawingArea() {
   });
 }
 
+void MainWindow::connectZoomCommands() {
+  action(ZoomIn)->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
+  connect(action(ZoomIn), &QAction::triggered, this,
+          [this] { zoomTo(zoomedIn(drawingArea_->zoom())); });
+  connect(action(ZoomOut), &QAction::triggered, this,
+          [this] { zoomTo(zoomedOut(drawingArea_->zoom())); });
+  connect(action(ZoomNormal), &QAction::triggered, this, [this] { zoomTo(1.0); });
+  connect(action(ZoomToFit), &QAction::triggered, this, [this] {
+    const QSize room = drawingScroll_->maximumViewportSize();
+    zoomTo(zoomToFit(drawingArea_->recorded().ink(), room.width(), room.height()));
+  });
+  connect(drawingArea_, &DrawingArea::zoomWheeled, this, [this](int steps, QPoint at) {
+    double zoom = drawingArea_->zoom();
+    for (int i = 0; i < std::abs(steps); ++i) zoom = steps > 0 ? zoomedIn(zoom) : zoomedOut(zoom);
+    zoomTo(zoom, drawingArea_->mapTo(drawingScroll_->viewport(), at));
+  });
+}
+
+void MainWindow::zoomTo(double zoom, std::optional<QPoint> anchorPoint) {
+  const QPoint anchor = anchorPoint.value_or(drawingScroll_->viewport()->rect().center());
+  const QPoint anchored =
+      drawingArea_->toDrawing(drawingArea_->mapFrom(drawingScroll_->viewport(), anchor));
+  drawingArea_->setZoom(zoom);
+  programSettings().setValue(ZoomKey, drawingArea_->zoom());
+  // The scroll area takes the new size at once, so the scroll bars know their new range.
+  drawingScroll_->widget()->adjustSize();
+  QCoreApplication::sendPostedEvents(drawingScroll_, QEvent::LayoutRequest);
+  const QPoint shown = drawingArea_->fromDrawing(anchored) - anchor;
+  drawingScroll_->horizontalScrollBar()->setValue(shown.x());
+  drawingScroll_->verticalScrollBar()->setValue(shown.y());
+  placeBranchHint();
+}
+
 void MainWindow::run(const QString& stepName, const std::function<void(Context&)>& command) {
   WorkSnapshot before = snapshotOf(*context_);
   const std::string fileBefore = state_.file.path;
@@ -718,7 +767,8 @@ void MainWindow::placeBranchHint() {
   const QWidget* viewport = drawingScroll_->viewport();
   const QRect visible =
       QRect(drawingArea_->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & drawingArea_->rect();
-  branchHint_->move(keptInside(QRect(QPoint(hint.x, hint.y), branchHint_->size()), visible));
+  const QPoint place = drawingArea_->fromDrawing(QPoint(hint.x, hint.y));
+  branchHint_->move(keptInside(QRect(place, branchHint_->size()), visible));
   branchHint_->raise();
   branchHint_->show();
 }

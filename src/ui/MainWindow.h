@@ -92,6 +92,10 @@ class MainWindow : public QMainWindow {
   void showHistory();
   void placeBranchHint();
   void connectDrawingArea();
+  void connectZoomCommands();
+  // Zooms the drawing and scrolls it so the drawing's point under anchor (a point of the
+  // scroll area's view, its middle if none) stays there; the zoom is kept for the next run.
+  void zoomTo(double zoom, std::optional<QPoint> anchor = std::nullopt);
   void fillWorkArea();
   void onFirstActivation();
   void onStartPictureTimeout();

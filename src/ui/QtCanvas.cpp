@@ -67,7 +67,9 @@ void QtCanvas::setPen(Color color, PenStyle style) {
   // On screen and pictures width 0 is the one-pixel pen. On paper a one-dot line is too faint
   // to see and its dashes too short to tell from a solid line, so there the pen is one page
   // unit wide and scales with the page.
-  const int thin = printer_ ? 1 : 0;
+  // A zoomed screen scales its lines as it scales everything else.
+  const bool scaled = painter_.transform().type() >= QTransform::TxScale;
+  const int thin = printer_ || scaled ? 1 : 0;
   painter_.setPen(QPen(QColor(color.red, color.green, color.blue),
                        style == PenStyle::Thick ? 3 : thin,
                        style == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
@@ -100,9 +102,9 @@ void QtCanvas::textOut(int x, int y, std::string_view text) {
 }
 
 void QtCanvas::writeLetters(QPoint start, std::string_view text, const ShapedText& shown) {
-  // The glyphs laid out once serve a picture drawn pixel for pixel. A printer page, scaled to
-  // its paper, is written the plain way: it is written once anyway.
-  if (printer_ || !painter_.transform().isIdentity()) {
+  // The glyphs laid out once serve a picture drawn pixel for pixel, scrolled or not. A printer
+  // page or a zoomed screen is written the plain way, so letters are shaped at their size.
+  if (printer_ || painter_.transform().type() > QTransform::TxTranslate) {
     painter_.drawText(start, toQt(text));
     return;
   }

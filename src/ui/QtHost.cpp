@@ -137,7 +137,9 @@ PrintHeadingReply QtHost::showPrintHeadingDialog() {
 }
 
 PictureSize QtHost::drawingSize() {
-  return {drawingArea_.width(), drawingArea_.height()};
+  // The part in view, whatever the zoom: the pictures keep the size the window gives them.
+  const QSize shown = drawingArea_.viewSize();
+  return {shown.width(), shown.height()};
 }
 
 void QtHost::copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) {

@@ -84,7 +84,7 @@ class EventWindowTest : public QObject {
            }}},
          [this] { QTest::keyClick(form.get(), 'h'); });
     const QImage copied = QGuiApplication::clipboard()->image();
-    QCOMPARE(copied.size(), child<DrawingArea>(*form, "drawingArea")->size());
+    QCOMPARE(copied.size(), child<DrawingArea>(*form, "drawingArea")->viewSize());
     QCOMPARE(lastPaneLine(), QString(" A1                0.5000"));
 
     // A list long enough to scroll; rows added by the toolbar and the menu come last.
