@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n
-  libjpeg62-turbo-dev libgmp-dev
+  libjpeg62-turbo-dev libgmp-dev qt6-svg-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format

@@ -13,6 +13,9 @@
 
 namespace kvistra {
 
+// The blank kept around the drawing's ink when it is fitted to the window or cropped.
+inline constexpr int InkMargin = 10;
+
 // A rectangle of drawing units, right and bottom excluded.
 struct InkBounds {
   int left = 0;

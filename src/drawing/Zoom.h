@@ -8,8 +8,6 @@ namespace kvistra {
 
 inline constexpr double SmallestZoom = 0.5;
 inline constexpr double LargestZoom = 4.0;
-// The blank kept around the drawing's ink when it is fitted to the window or cropped.
-inline constexpr int InkMargin = 10;
 
 // The next step up or down from zoom; a zoom between steps (fitted to the window) goes to the
 // nearest step in that direction.

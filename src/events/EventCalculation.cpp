@@ -7,6 +7,7 @@
 #include "events/Working.h"
 #include "host/Questions.h"
 #include "output/PageLayout.h"
+#include "output/PictureExport.h"
 #include "output/Printing.h"
 #include "output/TreePicture.h"
 #include "results/ResultsList.h"
@@ -127,6 +128,7 @@ void approveResult(Context& context, const std::string& display, const EventResu
   // The marks stay on while the box is open, so the copied picture carries them.
   actions.copyTree = [&] { copyTreePicture(context, line.text); };
   actions.print = [&] { printTree(context, line.text, result.working); };
+  actions.exportPicture = [&] { exportTree(context, line.text, result.working); };
   actions.working = result.working;
   if (!result.working.empty())
     actions.copyWorking = [&] { context.host.copyText(result.working, CopiedTextFont); };

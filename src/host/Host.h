@@ -39,6 +39,7 @@ enum class ApproveChoice { Approve, Drop };
 // shown below them. An empty action leaves its button disabled.
 struct ApproveBoxActions {
   std::function<void()> copyTree;
+  std::function<void()> exportPicture;
   std::function<void()> print;
   std::vector<std::string> working;
   std::function<void()> copyWorking;
@@ -67,6 +68,16 @@ struct BranchNameField {
 // Rows 1 to 10 of the names dialog, at 0 to 9.
 using BranchNameFields = std::array<BranchNameField, MaxLabelRows>;
 
+// The kinds of file a picture of the tree is saved as.
+enum class PictureFormat { Png, Svg, Pdf };
+
+// A picture file as the save dialog left it: the path typed or chosen, and which of the offered
+// types was chosen.
+struct PictureFileChoice {
+  std::string path;
+  std::size_t filterIndex = 0;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -93,6 +104,15 @@ class Host {
   virtual PictureSize drawingSize() = 0;
   // Puts a picture of the given size, white and then drawn on, on the clipboard.
   virtual void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) = 0;
+  // Puts what draw draws on the clipboard, cut to its ink and a margin.
+  virtual void copyCroppedPicture(const std::function<void(Canvas&)>& draw) = 0;
+  // The save dialog for a picture, offering the types named by filters ("PNG-billede (*.png)").
+  virtual std::optional<PictureFileChoice> choosePictureFile(
+      const std::string& presetName, const std::vector<std::string>& filters) = 0;
+  // The file's bytes of what draw draws, cut to its ink and a margin, scale times the drawing's
+  // size (a PNG's pixels); nothing when it could not be made.
+  virtual std::optional<std::string> renderPicture(PictureFormat format, int scale,
+                                                   const std::function<void(Canvas&)>& draw) = 0;
   // The open and save dialogs, with their title and the name or path they start with. Both the
   // preset and the chosen path are in the file system's own bytes (UTF-8); nothing when the
   // dialog was cancelled.

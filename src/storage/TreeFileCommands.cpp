@@ -4,7 +4,7 @@
 #include "drawing/TreeDrawing.h"
 #include "names/BranchNames.h"
 #include "results/ResultsList.h"
-#include "storage/FileAccess.h"
+#include "files/FileAccess.h"
 #include "storage/TreeFile.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"

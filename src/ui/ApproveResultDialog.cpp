@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/DialogLook.h"
 #include "ui/TextConversion.h"
@@ -25,6 +26,7 @@ constexpr int PictureSize = 24;
 constexpr int WorkingTop = 76;
 constexpr int Margin = 8;
 constexpr QSize CopyWorkingSize(170, 23);
+constexpr QSize ExportSize(100, 23);
 // The box's foot stays where the box without a working has it.
 constexpr int FootDistance = 120;
 
@@ -64,6 +66,14 @@ ApproveResultDialog::ApproveResultDialog(QWidget* mainWindow)
   };
   connect(copyWorkingButton_, &QPushButton::clicked, this, copyWorking);
   connect(working_, &WorkingPane::copyRequested, this, copyWorking);
+  // The picture for a slide: the tree with the event's marks and the working.
+  exportButton_ = placeButton(this, "exportButton", "&Eksporter…", QRect(QPoint(), ExportSize));
+  exportButton_->setToolTip("Gem træet med hændelsen og udregningen som billede");
+  exportButton_->setAccessibleDescription(exportButton_->toolTip());
+  exportButton_->setAutoDefault(false);
+  connect(exportButton_, &QPushButton::clicked, this, [this] {
+    if (actions_.exportPicture) actions_.exportPicture();
+  });
   askHelpOnF1(this);
 }
 
@@ -101,16 +111,20 @@ void ApproveResultDialog::showWorking(const std::vector<std::string>& lines, int
   working_->setVisible(!lines.empty());
   copyWorkingButton_->setVisible(!lines.empty());
   copyWorkingButton_->setEnabled(static_cast<bool>(actions_.copyWorking));
+  exportButton_->setVisible(!lines.empty());
+  exportButton_->setEnabled(static_cast<bool>(actions_.exportPicture));
   if (lines.empty()) {
     setFixedSize(width, BoxHeight);
     return;
   }
   // The box widens for the working's longest line rather than hiding its end.
   const QSize pane = working_->fittingSize();
-  width = std::max(width, pane.width() + 2 * Margin);
+  width = std::max({width, pane.width() + 2 * Margin,
+                    CopyWorkingSize.width() + ExportSize.width() + 3 * Margin});
   working_->setGeometry(Margin, WorkingTop, width - 2 * Margin, pane.height());
   const int buttonTop = WorkingTop + pane.height() + Margin;
   copyWorkingButton_->move(width - Margin - CopyWorkingSize.width(), buttonTop);
+  exportButton_->move(copyWorkingButton_->x() - Margin - ExportSize.width(), buttonTop);
   setFixedSize(width, buttonTop + CopyWorkingSize.height() + Margin);
 }
 

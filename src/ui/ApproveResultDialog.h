@@ -36,6 +36,7 @@ class ApproveResultDialog : public QuestionDialog {
   QToolButton* dropButton_;
   WorkingPane* working_;
   QPushButton* copyWorkingButton_;
+  QPushButton* exportButton_;
   ApproveBoxActions actions_;
 };
 

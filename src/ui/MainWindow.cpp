@@ -34,6 +34,7 @@
 #include "history/UndoHistory.h"
 #include "names/BranchNames.h"
 #include "output/ClipboardExport.h"
+#include "output/PictureExport.h"
 #include "output/Printing.h"
 #include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
@@ -81,6 +82,7 @@ const std::vector<MenuEntry>& mainMenu() {
        {
            {"openAction", "&Hent", Open, "Ctrl+O"},
            {"saveAction", "&Gem", Save, "Ctrl+S"},
+           {"exportPictureAction", "Eksporter billede…", ExportPicture, "Ctrl+E"},
            {"printAction", "Udskriv", Print, "Ctrl+P"},
            {"printPreviewAction", "Vis udskrift", PrintPreview},
            {"quitAction", "&Afslut", Quit, "Ctrl+Q"},
@@ -454,6 +456,7 @@ void MainWindow::createCopyMenu() {
       {"copyTreeAction", "Kopier træet til Klippebordet"},
       {"copyResultsAction", "Kopier resultater til Klippebordet"},
       {"copyBranchTextsAction", "Kopier forklaring til Klippebordet"},
+      {"copyCroppedTreeAction", "Kopier træet (beskåret)"},
   };
   for (const auto& [name, caption] : items) copyMenu_->addAction(caption)->setObjectName(name);
   // Qt hangs a popup menu into the accessibility tree only below the menu bar or a menu that
@@ -574,11 +577,13 @@ void MainWindow::connectFileAndOutputCommands() {
   const auto print = [](Context& c) { printTree(c); };
   onTriggered(Print, print);
   onTriggered(PrintPreview, previewTree);
+  onTriggered(ExportPicture, [](Context& c) { exportTree(c); });
   onClicked(PrintButton, print);
   onClicked(PrintHeadingButton, editPrintHeading);
   onTriggered(CopyAll, copyAll);
   const std::pair<const char*, void (*)(Context&)> copyCommands[] = {
       {"copyTreeAction", copyTree},
+      {"copyCroppedTreeAction", copyCroppedTree},
       {"copyResultsAction", copyResults},
       {"copyBranchTextsAction", copyBranchTexts},
   };

@@ -34,10 +34,11 @@ QFont toQFont(const Font& font) {
   return qfont;
 }
 
-QtCanvas::QtCanvas(QPainter& painter, QSize size, bool printer)
+QtCanvas::QtCanvas(QPainter& painter, QSize size, bool printer, bool document)
     : painter_(painter),
       size_(size),
       printer_(printer),
+      document_(document),
       metrics_(painter.font(), painter.device()) {
   QtCanvas::setPen(Black, PenStyle::Solid);
   painter_.setBrush(Qt::white);
@@ -59,7 +60,8 @@ const QtCanvas::ShapedText& QtCanvas::shaped(std::string_view text) {
   if (known != shapedTexts_.end()) return known->second;
   const QString shown = toQt(text);
   ShapedText result{metrics_.horizontalAdvance(shown), {}};
-  if (!printer_) result.glyphs = glyphsOnBaseline(shown, painter_.font(), painter_.device());
+  if (!printer_ && !document_)
+    result.glyphs = glyphsOnBaseline(shown, painter_.font(), painter_.device());
   return shapedTexts_.emplace(std::move(key), std::move(result)).first->second;
 }
 
@@ -69,7 +71,7 @@ void QtCanvas::setPen(Color color, PenStyle style) {
   // unit wide and scales with the page.
   // A zoomed screen scales its lines as it scales everything else.
   const bool scaled = painter_.transform().type() >= QTransform::TxScale;
-  const int thin = printer_ || scaled ? 1 : 0;
+  const int thin = printer_ || document_ || scaled ? 1 : 0;
   painter_.setPen(QPen(QColor(color.red, color.green, color.blue),
                        style == PenStyle::Thick ? 3 : thin,
                        style == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
@@ -104,7 +106,7 @@ void QtCanvas::textOut(int x, int y, std::string_view text) {
 void QtCanvas::writeLetters(QPoint start, std::string_view text, const ShapedText& shown) {
   // The glyphs laid out once serve a picture drawn pixel for pixel, scrolled or not. A printer
   // page or a zoomed screen is written the plain way, so letters are shaped at their size.
-  if (printer_ || painter_.transform().type() > QTransform::TxTranslate) {
+  if (printer_ || document_ || painter_.transform().type() > QTransform::TxTranslate) {
     painter_.drawText(start, toQt(text));
     return;
   }

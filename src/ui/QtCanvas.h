@@ -20,8 +20,9 @@ QFont toQFont(const Font& font);
 class QtCanvas : public Canvas {
  public:
   // The painter must stay active while the canvas is used, and its font be changed only
-  // through setFont.
-  QtCanvas(QPainter& painter, QSize size, bool printer);
+  // through setFont. A document (SVG or PDF) is drawn as the screen's picture, but with lines
+  // of one unit rather than hairlines and texts kept as text.
+  QtCanvas(QPainter& painter, QSize size, bool printer, bool document = false);
 
   void setPen(Color color, PenStyle style) override;
   void moveTo(int x, int y) override { position_ = {x, y}; }
@@ -53,6 +54,7 @@ class QtCanvas : public Canvas {
   QPainter& painter_;
   QSize size_;
   bool printer_;
+  bool document_;
   QPoint position_;
   QFontMetrics metrics_;
   int ascent_ = 0;

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include "ui/BranchNamesDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
+#include "ui/PictureRendering.h"
 #include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
@@ -150,6 +152,14 @@ void QtHost::copyPicture(int width, int height, const std::function<void(Canvas&
     QtCanvas canvas(painter, picture.size(), false);
     draw(canvas);
   }
+  putPictureOnClipboard(picture);
+}
+
+void QtHost::copyCroppedPicture(const std::function<void(Canvas&)>& draw) {
+  putPictureOnClipboard(croppedImage(draw));
+}
+
+void QtHost::putPictureOnClipboard(const QImage& picture) {
   // The image itself becomes the platform's bitmap; PNG is what most programs paste from.
   auto* data = new QMimeData;
   data->setImageData(picture);
@@ -159,6 +169,43 @@ void QtHost::copyPicture(int width, int height, const std::function<void(Canvas&
   picture.save(&buffer, "PNG");
   data->setData("image/png", png);
   QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<PictureFileChoice> QtHost::choosePictureFile(
+    const std::string& presetName, const std::vector<std::string>& filters) {
+  QStringList shownFilters;
+  for (const std::string& filter : filters) shownFilters << toQt(filter);
+  if (!pictureDialog_) {
+    pictureDialog_ = new QFileDialog(&mainWindow_);
+    pictureDialog_->setObjectName("pictureDialog");
+    pictureDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    pictureDialog_->setFileMode(QFileDialog::AnyFile);
+    pictureDialog_->setWindowTitle("Eksporter billede");
+    pictureDialog_->setAccessibleName(pictureDialog_->windowTitle());
+    // A name typed without an extension gets the chosen type's, before the dialog asks whether
+    // an existing file may be replaced.
+    QObject::connect(pictureDialog_, &QFileDialog::filterSelected, pictureDialog_,
+                     [dialog = pictureDialog_](const QString& filter) {
+                       dialog->setDefaultSuffix(filter.section("*.", 1).section(')', 0, 0));
+                     });
+  }
+  pictureDialog_->setNameFilters(shownFilters);
+  pictureDialog_->selectNameFilter(shownFilters.value(0));
+  pictureDialog_->setDefaultSuffix("png");
+  pictureDialog_->selectFile(QFile::decodeName(presetName.c_str()));
+  if (pictureDialog_->exec() != QDialog::Accepted || pictureDialog_->selectedFiles().isEmpty())
+    return std::nullopt;
+  const auto chosen = shownFilters.indexOf(pictureDialog_->selectedNameFilter());
+  return PictureFileChoice{
+      QFile::encodeName(pictureDialog_->selectedFiles().constFirst()).toStdString(),
+      static_cast<std::size_t>(std::max<qsizetype>(chosen, 0))};
+}
+
+std::optional<std::string> QtHost::renderPicture(PictureFormat format, int scale,
+                                                 const std::function<void(Canvas&)>& draw) {
+  const std::optional<QByteArray> bytes = pictureFileBytes(format, scale, draw);
+  if (!bytes) return std::nullopt;
+  return bytes->toStdString();
 }
 
 void QtHost::copyText(const std::vector<std::string>& lines, const Font& font) {

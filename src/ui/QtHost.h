@@ -7,6 +7,8 @@
 
 #include "host/Host.h"
 
+class QFileDialog;
+class QImage;
 class QPrinter;
 class QWidget;
 
@@ -31,6 +33,11 @@ class QtHost : public Host {
   void showResultLine(const std::string& line) override;
   PictureSize drawingSize() override;
   void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) override;
+  void copyCroppedPicture(const std::function<void(Canvas&)>& draw) override;
+  std::optional<PictureFileChoice> choosePictureFile(
+      const std::string& presetName, const std::vector<std::string>& filters) override;
+  std::optional<std::string> renderPicture(PictureFormat format, int scale,
+                                           const std::function<void(Canvas&)>& draw) override;
   std::optional<std::string> chooseFileToOpen(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<std::string> chooseFileToSave(const std::string& title,
@@ -51,12 +58,15 @@ class QtHost : public Host {
   QPrinter& printer();
   // Draws one page on printer, the page space fitted to its printable area.
   void paintPage(QPrinter& printer, const std::function<void(Canvas&)>& draw);
+  static void putPictureOnClipboard(const QImage& picture);
 
   DrawingArea& drawingArea_;
   Dialogs& dialogs_;
   QWidget& mainWindow_;
   // Made on first use and kept, so the printer and settings chosen stay for the next print.
   std::unique_ptr<QPrinter> printer_;
+  // Made on first use and kept, so it comes back in the folder last chosen.
+  QFileDialog* pictureDialog_ = nullptr;
   bool printWithoutDialog_ = false;
 };
 

@@ -13,6 +13,7 @@ namespace kvistra {
 enum class Command {
   Open,
   Save,
+  ExportPicture,
   Print,
   PrintPreview,
   Quit,

@@ -67,6 +67,17 @@ class FakeHost : public Host {
     copiedPicture.emplace(false, width, height);
     draw(*copiedPicture);
   }
+  void copyCroppedPicture(const std::function<void(Canvas&)>& draw) override {
+    copyPicture(drawingArea.width, drawingArea.height, draw);
+  }
+  std::optional<PictureFileChoice> choosePictureFile(const std::string&,
+                                                     const std::vector<std::string>&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> renderPicture(PictureFormat, int,
+                                           const std::function<void(Canvas&)>&) override {
+    return std::nullopt;
+  }
   std::optional<std::string> chooseFileToOpen(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<std::string> chooseFileToSave(const std::string& title,

@@ -100,7 +100,7 @@ class MainWindowTest : public QObject {
     for (QAction* a : child<QMenu>(*form, "copyMenu")->actions()) copyItems << a->text();
     QCOMPARE(copyItems,
              QStringList({"Kopier træet til Klippebordet", "Kopier resultater til Klippebordet",
-                          "Kopier forklaring til Klippebordet"}));
+                          "Kopier forklaring til Klippebordet", "Kopier træet (beskåret)"}));
     QCOMPARE(form->button(PrintButton)->geometry(), QRect(10, 6, 33, 33));
     QCOMPARE(form->button(ClearResultsButton)->geometry(), QRect(368, 6, 33, 33));
   }

@@ -1,4 +1,4 @@
-#include "storage/FileAccess.h"
+#include "files/FileAccess.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

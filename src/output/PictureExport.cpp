@@ -1,0 +1,116 @@
+#include "output/PictureExport.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "files/FileAccess.h"
+#include "output/TreePicture.h"
+#include "text/Windows1252.h"
+#include "tree/Layout.h"
+
+namespace kvistra {
+
+namespace {
+
+constexpr std::array<PictureFilter, 5> PictureFilters{{
+    {"PNG-billede (*.png)", PictureFormat::Png, 1, ".png"},
+    {"PNG-billede, dobbelt størrelse (*.png)", PictureFormat::Png, 2, ".png"},
+    {"PNG-billede, firdobbelt størrelse (*.png)", PictureFormat::Png, 4, ".png"},
+    {"SVG-tegning (*.svg)", PictureFormat::Svg, 1, ".svg"},
+    {"PDF-dokument (*.pdf)", PictureFormat::Pdf, 1, ".pdf"},
+}};
+
+constexpr const char* PresetPictureName = "Kvistra.png";
+// The working starts this far below the lowest leaf's line.
+constexpr int WorkingGap = 30;
+
+std::string lowerCaseExtension(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string extension = path.substr(dot);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension;
+}
+
+// The tree file's name with the picture's extension, so a lesson's pictures stand beside it.
+std::string presetName(const TreeState& state) {
+  const std::string& tree = state.file.path;
+  const std::size_t dot = tree.find_last_of('.');
+  if (tree.empty() || dot == std::string::npos) return PresetPictureName;
+  return tree.substr(0, dot) + ".png";
+}
+
+int lowestLeafLine(const TreeState& state) {
+  const Tree& tree = state.tree;
+  int lowest = 0;
+  const int level = std::clamp(tree.branchingCount, 0, MaxBranchings);
+  for (int k = 1; k <= std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel); ++k)
+    lowest = std::max(lowest, tree.branch(level, k).y);
+  return lowest;
+}
+
+void savePicture(Context& context, const std::function<void(Canvas&)>& draw) {
+  std::vector<std::string> captions;
+  for (const PictureFilter& filter : PictureFilters) captions.push_back(w1252(filter.caption));
+  const std::optional<PictureFileChoice> choice =
+      context.host.choosePictureFile(presetName(context.state), captions);
+  if (!choice) return;
+  const PictureFile file = pictureFile(choice->path, choice->filterIndex);
+  const std::optional<std::string> bytes =
+      context.host.renderPicture(file.format, file.scale, draw);
+  if (!bytes) {
+    context.host.showMessage("Billedet kunne ikke laves.", " ");
+    return;
+  }
+  if (!replaceFile(file.path, *bytes))
+    context.host.showMessage(
+        w1252("Billedet kunne ikke gemmes som ") + windows1252FromUtf8(file.path) +
+            w1252(". Intet er skrevet: vælg en anden mappe eller et andet navn."),
+        " ");
+}
+
+}  // namespace
+
+PictureFile pictureFile(const std::string& typedPath, std::size_t filterIndex) {
+  const PictureFilter& chosen = PictureFilters[std::min(filterIndex, PictureFilters.size() - 1)];
+  const std::string extension = lowerCaseExtension(typedPath);
+  for (const PictureFilter& filter : PictureFilters)
+    if (extension == filter.extension) {
+      const int scale = filter.format == PictureFormat::Png && chosen.format == PictureFormat::Png
+                            ? chosen.scale
+                            : filter.scale;
+      return {typedPath, filter.format, scale};
+    }
+  return {typedPath + chosen.extension, chosen.format, chosen.scale};
+}
+
+void drawExportedTree(const TreeState& state, Canvas& canvas, std::string_view resultLine,
+                      const std::vector<std::string>& working) {
+  drawTreePicture(state, canvas, resultLine);
+  const int lineHeight = canvas.textHeight("H");
+  int top = lowestLeafLine(state) + WorkingGap;
+  for (const std::string& line : working) {
+    canvas.textOut(PictureCaptionX, top, line);
+    top += lineHeight;
+  }
+}
+
+void exportTree(Context& context) {
+  exportTree(context, "", {});
+}
+
+void exportTree(Context& context, std::string_view resultLine,
+                const std::vector<std::string>& working) {
+  const TreeState& state = context.state;
+  savePicture(context,
+              [&](Canvas& canvas) { drawExportedTree(state, canvas, resultLine, working); });
+}
+
+void copyCroppedTree(Context& context) {
+  const TreeState& state = context.state;
+  context.host.copyCroppedPicture([&](Canvas& canvas) { drawTreePicture(state, canvas, ""); });
+}
+
+}  // namespace kvistra
