@@ -65,10 +65,10 @@ void savePicture(Context& context, const std::function<void(Canvas&)>& draw) {
     return;
   }
   if (!replaceFile(file.path, *bytes))
-    context.host.showMessage(
-        w1252("Billedet kunne ikke gemmes som ") + windows1252FromUtf8(file.path) +
-            w1252(". Intet er skrevet: vælg en anden mappe eller et andet navn."),
-        " ");
+    context.host.showMessage(w1252("Billedet kunne ikke gemmes som ") +
+                                 windows1252FromUtf8(file.path) +
+                                 w1252(". Vælg en anden mappe eller et andet navn."),
+                             " ");
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include "ui/PictureRendering.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
+
+#include <memory>
 
 #include "drawing/RecordedDrawing.h"
 #include "ui/QtCanvas.h"
@@ -37,18 +40,40 @@ void drawCropped(QPainter& painter, QRect crop, const Drawing& draw, bool docume
   draw(canvas);
 }
 
+// The SVG writer's module, loaded at the first SVG and kept.
+struct SvgModule {
+  using New = QPaintDevice* (*)(QIODevice*, int, int, int);
+  using Delete = void (*)(QPaintDevice*);
+  New make = nullptr;
+  Delete free = nullptr;
+};
+
+const SvgModule& svgModule() {
+  static const SvgModule module = [] {
+    for (const QString& folder : {QCoreApplication::applicationDirPath(),
+                                  QString(KVISTRA_BUILD_DIR), QString(KVISTRA_MODULE_DIR)}) {
+      QLibrary library(folder + "/kvistra_svg");
+      if (!library.load()) continue;
+      SvgModule found{
+          reinterpret_cast<SvgModule::New>(library.resolve("kvistraNewSvgGenerator")),
+          reinterpret_cast<SvgModule::Delete>(library.resolve("kvistraDeleteSvgGenerator"))};
+      if (found.make && found.free) return found;
+    }
+    return SvgModule{};
+  }();
+  return module;
+}
+
 std::optional<QByteArray> svgBytes(const Drawing& draw) {
+  const SvgModule& module = svgModule();
+  if (!module.make) return std::nullopt;
   const QRect crop = cropOf(draw);
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(crop.size());
-  svg.setViewBox(QRect(QPoint(0, 0), crop.size()));
-  svg.setResolution(ScreenDotsPerInch);
-  svg.setTitle("Kvistra");
+  const std::unique_ptr<QPaintDevice, SvgModule::Delete> svg(
+      module.make(&buffer, crop.width(), crop.height(), ScreenDotsPerInch), module.free);
   QPainter painter;
-  if (!painter.begin(&svg)) return std::nullopt;
+  if (!painter.begin(svg.get())) return std::nullopt;
   painter.fillRect(QRect(QPoint(0, 0), crop.size()), Qt::white);
   drawCropped(painter, crop, draw, true);
   if (!painter.end()) return std::nullopt;

@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -21,6 +20,7 @@
 #include "ui/BranchNamesDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
+#include "ui/PictureFileDialog.h"
 #include "ui/PictureRendering.h"
 #include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
@@ -175,30 +175,8 @@ std::optional<PictureFileChoice> QtHost::choosePictureFile(
     const std::string& presetName, const std::vector<std::string>& filters) {
   QStringList shownFilters;
   for (const std::string& filter : filters) shownFilters << toQt(filter);
-  if (!pictureDialog_) {
-    pictureDialog_ = new QFileDialog(&mainWindow_);
-    pictureDialog_->setObjectName("pictureDialog");
-    pictureDialog_->setAcceptMode(QFileDialog::AcceptSave);
-    pictureDialog_->setFileMode(QFileDialog::AnyFile);
-    pictureDialog_->setWindowTitle("Eksporter billede");
-    pictureDialog_->setAccessibleName(pictureDialog_->windowTitle());
-    // A name typed without an extension gets the chosen type's, before the dialog asks whether
-    // an existing file may be replaced.
-    QObject::connect(pictureDialog_, &QFileDialog::filterSelected, pictureDialog_,
-                     [dialog = pictureDialog_](const QString& filter) {
-                       dialog->setDefaultSuffix(filter.section("*.", 1).section(')', 0, 0));
-                     });
-  }
-  pictureDialog_->setNameFilters(shownFilters);
-  pictureDialog_->selectNameFilter(shownFilters.value(0));
-  pictureDialog_->setDefaultSuffix("png");
-  pictureDialog_->selectFile(QFile::decodeName(presetName.c_str()));
-  if (pictureDialog_->exec() != QDialog::Accepted || pictureDialog_->selectedFiles().isEmpty())
-    return std::nullopt;
-  const auto chosen = shownFilters.indexOf(pictureDialog_->selectedNameFilter());
-  return PictureFileChoice{
-      QFile::encodeName(pictureDialog_->selectedFiles().constFirst()).toStdString(),
-      static_cast<std::size_t>(std::max<qsizetype>(chosen, 0))};
+  if (!pictureDialog_) pictureDialog_ = new PictureFileDialog(&mainWindow_);
+  return pictureDialog_->choose(QFile::decodeName(presetName.c_str()), shownFilters);
 }
 
 std::optional<std::string> QtHost::renderPicture(PictureFormat format, int scale,

@@ -7,7 +7,6 @@
 
 #include "host/Host.h"
 
-class QFileDialog;
 class QImage;
 class QPrinter;
 class QWidget;
@@ -16,6 +15,7 @@ namespace kvistra::ui {
 
 class Dialogs;
 class DrawingArea;
+class PictureFileDialog;
 
 class QtHost : public Host {
  public:
@@ -66,7 +66,7 @@ class QtHost : public Host {
   // Made on first use and kept, so the printer and settings chosen stay for the next print.
   std::unique_ptr<QPrinter> printer_;
   // Made on first use and kept, so it comes back in the folder last chosen.
-  QFileDialog* pictureDialog_ = nullptr;
+  PictureFileDialog* pictureDialog_ = nullptr;
   bool printWithoutDialog_ = false;
 };
 

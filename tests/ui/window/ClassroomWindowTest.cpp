@@ -1,9 +1,17 @@
-// The tree on a projector: zoomed, clicked at every zoom, fitted to the window.
+// The tree on a projector and on slides: zoomed, clicked at every zoom, fitted to the window,
+// and saved as pictures.
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "DialogScript.h"
@@ -19,6 +27,42 @@ using namespace kvistra;
 using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
 using enum kvistra::Command;
+
+namespace {
+
+// Saves in the picture dialog as path, with the type captioned filter.
+DialogStep savePicture(const QString& path, const QString& filter) {
+  return {"pictureDialog", [=](QDialog* d) {
+            auto* files = static_cast<QFileDialog*>(d);
+            const bool offered = files->nameFilters().contains(filter);
+            files->selectNameFilter(filter);
+            // Typed, as a person does: selectFile leaves a field that has the focus alone.
+            child<QLineEdit>(*files, "fileNameEdit")->setText(path);
+            d->accept();
+            return offered ? QString() : "no type " + filter;
+          }};
+}
+
+// The words of an SVG file's texts, or what is wrong with it.
+QString svgTexts(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "unreadable";
+  QXmlStreamReader svg(&file);
+  QString texts;
+  while (!svg.atEnd())
+    if (svg.readNext() == QXmlStreamReader::Characters)
+      texts += svg.text().trimmed().toString() + ' ';
+  return svg.hasError() ? svg.errorString() : texts.simplified();
+}
+
+bool hasInk(const QImage& picture) {
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (qGray(picture.pixel(x, y)) < 100) return true;
+  return false;
+}
+
+}  // namespace
 
 class ClassroomWindowTest : public QObject {
   Q_OBJECT
@@ -72,7 +116,56 @@ class ClassroomWindowTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(child<DrawingArea>(*form, "drawingArea")->zoom(), 1.1, 10000);
   }
 
+  void picturesAreSavedCutToTheTree() {
+    const QString built = buildTwoBranchingTree(*form, 2, 2, {typeProbability("1/2")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
+    form->action(CopyAcross)->trigger();
+    form->action(CopyDown)->trigger();
+    const QString png = QString::fromUtf8("PNG-billede (*.png)");
+    const QString big = QString::fromUtf8("PNG-billede, firdobbelt størrelse (*.png)");
+    const QString pdf = QString::fromUtf8("PDF-dokument (*.pdf)");
+    // The type follows the extension typed, or the type chosen when none is typed.
+    exportAs(folder.filePath("træ"), png);
+    exportAs(folder.filePath("træ4.png"), big);
+    exportAs(folder.filePath("træ.svg"), png);
+    exportAs(folder.filePath("tavle"), pdf);
+    const QImage one(folder.filePath("træ.png"));
+    const QImage four(folder.filePath("træ4.png"));
+    QVERIFY(!one.isNull() && hasInk(one));
+    const InkBounds ink = drawing->recorded().ink();
+    QCOMPARE(one.size(), QSize(ink.right - ink.left, ink.bottom - ink.top) +
+                             QSize(2 * InkMargin, 2 * InkMargin));
+    QCOMPARE(four.size(), one.size() * 4);
+    QVERIFY2(svgTexts(folder.filePath("træ.svg")).contains("A1 0.5000"),
+             qPrintable(svgTexts(folder.filePath("træ.svg"))));
+    const QString pdfWords = pdfText(folder.filePath("tavle.pdf"));
+    QVERIFY2(pdfWords.count('\f') == 1 && pdfWords.contains("B2"), qPrintable(pdfWords));
+    form->findChild<QAction*>("copyCroppedTreeAction")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), one.size());
+
+    // From the approve box: the marked tree with its working.
+    const QString marked = folder.filePath("A1.pdf");
+    const QString wrong =
+        playScript({answerPrompt("Hændelse ?  ", "a1"),
+                    {"approveResultDialog",
+                     [&](QDialog* d) {
+                       QTest::mouseClick(child<QPushButton>(*d, "exportButton"), Qt::LeftButton);
+                       QTest::mouseClick(child<QToolButton>(*d, "approveButton"), Qt::LeftButton);
+                       return QString();
+                     }},
+                    savePicture(marked, pdf)},
+                   [&] { form->action(AskEvent)->trigger(); });
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    QVERIFY2(pdfText(marked).contains("P(A1) = 1/4 + 1/4 = 1/2"), qPrintable(pdfText(marked)));
+  }
+
  private:
+  void exportAs(const QString& path, const QString& filter) {
+    const QString wrong =
+        playScript({savePicture(path, filter)}, [&] { form->action(ExportPicture)->trigger(); });
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+  }
+
   void openTree(const char* shape) {
     const QString path = folder.filePath(QString(shape) + ".KV3");
     QFile::remove(path);
