@@ -47,9 +47,14 @@ class PictureHost : public Host {
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows&) override {
     return std::nullopt;
   }
-  bool printPage(const std::function<void(Canvas&)>&) override { return false; }
+  bool outputPages(PageOutput, int, const PageDrawing&) override { return false; }
+  std::string pagesAsPdf(int, const PageDrawing&) override { return {}; }
+  std::optional<WorksheetRequest> showWorksheetDialog(int) override { return std::nullopt; }
+  std::optional<std::string> chooseFileToSaveAs(const std::string&, const std::string&,
+                                                const SaveFileType&) override {
+    return std::nullopt;
+  }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }
-  void previewPage(const std::function<void(Canvas&)>&) override {}
   void copyText(const std::vector<std::string>&, const Font&) override {}
   SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
 

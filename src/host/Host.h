@@ -67,6 +67,29 @@ struct BranchNameField {
 // Rows 1 to 10 of the names dialog, at 0 to 9.
 using BranchNameFields = std::array<BranchNameField, MaxLabelRows>;
 
+// Draws page pageIndex (from 0) of a printout on a printer's canvas, in page units.
+using PageDrawing = std::function<void(Canvas& canvas, int pageIndex)>;
+// What is done with the pages: printed after the print dialog, or shown first ("Vis udskrift").
+enum class PageOutput { Print, Preview };
+
+// What a worksheet leaves blank for the pupils: every branch's value, those of the second (and
+// third) branching only, or only the outcomes' path probabilities.
+enum class WorksheetBlanks { AllBranches, LaterBranchings, PathProbabilities };
+enum class WorksheetAction { Print, Preview, SavePdf };
+// The worksheet dialog's choices, and the button it was closed with.
+struct WorksheetRequest {
+  WorksheetBlanks blanks = WorksheetBlanks::AllBranches;
+  bool answerKey = true;
+  WorksheetAction action = WorksheetAction::Print;
+};
+
+// A kind of file the save dialog offers besides trees: its filter as the dialog lists it, and
+// the extension a name typed without one is given.
+struct SaveFileType {
+  std::string filter;
+  std::string extension;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -103,12 +126,28 @@ class Host {
   // The names dialog on the rows in use (labels.count of them); its fields as applied, or
   // nothing when it was closed without applying.
   virtual std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) = 0;
-  // The print dialog, offering pages 1 to 1, then one printed page: draw gets the printer's
-  // canvas in a space of PageWidth x PageHeight units (output/PageLayout.h) mapped isotropically
-  // onto the printable area from its top left corner. False when the dialog was cancelled.
-  virtual bool printPage(const std::function<void(Canvas&)>& draw) = 0;
-  // "Vis udskrift": the same page shown before it is printed; it can be printed from there.
-  virtual void previewPage(const std::function<void(Canvas&)>& draw) = 0;
+  // Pages 1 to pageCount. Print: the print dialog offering them, then the pages chosen; false
+  // when the dialog was cancelled. Preview ("Vis udskrift"): they are shown, and can be printed
+  // from there. draw gets each page's canvas in a space of PageWidth units across
+  // (output/PageLayout.h), mapped isotropically onto the printable area from its top left
+  // corner and shrunk, when need be, until all that is drawn fits the paper, turned either way.
+  virtual bool outputPages(PageOutput output, int pageCount, const PageDrawing& draw) = 0;
+  // The same pages as the bytes of a PDF document, on the printer's paper; empty on failure.
+  virtual std::string pagesAsPdf(int pageCount, const PageDrawing& draw) = 0;
+  // One page printed, or shown first.
+  bool printPage(const std::function<void(Canvas&)>& draw) {
+    return outputPages(PageOutput::Print, 1, [&](Canvas& canvas, int) { draw(canvas); });
+  }
+  void previewPage(const std::function<void(Canvas&)>& draw) {
+    outputPages(PageOutput::Preview, 1, [&](Canvas& canvas, int) { draw(canvas); });
+  }
+  // The worksheet dialog for a tree of this many branchings; nothing when it was cancelled. It
+  // keeps its choices from one opening to the next.
+  virtual std::optional<WorksheetRequest> showWorksheetDialog(int branchings) = 0;
+  // The save dialog for a file of the given type; as chooseFileToSave.
+  virtual std::optional<std::string> chooseFileToSaveAs(const std::string& title,
+                                                        const std::string& presetName,
+                                                        const SaveFileType& type) = 0;
   // The dialog for the printout's heading; its field keeps what was typed from one opening to
   // the next.
   virtual PrintHeadingReply showPrintHeadingDialog() = 0;

@@ -53,6 +53,7 @@
 #include "ui/ToolbarIcons.h"
 #include "ui/YesNoDialog.h"
 #include "window/Startup.h"
+#include "worksheets/Worksheet.h"
 
 namespace kvistra::ui {
 
@@ -80,6 +81,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"saveAction", "&Gem", Save, "Ctrl+S"},
            {"printAction", "Udskriv", Print, "Ctrl+P"},
            {"printPreviewAction", "Vis udskrift", PrintPreview},
+           {"printWorksheetAction", "Udskriv opgaveark…", PrintWorksheet},
            {"quitAction", "&Afslut", Quit, "Ctrl+Q"},
        }},
       {"editMenu",
@@ -558,6 +560,7 @@ void MainWindow::connectFileAndOutputCommands() {
   const auto print = [](Context& c) { printTree(c); };
   onTriggered(Print, print);
   onTriggered(PrintPreview, previewTree);
+  onTriggered(PrintWorksheet, printWorksheet);
   onClicked(PrintButton, print);
   onClicked(PrintHeadingButton, editPrintHeading);
   onTriggered(CopyAll, copyAll);

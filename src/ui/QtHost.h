@@ -7,6 +7,9 @@
 
 #include "host/Host.h"
 
+class QFileDialog;
+class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -36,9 +39,13 @@ class QtHost : public Host {
   std::optional<std::string> chooseFileToSave(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
-  bool printPage(const std::function<void(Canvas&)>& draw) override;
+  bool outputPages(PageOutput output, int pageCount, const PageDrawing& draw) override;
+  std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
+  std::optional<WorksheetRequest> showWorksheetDialog(int branchings) override;
+  std::optional<std::string> chooseFileToSaveAs(const std::string& title,
+                                                const std::string& presetName,
+                                                const SaveFileType& type) override;
   PrintHeadingReply showPrintHeadingDialog() override;
-  void previewPage(const std::function<void(Canvas&)>& draw) override;
   void copyText(const std::vector<std::string>& lines, const Font& font) override;
   SaveChangesChoice askToSaveChanges() override;
 
@@ -49,14 +56,20 @@ class QtHost : public Host {
 
  private:
   QPrinter& printer();
-  // Draws one page on printer, the page space fitted to its printable area.
-  void paintPage(QPrinter& printer, const std::function<void(Canvas&)>& draw);
+  bool printPages(int pageCount, const PageDrawing& draw);
+  // Draws pages first to last (from 0) on device.
+  void paintPages(QPagedPaintDevice& device, int first, int last, const PageDrawing& draw);
+  // Draws one page with the painter, the page space fitted to the printable area.
+  static void paintPage(QPainter& painter, const QRect& area,
+                        const std::function<void(Canvas&)>& draw);
 
   DrawingArea& drawingArea_;
   Dialogs& dialogs_;
   QWidget& mainWindow_;
   // Made on first use and kept, so the printer and settings chosen stay for the next print.
   std::unique_ptr<QPrinter> printer_;
+  // Made on first use, so it comes back in the folder last chosen.
+  QFileDialog* saveAsDialog_ = nullptr;
   bool printWithoutDialog_ = false;
 };
 

@@ -22,6 +22,7 @@ constexpr CommandChange on(Command c) {
 inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
     off(Print),
     off(PrintPreview),
+    off(PrintWorksheet),
     off(PrepareTreeMenu),
     off(CalculationsMenu),
     off(ReduceTree),
@@ -73,6 +74,7 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
     off(CopyDownButton),
     off(Print),
     off(PrintPreview),
+    off(PrintWorksheet),
     off(CalculationsMenu),
     off(ReduceTree),
     off(RestoreTree),
@@ -88,6 +90,7 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
 inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChange>({
     on(Print),
     on(PrintPreview),
+    on(PrintWorksheet),
     on(CalculationsMenu),
     on(ReduceTree),
     on(EventButton),
@@ -126,6 +129,7 @@ inline constexpr auto RestoredCommands = std::to_array<CommandChange>({
 inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
     on(Print),
     on(PrintPreview),
+    on(PrintWorksheet),
     on(PrepareTreeMenu),
     on(CalculationsMenu),
     on(Save),
@@ -148,6 +152,7 @@ inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange
     off(ReduceButton),
     off(Print),
     off(PrintPreview),
+    off(PrintWorksheet),
     off(PrintButton),
 });
 // Every group mended: events and printing open up; reducing follows the reduction, as loaded.
@@ -156,6 +161,7 @@ inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>(
     on(EventButton),
     on(Print),
     on(PrintPreview),
+    on(PrintWorksheet),
     on(PrintButton),
 });
 

@@ -15,6 +15,7 @@ enum class Command {
   Save,
   Print,
   PrintPreview,
+  PrintWorksheet,
   Quit,
   CopyAll,
   Undo,

@@ -73,13 +73,17 @@ class FakeHost : public Host {
                                               const std::string& presetName) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
 
-  bool printPage(const std::function<void(Canvas&)>& draw) override {
-    page.clear();
-    draw(page);
-    return true;
+  std::vector<RecordingCanvas> pages;  // last printed, shown or made a PDF; page is the first
+  bool outputPages(PageOutput, int pageCount, const PageDrawing& draw) override;
+  bool failPdf = false;  // else the PDF's bytes are "%PDF" and the page count
+  std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
+  std::deque<std::optional<WorksheetRequest>> worksheetReplies;  // std::nullopt cancels
+  std::optional<WorksheetRequest> showWorksheetDialog(int) override;
+  std::optional<std::string> chooseFileToSaveAs(const std::string&, const std::string&,
+                                                const SaveFileType&) override {
+    return chooseFile();
   }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }  // by its close box
-  void previewPage(const std::function<void(Canvas&)>& draw) override { printPage(draw); }
   void copyText(const std::vector<std::string>&, const Font&) override {}
   // The question before unsaved work is lost; unscripted, it is answered "Gem ikke".
   std::deque<SaveChangesChoice> saveChangesReplies;
