@@ -39,10 +39,6 @@ class PictureHost : public Host {
   PictureSize drawingSize() override { return {canvas_.width(), canvas_.height()}; }
   void copyPicture(int, int, const std::function<void(Canvas&)>&) override {}
   void copyCroppedPicture(const std::function<void(Canvas&)>&) override {}
-  std::optional<PictureFileChoice> choosePictureFile(const std::string&,
-                                                     const std::vector<std::string>&) override {
-    return std::nullopt;
-  }
   std::optional<std::string> renderPicture(PictureFormat, int,
                                            const std::function<void(Canvas&)>&) override {
     return std::nullopt;
@@ -56,9 +52,14 @@ class PictureHost : public Host {
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows&) override {
     return std::nullopt;
   }
-  bool printPage(const std::function<void(Canvas&)>&) override { return false; }
+  bool outputPages(PageOutput, int, const PageDrawing&) override { return false; }
+  std::string pagesAsPdf(int, const PageDrawing&) override { return {}; }
+  std::optional<WorksheetRequest> showWorksheetDialog(int) override { return std::nullopt; }
+  std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string&, const std::string&,
+                                                 const std::vector<SaveFileType>&) override {
+    return std::nullopt;
+  }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }
-  void previewPage(const std::function<void(Canvas&)>&) override {}
   void copyText(const std::vector<std::string>&, const Font&) override {}
   SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
 

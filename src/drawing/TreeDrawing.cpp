@@ -108,12 +108,24 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   return shown;
 }
 
-std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int k) {
+std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int k,
+                          LeafValues leafValues = LeafValues::ShownEvent) {
   std::string number = std::to_string(k);
   if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
   std::string label = number + " ";
-  if (state.event.shown && state.tree.outcomeMarked[k]) label += shown.paths[k];
+  if (leafValues != LeafValues::ShownEvent || (state.event.shown && state.tree.outcomeMarked[k]))
+    label += shown.paths[k];
   return label;
+}
+
+// The values the options leave blank give way to lines to write on.
+void putBlanks(const TreeState& state, Canvas& canvas, const TreeDrawingOptions& options,
+               ShownValues& shown) {
+  for (int level = 1; level <= MaxBranchings; ++level)
+    if (options.blankLevels[level]) shown.branches[level].fill(branchValueBlank(canvas));
+  if (options.leafValues == LeafValues::Blank)
+    for (int k = 1; k <= state.tree.levelNodeCount && k <= MaxOutcomes; ++k)
+      shown.paths[k] = pathBlank();
 }
 
 void writeBranchTexts(const TreeState& state, Canvas& canvas, const ShownValues& shown, int level,
@@ -250,15 +262,27 @@ void drawPath(const TreeState& state, Canvas& canvas, int k, int offsetX, int of
   drawPathAt(state, canvas, shownValues(state, canvas), k, {offsetX, offsetY}, solid);
 }
 
-void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
+std::string branchValueBlank(Canvas& canvas) {
+  const int underscores = BranchValueRoom / largerOf(1, canvas.textWidth("_"));
+  return std::string(static_cast<std::size_t>(largerOf(3, underscores)), '_');
+}
+
+std::string pathBlank() {
+  return std::string(PathFieldChars, '_');
+}
+
+void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
+              const TreeDrawingOptions& options) {
   const bool printer = canvas.isPrinter();
+  const bool printerNotes = printer && options.printerNotes;
   const Placement at{offsetX, printer ? PrinterOffsetY : 0};
   if (!printer) canvas.fillRect(0, 0, canvas.width(), canvas.height());
 
   const int leaves = state.tree.levelNodeCount;
-  const ShownValues shown = shownValues(state, canvas);
+  ShownValues shown = shownValues(state, canvas);
+  putBlanks(state, canvas, options, shown);
   if (state.reduction.reduced) {
-    if (printer) drawPrinterReductionNote(state, canvas, at.offsetY);
+    if (printerNotes) drawPrinterReductionNote(state, canvas, at.offsetY);
     const LastLeaves dashed = lastLeaves(state.tree, false);
     for (int k = 1; k <= leaves; ++k) drawPathAt(state, canvas, shown, k, at, false, &dashed);
   }
@@ -269,11 +293,12 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX) {
     if (!leaf.exists) continue;
     drawPathAt(state, canvas, shown, k, at, true, &solid);
     canvas.textOut(at.offsetX + leaf.x + LevelPitch + LeafLabelGap,
-                   leaf.y + at.offsetY - LeafLabelRise, leafLabelWith(state, shown, k));
+                   leaf.y + at.offsetY - LeafLabelRise,
+                   leafLabelWith(state, shown, k, options.leafValues));
   }
 
   if (state.event.shown && state.view.highlightEvent) drawMarkedPaths(state, canvas, at);
-  if (printer) drawPrinterResults(state, canvas, at);
+  if (printerNotes) drawPrinterResults(state, canvas, at);
 }
 
 ReductionNote reductionNote(const TreeState& state) {

@@ -1,6 +1,7 @@
 // The one routine that draws a complete tree, on the screen, a printer page or a picture.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "host/Canvas.h"
@@ -10,9 +11,28 @@
 
 namespace kvistra {
 
+// What the leaves write after their numbers: a shown event's outcomes their path probability,
+// every leaf its path probability, or every leaf a blank to write it on.
+enum class LeafValues { ShownEvent, All, Blank };
+
+// What a drawing writes besides what the screen shows; the default draws the tree as the screen
+// and the printed page show it.
+struct TreeDrawingOptions {
+  // Branchings (1 to 3) whose values give way to blanks: lines to write on, the value's width.
+  std::array<bool, MaxBranchings + 1> blankLevels{};
+  LeafValues leafValues = LeafValues::ShownEvent;
+  // On the printer's canvas: the results column and the reduction note.
+  bool printerNotes = true;
+};
+
 // Draws the whole tree at the given x offset. On any canvas but the printer's it erases the
 // canvas first; on the printer's it adds the reduction note and the results column.
-void drawTree(const TreeState& state, Canvas& canvas, int offsetX);
+void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
+              const TreeDrawingOptions& options = {});
+
+// The blank a worksheet writes in place of a branch's value, and of a leaf's path probability.
+std::string branchValueBlank(Canvas& canvas);
+std::string pathBlank();
 
 // The path from leaf k to the root; dashed paths carry no texts.
 void drawPath(const TreeState& state, Canvas& canvas, int k, int offsetX, int offsetY, bool solid);

@@ -71,11 +71,33 @@ using BranchNameFields = std::array<BranchNameField, MaxLabelRows>;
 // The kinds of file a picture of the tree is saved as.
 enum class PictureFormat { Png, Svg, Pdf };
 
-// A picture file as the save dialog left it: the path typed or chosen, and which of the offered
-// types was chosen.
-struct PictureFileChoice {
+// Draws page pageIndex (from 0) of a printout on a printer's canvas, in page units.
+using PageDrawing = std::function<void(Canvas& canvas, int pageIndex)>;
+// What is done with the pages: printed after the print dialog, or shown first ("Vis udskrift").
+enum class PageOutput { Print, Preview };
+
+// What a worksheet leaves blank for the pupils: every branch's value, those of the second (and
+// third) branching only, or only the outcomes' path probabilities.
+enum class WorksheetBlanks { AllBranches, LaterBranchings, PathProbabilities };
+enum class WorksheetAction { Print, Preview, SavePdf };
+// The worksheet dialog's choices, and the button it was closed with.
+struct WorksheetRequest {
+  WorksheetBlanks blanks = WorksheetBlanks::AllBranches;
+  bool answerKey = true;
+  WorksheetAction action = WorksheetAction::Print;
+};
+
+// A kind of file the save dialog offers besides trees: its filter as the dialog lists it, and
+// the extension a name typed without one is given.
+struct SaveFileType {
+  std::string filter;
+  std::string extension;
+};
+// A file as the save dialog left it: the path, with the chosen type's extension when none was
+// typed, and which of the offered types was chosen.
+struct SaveAsChoice {
   std::string path;
-  std::size_t filterIndex = 0;
+  std::size_t typeIndex = 0;
 };
 
 class Host {
@@ -106,9 +128,6 @@ class Host {
   virtual void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) = 0;
   // Puts what draw draws on the clipboard, cut to its ink and a margin.
   virtual void copyCroppedPicture(const std::function<void(Canvas&)>& draw) = 0;
-  // The save dialog for a picture, offering the types named by filters ("PNG-billede (*.png)").
-  virtual std::optional<PictureFileChoice> choosePictureFile(
-      const std::string& presetName, const std::vector<std::string>& filters) = 0;
   // The file's bytes of what draw draws, cut to its ink and a margin, scale times the drawing's
   // size (a PNG's pixels); nothing when it could not be made.
   virtual std::optional<std::string> renderPicture(PictureFormat format, int scale,
@@ -123,12 +142,28 @@ class Host {
   // The names dialog on the rows in use (labels.count of them); its fields as applied, or
   // nothing when it was closed without applying.
   virtual std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) = 0;
-  // The print dialog, offering pages 1 to 1, then one printed page: draw gets the printer's
-  // canvas in a space of PageWidth x PageHeight units (output/PageLayout.h) mapped isotropically
-  // onto the printable area from its top left corner. False when the dialog was cancelled.
-  virtual bool printPage(const std::function<void(Canvas&)>& draw) = 0;
-  // "Vis udskrift": the same page shown before it is printed; it can be printed from there.
-  virtual void previewPage(const std::function<void(Canvas&)>& draw) = 0;
+  // Pages 1 to pageCount. Print: the print dialog offering them, then the pages chosen; false
+  // when the dialog was cancelled. Preview ("Vis udskrift"): they are shown, and can be printed
+  // from there. draw gets each page's canvas in a space of PageWidth units across
+  // (output/PageLayout.h), mapped isotropically onto the printable area from its top left
+  // corner and shrunk, when need be, until all that is drawn fits the paper, turned either way.
+  virtual bool outputPages(PageOutput output, int pageCount, const PageDrawing& draw) = 0;
+  // The same pages as the bytes of a PDF document, on the printer's paper; empty on failure.
+  virtual std::string pagesAsPdf(int pageCount, const PageDrawing& draw) = 0;
+  // One page printed, or shown first.
+  bool printPage(const std::function<void(Canvas&)>& draw) {
+    return outputPages(PageOutput::Print, 1, [&](Canvas& canvas, int) { draw(canvas); });
+  }
+  void previewPage(const std::function<void(Canvas&)>& draw) {
+    outputPages(PageOutput::Preview, 1, [&](Canvas& canvas, int) { draw(canvas); });
+  }
+  // The worksheet dialog for a tree of this many branchings; nothing when it was cancelled. It
+  // keeps its choices from one opening to the next.
+  virtual std::optional<WorksheetRequest> showWorksheetDialog(int branchings) = 0;
+  // The save dialog for a file of one of the given types; as chooseFileToSave.
+  virtual std::optional<SaveAsChoice> chooseFileToSaveAs(
+      const std::string& title, const std::string& presetName,
+      const std::vector<SaveFileType>& types) = 0;
   // The dialog for the printout's heading; its field keeps what was typed from one opening to
   // the next.
   virtual PrintHeadingReply showPrintHeadingDialog() = 0;

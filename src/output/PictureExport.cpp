@@ -22,6 +22,7 @@ constexpr std::array<PictureFilter, 5> PictureFilters{{
 }};
 
 constexpr const char* PresetPictureName = "Kvistra.png";
+constexpr const char* PictureTitle = "Eksporter billede";
 // The working starts this far below the lowest leaf's line.
 constexpr int WorkingGap = 30;
 
@@ -52,12 +53,13 @@ int lowestLeafLine(const TreeState& state) {
 }
 
 void savePicture(Context& context, const std::function<void(Canvas&)>& draw) {
-  std::vector<std::string> captions;
-  for (const PictureFilter& filter : PictureFilters) captions.push_back(w1252(filter.caption));
-  const std::optional<PictureFileChoice> choice =
-      context.host.choosePictureFile(presetName(context.state), captions);
+  std::vector<SaveFileType> types;
+  for (const PictureFilter& filter : PictureFilters)
+    types.push_back({w1252(filter.caption), filter.extension + 1});
+  const std::optional<SaveAsChoice> choice =
+      context.host.chooseFileToSaveAs(PictureTitle, presetName(context.state), types);
   if (!choice) return;
-  const PictureFile file = pictureFile(choice->path, choice->filterIndex);
+  const PictureFile file = pictureFile(choice->path, choice->typeIndex);
   const std::optional<std::string> bytes =
       context.host.renderPicture(file.format, file.scale, draw);
   if (!bytes) {

@@ -62,18 +62,24 @@ void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& ca
   if (!resultLine.empty()) canvas.textOut(PageTextX, PageResultLineY, resultLine);
   drawTree(state, canvas, PrinterOffsetX);
 
-  // The pane's title line and at least one name row; a pane hidden since a new tree was begun
-  // still holds the old tree's lines, which do not belong on this page.
-  const std::vector<std::string>& lines = window.branchTextLines;
+  const std::vector<std::string> lines = printedBranchTexts(window);
   const int lineHeight = canvas.textHeight("H");
   int bottom = treeBottom(state, lineHeight);
-  if (window.branchTextsVisible && lines.size() >= 2) {
+  if (!lines.empty()) {
     const int top = explanationTop(state, lineHeight);
     for (std::size_t i = 0; i < lines.size(); ++i)
       canvas.textOut(PageTextX, top + static_cast<int>(i) * lineHeight, lines[i]);
     bottom = std::max(bottom, top + static_cast<int>(lines.size()) * lineHeight);
   }
   if (!working.empty()) writeWorking(canvas, working, bottom + PageExplanationGap, lineHeight);
+}
+
+std::vector<std::string> printedBranchTexts(const WindowState& window) {
+  // A pane hidden since a new tree was begun still holds the old tree's lines, which do not
+  // belong on the page.
+  const std::vector<std::string>& lines = window.branchTextLines;
+  if (!window.branchTextsVisible || lines.size() < 2) return {};
+  return lines;
 }
 
 void printTree(Context& context) {

@@ -26,6 +26,10 @@ void printTree(Context& context, const std::string& resultLine,
 void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& canvas,
                    const std::string& resultLine, const std::vector<std::string>& working = {});
 
+// The explanation lines a page prints: the pane's title line and its name rows, or none when
+// the pane is hidden or holds no row.
+std::vector<std::string> printedBranchTexts(const WindowState& window);
+
 // The heading button: the heading dialog, then the heading it leaves. "OK" takes the field's
 // text, "Fortryd" the text the field showed when it opened, the close box changes nothing.
 void editPrintHeading(Context& context);

@@ -11,6 +11,7 @@
 #include "ui/QuestionDialog.h"
 #include "ui/ResultLineDialog.h"
 #include "ui/TreeFileDialog.h"
+#include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
@@ -57,6 +58,10 @@ TreeFileDialog& Dialogs::saveFile() {
 }
 PrintHeadingDialog& Dialogs::printHeading() {
   return madeOnFirstUse(printHeading_);
+}
+
+WorksheetDialog& Dialogs::worksheet() {
+  return madeOnFirstUse(worksheet_);
 }
 
 }  // namespace kvistra::ui

@@ -17,6 +17,7 @@ class PromptDialog;
 class ResultLineDialog;
 class BranchNamesDialog;
 class TreeFileDialog;
+class WorksheetDialog;
 class YesNoDialog;
 
 class Dialogs {
@@ -34,6 +35,7 @@ class Dialogs {
   TreeFileDialog& openFile();
   TreeFileDialog& saveFile();
   PrintHeadingDialog& printHeading();
+  WorksheetDialog& worksheet();
 
  private:
   template <class Dialog, class... Arguments>
@@ -51,6 +53,7 @@ class Dialogs {
   TreeFileDialog* openFile_ = nullptr;
   TreeFileDialog* saveFile_ = nullptr;
   PrintHeadingDialog* printHeading_ = nullptr;
+  WorksheetDialog* worksheet_ = nullptr;
 };
 
 }  // namespace kvistra::ui

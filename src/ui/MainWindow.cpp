@@ -57,6 +57,7 @@
 #include "ui/ToolbarIcons.h"
 #include "ui/YesNoDialog.h"
 #include "window/Startup.h"
+#include "worksheets/Worksheet.h"
 
 namespace kvistra::ui {
 
@@ -85,6 +86,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"exportPictureAction", "Eksporter billede…", ExportPicture, "Ctrl+E"},
            {"printAction", "Udskriv", Print, "Ctrl+P"},
            {"printPreviewAction", "Vis udskrift", PrintPreview},
+           {"printWorksheetAction", "Udskriv opgaveark…", PrintWorksheet},
            {"quitAction", "&Afslut", Quit, "Ctrl+Q"},
        }},
       {"editMenu",
@@ -578,6 +580,7 @@ void MainWindow::connectFileAndOutputCommands() {
   onTriggered(Print, print);
   onTriggered(PrintPreview, previewTree);
   onTriggered(ExportPicture, [](Context& c) { exportTree(c); });
+  onTriggered(PrintWorksheet, printWorksheet);
   onClicked(PrintButton, print);
   onClicked(PrintHeadingButton, editPrintHeading);
   onTriggered(CopyAll, copyAll);

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -20,15 +21,16 @@
 #include "ui/BranchNamesDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
-#include "ui/PictureFileDialog.h"
 #include "ui/PictureRendering.h"
 #include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/QtCanvas.h"
 #include "ui/ResultLineDialog.h"
+#include "ui/SaveAsDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/TreeFileDialog.h"
+#include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
@@ -85,23 +87,51 @@ void QtHost::printWithoutDialogTo(const QString& pdfFile, QPageLayout::Orientati
   printWithoutDialog_ = true;
 }
 
-bool QtHost::printPage(const std::function<void(Canvas&)>& draw) {
-  QPrinter& printer = this->printer();
-  if (!printWithoutDialog_) {
-    // The page fields offer the one page, whatever was chosen the time before.
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setFromTo(1, 1);
-    QPrintDialog dialog(&printer, &mainWindow_);
-    dialog.setObjectName("printDialog");
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
-    dialog.setMinMax(1, 1);
-    if (dialog.exec() != QDialog::Accepted) return false;
-  }
-  paintPage(printer, draw);
+bool QtHost::outputPages(PageOutput output, int pageCount, const PageDrawing& draw) {
+  if (output == PageOutput::Print) return printPages(pageCount, draw);
+  QPrintPreviewDialog preview(&printer(), &mainWindow_);
+  preview.setObjectName("printPreviewDialog");
+  preview.setWindowTitle("Vis udskrift");
+  preview.setAccessibleName("Vis udskrift");
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                   [&](QPrinter* shown) { paintPages(*shown, 0, pageCount - 1, draw); });
+  preview.exec();
   return true;
 }
 
-void QtHost::paintPage(QPrinter& printer, const std::function<void(Canvas&)>& draw) {
+bool QtHost::printPages(int pageCount, const PageDrawing& draw) {
+  QPrinter& printer = this->printer();
+  if (printWithoutDialog_) {
+    paintPages(printer, 0, pageCount - 1, draw);
+    return true;
+  }
+  // The page fields offer every page, whatever was chosen the time before.
+  printer.setPrintRange(QPrinter::AllPages);
+  printer.setFromTo(1, pageCount);
+  QPrintDialog dialog(&printer, &mainWindow_);
+  dialog.setObjectName("printDialog");
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+  dialog.setMinMax(1, pageCount);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+  paintPages(printer, range ? printer.fromPage() - 1 : 0,
+             range ? std::min(printer.toPage(), pageCount) - 1 : pageCount - 1, draw);
+  return true;
+}
+
+void QtHost::paintPages(QPagedPaintDevice& device, int first, int last, const PageDrawing& draw) {
+  QPainter painter;
+  if (!painter.begin(&device)) return;  // the platform reports a failed job
+  const QRect area = painter.viewport();
+  for (int page = first; page <= last; ++page) {
+    if (page > first) device.newPage();
+    paintPage(painter, area, [&](Canvas& canvas) { draw(canvas, page); });
+  }
+  painter.end();
+}
+
+void QtHost::paintPage(QPainter& painter, const QRect& area,
+                       const std::function<void(Canvas&)>& draw) {
   // How far down the page's drawing reaches: on landscape paper it must fit below PageHeight too.
   QPicture measured;
   QPainter measuring(&measured);
@@ -110,28 +140,38 @@ void QtHost::paintPage(QPrinter& printer, const std::function<void(Canvas&)>& dr
   measuring.end();
   const int pageBottom = std::max(PageHeight, measured.boundingRect().bottom() + PageTextX);
 
-  QPainter painter;
-  if (!painter.begin(&printer)) return;  // the platform reports a failed job
   // One page unit is the same device length across and down, so the page space fits the
   // printable area; on portrait paper the page goes on below PageHeight.
-  const QRect area = painter.viewport();
   const double unit = std::min(static_cast<double>(area.width()) / PageWidth,
                                static_cast<double>(area.height()) / pageBottom);
   painter.setViewport(0, 0, qRound(PageWidth * unit), qRound(PageHeight * unit));
   painter.setWindow(0, 0, PageWidth, PageHeight);
   QtCanvas canvas(painter, QSize(PageWidth, static_cast<int>(area.height() / unit)), true);
   draw(canvas);
-  painter.end();
 }
 
-void QtHost::previewPage(const std::function<void(Canvas&)>& draw) {
-  QPrintPreviewDialog preview(&printer(), &mainWindow_);
-  preview.setObjectName("printPreviewDialog");
-  preview.setWindowTitle("Vis udskrift");
-  preview.setAccessibleName("Vis udskrift");
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                   [&](QPrinter* shown) { paintPage(*shown, draw); });
-  preview.exec();
+std::string QtHost::pagesAsPdf(int pageCount, const PageDrawing& draw) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return {};
+  {
+    QPdfWriter writer(&buffer);
+    writer.setCreator("Kvistra");
+    writer.setPageLayout(printer().pageLayout());
+    paintPages(writer, 0, pageCount - 1, draw);
+  }
+  return bytes.toStdString();
+}
+
+std::optional<WorksheetRequest> QtHost::showWorksheetDialog(int branchings) {
+  return dialogs_.worksheet().ask(branchings);
+}
+
+std::optional<SaveAsChoice> QtHost::chooseFileToSaveAs(const std::string& title,
+                                                       const std::string& presetName,
+                                                       const std::vector<SaveFileType>& types) {
+  if (!saveAsDialog_) saveAsDialog_ = new SaveAsDialog(&mainWindow_);
+  return saveAsDialog_->choose(toQt(title), QFile::decodeName(presetName.c_str()), types);
 }
 
 PrintHeadingReply QtHost::showPrintHeadingDialog() {
@@ -169,14 +209,6 @@ void QtHost::putPictureOnClipboard(const QImage& picture) {
   picture.save(&buffer, "PNG");
   data->setData("image/png", png);
   QGuiApplication::clipboard()->setMimeData(data);
-}
-
-std::optional<PictureFileChoice> QtHost::choosePictureFile(
-    const std::string& presetName, const std::vector<std::string>& filters) {
-  QStringList shownFilters;
-  for (const std::string& filter : filters) shownFilters << toQt(filter);
-  if (!pictureDialog_) pictureDialog_ = new PictureFileDialog(&mainWindow_);
-  return pictureDialog_->choose(QFile::decodeName(presetName.c_str()), shownFilters);
 }
 
 std::optional<std::string> QtHost::renderPicture(PictureFormat format, int scale,

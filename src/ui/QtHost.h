@@ -8,6 +8,8 @@
 #include "host/Host.h"
 
 class QImage;
+class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -15,7 +17,7 @@ namespace kvistra::ui {
 
 class Dialogs;
 class DrawingArea;
-class PictureFileDialog;
+class SaveAsDialog;
 
 class QtHost : public Host {
  public:
@@ -34,8 +36,6 @@ class QtHost : public Host {
   PictureSize drawingSize() override;
   void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) override;
   void copyCroppedPicture(const std::function<void(Canvas&)>& draw) override;
-  std::optional<PictureFileChoice> choosePictureFile(
-      const std::string& presetName, const std::vector<std::string>& filters) override;
   std::optional<std::string> renderPicture(PictureFormat format, int scale,
                                            const std::function<void(Canvas&)>& draw) override;
   std::optional<std::string> chooseFileToOpen(const std::string& title,
@@ -43,9 +43,13 @@ class QtHost : public Host {
   std::optional<std::string> chooseFileToSave(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
-  bool printPage(const std::function<void(Canvas&)>& draw) override;
+  bool outputPages(PageOutput output, int pageCount, const PageDrawing& draw) override;
+  std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
+  std::optional<WorksheetRequest> showWorksheetDialog(int branchings) override;
+  std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string& title,
+                                                 const std::string& presetName,
+                                                 const std::vector<SaveFileType>& types) override;
   PrintHeadingReply showPrintHeadingDialog() override;
-  void previewPage(const std::function<void(Canvas&)>& draw) override;
   void copyText(const std::vector<std::string>& lines, const Font& font) override;
   SaveChangesChoice askToSaveChanges() override;
 
@@ -56,17 +60,21 @@ class QtHost : public Host {
 
  private:
   QPrinter& printer();
-  // Draws one page on printer, the page space fitted to its printable area.
-  void paintPage(QPrinter& printer, const std::function<void(Canvas&)>& draw);
   static void putPictureOnClipboard(const QImage& picture);
+  bool printPages(int pageCount, const PageDrawing& draw);
+  // Draws pages first to last (from 0) on device.
+  void paintPages(QPagedPaintDevice& device, int first, int last, const PageDrawing& draw);
+  // Draws one page with the painter, the page space fitted to the printable area.
+  static void paintPage(QPainter& painter, const QRect& area,
+                        const std::function<void(Canvas&)>& draw);
 
   DrawingArea& drawingArea_;
   Dialogs& dialogs_;
   QWidget& mainWindow_;
   // Made on first use and kept, so the printer and settings chosen stay for the next print.
   std::unique_ptr<QPrinter> printer_;
-  // Made on first use and kept, so it comes back in the folder last chosen.
-  PictureFileDialog* pictureDialog_ = nullptr;
+  // Made on first use, so it comes back in the folder last chosen.
+  SaveAsDialog* saveAsDialog_ = nullptr;
   bool printWithoutDialog_ = false;
 };
 

@@ -23,6 +23,7 @@ inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
     off(Print),
     off(PrintPreview),
     off(ExportPicture),
+    off(PrintWorksheet),
     off(PrepareTreeMenu),
     off(CalculationsMenu),
     off(ReduceTree),
@@ -75,6 +76,7 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
     off(Print),
     off(PrintPreview),
     off(ExportPicture),
+    off(PrintWorksheet),
     off(CalculationsMenu),
     off(ReduceTree),
     off(RestoreTree),
@@ -91,6 +93,7 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
     on(Print),
     on(PrintPreview),
     on(ExportPicture),
+    on(PrintWorksheet),
     on(CalculationsMenu),
     on(ReduceTree),
     on(EventButton),
@@ -130,6 +133,7 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
     on(Print),
     on(PrintPreview),
     on(ExportPicture),
+    on(PrintWorksheet),
     on(PrepareTreeMenu),
     on(CalculationsMenu),
     on(Save),
@@ -153,6 +157,7 @@ inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange
     off(Print),
     off(PrintPreview),
     off(ExportPicture),
+    off(PrintWorksheet),
     off(PrintButton),
 });
 // Every group mended: events and printing open up; reducing follows the reduction, as loaded.
@@ -162,6 +167,7 @@ inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>(
     on(Print),
     on(PrintPreview),
     on(ExportPicture),
+    on(PrintWorksheet),
     on(PrintButton),
 });
 

@@ -16,6 +16,7 @@ enum class Command {
   ExportPicture,
   Print,
   PrintPreview,
+  PrintWorksheet,
   Quit,
   CopyAll,
   Undo,

@@ -62,4 +62,23 @@ std::optional<BranchNameFields> FakeHost::showBranchNamesDialog(const LabelRows&
   return fields;
 }
 
+bool FakeHost::outputPages(PageOutput, int pageCount, const PageDrawing& draw) {
+  pages.assign(static_cast<std::size_t>(pageCount), RecordingCanvas{true, 800, 1131});
+  for (int i = 0; i < pageCount; ++i) draw(pages[static_cast<std::size_t>(i)], i);
+  page = pages.front();
+  return true;
+}
+
+std::string FakeHost::pagesAsPdf(int pageCount, const PageDrawing& draw) {
+  outputPages(PageOutput::Print, pageCount, draw);
+  return failPdf ? "" : "%PDF " + std::to_string(pageCount);
+}
+
+std::optional<WorksheetRequest> FakeHost::showWorksheetDialog(int) {
+  if (worksheetReplies.empty()) throw ScriptExhausted("worksheet dialog without a scripted reply");
+  const std::optional<WorksheetRequest> reply = worksheetReplies.front();
+  worksheetReplies.pop_front();
+  return reply;
+}
+
 }  // namespace kvistra::testing

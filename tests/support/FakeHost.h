@@ -70,10 +70,6 @@ class FakeHost : public Host {
   void copyCroppedPicture(const std::function<void(Canvas&)>& draw) override {
     copyPicture(drawingArea.width, drawingArea.height, draw);
   }
-  std::optional<PictureFileChoice> choosePictureFile(const std::string&,
-                                                     const std::vector<std::string>&) override {
-    return std::nullopt;
-  }
   std::optional<std::string> renderPicture(PictureFormat, int,
                                            const std::function<void(Canvas&)>&) override {
     return std::nullopt;
@@ -84,13 +80,19 @@ class FakeHost : public Host {
                                               const std::string& presetName) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
 
-  bool printPage(const std::function<void(Canvas&)>& draw) override {
-    page.clear();
-    draw(page);
-    return true;
+  std::vector<RecordingCanvas> pages;  // last printed, shown or made a PDF; page is the first
+  bool outputPages(PageOutput, int pageCount, const PageDrawing& draw) override;
+  bool failPdf = false;  // else the PDF's bytes are "%PDF" and the page count
+  std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
+  std::deque<std::optional<WorksheetRequest>> worksheetReplies;  // std::nullopt cancels
+  std::optional<WorksheetRequest> showWorksheetDialog(int) override;
+  std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string&, const std::string&,
+                                                 const std::vector<SaveFileType>&) override {
+    const std::optional<std::string> path = chooseFile();
+    if (!path) return std::nullopt;
+    return SaveAsChoice{*path, 0};
   }
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }  // by its close box
-  void previewPage(const std::function<void(Canvas&)>& draw) override { printPage(draw); }
   void copyText(const std::vector<std::string>&, const Font&) override {}
   // The question before unsaved work is lost; unscripted, it is answered "Gem ikke".
   std::deque<SaveChangesChoice> saveChangesReplies;

@@ -32,7 +32,7 @@ namespace {
 
 // Saves in the picture dialog as path, with the type captioned filter.
 DialogStep savePicture(const QString& path, const QString& filter) {
-  return {"pictureDialog", [=](QDialog* d) {
+  return {"saveAsDialog", [=](QDialog* d) {
             auto* files = static_cast<QFileDialog*>(d);
             const bool offered = files->nameFilters().contains(filter);
             files->selectNameFilter(filter);

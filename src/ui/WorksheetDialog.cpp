@@ -1,0 +1,114 @@
+#include "ui/WorksheetDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/DialogLook.h"
+
+namespace kvistra::ui {
+
+namespace {
+
+const QString Title = "Udskriv opgaveark";
+const QString BlanksTitle = "Det skal eleverne udfylde";
+
+struct BlankChoice {
+  WorksheetBlanks blanks;
+  const char* name;
+};
+// In the order the dialog lists them.
+constexpr BlankChoice BlankChoices[] = {
+    {WorksheetBlanks::AllBranches, "allBranchesChoice"},
+    {WorksheetBlanks::LaterBranchings, "laterBranchingsChoice"},
+    {WorksheetBlanks::PathProbabilities, "pathProbabilitiesChoice"},
+};
+
+QString captionOf(WorksheetBlanks blanks, int branchings) {
+  switch (blanks) {
+    case WorksheetBlanks::AllBranches:
+      return "Alle sandsynligheder på grenene";
+    case WorksheetBlanks::LaterBranchings:
+      return branchings >= 3 ? "Kun anden og tredje forgrening" : "Kun anden forgrening";
+    case WorksheetBlanks::PathProbabilities:
+      return "Kun udfaldenes sandsynligheder";
+  }
+  return {};
+}
+
+void setCaption(QAbstractButton* button, const QString& caption) {
+  button->setText(caption);
+  button->setAccessibleName(QString(caption).remove('&'));
+}
+
+}  // namespace
+
+WorksheetDialog::WorksheetDialog(QWidget* mainWindow) : QDialog(mainWindow) {
+  setObjectName("worksheetDialog");
+  setWindowTitle(Title);
+  setAccessibleName(Title);
+  setFont(dialogFont(13, false));
+  auto* column = new QVBoxLayout(this);
+
+  auto* group = new QGroupBox(BlanksTitle, this);
+  group->setObjectName("blanksGroup");
+  group->setAccessibleName(BlanksTitle);
+  auto* choices = new QVBoxLayout(group);
+  for (std::size_t i = 0; i < blankChoices_.size(); ++i) {
+    blankChoices_[i] = new QRadioButton(group);
+    blankChoices_[i]->setObjectName(BlankChoices[i].name);
+    choices->addWidget(blankChoices_[i]);
+  }
+  blankChoices_[0]->setChecked(true);
+  column->addWidget(group);
+
+  answerKeyBox_ = new QCheckBox(this);
+  answerKeyBox_->setObjectName("answerKeyBox");
+  setCaption(answerKeyBox_, "Med &facitliste");
+  answerKeyBox_->setChecked(true);
+  column->addWidget(answerKeyBox_);
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->setObjectName("worksheetButtons");
+  addActionButton(buttons, "printButton", "&Udskriv…", WorksheetAction::Print);
+  addActionButton(buttons, "previewButton", "&Vis udskrift", WorksheetAction::Preview);
+  addActionButton(buttons, "savePdfButton", "&Gem som PDF…", WorksheetAction::SavePdf);
+  addActionButton(buttons, "cancelButton", "Annuller", std::nullopt);
+  column->addWidget(buttons);
+}
+
+void WorksheetDialog::addActionButton(QDialogButtonBox* buttons, const char* name,
+                                      const QString& caption,
+                                      std::optional<WorksheetAction> action) {
+  QPushButton* button = buttons->addButton(
+      caption, action ? QDialogButtonBox::AcceptRole : QDialogButtonBox::RejectRole);
+  button->setObjectName(name);
+  setCaption(button, caption);
+  if (action == WorksheetAction::Print) button->setDefault(true);
+  connect(button, &QPushButton::clicked, this, [this, action] {
+    if (!action) {
+      reject();
+      return;
+    }
+    action_ = *action;
+    accept();
+  });
+}
+
+std::optional<WorksheetRequest> WorksheetDialog::ask(int branchings) {
+  for (std::size_t i = 0; i < blankChoices_.size(); ++i)
+    setCaption(blankChoices_[i], captionOf(BlankChoices[i].blanks, branchings));
+  adjustSize();
+  if (exec() != Accepted) return std::nullopt;
+  WorksheetRequest request;
+  for (std::size_t i = 0; i < blankChoices_.size(); ++i)
+    if (blankChoices_[i]->isChecked()) request.blanks = BlankChoices[i].blanks;
+  request.answerKey = answerKeyBox_->isChecked();
+  request.action = action_;
+  return request;
+}
+
+}  // namespace kvistra::ui

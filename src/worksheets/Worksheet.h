@@ -1,0 +1,40 @@
+// "Udskriv opgaveark…": a page for the pupils, the tree with the values the teacher chose left
+// blank, and an answer-key page with every value filled in and the results worked out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/Canvas.h"
+#include "host/Context.h"
+
+namespace kvistra {
+
+// One row of the results list as the key gives it: the row with its value, and its working
+// when working the row out on the tree as it stands gives that value.
+struct KeyResult {
+  std::string line;
+  std::vector<std::string> working;
+};
+
+// What the pages show, made once before they are printed, shown or saved.
+struct Worksheet {
+  TreeState state;  // the tree, without an event's marks
+  std::vector<std::string> branchTexts;
+  WorksheetBlanks blanks = WorksheetBlanks::AllBranches;
+  bool answerKey = true;
+  std::vector<KeyResult> results;
+};
+
+Worksheet makeWorksheet(const TreeState& state, const WindowState& window, WorksheetBlanks blanks,
+                        bool answerKey);
+
+// The worksheet page, and the key after it when it has one.
+int worksheetPageCount(const Worksheet& sheet);
+void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex);
+
+// The menu command: the worksheet dialog, then the pages printed, shown or saved as a PDF file.
+// A file that cannot be written whole is left as it was, and a message says so.
+void printWorksheet(Context& context);
+
+}  // namespace kvistra

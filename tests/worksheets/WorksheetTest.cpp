@@ -1,0 +1,94 @@
+#include "worksheets/Worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <tuple>
+
+#include "events/EventCalculation.h"
+#include "support/TreeBuilding.h"
+#include "text/Windows1252.h"
+#include "tree/Layout.h"
+
+namespace kvistra {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Fixture;
+
+// A 2 x 2 x 2 tree typed in fractions and shown in them: leaf 1's path is 1/3 · 1/4 · 1/2.
+void buildFractionTree(Fixture& f) {
+  f.build({2, 2, 2});
+  f.enterTyped(1, {"1/3", "2/3"});
+  f.enterTyped(2, {"1/4", "3/4", "1/4", "3/4"});
+  f.enterTyped(3, {"1/2", "1/2", "1/2", "1/2", "1/2", "1/2", "1/2", "1/2"});
+  f.state.tree.showFractions = true;
+}
+
+TEST(Worksheet, BlanksWhatTheTeacherHidesAndTheKeyFillsInEverything) {
+  using enum WorksheetBlanks;
+  const std::string branchBlank(7, '_');  // 56 units of the value's field, 8 a character
+  // The choice, the page, the first branching left blank and leaf 1's label.
+  for (const auto& [blanks, pageIndex, firstBlank, leafOne] :
+       {std::tuple{AllBranches, 0, 1, " 1 "},
+        {LaterBranchings, 0, 2, " 1 "},
+        {PathProbabilities, 0, 4, " 1 ____________"},
+        {AllBranches, 1, 4, " 1         1/24"}}) {
+    Fixture f;
+    buildFractionTree(f);
+    const Worksheet sheet = makeWorksheet(f.state, f.window, blanks, true);
+    testing::RecordingCanvas page(true, 800, 1131);
+    drawWorksheetPage(sheet, page, pageIndex);
+    SCOPED_TRACE("choice " + std::to_string(static_cast<int>(blanks)) + ", page " +
+                 std::to_string(pageIndex));
+    const Tree& tree = f.state.tree;
+    for (int level = 1; level <= 3; ++level)
+      for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot) {
+        const Branch& branch = tree.branch(level, slot);
+        const std::vector<std::string> found =
+            page.textsAt(PrinterOffsetY + branch.y - f.state.textLift);
+        const std::set<std::string> texts(found.begin(), found.end());
+        const std::string value = level >= firstBlank ? branchBlank : branch.typedText.str();
+        EXPECT_EQ(texts, (std::set<std::string>{branch.name.str(), value}))
+            << "level " << level << " slot " << slot;
+      }
+    EXPECT_EQ(page.textsAt(PrinterOffsetY + tree.leaf(1).y - LeafLabelRise),
+              std::vector<std::string>{leafOne});
+  }
+}
+
+TEST(Worksheet, KeyWorksOutTheResultsThatStillHoldTheirValue) {
+  Fixture f;
+  buildFractionTree(f);
+  f.host.promptReplies.push_back({"A1A2A3", PromptClose::Ok});
+  f.host.approveReplies.push_back(ApproveChoice::Approve);
+  askEvent(f.context);
+  f.state.results.count = 2;
+  f.state.results.rows[2] = {"A1", "0.5000"};  // made before the tree was changed
+
+  const Worksheet sheet = makeWorksheet(f.state, f.window, WorksheetBlanks::AllBranches, true);
+  ASSERT_EQ(sheet.results.size(), 2u);
+  EXPECT_EQ(sheet.results[0].line, "A1A2A3: 0.0417 = 1/24");
+  EXPECT_EQ(sheet.results[0].working.front(), w1252("A1A2A3:  1/3 · 1/4 · 1/2 = 1/24"));
+  EXPECT_EQ(sheet.results[1].line, "A1: 0.5000");
+  EXPECT_TRUE(sheet.results[1].working.empty());
+}
+
+// A PDF that could not be made, or not written whole, is told and leaves no file.
+TEST(Worksheet, AFailedSaveIsToldAndLeavesNoFile) {
+  for (const auto& [file, failPdf] :
+       {std::pair{"/proc/kvistra/ark.pdf", false}, {"/tmp/kvistra-unmade.pdf", true}}) {
+    Fixture f;
+    buildFractionTree(f);
+    f.host.worksheetReplies.push_back(WorksheetRequest{.action = WorksheetAction::SavePdf});
+    f.host.fileChoices.push_back(file);
+    f.host.failPdf = failPdf;
+    printWorksheet(f.context);
+    EXPECT_FALSE(fs::exists(file)) << file;
+    EXPECT_EQ(f.host.messages.size(), 1u) << file;
+  }
+}
+
+}  // namespace
+}  // namespace kvistra
