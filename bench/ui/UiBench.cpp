@@ -52,6 +52,7 @@ class PictureHost : public Host {
   void previewPage(const std::function<void(Canvas&)>&) override {}
   void copyText(const std::vector<std::string>&, const Font&) override {}
   SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
+  std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
 
  private:
   QPainter painter_;

@@ -10,6 +10,7 @@
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
 #include "ui/ResultLineDialog.h"
+#include "ui/ReverseTreeDialog.h"
 #include "ui/TreeFileDialog.h"
 #include "ui/YesNoDialog.h"
 
@@ -57,6 +58,9 @@ TreeFileDialog& Dialogs::saveFile() {
 }
 PrintHeadingDialog& Dialogs::printHeading() {
   return madeOnFirstUse(printHeading_);
+}
+ReverseTreeDialog& Dialogs::reverseTree() {
+  return madeOnFirstUse(reverseTree_);
 }
 
 }  // namespace kvistra::ui

@@ -15,6 +15,7 @@ class PrintHeadingDialog;
 class ProbabilityDialog;
 class PromptDialog;
 class ResultLineDialog;
+class ReverseTreeDialog;
 class BranchNamesDialog;
 class TreeFileDialog;
 class YesNoDialog;
@@ -34,6 +35,7 @@ class Dialogs {
   TreeFileDialog& openFile();
   TreeFileDialog& saveFile();
   PrintHeadingDialog& printHeading();
+  ReverseTreeDialog& reverseTree();
 
  private:
   template <class Dialog, class... Arguments>
@@ -51,6 +53,7 @@ class Dialogs {
   TreeFileDialog* openFile_ = nullptr;
   TreeFileDialog* saveFile_ = nullptr;
   PrintHeadingDialog* printHeading_ = nullptr;
+  ReverseTreeDialog* reverseTree_ = nullptr;
 };
 
 }  // namespace kvistra::ui

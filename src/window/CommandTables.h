@@ -89,6 +89,7 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
     on(Print),
     on(PrintPreview),
     on(CalculationsMenu),
+    on(ReverseTree),
     on(ReduceTree),
     on(EventButton),
     on(ReduceButton),
@@ -128,6 +129,7 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
     on(PrintPreview),
     on(PrepareTreeMenu),
     on(CalculationsMenu),
+    on(ReverseTree),
     on(Save),
     on(EventButton),
     on(ClearResultsButton),
@@ -143,6 +145,7 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
 // until "Ret talværdi" has mended them. Restoring a reduction stays as the reduction has it.
 inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange>({
     off(AskEvent),
+    off(ReverseTree),
     off(EventButton),
     off(ReduceTree),
     off(ReduceButton),
@@ -153,6 +156,7 @@ inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange
 // Every group mended: events and printing open up; reducing follows the reduction, as loaded.
 inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>({
     on(AskEvent),
+    on(ReverseTree),
     on(EventButton),
     on(Print),
     on(PrintPreview),

@@ -41,6 +41,7 @@ enum class Command {
   AskEvent,
   ReduceTree,
   RestoreTree,
+  ReverseTree,
   ConditionalValues,
   HighlightEvent,
   HelpMenu,
