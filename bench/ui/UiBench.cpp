@@ -62,6 +62,7 @@ class PictureHost : public Host {
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }
   void copyText(const std::vector<std::string>&, const Font&) override {}
   SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
+  std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
 
  private:
   QPainter painter_;

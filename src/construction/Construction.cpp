@@ -95,6 +95,14 @@ void resetTreeState(TreeState& state) {
   resetScalars(state);
 }
 
+TreeState freshStateFrom(const TreeState& current) {
+  TreeState fresh = current;
+  resetTreeState(fresh);
+  fresh.tree.outcomeMarked = {};
+  fresh.results.selectedLine = 0;
+  return fresh;
+}
+
 void beginTree(Context& context, int branchings) {
   resetTree(context);
   context.state.tree.branchingCount = branchings;

@@ -12,6 +12,10 @@ void resetTree(Context& context);
 // The state part of resetTree alone, for a tree that is read before it replaces the one shown.
 void resetTreeState(TreeState& state);
 
+// A state in which to make a tree that will replace current's: reset as for a new tree, nothing
+// marked or picked, and what belongs to the whole run kept.
+TreeState freshStateFrom(const TreeState& current);
+
 // "&2 forgreninger" / "&3 forgreninger": a fresh tree waiting for its branch counts.
 void beginTree(Context& context, int branchings);
 

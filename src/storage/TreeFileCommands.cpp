@@ -154,18 +154,19 @@ bool loadTreeFile(Context& context, const std::string& path) {
 
 bool loadTreeText(Context& context, std::string_view text, const std::string& shownName) {
   // Read into a copy, so that a damaged file leaves the tree shown untouched.
-  TreeState loaded = context.state;
-  resetTreeState(loaded);
-  loaded.tree.outcomeMarked = {};
-  loaded.results.selectedLine = 0;
+  TreeState loaded = freshStateFrom(context.state);
   if (!readTreeFile(text, loaded)) {
     tell(context, FileDamaged);
     return false;
   }
-  resetTree(context);
-  context.state = std::move(loaded);
-  showLoadedTree(context, shownName);
+  showReplacedTree(context, std::move(loaded), shownName);
   return true;
+}
+
+void showReplacedTree(Context& context, TreeState replacement, const std::string& shownName) {
+  resetTree(context);
+  context.state = std::move(replacement);
+  showLoadedTree(context, shownName);
 }
 
 void openStartFile(Context& context, const std::optional<std::string>& path) {

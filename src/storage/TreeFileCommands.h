@@ -41,6 +41,10 @@ bool settleUnsavedChanges(Context& context);
 // message and nothing changed, when the text is not a whole, consistent tree file.
 bool loadTreeText(Context& context, std::string_view text, const std::string& shownName);
 
+// Shows replacement, a complete tree, in place of the tree shown, as a loaded tree is shown;
+// shownName is the name for the caption (Windows-1252).
+void showReplacedTree(Context& context, TreeState replacement, const std::string& shownName);
+
 // The start picture's time is up: it goes, and the file named on the command line, if any, is
 // loaded.
 void openStartFile(Context& context, const std::optional<std::string>& path);

@@ -10,6 +10,7 @@
 #include "ui/PromptDialog.h"
 #include "ui/QuestionDialog.h"
 #include "ui/ResultLineDialog.h"
+#include "ui/ReverseTreeDialog.h"
 #include "ui/TreeFileDialog.h"
 #include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
@@ -58,6 +59,9 @@ TreeFileDialog& Dialogs::saveFile() {
 }
 PrintHeadingDialog& Dialogs::printHeading() {
   return madeOnFirstUse(printHeading_);
+}
+ReverseTreeDialog& Dialogs::reverseTree() {
+  return madeOnFirstUse(reverseTree_);
 }
 
 WorksheetDialog& Dialogs::worksheet() {

@@ -15,6 +15,7 @@ class PrintHeadingDialog;
 class ProbabilityDialog;
 class PromptDialog;
 class ResultLineDialog;
+class ReverseTreeDialog;
 class BranchNamesDialog;
 class TreeFileDialog;
 class WorksheetDialog;
@@ -36,6 +37,7 @@ class Dialogs {
   TreeFileDialog& saveFile();
   PrintHeadingDialog& printHeading();
   WorksheetDialog& worksheet();
+  ReverseTreeDialog& reverseTree();
 
  private:
   template <class Dialog, class... Arguments>
@@ -54,6 +56,7 @@ class Dialogs {
   TreeFileDialog* saveFile_ = nullptr;
   PrintHeadingDialog* printHeading_ = nullptr;
   WorksheetDialog* worksheet_ = nullptr;
+  ReverseTreeDialog* reverseTree_ = nullptr;
 };
 
 }  // namespace kvistra::ui

@@ -25,6 +25,7 @@
 #include <optional>
 #include <vector>
 
+#include "chance/TreeReversal.h"
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
 #include "drawing/Zoom.h"
@@ -140,6 +141,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"askEventAction", "&Hændelser", AskEvent},
            {"reduceTreeAction", "&Reducér træ", ReduceTree},
            {"restoreTreeAction", "&Gendan træ", RestoreTree},
+           {"reverseTreeAction", "&Vend træet", ReverseTree},
            {"conditionalValuesAction", "Vis betingede sandsynligheder", ConditionalValues},
            {"highlightEventAction", "Fremhæv hændelsen", HighlightEvent},
        }},
@@ -640,6 +642,7 @@ void MainWindow::connectEventCommands() {
     onTriggered(command.item, command.handler, button(command.button)->accessibleName());
     onClicked(command.button, command.handler);
   }
+  onTriggered(ReverseTree, reverseTree);
   // A row evaluated again may be approved as a new result; a key may delete a row.
   const QString eventStep = button(EventButton)->accessibleName();
   connect(resultsList_, &ResultsPane::released, this,

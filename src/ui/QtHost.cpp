@@ -28,6 +28,7 @@
 #include "ui/QtCanvas.h"
 #include "ui/ResultLineDialog.h"
 #include "ui/SaveAsDialog.h"
+#include "ui/ReverseTreeDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/TreeFileDialog.h"
 #include "ui/WorksheetDialog.h"
@@ -256,6 +257,10 @@ SaveChangesChoice QtHost::askToSaveChanges() {
   if (box.clickedButton() == save) return SaveChangesChoice::Save;
   if (box.clickedButton() == discard) return SaveChangesChoice::Discard;
   return SaveChangesChoice::Cancel;
+}
+
+std::optional<int> QtHost::chooseFirstBranching(const std::vector<std::string>& names) {
+  return dialogs_.reverseTree().choose(names);
 }
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,

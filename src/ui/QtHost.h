@@ -52,6 +52,7 @@ class QtHost : public Host {
   PrintHeadingReply showPrintHeadingDialog() override;
   void copyText(const std::vector<std::string>& lines, const Font& font) override;
   SaveChangesChoice askToSaveChanges() override;
+  std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) override;
 
   // From now on every page goes to this PDF file, on paper turned as given, without the print
   // dialog (for tests).

@@ -95,6 +95,7 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
     on(ExportPicture),
     on(PrintWorksheet),
     on(CalculationsMenu),
+    on(ReverseTree),
     on(ReduceTree),
     on(EventButton),
     on(ReduceButton),
@@ -136,6 +137,7 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
     on(PrintWorksheet),
     on(PrepareTreeMenu),
     on(CalculationsMenu),
+    on(ReverseTree),
     on(Save),
     on(EventButton),
     on(ClearResultsButton),
@@ -151,6 +153,7 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
 // until "Ret talværdi" has mended them. Restoring a reduction stays as the reduction has it.
 inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange>({
     off(AskEvent),
+    off(ReverseTree),
     off(EventButton),
     off(ReduceTree),
     off(ReduceButton),
@@ -163,6 +166,7 @@ inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange
 // Every group mended: events and printing open up; reducing follows the reduction, as loaded.
 inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>({
     on(AskEvent),
+    on(ReverseTree),
     on(EventButton),
     on(Print),
     on(PrintPreview),

@@ -43,6 +43,7 @@ enum class Command {
   AskEvent,
   ReduceTree,
   RestoreTree,
+  ReverseTree,
   ConditionalValues,
   HighlightEvent,
   ZoomIn,

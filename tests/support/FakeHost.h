@@ -104,6 +104,8 @@ class FakeHost : public Host {
     saveChangesReplies.pop_front();
     return choice;
   }
+  // Reversing a tree of three branchings is walked through the window; here it is cancelled.
+  std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
 
  private:
   std::optional<std::string> chooseFile();

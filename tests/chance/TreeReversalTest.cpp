@@ -1,0 +1,94 @@
+// Reversing a tree by Bayes' rule: exact values that come back when reversed again, the leaves
+// of the original in another order, a file that holds the values, and the refusals.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "chance/Simulation.h"
+#include "chance/TreeReversal.h"
+#include "events/EventTrees.h"
+#include "storage/TreeFile.h"
+#include "text/Windows1252.h"
+#include "tree/ExactValues.h"
+
+namespace kvistra {
+namespace {
+
+using Typed = std::vector<std::vector<std::string_view>>;
+const Typed Illness = {{"1/100", "99/100"}, {"9/10", "1/10", "9/100", "91/100"}};
+
+TreeState typedTree(const std::vector<int>& counts, const Typed& levels) {
+  TreeState state = test_trees::MakeTree(counts);
+  for (std::size_t level = 0; level < levels.size(); ++level)
+    test_trees::TypeLevel(state, static_cast<int>(level) + 1, levels[level]);
+  return state;
+}
+
+// Every branch's name and exact value, level by level.
+std::vector<std::string> branches(const Tree& tree) {
+  const ExactValues values(tree);
+  std::vector<std::string> shown;
+  for (int level = 1; level <= tree.branchingCount; ++level)
+    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot)
+      shown.push_back(tree.branch(level, slot).name.str() + fractionText(values(level, slot)));
+  return shown;
+}
+
+TEST(TreeReversalTest, ReversingAgainGivesTheTreeBackExactlyAndEveryStepKeepsTheLeaves) {
+  const struct {
+    std::vector<int> counts;
+    Typed typed;
+    std::vector<int> firsts;  // the branching chosen first, reversal by reversal
+  } cases[] = {
+      {{2, 2}, Illness, {2, 2}},
+      {{2, 3}, {{"1/3", "2/3"}, {"0", "1/4", "3/4", "1/5", "3/5", "1/5"}}, {2, 2}},
+      {{3, 2, 2},
+       {{"1/6", "1/3", "1/2"},
+        {"1/4", "3/4", "2/5", "3/5", "1/9", "8/9"},
+        {"1/2", "1/2", "1/3", "2/3", "1/5", "4/5", "1/6", "5/6", "1/7", "6/7", "1/8", "7/8"}},
+       {3, 3, 3}},
+  };
+  for (const auto& c : cases) {
+    const TreeState original = typedTree(c.counts, c.typed);
+    const std::vector<Exact> originalLeaves = outcomeProbabilities(original.tree);
+    TreeState tree = original;
+    for (const int first : c.firsts) {
+      ReversedTree reversed = reversedTree(tree, first);
+      ASSERT_TRUE(reversed.state) << reversed.refusal;
+      const std::vector<Exact> leaves = outcomeProbabilities(reversed.state->tree);
+      EXPECT_TRUE(std::is_permutation(leaves.begin(), leaves.end(), originalLeaves.begin()));
+      // What a save writes reads back to the same exact values.
+      TreeState reopened;
+      ASSERT_TRUE(readTreeFile(treeFileText(*reversed.state), reopened));
+      EXPECT_EQ(branches(reopened.tree), branches(reversed.state->tree));
+      tree = std::move(*reversed.state);
+    }
+    EXPECT_EQ(branches(tree.tree), branches(original.tree));
+  }
+  const Tree illness = reversedTree(typedTree({2, 2}, Illness), 2).state->tree;
+  EXPECT_EQ(illness.branch(1, 1).typedText.str() + " " + illness.branch(2, 1).typedText.str(),
+            "981/10000 10/109");
+  // A fraction too long for the field is written as a decimal, never cut short.
+  const Tree decimals = reversedTree(test_trees::FractionTree(), 2).state->tree;
+  for (int k = 1; k <= MaxOutcomes; ++k)
+    EXPECT_NEAR(readExact(decimals.leaf(k).typedText.view()).value_or(2).get_d(),
+                decimals.leaf(k).probability, 5e-5);
+}
+
+TEST(TreeReversalTest, RefusesWhatCannotBeReversedAndSaysWhy) {
+  TreeState renamed = typedTree({2, 2}, Illness);
+  renamed.tree.branch(2, 4).name = "C2";
+  const std::pair<TreeState, const char*> cases[] = {
+      {renamed, "grenene i 2. forgrening hedder ikke det samme efter B1 som efter A1. "},
+      {typedTree({2, 2}, {{"1/2", "1/2"}, {"0", "1", "0", "1"}}),
+       "P(A2) er 0, så grenene efter A2 ville kræve en division med 0. "},
+  };
+  for (const auto& [tree, message] : cases) {
+    const ReversedTree reversed = reversedTree(tree, 2);
+    EXPECT_FALSE(reversed.state);
+    EXPECT_EQ(reversed.refusal, w1252(std::string(" Træet kan ikke vendes: ") + message));
+  }
+}
+
+}  // namespace
+}  // namespace kvistra
