@@ -11,8 +11,10 @@
 #include "drawing/TreeDrawing.h"
 #include "history/UndoHistory.h"
 #include "host/Host.h"
+#include "output/PictureExport.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
+#include "ui/PictureRendering.h"
 #include "ui/QtCanvas.h"
 #include "ui/Resources.h"
 
@@ -107,6 +109,15 @@ void RedrawTree27LeavesAt400(benchmark::State& run) {
   for (auto _ : run) benchmark::DoNotOptimize(area.picture());
 }
 BENCHMARK(RedrawTree27LeavesAt400)->Unit(benchmark::kMicrosecond);
+
+// "Eksporter billede…" of the 27-leaf tree: measured, cut and written as SVG or PDF bytes.
+void ExportTree27Leaves(benchmark::State& run, PictureFormat format) {
+  Tree27OnPicture tree;
+  const auto draw = [&](Canvas& canvas) { drawExportedTree(tree.state, canvas, "", {}); };
+  for (auto _ : run) benchmark::DoNotOptimize(ui::pictureFileBytes(format, 1, draw));
+}
+BENCHMARK_CAPTURE(ExportTree27Leaves, Svg, PictureFormat::Svg)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportTree27Leaves, Pdf, PictureFormat::Pdf)->Unit(benchmark::kMillisecond);
 
 // One undo and one redo of a step of the 27-leaf tree with a full results list and every name
 // row: the snapshot taken before the step, the restore and the redraw, twice.
