@@ -311,4 +311,54 @@ void paintTree(const TreeState& state, Canvas& canvas) {
   if (state.tree.complete) drawTree(state, canvas, ScreenOffsetX);
 }
 
+namespace {
+
+// The text the names dialog gave the branch's name, if any.
+std::string branchText(const LabelRows& labels, const std::string& name) {
+  for (int row = 1; row <= labels.count && row <= MaxLabelRows; ++row) {
+    const LabelRow& label = labels.rows[row];
+    const std::string shownName = label.newName.empty() ? label.oldName.str() : label.newName.str();
+    if (shownName == name) return label.text;
+  }
+  return {};
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string readingOf(const TreeState& state, const ShownValues& shown, int level, int slot) {
+  const Tree& tree = state.tree;
+  const Branch& branch = tree.branch(level, slot);
+  std::string text = branchLabel(tree, level, slot) + ", " + trimmed(shown.branches[level][slot]);
+  const std::string explained = branchText(state.labels, branch.name.str());
+  if (!explained.empty()) text += ", " + explained;
+  if (!branch.exists) text += ", fjernet";
+  if (level != tree.branchingCount) return text;
+  text += ", udfald " + std::to_string(slot);
+  if (state.event.shown)
+    text +=
+        tree.outcomeMarked[slot] ? ", markeret, " + trimmed(shown.paths[slot]) : ", ikke markeret";
+  return text;
+}
+
+}  // namespace
+
+std::vector<BranchReading> branchReadings(const TreeState& state, Canvas& measurer) {
+  std::vector<BranchReading> readings;
+  const Tree& tree = state.tree;
+  if (!tree.complete) return readings;
+  const ShownValues shown = shownValues(state, measurer);
+  for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
+    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
+         ++slot) {
+      const Branch& branch = tree.branch(level, slot);
+      const int left = ScreenOffsetX + branch.x;
+      readings.push_back({level, slot, readingOf(state, shown, level, slot), left,
+                          branch.y - state.textLift, left + LevelPitch, branch.y + 4});
+    }
+  return readings;
+}
+
 }  // namespace kvistra

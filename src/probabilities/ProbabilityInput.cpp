@@ -34,12 +34,6 @@ void drawValuesAndUnmark(Context& context) {
 }
 
 // "B2 efter A1": the branch asked for, and the path that leads to it.
-std::string askedBranchLabel(const Tree& tree, int level, int slot) {
-  const Branch& branch = tree.branch(level, slot);
-  if (level <= 1) return branch.name.str();
-  return branch.name.str() + " efter " + pathNameOf(tree, level - 1, branch.parentIndex);
-}
-
 // Gives the branch at slot the rest of its group's probability, as entered.
 void completeBranch(Context& context, int slot) {
   TreeState& state = context.state;
@@ -80,7 +74,7 @@ void askUntilAccepted(Context& context) {
 std::optional<TypedValue> askProbability(Context& context) {
   const InputPosition& at = context.state.input;
   const ProbabilityReply reply = context.host.showProbabilityDialog(
-      askedBranchLabel(context.state.tree, at.currentLevel, at.currentSlot));
+      branchLabel(context.state.tree, at.currentLevel, at.currentSlot));
   if (reply.cancelled) {
     context.state.input.cancelled = true;
     return std::nullopt;

@@ -84,4 +84,10 @@ std::string pathNameOf(const Tree& tree, int level, int slot) {
   return name;
 }
 
+std::string branchLabel(const Tree& tree, int level, int slot) {
+  const Branch& branch = tree.branch(level, slot);
+  if (level <= 1) return branch.name.str();
+  return branch.name.str() + " efter " + pathNameOf(tree, level - 1, branch.parentIndex);
+}
+
 }  // namespace kvistra

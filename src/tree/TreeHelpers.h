@@ -43,4 +43,7 @@ std::vector<InvalidGroup> invalidGroups(const Tree& tree);
 // The names on the path to the branch, the branch's own last: "A1B2" for B2 under A1.
 std::string pathNameOf(const Tree& tree, int level, int slot);
 
+// The branch as a sentence names it: "B2 efter A1", or "A1" on the first branching.
+std::string branchLabel(const Tree& tree, int level, int slot);
+
 }  // namespace kvistra

@@ -1,13 +1,16 @@
 #include "ui/DrawingArea.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWheelEvent>
 #include <cmath>
+#include <utility>
 
 #include "drawing/Zoom.h"
+#include "ui/DrawingAccessibility.h"
 #include "ui/QtCanvas.h"
 
 namespace kvistra::ui {
@@ -23,6 +26,16 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), recorded_(DrawingFo
   setAttribute(Qt::WA_OpaquePaintEvent);
   // A move without a button pressed takes the branch hint away too.
   setMouseTracking(true);
+  // A tab stop, so the tree can be worked from the keyboard.
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void DrawingArea::measure(const Drawing& measuring) const {
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter painter(&scratch);
+  painter.setFont(font());
+  QtCanvas measurer(painter, QSize(1, 1), false);
+  measuring(measurer);
 }
 
 QSize DrawingArea::drawingUnits() const {
@@ -31,12 +44,10 @@ QSize DrawingArea::drawingUnits() const {
 }
 
 void DrawingArea::draw(const Drawing& drawing) {
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  QPainter measuring(&scratch);
-  measuring.setFont(font());
-  QtCanvas measurer(measuring, QSize(1, 1), false);
   const QSize units = drawingUnits();
-  recorded_.record(measurer, units.width(), units.height(), drawing);
+  measure([&](Canvas& measurer) {
+    recorded_.record(measurer, units.width(), units.height(), drawing);
+  });
   drawingChanged();
 }
 
@@ -119,6 +130,50 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
     viewStale_ = false;
   }
   painter.drawImage(event->rect(), view_, event->rect().translated(-viewRect_.topLeft()));
+  if (hasFocus() && focused_ >= 0 && focused_ < static_cast<int>(readings_.size())) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(widgetRectOf(readings_[focused_]).adjusted(-2, -2, 2, 2));
+  }
+}
+
+void DrawingArea::showReadings(std::vector<BranchReading> readings, int focused) {
+  const bool markMoved =
+      focused != focused_ || (focused >= 0 && (readings_.size() != readings.size() ||
+                                               readings[focused].left != readings_[focused].left));
+  const std::vector<BranchReading> before = std::exchange(readings_, std::move(readings));
+  const int focusedBefore = std::exchange(focused_, focused);
+  if (markMoved && hasFocus()) update();
+  announceReadings(*this, before, focusedBefore);
+}
+
+QRect DrawingArea::widgetRectOf(const BranchReading& reading) const {
+  return QRect(fromDrawing(QPoint(reading.left, reading.top)),
+               fromDrawing(QPoint(reading.right, reading.bottom)));
+}
+
+void DrawingArea::keyPressEvent(QKeyEvent* event) {
+  static const std::pair<int, BranchKey> keys[] = {
+      {Qt::Key_Up, BranchKey::Up},        {Qt::Key_Down, BranchKey::Down},
+      {Qt::Key_Right, BranchKey::Right},  {Qt::Key_Left, BranchKey::Left},
+      {Qt::Key_Return, BranchKey::Enter}, {Qt::Key_Enter, BranchKey::Enter},
+      {Qt::Key_Space, BranchKey::Enter}};
+  for (const auto& [key, branchKey] : keys)
+    if (event->key() == key && !(event->modifiers() & Qt::ControlModifier)) {
+      emit branchKeyPressed(branchKey);
+      return;
+    }
+  QWidget::keyPressEvent(event);
+}
+
+void DrawingArea::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void DrawingArea::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void DrawingArea::resizeEvent(QResizeEvent* event) {

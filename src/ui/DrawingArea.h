@@ -9,7 +9,9 @@
 #include <functional>
 
 #include "drawing/RecordedDrawing.h"
+#include "drawing/TreeDrawing.h"
 #include "host/Canvas.h"
+#include "probabilities/BranchKeys.h"
 
 namespace kvistra::ui {
 
@@ -25,6 +27,8 @@ class DrawingArea : public QWidget {
   void draw(const Drawing& drawing);
   // Has the paint handler draw the drawing anew at the next paint.
   void requestRedraw();
+  // Measures with the drawing's canvas, drawing nothing.
+  void measure(const Drawing& measuring) const;
   // Draws the drawing anew when a redraw was requested or the size changed.
   void setPaintHandler(Drawing handler) { paintHandler_ = std::move(handler); }
   // What the area shows, at 100 % and as large as the area.
@@ -39,6 +43,15 @@ class DrawingArea : public QWidget {
   // The size of the part in view, in pixels: what the drawing had before it could scroll.
   QSize viewSize() const;
   QSize minimumSizeHint() const override;
+
+  // The branches as a screen reader reads them, and the one the keyboard is on (-1 for none),
+  // which gets a focus mark while the drawing has the focus. The mark is the window's, never
+  // the drawing's: it is printed and copied nowhere.
+  void showReadings(std::vector<BranchReading> readings, int focused);
+  const std::vector<BranchReading>& readings() const { return readings_; }
+  int focusedReading() const { return focused_; }
+  // Where a reading's branch lies on the screen.
+  QRect widgetRectOf(const BranchReading& reading) const;
   QSize sizeHint() const override { return minimumSizeHint(); }
 
  signals:
@@ -49,6 +62,8 @@ class DrawingArea : public QWidget {
   void pointerMoved();
   // Ctrl and the wheel: steps up (positive) or down, at a point of the widget.
   void zoomWheeled(int steps, QPoint at);
+  // An arrow key or Enter while the drawing has the focus.
+  void branchKeyPressed(kvistra::BranchKey key);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -58,6 +73,9 @@ class DrawingArea : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // The drawing's units that the widget's size covers at the zoom.
@@ -76,6 +94,8 @@ class DrawingArea : public QWidget {
   bool viewStale_ = true;
   QSize extent_;
   int wheelTurn_ = 0;
+  std::vector<BranchReading> readings_;
+  int focused_ = -1;
 };
 
 }  // namespace kvistra::ui

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@
 #include "output/PictureExport.h"
 #include "output/Printing.h"
 #include "probabilities/BranchEditing.h"
+#include "probabilities/BranchKeys.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
 #include "results/ResultsList.h"
@@ -45,6 +47,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/DialogLook.h"
 #include "ui/Dialogs.h"
+#include "ui/DrawingAccessibility.h"
 #include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
 #include "ui/ProbabilityDialog.h"
@@ -259,6 +262,8 @@ void showLines(QPlainTextEdit* pane, const std::vector<std::string>& lines) {
 }  // namespace
 
 MainWindow::MainWindow(TreeState& state) : state_(state) {
+  static const bool readable = (installDrawingAccessibility(), true);
+  (void)readable;
   setObjectName("mainWindow");
   setWindowTitle(toQt(window_.title));
   setWindowIcon(programIcon());
@@ -660,18 +665,42 @@ void MainWindow::connectEventCommands() {
 void MainWindow::connectDrawingArea() {
   connect(drawingArea_, &DrawingArea::pressed, this,
           [this](QPoint at) { run({}, [at](Context& c) { pressOnDrawing(c, at.x(), at.y()); }); });
-  // A click acts with the tool chosen, and is undone under the tool's name.
+  // A click acts with the tool chosen, and is undone under the tool's name; so does Enter.
   connect(drawingArea_, &DrawingArea::released, this, [this](QPoint at) {
-    const ToolMode tool = state_.pointer.toolMode;
-    const QString step = tool == ToolMode::EditValue       ? action(EditValue)->text()
-                         : tool == ToolMode::ReplaceLetter ? action(ReplaceLetter)->text()
-                                                           : QString();
-    run(step, [at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); });
+    run(clickStepName(), [at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); });
+  });
+  connect(drawingArea_, &DrawingArea::branchKeyPressed, this, [this](BranchKey key) {
+    const QString step = key == BranchKey::Enter ? clickStepName() : QString();
+    run(step, [key](Context& c) { branchKeyPressed(c, key); });
+  });
+  // The results list has no tab stop; this gives it the keyboard.
+  auto* toResults = new QShortcut(QKeySequence("Ctrl+L"), this);
+  connect(toResults, &QShortcut::activated, this, [this] {
+    if (resultsList_->isVisible()) resultsList_->setFocus(Qt::ShortcutFocusReason);
   });
   // Moves are many; only one that takes a hint away changes anything.
   connect(drawingArea_, &DrawingArea::pointerMoved, this, [this] {
     if (window_.branchHint.visible) run({}, [](Context& c) { moveOnDrawing(c.window); });
   });
+}
+
+QString MainWindow::clickStepName() {
+  const ToolMode tool = state_.pointer.toolMode;
+  return tool == ToolMode::EditValue       ? action(EditValue)->text()
+         : tool == ToolMode::ReplaceLetter ? action(ReplaceLetter)->text()
+                                           : QString();
+}
+
+void MainWindow::showReadings() {
+  std::vector<BranchReading> readings;
+  if (state_.tree.complete)
+    drawingArea_->measure([&](Canvas& c) { readings = branchReadings(state_, c); });
+  const BranchFocus focus = keptFocus(state_.tree, window_.branchFocus);
+  int focused = -1;
+  for (std::size_t i = 0; i < readings.size(); ++i)
+    if (readings[i].level == focus.level && readings[i].slot == focus.slot)
+      focused = static_cast<int>(i);
+  drawingArea_->showReadings(std::move(readings), focused);
 }
 
 void MainWindow::connectZoomCommands() {
@@ -764,6 +793,7 @@ void MainWindow::sync() {
   reductionEventLabel_->adjustSize();
   reductionProbabilityLabel_->adjustSize();
   placeBranchHint();
+  showReadings();
 }
 
 void MainWindow::placeBranchHint() {

@@ -93,6 +93,10 @@ class MainWindow : public QMainWindow {
   void placeBranchHint();
   void connectDrawingArea();
   void connectZoomCommands();
+  // The undo step of a click, or of Enter on a branch: named after the tool in use.
+  QString clickStepName();
+  // The branches as the accessibility tree reads them, and the keyboard's focus mark.
+  void showReadings();
   // Zooms the drawing and scrolls it so the drawing's point under anchor (a point of the
   // scroll area's view, its middle if none) stays there; the zoom is kept for the next run.
   void zoomTo(double zoom, std::optional<QPoint> anchor = std::nullopt);

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
+#include <algorithm>
 
 #include "ui/TextConversion.h"
 
@@ -68,13 +69,44 @@ void ResultsPane::keyPressEvent(QKeyEvent* event) {
     emit typed(fromQt(event->text()).front());
     return;
   }
-  QPlainTextEdit::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      pickLine(keyboardLine_ + (event->key() == Qt::Key_Up ? -1 : 1));
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // As a click on the row: it is worked out again.
+      if (keyboardLine_ > 0) emit released({MouseButton::Left, keyboardLine_, {}});
+      return;
+    default:
+      QPlainTextEdit::keyPressEvent(event);
+  }
+}
+
+void ResultsPane::pickLine(int line) {
+  // Line 0 is the blank first line; rows follow it.
+  const int last = document()->blockCount() - 1;
+  if (last < 1) return;
+  keyboardLine_ = std::clamp(line, 1, last);
+  QTextCursor row(document()->findBlockByNumber(keyboardLine_));
+  row.select(QTextCursor::LineUnderCursor);
+  setTextCursor(row);
+  ensureCursorVisible();
+  // As a selection made with the mouse: the row is picked, for Delete, and not worked out.
+  QString selection = row.selectedText();
+  emit released({MouseButton::Left, keyboardLine_, fromQt(selection)});
 }
 
 void ResultsPane::keyReleaseEvent(QKeyEvent* event) {
   QPlainTextEdit::keyReleaseEvent(event);
   if (event->isAutoRepeat()) return;
   switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      break;  // they pick and work out rows, not unpick them
     case Qt::Key_Delete:
       emit keyReleased(PaneKey::Delete);
       break;

@@ -35,7 +35,11 @@ class ResultsPane : public QPlainTextEdit {
   bool viewportEvent(QEvent* event) override;
 
  private:
+  // Up and Down pick a row, selected as a mouse selects it.
+  void pickLine(int line);
+
   QStringList lineTips_;
+  int keyboardLine_ = 0;
 };
 
 }  // namespace kvistra::ui

@@ -98,6 +98,14 @@ struct BranchHint {
   friend bool operator==(const BranchHint&, const BranchHint&) = default;
 };
 
+// The branch the keyboard is on, drawn with a focus mark while the drawing has the focus; level 0
+// when none is.
+struct BranchFocus {
+  int level = 0;
+  int slot = 0;
+  friend bool operator==(const BranchFocus&, const BranchFocus&) = default;
+};
+
 struct CommandChange {
   Command command;
   bool enabled;
@@ -118,6 +126,7 @@ struct WindowState {
   std::vector<std::string> branchTextLines;
   ReductionNote reductionNote;
   BranchHint branchHint;
+  BranchFocus branchFocus;
 
   bool isEnabled(Command c) const { return enabled[static_cast<std::size_t>(c)]; }
   void setEnabled(Command c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }

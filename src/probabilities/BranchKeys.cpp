@@ -1,0 +1,70 @@
+#include "probabilities/BranchKeys.h"
+
+#include <algorithm>
+
+#include "probabilities/BranchEditing.h"
+#include "tree/Layout.h"
+
+namespace kvistra {
+
+namespace {
+
+int slotsOn(const Tree& tree, int level) {
+  return std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
+}
+
+BranchFocus moved(const Tree& tree, BranchFocus at, BranchKey key) {
+  switch (key) {
+    case BranchKey::Up:
+      return {at.level, std::max(1, at.slot - 1)};
+    case BranchKey::Down:
+      return {at.level, std::min(slotsOn(tree, at.level), at.slot + 1)};
+    case BranchKey::Right:
+      if (at.level < tree.branchingCount)
+        for (int slot = 1; slot <= slotsOn(tree, at.level + 1); ++slot)
+          if (tree.branch(at.level + 1, slot).parentIndex == at.slot) return {at.level + 1, slot};
+      return at;
+    case BranchKey::Left:
+      if (at.level > 1) return {at.level - 1, tree.branch(at.level, at.slot).parentIndex};
+      return at;
+    case BranchKey::Enter:
+      break;
+  }
+  return at;
+}
+
+// A press and a release in the middle of the branch, on its line: where a pupil clicks.
+void clickBranch(Context& context, BranchFocus at) {
+  const Branch& branch = context.state.tree.branch(at.level, at.slot);
+  const int x = ScreenOffsetX + branch.x + LevelPitch / 2;
+  pressOnDrawing(context, x, branch.y);
+  releaseOnDrawing(context, x, branch.y);
+}
+
+}  // namespace
+
+BranchFocus keptFocus(const Tree& tree, BranchFocus focus) {
+  if (!tree.complete || tree.branchingCount < 1) return {};
+  if (focus.level < 1) return focus;
+  const int level = std::min(focus.level, std::min(tree.branchingCount, MaxBranchings));
+  return {level, std::clamp(focus.slot, 1, std::max(1, slotsOn(tree, level)))};
+}
+
+void branchKeyPressed(Context& context, BranchKey key) {
+  const Tree& tree = context.state.tree;
+  BranchFocus& focus = context.window.branchFocus;
+  focus = keptFocus(tree, focus);
+  if (!tree.complete) return;
+  if (focus.level == 0) {
+    focus = {1, 1};
+    if (key != BranchKey::Enter) return;
+  }
+  if (key == BranchKey::Enter) {
+    clickBranch(context, focus);
+    return;
+  }
+  context.window.branchHint.visible = false;
+  focus = moved(tree, focus, key);
+}
+
+}  // namespace kvistra
