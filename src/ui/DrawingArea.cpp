@@ -49,6 +49,7 @@ void DrawingArea::draw(const Drawing& drawing) {
     recorded_.record(measurer, units.width(), units.height(), drawing);
   });
   drawingChanged();
+  emit drawn();
 }
 
 void DrawingArea::drawingChanged() {
@@ -65,6 +66,7 @@ void DrawingArea::drawingChanged() {
 void DrawingArea::requestRedraw() {
   redrawRequested_ = true;
   update();
+  emit drawn();
 }
 
 void DrawingArea::setZoom(double zoom) {

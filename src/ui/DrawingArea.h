@@ -62,6 +62,9 @@ class DrawingArea : public QWidget {
   void pointerMoved();
   // Ctrl and the wheel: steps up (positive) or down, at a point of the widget.
   void zoomWheeled(int steps, QPoint at);
+  // Something was drawn, or a redraw asked for: what the branches read may have changed (an
+  // event's marks).
+  void drawn();
   // An arrow key or Enter while the drawing has the focus.
   void branchKeyPressed(kvistra::BranchKey key);
 
