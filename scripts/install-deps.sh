@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
-# Installs every Debian package Kvistra needs to build, test, fuzz, benchmark, run and install,
-# and to render its icons.
+# Installs the Debian packages Kvistra needs. With --run only those to build and run the
+# program; without it everything: also to test, fuzz, benchmark, package and install it, and to
+# render its icons.
 # Safe to run again: apt-get install skips what is already there.
 set -euo pipefail
 
-packages=(
+run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n
   libjpeg62-turbo-dev libgmp-dev qt6-svg-dev
   fonts-liberation fonts-dejavu-core
+)
+other_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
   xvfb xauth x11-apps imagemagick
   librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin
   valgrind
   poppler-utils
+  dpkg-dev file binutils lintian appstream man-db
 )
+
+packages=("${run_packages[@]}")
+[ "${1:-}" = --run ] || packages+=("${other_packages[@]}")
 
 missing=()
 for p in "${packages[@]}"; do

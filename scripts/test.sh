@@ -2,7 +2,8 @@
 # Builds everything and runs every test: a short fuzzing run of the event language, of the
 # probability input and of the tree file reader, a quick pass over the benchmarks so they cannot
 # rot, then the core's unit tests and the window tests, and those again built with the address
-# and undefined-behaviour sanitizers and bounds-checked arrays.
+# and undefined-behaviour sanitizers and bounds-checked arrays; last it builds the Debian package
+# and tests it unpacked (its files, the program starting from it, lintian and appstreamcli).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,3 +18,6 @@ ctest --preset default --parallel 2
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize --parallel 2
+scripts/package.sh
+tests/desktop/install-test.sh --package build-package/kvistra_*.deb
+echo "package: installs, starts and passes lintian and appstreamcli"

@@ -217,6 +217,8 @@ constexpr QPoint CopyMenuPlace(5, 75);
 // The decimal comma is kept between runs.
 constexpr const char* DecimalCommaKey = "decimalComma";
 constexpr const char* ZoomKey = "zoom";
+constexpr const char* HighlightEventKey = "highlightEvent";
+constexpr const char* ConditionalValuesKey = "conditionalValues";
 
 std::size_t indexOf(Command command) {
   return static_cast<std::size_t>(command);
@@ -562,9 +564,13 @@ void MainWindow::connectViewCommands() {
     run({}, [comma](Context& c) { setDecimalComma(c, comma); });
   });
   connect(action(ConditionalValues), &QAction::triggered, this, [this](bool conditional) {
+    loadViewSettings();
+    programSettings().setValue(ConditionalValuesKey, conditional);
     run({}, [conditional](Context& c) { setConditionalValues(c, conditional); });
   });
   connect(action(HighlightEvent), &QAction::triggered, this, [this](bool highlight) {
+    loadViewSettings();
+    programSettings().setValue(HighlightEventKey, highlight);
     run({}, [highlight](Context& c) { setHighlightEvent(c, highlight); });
   });
   // The menu shows the kept choice from the start.
@@ -574,10 +580,18 @@ void MainWindow::connectViewCommands() {
 void MainWindow::loadViewSettings() {
   if (viewSettingsLoaded_) return;
   viewSettingsLoaded_ = true;
-  drawingArea_->setZoom(programSettings().value(ZoomKey, 1.0).toDouble());
-  const bool comma = programSettings().value(DecimalCommaKey, false).toBool();
-  if (comma != state_.view.decimalComma)
-    run({}, [comma](Context& c) { setDecimalComma(c, comma); });
+  bool zoomKept = false;
+  const double zoom = keptSetting(ZoomKey).toDouble(&zoomKept);
+  drawingArea_->setZoom(zoomKept ? zoom : 1.0);
+  const ViewOptions& view = state_.view;
+  const bool comma = keptChoice(DecimalCommaKey, view.decimalComma);
+  const bool highlight = keptChoice(HighlightEventKey, view.highlightEvent);
+  const bool conditional = keptChoice(ConditionalValuesKey, view.conditionalValues);
+  if (comma != view.decimalComma) run({}, [comma](Context& c) { setDecimalComma(c, comma); });
+  if (highlight != view.highlightEvent)
+    run({}, [highlight](Context& c) { setHighlightEvent(c, highlight); });
+  if (conditional != view.conditionalValues)
+    run({}, [conditional](Context& c) { setConditionalValues(c, conditional); });
 }
 
 void MainWindow::connectFileAndOutputCommands() {

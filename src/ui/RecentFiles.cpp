@@ -23,7 +23,7 @@ void RecentFiles::load() {
   loaded_ = true;
   // A tree opened before the list was read goes in front of the kept ones.
   const QStringList opened = paths_;
-  paths_ = programSettings().value(SettingsKey).toStringList();
+  paths_ = keptSetting(SettingsKey).toStringList();
   for (auto it = opened.rbegin(); it != opened.rend(); ++it) {
     paths_.removeAll(*it);
     paths_.prepend(*it);

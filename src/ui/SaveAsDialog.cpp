@@ -3,6 +3,7 @@
 #include <QFile>
 #include <algorithm>
 
+#include "ui/Resources.h"
 #include "ui/TextConversion.h"
 
 namespace kvistra::ui {
@@ -26,8 +27,10 @@ std::optional<SaveAsChoice> SaveAsDialog::choose(const QString& title, const QSt
   setNameFilters(filters_);
   selectNameFilter(filters_.value(0));
   setDefaultSuffix(extensions_.value(0));
+  if (const QString folder = lastFolder(); !folder.isEmpty()) setDirectory(folder);
   selectFile(presetName);
   if (exec() != Accepted || selectedFiles().isEmpty()) return std::nullopt;
+  keepLastFolder(selectedFiles().constFirst());
   return SaveAsChoice{QFile::encodeName(selectedFiles().constFirst()).toStdString(),
                       static_cast<std::size_t>(chosenType())};
 }

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "ui/Resources.h"
+
 namespace kvistra::ui {
 
 TreeFileDialog::TreeFileDialog(QWidget* mainWindow, AcceptMode mode) : QFileDialog(mainWindow) {
@@ -19,8 +21,10 @@ TreeFileDialog::TreeFileDialog(QWidget* mainWindow, AcceptMode mode) : QFileDial
 std::optional<std::string> TreeFileDialog::choose(const QString& title, const QString& presetName) {
   setWindowTitle(title);
   setAccessibleName(title);
+  if (const QString folder = lastFolder(); !folder.isEmpty()) setDirectory(folder);
   selectFile(presetName);
   if (exec() != Accepted || selectedFiles().isEmpty()) return std::nullopt;
+  keepLastFolder(selectedFiles().constFirst());
   return QFile::encodeName(selectedFiles().constFirst()).toStdString();
 }
 

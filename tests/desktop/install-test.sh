@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and looks at it as a desktop does: the menu entry's
-# program and icon must be there, and a tree file, whatever the case of its extension, must be
-# of Kvistra's type and open with Kvistra.
+# Installs the build into a scratch prefix, or unpacks the Debian package into a scratch root,
+# and looks at it as a desktop does: the menu entry's program and icon must be there, and a tree
+# file, whatever the case of its extension, must be of Kvistra's type and open with Kvistra.
+# The program must answer its command line without a display. A package must also hold its
+# manual pages, AppStream data and documents, start, and pass lintian and appstreamcli.
 # Usage: install-test.sh BUILD_DIR WITH_PROGRAM (1 when the program was built, else 0)
+#        install-test.sh --package KVISTRA.deb
 set -euo pipefail
 
-build="$1"
-with_program="$2"
-prefix="$(mktemp -d)"
-trap 'rm -rf "$prefix"' EXIT
-
-if ! cmake --install "$build" --prefix "$prefix" >"$prefix/install.log" 2>&1; then
-  cat "$prefix/install.log"
-  exit 1
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+if [ "$1" = --package ]; then
+  package="$(realpath "$2")"
+  with_program=1
+  dpkg-deb -x "$package" "$scratch/root"
+  prefix="$scratch/root/usr"
+  # The desktop's caches are the target's to build, by the triggers of its own packages.
+  [ -z "$(find "$prefix/share" -name '*.cache')" ] || {
+    echo "FAIL: the package holds a desktop cache"
+    exit 1
+  }
+  update-mime-database "$prefix/share/mime"
+  update-desktop-database "$prefix/share/applications" >/dev/null 2>&1
+else
+  package=
+  with_program="$2"
+  prefix="$scratch/prefix"
+  if ! cmake --install "$1" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
+    cat "$scratch/install.log"
+    exit 1
+  fi
 fi
 
 failures=0
@@ -47,13 +64,13 @@ done
 # Ask GLib, as a file manager would, with only the system's and the installed data in sight.
 desktop() {
   env GIO_USE_VFS=local XDG_DATA_HOME="$share" XDG_DATA_DIRS=/usr/share \
-    XDG_CONFIG_HOME="$prefix/config" XDG_CONFIG_DIRS="$prefix/config" \
+    XDG_CONFIG_HOME="$scratch/config" XDG_CONFIG_DIRS="$scratch/config" \
     PATH="$prefix/bin:$PATH" "$@"
 }
 type="$(value MimeType | cut -d';' -f1)"
 for name in Træ.KV3 træ.kv3; do
-  printf '2\r\n' >"$prefix/$name"
-  got="$(desktop gio info -a standard::content-type "$prefix/$name" |
+  printf '2\r\n' >"$scratch/$name"
+  got="$(desktop gio info -a standard::content-type "$scratch/$name" |
     sed -n 's/^ *standard::content-type: //p')"
   [ "$got" = "$type" ] || fail "$name is of type '$got', not '$type'"
 done
@@ -63,6 +80,56 @@ if [ "$with_program" = 1 ]; then
   handlers="$(desktop gio mime "$type")"
   grep -q "^Default application.*: kvistra.desktop$" <<<"$handlers" ||
     fail "a double-click on a tree file does not open Kvistra: $handlers"
+fi
+
+# answer ARGUMENT...: runs the program without a display (on $platform if set) and keeps its
+# exit code and output.
+answer() {
+  status=0
+  output="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$scratch" \
+    XDG_RUNTIME_DIR="$scratch" ${platform:+QT_QPA_PLATFORM=$platform} \
+    "$prefix/bin/kvistra" "$@" 2>&1)" || status=$?
+}
+if [ "$with_program" = 1 ]; then
+  answer --help
+  [ "$status" = 0 ] && grep -q "^Brug: kvistra" <<<"$output" ||
+    fail "--help answered $status: $output"
+  answer --version
+  [ "$status" = 0 ] && grep -qx "Kvistra [0-9.]*" <<<"$output" ||
+    fail "--version answered $status: $output"
+  version="${output#Kvistra }"
+  platform=offscreen answer --ukendt
+  [ "$status" = 2 ] && grep -q "ukendt tilvalg" <<<"$output" ||
+    fail "an unknown option answered $status: $output"
+fi
+
+if [ -n "$package" ]; then
+  [ "$(dpkg-deb -f "$package" Version)" = "$version" ] ||
+    fail "--version says $version, the package $(dpkg-deb -f "$package" Version)"
+  for file in lib/kvistra/kvistra_svg.so share/man/man1/kvistra.1.gz \
+    share/man/da/man1/kvistra.1.gz share/metainfo/dk.kvistra.Kvistra.metainfo.xml \
+    share/doc/kvistra/copyright share/doc/kvistra/changelog.gz share/mime/packages/kvistra.xml; do
+    [ -f "$prefix/$file" ] || fail "the package has no /usr/$file"
+  done
+  [ "$(find "$scratch/root" -mindepth 1 -maxdepth 1)" = "$scratch/root/usr" ] ||
+    fail "the package installs outside /usr"
+  file "$prefix/bin/kvistra" | grep -q ", stripped" || fail "the program is not stripped"
+  depends="$(dpkg-deb -f "$package" Depends)"
+  for needed in libc6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation \
+    qt6-translations-l10n; do
+    grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
+  done
+  # The program from the package starts and is still running a moment later.
+  status=0
+  env HOME="$scratch" XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=offscreen \
+    timeout 3 "$prefix/bin/kvistra" >"$scratch/start.log" 2>&1 || status=$?
+  [ "$status" = 124 ] || fail "the packaged program ended at start: $(cat "$scratch/start.log")"
+  lintian --fail-on error "$package" >"$scratch/lintian.log" 2>&1 ||
+    fail "lintian: $(cat "$scratch/lintian.log")"
+  appstreamcli validate --no-net "$prefix/share/metainfo/dk.kvistra.Kvistra.metainfo.xml" \
+    >"$scratch/appstream.log" 2>&1 || fail "appstreamcli: $(cat "$scratch/appstream.log")"
+  desktop-file-validate "$prefix/share/applications/kvistra.desktop" ||
+    fail "the packaged desktop entry is not valid"
 fi
 
 [ "$failures" -eq 0 ]

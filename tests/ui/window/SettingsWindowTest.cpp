@@ -1,0 +1,57 @@
+// The choices kept between runs: a damaged settings file is ignored, and what is chosen then is
+// there again after a restart.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QtTest>
+
+#include "MainWindowFixture.h"
+#include "drawing/Zoom.h"
+#include "tree/TreeState.h"
+#include "ui/DrawingArea.h"
+#include "ui/MainWindow.h"
+#include "ui/Resources.h"
+
+using namespace kvistra;
+using namespace kvistra::ui;
+using namespace kvistra::ui::testing;
+using enum kvistra::Command;
+
+class SettingsWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ignoresADamagedFileAndKeepsTheChoices() {
+    QFile file(programSettings().fileName());
+    QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    constexpr char damaged[] = "[General\nzoom=\xff\xfe garbage\nhighlightEvent=maybe\n\x01[[";
+    file.write(damaged, sizeof damaged - 1);
+    file.close();
+
+    TreeState state;
+    {
+      auto form = openMainWindow(state);
+      QVERIFY(form);
+      form->menu(PrepareTreeMenu)->aboutToShow();
+      QVERIFY(state.view == ViewOptions{});
+      QCOMPARE(child<DrawingArea>(*form, "drawingArea")->zoom(), 1.0);
+      for (Command choice : {HighlightEvent, ConditionalValues, DecimalComma, ZoomIn})
+        form->action(choice)->trigger();
+    }
+
+    TreeState restarted;
+    auto form = openMainWindow(restarted);
+    QVERIFY(form);
+    form->menu(PrepareTreeMenu)->aboutToShow();
+    QVERIFY(!restarted.view.highlightEvent && !form->action(HighlightEvent)->isChecked());
+    QVERIFY(restarted.view.conditionalValues && form->action(ConditionalValues)->isChecked());
+    QVERIFY(restarted.view.decimalComma && form->action(DecimalComma)->isChecked());
+    QCOMPARE(child<DrawingArea>(*form, "drawingArea")->zoom(), zoomedIn(1.0));
+  }
+};
+
+QTEST_MAIN(SettingsWindowTest)
+#include "SettingsWindowTest.moc"
