@@ -12,7 +12,7 @@ cmake --build --preset default
 scripts/fuzz.sh
 ./build/bench/kvistra_bench --benchmark_min_time=0.01 >/dev/null 2>&1
 QT_QPA_PLATFORM=offscreen ./build/bench/kvistra_ui_bench --benchmark_min_time=0.01 \
-  --benchmark_filter="DrawTree|Export" >/dev/null 2>&1
+  --benchmark_filter="DrawTree|Export|MoveFocus" >/dev/null 2>&1
 echo "benchmarks: ran once each"
 ctest --preset default --parallel 2
 cmake --preset sanitize >/dev/null

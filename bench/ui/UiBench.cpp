@@ -12,6 +12,7 @@
 #include "history/UndoHistory.h"
 #include "host/Host.h"
 #include "output/PictureExport.h"
+#include "probabilities/BranchKeys.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureRendering.h"
@@ -109,6 +110,24 @@ void RedrawTree27LeavesAt400(benchmark::State& run) {
   for (auto _ : run) benchmark::DoNotOptimize(area.picture());
 }
 BENCHMARK(RedrawTree27LeavesAt400)->Unit(benchmark::kMicrosecond);
+
+// An arrow key on the 27-leaf tree: the focus moved, every branch read anew for the
+// accessibility tree and the focus mark placed, as the window does after each key.
+void MoveFocus27Leaves(benchmark::State& run) {
+  Tree27OnPicture tree;
+  tree.state.tree.complete = true;
+  ui::DrawingArea area;
+  area.resize(1070, 700);
+  const BranchKey keys[] = {BranchKey::Down, BranchKey::Right, BranchKey::Up, BranchKey::Left};
+  std::size_t step = 0;
+  for (auto _ : run) {
+    branchKeyPressed(tree.context, keys[step++ % 4]);
+    std::vector<BranchReading> readings;
+    area.measure([&](Canvas& canvas) { readings = branchReadings(tree.state, canvas); });
+    area.showReadings(std::move(readings), static_cast<int>(step % 27));
+  }
+}
+BENCHMARK(MoveFocus27Leaves)->Unit(benchmark::kMicrosecond);
 
 // "Eksporter billede…" of the 27-leaf tree: measured, cut and written as SVG or PDF bytes.
 void ExportTree27Leaves(benchmark::State& run, PictureFormat format) {
