@@ -66,6 +66,7 @@ class PictureHost : public Host {
   void copyText(const std::vector<std::string>&, const Font&) override {}
   SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
   std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
+  std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override { return {}; }
 
  private:
   QPainter painter_;

@@ -1,12 +1,15 @@
 #include "drawing/TreeDrawing.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
 
+#include "drawing/SimulationChart.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
+#include "tree/NaturalFrequencies.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -46,12 +49,18 @@ struct Placement {
 constexpr int BranchValueRoom = LevelPitch - ProbabilityOffset - 4;
 // A path probability keeps to the field its decimal fills.
 constexpr std::size_t PathFieldChars = 12;
+// The root's N ends this far before the root, the chart begins this far after the leaf labels.
+constexpr int RootTotalGap = 4;
+constexpr int ChartGap = 30;
 
 // The values a drawing writes, made once from the exact values: each branch's, and each leaf's
-// path probability.
+// path probability, or their counts of N cases; with a simulation, each leaf's tally.
 struct ShownValues {
   std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches;
   std::array<std::string, MaxOutcomes + 1> paths;
+  std::string total;  // the root's N
+  std::string outOf;  // " ud af N", after a shown event's leaves
+  std::array<std::string, MaxOutcomes + 1> tallies;
 };
 
 // Whether the values are shown given the reduction in force.
@@ -88,12 +97,55 @@ std::string pathText(const TreeState& state, const ExactValues& values, int k) {
   return shownNumber(text, state.view.decimalComma);
 }
 
+std::optional<NaturalFrequencies> shownFrequencies(const TreeState& state) {
+  if (!state.view.naturalFrequencies) return std::nullopt;
+  return naturalFrequencies(state.tree, state.view.typedCaseCount);
+}
+
+// What a drawing shows beside each leaf: its path probability or count, and its tally.
+void fillLeafValues(const TreeState& state, const ExactValues& values,
+                    const std::optional<NaturalFrequencies>& frequencies, ShownValues& shown) {
+  const Tree& tree = state.tree;
+  if (frequencies) {
+    shown.total = groupedNumber(frequencies->total);
+    shown.outOf = " ud af " + shown.total;
+  }
+  const SimulationTally* tally = state.simulation ? &*state.simulation : nullptr;
+  const std::size_t countWidth = tally ? groupedNumber(tally->trials).size() : 0;
+  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k) {
+    if (frequencies) {
+      const std::string count =
+          countText(frequencies->leafCount(tree, k), frequencies->leafRounded(tree, k));
+      shown.paths[k] =
+          std::string(PathFieldChars - std::min(PathFieldChars, count.size()), ' ') + count;
+    } else {
+      shown.paths[k] = pathText(state, values, k);
+    }
+    if (!tally || tally->trials == 0) continue;
+    const std::string count = groupedNumber(tally->counts[k]);
+    Exact share(mpz_class(tally->counts[k]), mpz_class(tally->trials));
+    share.canonicalize();
+    shown.tallies[k] = "  " + std::string(countWidth - count.size(), ' ') + count + " (" +
+                       shownNumber(fixedPoint(share, 0, 4), state.view.decimalComma) + ")";
+  }
+}
+
 ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   const Tree& tree = state.tree;
   const ExactValues values(tree);
   std::optional<ConditionalValues> given;
   if (showsConditionalValues(state)) given.emplace(tree, values);
   ShownValues shown;
+  const std::optional<NaturalFrequencies> frequencies = shownFrequencies(state);
+  fillLeafValues(state, values, frequencies, shown);
+  if (frequencies) {
+    for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
+      for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
+           ++slot)
+        shown.branches[level][slot] =
+            countText(frequencies->counts[level][slot], frequencies->rounded[level][slot]);
+    return shown;
+  }
   for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
     for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
          ++slot) {
@@ -103,19 +155,21 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
           branchValueText(state, canvas, tree.branch(level, slot),
                           conditional.value_or(values(level, slot)), conditional.has_value());
     }
-  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k)
-    shown.paths[k] = pathText(state, values, k);
   return shown;
 }
 
+// Counts and tallies are read leaf by leaf, so every leaf shows its own.
 std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int k,
                           LeafValues leafValues = LeafValues::ShownEvent) {
   std::string number = std::to_string(k);
   if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
   std::string label = number + " ";
-  if (leafValues != LeafValues::ShownEvent || (state.event.shown && state.tree.outcomeMarked[k]))
-    label += shown.paths[k];
-  return label;
+  const bool marked = state.event.shown && state.tree.outcomeMarked[k];
+  const bool everyLeaf = state.view.naturalFrequencies || state.simulation.has_value();
+  if (leafValues != LeafValues::ShownEvent || marked || everyLeaf) label += shown.paths[k];
+  if (leafValues == LeafValues::Blank) return label;
+  if (marked) label += shown.outOf;
+  return label + shown.tallies[k];
 }
 
 // The values the options leave blank give way to lines to write on.
@@ -254,7 +308,7 @@ void drawMarkedPaths(const TreeState& state, Canvas& canvas, Placement at) {
 
 std::string leafLabel(const TreeState& state, int k) {
   ShownValues shown;
-  shown.paths[k] = pathText(state, ExactValues(state.tree), k);
+  fillLeafValues(state, ExactValues(state.tree), shownFrequencies(state), shown);
   return leafLabelWith(state, shown, k);
 }
 
@@ -288,14 +342,22 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
   }
 
   const LastLeaves solid = lastLeaves(state.tree, true);
+  int labelsEnd = at.offsetX;
   for (int k = 1; k <= leaves; ++k) {
     const Branch& leaf = state.tree.leaf(k);
     if (!leaf.exists) continue;
     drawPathAt(state, canvas, shown, k, at, true, &solid);
-    canvas.textOut(at.offsetX + leaf.x + LevelPitch + LeafLabelGap,
-                   leaf.y + at.offsetY - LeafLabelRise,
-                   leafLabelWith(state, shown, k, options.leafValues));
+    const std::string label = leafLabelWith(state, shown, k, options.leafValues);
+    const int labelX = at.offsetX + leaf.x + LevelPitch + LeafLabelGap;
+    canvas.textOut(labelX, leaf.y + at.offsetY - LeafLabelRise, label);
+    labelsEnd = largerOf(labelsEnd, labelX + canvas.textWidth(label));
   }
+  if (!shown.total.empty()) {
+    const Branch& root = state.tree.root();
+    canvas.textOut(at.offsetX + RootStemLength - RootTotalGap - canvas.textWidth(shown.total),
+                   root.y + at.offsetY - state.textLift, shown.total);
+  }
+  if (state.simulation) drawSimulationChart(state, canvas, labelsEnd + ChartGap, at.offsetY);
 
   if (state.event.shown && state.view.highlightEvent) drawMarkedPaths(state, canvas, at);
   if (printerNotes) drawPrinterResults(state, canvas, at);

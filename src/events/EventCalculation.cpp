@@ -14,6 +14,7 @@
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
+#include "tree/NaturalFrequencies.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -34,6 +35,18 @@ void clearMarks(TreeState& state) {
   state.tree.outcomeMarked.fill(false);
 }
 
+// The working, and the event in counts while the tree shows counts or a simulation.
+std::vector<std::string> workingWithCounts(const TreeState& state, const ExactValues& values,
+                                           const std::string& display) {
+  std::vector<std::string> working = eventWorking(state, values, display);
+  if (state.view.naturalFrequencies)
+    working.push_back(
+        "I antal: " +
+        eventFrequencyText(state, naturalFrequencies(state.tree, state.view.typedCaseCount)));
+  if (state.simulation) working.push_back("Simuleret: " + simulatedEventText(state));
+  return working;
+}
+
 // The marks are drawn, the probability summed and the result offered.
 void showMarkedEvent(Context& context, const std::string& display, const std::string& separator) {
   TreeState& state = context.state;
@@ -46,7 +59,7 @@ void showMarkedEvent(Context& context, const std::string& display, const std::st
   const Exact value = exactEventValue(state, values);
   approveResult(
       context, display,
-      {fixedPoint(value, 6, 4), fractionText(value), eventWorking(state, values, display)},
+      {fixedPoint(value, 6, 4), fractionText(value), workingWithCounts(state, values, display)},
       separator);
 }
 

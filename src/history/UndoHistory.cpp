@@ -46,6 +46,8 @@ void restore(Context& context, WorkSnapshot work, bool withFile) {
     work.state.file = std::move(now.file);
     work.window.title = std::move(context.window.title);
   }
+  // A simulation belongs to the tree it was drawn from, which an undo or a redo replaces.
+  work.state.simulation.reset();
   work.state.input.cancelled = false;
   work.state.pointer.toolMode = ToolMode::None;
   work.window.branchHint = BranchHint{};

@@ -100,6 +100,12 @@ struct SaveAsChoice {
   std::size_t typeIndex = 0;
 };
 
+// The simulation dialog's fields as typed: the number of trials and the seed.
+struct SimulationChoice {
+  std::string trials;
+  std::string seed;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -175,6 +181,9 @@ class Host {
   // "Vend træet" on a tree of three branchings: the branching to go first, 2 or 3; names holds
   // the names of branchings 1 to 3 ("A2, B2, C2"). Nothing when the dialog was cancelled.
   virtual std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) = 0;
+  // "Simulér…": the dialog opened on preset's texts; its fields as closed with "Simulér", or
+  // nothing when it was cancelled.
+  virtual std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) = 0;
 };
 
 }  // namespace kvistra

@@ -160,10 +160,22 @@ struct FileLink {
 // How values are shown, chosen by the user for every tree of the run: not undone, not saved in
 // tree files (the window keeps the decimal comma between runs).
 struct ViewOptions {
-  bool decimalComma = false;       // "Decimalkomma": values shown with "," instead of "."
-  bool highlightEvent = true;      // "Fremhæv hændelsen": a shown event's paths in colour
-  bool conditionalValues = false;  // "Vis betingede sandsynligheder" on a reduced tree
+  bool decimalComma = false;        // "Decimalkomma": values shown with "," instead of "."
+  bool highlightEvent = true;       // "Fremhæv hændelsen": a shown event's paths in colour
+  bool conditionalValues = false;   // "Vis betingede sandsynligheder" on a reduced tree
+  bool naturalFrequencies = false;  // "Antal ud af N": counts of N cases for probabilities
+  std::optional<int64_t> typedCaseCount{};  // the N typed; without one the tree chooses it
   friend bool operator==(const ViewOptions&, const ViewOptions&) = default;
+};
+
+// A simulation shown beside the tree: the seed it was drawn with, the trials of one run, the
+// trials drawn so far and how often each outcome came up. It belongs to the tree it was drawn
+// from and goes when that tree changes.
+struct SimulationTally {
+  uint64_t seed = 0;
+  int64_t trialsPerRun = 0;
+  int64_t trials = 0;
+  std::array<int64_t, MaxOutcomes + 1> counts{};  // outcomes 1..27
 };
 
 struct TreeState {
@@ -177,6 +189,7 @@ struct TreeState {
   Printout printout;
   FileLink file;
   ViewOptions view;
+  std::optional<SimulationTally> simulation;
   // Texts are written this far above their line: the drawing font's height of "H" plus 2.
   int32_t textLift = 0;
 };

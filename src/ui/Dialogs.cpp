@@ -11,6 +11,7 @@
 #include "ui/QuestionDialog.h"
 #include "ui/ResultLineDialog.h"
 #include "ui/ReverseTreeDialog.h"
+#include "ui/SimulationDialog.h"
 #include "ui/TreeFileDialog.h"
 #include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
@@ -62,6 +63,10 @@ PrintHeadingDialog& Dialogs::printHeading() {
 }
 ReverseTreeDialog& Dialogs::reverseTree() {
   return madeOnFirstUse(reverseTree_);
+}
+
+SimulationDialog& Dialogs::simulation() {
+  return madeOnFirstUse(simulation_);
 }
 
 WorksheetDialog& Dialogs::worksheet() {

@@ -16,6 +16,7 @@ class ProbabilityDialog;
 class PromptDialog;
 class ResultLineDialog;
 class ReverseTreeDialog;
+class SimulationDialog;
 class BranchNamesDialog;
 class TreeFileDialog;
 class WorksheetDialog;
@@ -38,6 +39,7 @@ class Dialogs {
   PrintHeadingDialog& printHeading();
   WorksheetDialog& worksheet();
   ReverseTreeDialog& reverseTree();
+  SimulationDialog& simulation();
 
  private:
   template <class Dialog, class... Arguments>
@@ -57,6 +59,7 @@ class Dialogs {
   PrintHeadingDialog* printHeading_ = nullptr;
   WorksheetDialog* worksheet_ = nullptr;
   ReverseTreeDialog* reverseTree_ = nullptr;
+  SimulationDialog* simulation_ = nullptr;
 };
 
 }  // namespace kvistra::ui

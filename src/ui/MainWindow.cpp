@@ -26,6 +26,8 @@
 #include <optional>
 #include <vector>
 
+#include "chance/FrequencyCommands.h"
+#include "chance/SimulationCommands.h"
 #include "chance/TreeReversal.h"
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
@@ -145,6 +147,8 @@ const std::vector<MenuEntry>& mainMenu() {
            {"reduceTreeAction", "&Reducér træ", ReduceTree},
            {"restoreTreeAction", "&Gendan træ", RestoreTree},
            {"reverseTreeAction", "&Vend træet", ReverseTree},
+           {"simulateAction", "&Simulér…", Simulate},
+           {"simulateAgainAction", "Simulér &igen", SimulateAgain},
            {"conditionalValuesAction", "Vis betingede sandsynligheder", ConditionalValues},
            {"highlightEventAction", "Fremhæv hændelsen", HighlightEvent},
        }},
@@ -157,6 +161,9 @@ const std::vector<MenuEntry>& mainMenu() {
            {"zoomOutAction", "Zoom ud", ZoomOut, "Ctrl+-"},
            {"zoomNormalAction", "Normal størrelse", ZoomNormal, "Ctrl+0"},
            {"zoomToFitAction", "Tilpas til vinduet", ZoomToFit},
+           {"viewSeparator", ""},
+           {"naturalFrequenciesAction", "Antal ud af N", NaturalFrequencies},
+           {"caseCountAction", "Antal tilfælde N…", CaseCount},
        }},
       {"helpMenu",
        "&Hjælp",
@@ -573,6 +580,11 @@ void MainWindow::connectViewCommands() {
     programSettings().setValue(HighlightEventKey, highlight);
     run({}, [highlight](Context& c) { setHighlightEvent(c, highlight); });
   });
+  action(NaturalFrequencies)->setCheckable(true);
+  connect(action(NaturalFrequencies), &QAction::triggered, this, [this](bool shown) {
+    run({}, [shown](Context& c) { setNaturalFrequencies(c, shown); });
+  });
+  onTriggered(CaseCount, askCaseCount);
   // The menu shows the kept choice from the start.
   connect(menu(PrepareTreeMenu), &QMenu::aboutToShow, this, &MainWindow::loadViewSettings);
 }
@@ -662,6 +674,8 @@ void MainWindow::connectEventCommands() {
     onClicked(command.button, command.handler);
   }
   onTriggered(ReverseTree, reverseTree);
+  onTriggered(Simulate, simulate);
+  onTriggered(SimulateAgain, simulateAgain);
   // A row evaluated again may be approved as a new result; a key may delete a row.
   const QString eventStep = button(EventButton)->accessibleName();
   connect(resultsList_, &ResultsPane::released, this,
@@ -756,6 +770,7 @@ void MainWindow::run(const QString& stepName, const std::function<void(Context&)
   WorkSnapshot before = snapshotOf(*context_);
   const std::string fileBefore = state_.file.path;
   command(*context_);
+  dropOutdatedSimulation(before.state, *context_);
   history_.recordIfChanged(fromQt(stepName), std::move(before), *context_);
   if (!state_.file.path.empty() && state_.file.path != fileBefore)
     recentFiles_->add(state_.file.path);
@@ -787,6 +802,7 @@ void MainWindow::sync() {
   action(DecimalComma)->setChecked(state_.view.decimalComma);
   action(ConditionalValues)->setChecked(state_.view.conditionalValues);
   action(HighlightEvent)->setChecked(state_.view.highlightEvent);
+  action(NaturalFrequencies)->setChecked(state_.view.naturalFrequencies);
   toolbar_->setVisible(window_.toolbarVisible);
   sidePane_->setVisible(window_.sidePaneVisible);
   branchTextsPane_->setVisible(window_.branchTextsVisible);

@@ -29,6 +29,7 @@
 #include "ui/ResultLineDialog.h"
 #include "ui/ReverseTreeDialog.h"
 #include "ui/SaveAsDialog.h"
+#include "ui/SimulationDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/TreeFileDialog.h"
 #include "ui/WorksheetDialog.h"
@@ -261,6 +262,10 @@ SaveChangesChoice QtHost::askToSaveChanges() {
 
 std::optional<int> QtHost::chooseFirstBranching(const std::vector<std::string>& names) {
   return dialogs_.reverseTree().choose(names);
+}
+
+std::optional<SimulationChoice> QtHost::chooseSimulation(const SimulationChoice& preset) {
+  return dialogs_.simulation().choose(preset);
 }
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,

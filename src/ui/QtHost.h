@@ -53,6 +53,7 @@ class QtHost : public Host {
   void copyText(const std::vector<std::string>& lines, const Font& font) override;
   SaveChangesChoice askToSaveChanges() override;
   std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) override;
+  std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) override;
 
   // From now on every page goes to this PDF file, on paper turned as given, without the print
   // dialog (for tests).

@@ -106,6 +106,8 @@ class FakeHost : public Host {
   }
   // Reversing a tree of three branchings is walked through the window; here it is cancelled.
   std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
+  // Simulations are walked through the window too.
+  std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override { return {}; }
 
  private:
   std::optional<std::string> chooseFile();

@@ -1,0 +1,120 @@
+#include "drawing/SimulationChart.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "text/TextFormat.h"
+#include "text/Windows1252.h"
+#include "tree/ExactValues.h"
+#include "tree/Layout.h"
+#include "tree/NaturalFrequencies.h"
+
+namespace kvistra {
+
+namespace {
+
+// The longest bar, and the bars' thickness within a leaf's share of the height.
+constexpr int BarRoom = 220;
+constexpr int ThinnestBar = 3;
+constexpr int ThickestBar = 12;
+constexpr int TickLength = 4;
+constexpr int SwatchWidth = 24;
+// The scale ends at the first of these at or above the largest value, so its three ticks read
+// as round numbers.
+constexpr std::array<double, 7> ScaleEnds = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0};
+
+struct Bars {
+  std::array<double, MaxOutcomes + 1> observed{};
+  std::array<double, MaxOutcomes + 1> expected{};
+  double largest = 0;
+};
+
+// The probabilities are those given the outcomes that exist: the simulation draws only those.
+Bars bars(const TreeState& state) {
+  const Tree& tree = state.tree;
+  const SimulationTally& tally = *state.simulation;
+  const ExactValues values(tree);
+  Exact existing = 0;
+  for (int k = 1; k <= tree.levelNodeCount; ++k)
+    if (tree.leaf(k).exists) existing += exactPathProbability(tree, values, k);
+  Bars result;
+  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+    if (!tree.leaf(k).exists) continue;
+    if (sgn(existing) > 0)
+      result.expected[k] = Exact(exactPathProbability(tree, values, k) / existing).get_d();
+    if (tally.trials > 0)
+      result.observed[k] = static_cast<double>(tally.counts[k]) / static_cast<double>(tally.trials);
+    result.largest = std::max({result.largest, result.expected[k], result.observed[k]});
+  }
+  return result;
+}
+
+// A filled bar: the canvas fills only with white, so the bar is ruled line by line.
+void filledBar(Canvas& canvas, int left, int top, int length, int thickness) {
+  for (int y = top; y < top + thickness; ++y) drawLine(canvas, left, y, left + length, y);
+}
+
+std::string scaleText(double value, bool comma) {
+  return shownNumber(fixedPoint(value, 0, value < 0.1 && value > 0 ? 3 : 2), comma);
+}
+
+void drawScale(Canvas& canvas, int left, int top, int axisY, double scaleEnd, bool comma) {
+  canvas.setPen(Black, PenStyle::Solid);
+  drawLine(canvas, left, top, left, axisY);
+  drawLine(canvas, left, axisY, left + BarRoom, axisY);
+  for (int tick = 0; tick <= 2; ++tick) {
+    const int x = left + BarRoom * tick / 2;
+    drawLine(canvas, x, axisY, x, axisY + TickLength);
+    const std::string text = scaleText(scaleEnd * tick / 2, comma);
+    canvas.textOut(x - canvas.textWidth(text) / 2, axisY + TickLength + 2, text);
+  }
+}
+
+void drawKey(Canvas& canvas, int left, int top, int thickness) {
+  const int rowHeight = canvas.textHeight("H") + 4;
+  canvas.setPen(EventBlue, PenStyle::Solid);
+  filledBar(canvas, left, top + rowHeight / 2 - thickness / 2, SwatchWidth, thickness);
+  canvas.setPen(Black, PenStyle::Solid);
+  canvas.rectangle(left, top + rowHeight + rowHeight / 2 - thickness / 2, left + SwatchWidth,
+                   top + rowHeight + rowHeight / 2 - thickness / 2 + thickness);
+  const int textX = left + SwatchWidth + 6;
+  canvas.textOut(textX, top, w1252("Simuleret hyppighed"));
+  canvas.textOut(textX, top + rowHeight, "Sandsynlighed");
+}
+
+}  // namespace
+
+void drawSimulationChart(const TreeState& state, Canvas& canvas, int left, int offsetY) {
+  const Tree& tree = state.tree;
+  if (!state.simulation || tree.branchingCount == 0 || tree.levelNodeCount < 1) return;
+  const Bars shown = bars(state);
+  const double scaleEnd = *std::find_if(ScaleEnds.begin(), ScaleEnds.end() - 1,
+                                        [&](double end) { return end >= shown.largest - 1e-12; });
+  const int pitch = VerticalSpan / tree.levelNodeCount;
+  const int thickness = std::clamp((pitch - 4) / 2, ThinnestBar, ThickestBar);
+  const int textHeight = canvas.textHeight("H");
+  const int top = tree.leaf(1).y + offsetY - pitch / 2;
+  const int axisY = tree.leaf(tree.levelNodeCount).y + offsetY + pitch / 2;
+
+  const SimulationTally& tally = *state.simulation;
+  canvas.textOut(left, top - 2 * textHeight,
+                 w1252("Simulering: ") + groupedNumber(tally.trials) + w1252(" forsøg, frø ") +
+                     std::to_string(tally.seed));
+  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+    if (!tree.leaf(k).exists) continue;
+    const int y = tree.leaf(k).y + offsetY;
+    const auto length = [&](double value) {
+      return static_cast<int>(value / scaleEnd * BarRoom + 0.5);
+    };
+    canvas.setPen(EventBlue, PenStyle::Solid);
+    filledBar(canvas, left + 1, y - thickness - 1, length(shown.observed[k]), thickness);
+    canvas.setPen(Black, PenStyle::Solid);
+    if (const int expected = length(shown.expected[k]); expected > 0)
+      canvas.rectangle(left + 1, y + 1, left + 1 + expected, y + 1 + thickness);
+  }
+  drawScale(canvas, left, top, axisY, scaleEnd, state.view.decimalComma);
+  drawKey(canvas, left, axisY + TickLength + textHeight + 10, thickness);
+}
+
+}  // namespace kvistra

@@ -1,0 +1,143 @@
+#include "tree/NaturalFrequencies.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "text/TextFormat.h"
+#include "tree/ExactValues.h"
+
+namespace kvistra {
+
+namespace {
+
+int parentSlot(const Tree& tree, int level, int slot) {
+  return level == 1 ? 1 : tree.branch(level, slot).parentIndex;
+}
+
+// Each branch's probability of being reached: the product of the values along its path.
+using Reached = std::array<std::array<Exact, MaxNodesPerLevel + 1>, MaxBranchings + 1>;
+
+Reached reachedProbabilities(const Tree& tree, const ExactValues& values) {
+  Reached reached{};
+  reached[0][1] = 1;
+  for (int level = 1; level <= tree.branchingCount; ++level)
+    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot)
+      reached[level][slot] =
+          reached[level - 1][parentSlot(tree, level, slot)] * values(level, slot);
+  return reached;
+}
+
+// The smallest N that makes every count whole, when it is at most LargestWholeTotal.
+std::optional<std::int64_t> smallestWholeTotal(const Tree& tree, const Reached& reached) {
+  mpz_class total = 1;
+  for (int level = 1; level <= tree.branchingCount; ++level)
+    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot) {
+      mpz_lcm(total.get_mpz_t(), total.get_mpz_t(), reached[level][slot].get_den_mpz_t());
+      if (total > LargestWholeTotal) return std::nullopt;
+    }
+  return total.get_si();
+}
+
+// Shares the parent's count among the group's branches: each gets its exact share rounded down,
+// and the cases left over go one each to the largest remainders, the first branch on a tie.
+void shareGroup(const Tree& tree, const ExactValues& values, const std::vector<int>& group,
+                int level, NaturalFrequencies& frequencies) {
+  const int parent = parentSlot(tree, level, group.front());
+  const std::int64_t parentCount = frequencies.counts[level - 1][parent];
+  std::vector<Exact> remainders;
+  std::int64_t shared = 0;
+  for (int slot : group) {
+    const Exact exact = parentCount * values(level, slot);
+    const mpz_class whole = exact.get_num() / exact.get_den();
+    frequencies.counts[level][slot] = whole.get_si();
+    frequencies.rounded[level][slot] =
+        exact.get_den() != 1 || frequencies.rounded[level - 1][parent];
+    remainders.push_back(exact - Exact(whole));
+    shared += whole.get_si();
+  }
+  std::vector<std::size_t> order(group.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return remainders[a] > remainders[b]; });
+  const auto left = static_cast<std::size_t>(
+      std::clamp<std::int64_t>(parentCount - shared, 0, static_cast<std::int64_t>(group.size())));
+  for (std::size_t i = 0; i < left; ++i) ++frequencies.counts[level][group[order[i]]];
+}
+
+}  // namespace
+
+NaturalFrequencies naturalFrequencies(const Tree& tree, std::optional<std::int64_t> typedTotal) {
+  const ExactValues values(tree);
+  NaturalFrequencies frequencies;
+  frequencies.total = typedTotal.value_or(
+      smallestWholeTotal(tree, reachedProbabilities(tree, values)).value_or(RoundedTotal));
+  frequencies.counts[0][1] = frequencies.total;
+  for (int level = 1; level <= tree.branchingCount; ++level) {
+    std::vector<int> group;
+    const int slots = tree.branch(level, 1).levelNodeCount;
+    for (int slot = 1; slot <= slots; ++slot) {
+      group.push_back(slot);
+      const bool groupEnds =
+          slot == slots || parentSlot(tree, level, slot + 1) != parentSlot(tree, level, slot);
+      if (!groupEnds) continue;
+      shareGroup(tree, values, group, level, frequencies);
+      group.clear();
+    }
+  }
+  return frequencies;
+}
+
+std::string groupedNumber(std::int64_t number) {
+  std::string digits = std::to_string(number < 0 ? -number : number);
+  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<std::size_t>(at), " ");
+  return number < 0 ? "-" + digits : digits;
+}
+
+std::string countText(std::int64_t count, bool rounded) {
+  return (rounded ? "ca. " : "") + groupedNumber(count);
+}
+
+std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies& frequencies) {
+  const Tree& tree = state.tree;
+  std::int64_t marked = 0;
+  std::int64_t existing = 0;
+  bool rounded = false;
+  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k) {
+    if (!tree.leaf(k).exists) continue;
+    existing += frequencies.leafCount(tree, k);
+    if (!tree.outcomeMarked[k]) continue;
+    marked += frequencies.leafCount(tree, k);
+    rounded = rounded || frequencies.leafRounded(tree, k);
+  }
+  return countText(marked, rounded) + " ud af " + groupedNumber(existing);
+}
+
+std::string simulatedEventText(const TreeState& state) {
+  if (!state.simulation || state.simulation->trials == 0) return {};
+  const SimulationTally& tally = *state.simulation;
+  std::int64_t marked = 0;
+  for (int k = 1; k <= state.tree.levelNodeCount && k <= MaxOutcomes; ++k)
+    if (state.tree.outcomeMarked[k]) marked += tally.counts[k];
+  Exact share{mpz_class(marked), mpz_class(tally.trials)};
+  share.canonicalize();
+  return groupedNumber(marked) + " af " + groupedNumber(tally.trials) + " = " +
+         shownNumber(fixedPoint(share, 0, 4), state.view.decimalComma);
+}
+
+std::optional<std::int64_t> readCaseCount(const std::string& text, std::int64_t largest) {
+  std::int64_t number = 0;
+  bool anyDigit = false;
+  for (char c : text) {
+    if (c == ' ' || c == '.') continue;  // "10 000" and "10.000" are both written
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + (c - '0');
+    if (number > largest) return std::nullopt;
+    anyDigit = true;
+  }
+  if (!anyDigit || number < 1) return std::nullopt;
+  return number;
+}
+
+}  // namespace kvistra

@@ -1,0 +1,54 @@
+// "Antal ud af N": the tree's probabilities as counts of N cases, which pupils read more easily
+// than products of fractions: of 10 000 people 100 are ill, and 90 of those test positive.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "tree/TreeState.h"
+
+namespace kvistra {
+
+// The tree chooses the smallest N that makes every count whole, up to this many cases; beyond
+// it the counts of RoundedTotal cases are rounded.
+inline constexpr std::int64_t LargestWholeTotal = 100000;
+inline constexpr std::int64_t RoundedTotal = 1000;
+// A typed N: from one case to as many as the simulation's largest run.
+inline constexpr std::int64_t LargestTypedTotal = 1000000;
+
+// The cases that reach each branch: the root holds all N, a branch its parent's cases times its
+// probability. A count that is not whole is rounded by largest remainders within its group, so
+// the counts of a group always add up to its parent's.
+struct NaturalFrequencies {
+  std::int64_t total = 0;
+  // Levels 0..3 and slots 1..27, as the tree's branches; the root at [0][1].
+  std::array<std::array<std::int64_t, MaxNodesPerLevel + 1>, MaxBranchings + 1> counts{};
+  // Whether a count was rounded, and is shown as approximate.
+  std::array<std::array<bool, MaxNodesPerLevel + 1>, MaxBranchings + 1> rounded{};
+
+  std::int64_t leafCount(const Tree& tree, int k) const { return counts[tree.branchingCount][k]; }
+  bool leafRounded(const Tree& tree, int k) const { return rounded[tree.branchingCount][k]; }
+};
+
+// The counts of a complete tree for typedTotal cases, or for the N the tree chooses.
+NaturalFrequencies naturalFrequencies(const Tree& tree, std::optional<std::int64_t> typedTotal);
+
+// A whole number with a blank between thousands, as Danish teaching writes it: "10 000".
+std::string groupedNumber(std::int64_t number);
+
+// A count as the tree shows it: "ca. 90" when it was rounded (Windows-1252 has no "≈").
+std::string countText(std::int64_t count, bool rounded);
+
+// The cases of the marked outcomes out of those of the outcomes that exist: "981 ud af 10 000".
+std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies& frequencies);
+
+// The marked outcomes' count in the simulation shown, out of its trials, and their share:
+// "4 512 af 10 000 = 0,4512".
+std::string simulatedEventText(const TreeState& state);
+
+// The typed N, blanks allowed ("10 000"); nothing unless a whole number 1..LargestTypedTotal.
+std::optional<std::int64_t> readCaseCount(const std::string& text, std::int64_t largest);
+
+}  // namespace kvistra
