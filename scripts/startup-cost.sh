@@ -59,7 +59,7 @@ program[kvistra]=$(target_file kvistra)
 probe=$(target_file startup_probe)
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+[ -n "${KEEP_STARTUP_WORK:-}" ] && echo "work: $work" >&2 || trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 

@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "drawing/Zoom.h"
@@ -16,8 +17,52 @@
 namespace kvistra::ui {
 
 namespace {
+
 const Font DrawingFont{"Arial", 12, true};
-}
+
+// Measures text in the drawing's fonts and draws nothing. A font's metrics are looked up only
+// when a text is measured: at start, and while no tree is complete, the drawing measures nothing,
+// and looking a font up is the dearest step before the first frame.
+class MeasuringCanvas final : public Canvas {
+ public:
+  explicit MeasuringCanvas(const QFont& startFont) : startFont_(startFont) {}
+
+  void setPen(Color, PenStyle) override {}
+  void moveTo(int, int) override {}
+  void lineTo(int, int) override {}
+  void textOut(int, int, std::string_view) override {}
+  int textWidth(std::string_view text) override { return measuring().textWidth(text); }
+  int textHeight(std::string_view text) override { return measuring().textHeight(text); }
+  void rectangle(int, int, int, int) override {}
+  void fillRect(int, int, int, int) override {}
+  void setFont(const Font& font) override {
+    font_ = font;
+    if (canvas_) canvas_->setFont(font);
+  }
+  bool isPrinter() const override { return false; }
+  int width() const override { return 1; }
+  int height() const override { return 1; }
+
+ private:
+  QtCanvas& measuring() {
+    if (!canvas_) {
+      scratch_ = QImage(1, 1, QImage::Format_RGB32);
+      painter_.begin(&scratch_);
+      painter_.setFont(startFont_);
+      canvas_.emplace(painter_, scratch_.size(), false);
+      if (font_) canvas_->setFont(*font_);
+    }
+    return *canvas_;
+  }
+
+  QFont startFont_;
+  std::optional<Font> font_;
+  QImage scratch_;
+  QPainter painter_;
+  std::optional<QtCanvas> canvas_;
+};
+
+}  // namespace
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), recorded_(DrawingFont) {
   setObjectName("drawingArea");
@@ -31,10 +76,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), recorded_(DrawingFo
 }
 
 void DrawingArea::measure(const Drawing& measuring) const {
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  QPainter painter(&scratch);
-  painter.setFont(font());
-  QtCanvas measurer(painter, QSize(1, 1), false);
+  MeasuringCanvas measurer(font());
   measuring(measurer);
 }
 

@@ -345,7 +345,9 @@ void MainWindow::createMenus() {
     }
     action->setObjectName(entry.name);
     action->setToolTip(QString(entry.caption).remove('&'));
-    if (entry.shortcut) action->setShortcut(QKeySequence(entry.shortcut));
+    // Portable text is read without looking up translated key names, which start-up would pay.
+    if (entry.shortcut)
+      action->setShortcut(QKeySequence(entry.shortcut, QKeySequence::PortableText));
     if (entry.command) actions_[indexOf(*entry.command)] = action;
   };
   for (const auto& top : mainMenu()) {
@@ -634,7 +636,8 @@ void MainWindow::connectFileAndOutputCommands() {
 }
 
 void MainWindow::connectHistoryCommands() {
-  action(Redo)->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  action(Redo)->setShortcuts({QKeySequence("Ctrl+Y", QKeySequence::PortableText),
+                              QKeySequence("Ctrl+Shift+Z", QKeySequence::PortableText)});
   connect(action(Undo), &QAction::triggered, this, [this] {
     history_.undo(*context_);
     sync();
@@ -704,7 +707,7 @@ void MainWindow::connectDrawingArea() {
     run(step, [key](Context& c) { branchKeyPressed(c, key); });
   });
   // The results list has no tab stop; this gives it the keyboard.
-  auto* toResults = new QShortcut(QKeySequence("Ctrl+L"), this);
+  auto* toResults = new QShortcut(QKeySequence("Ctrl+L", QKeySequence::PortableText), this);
   connect(toResults, &QShortcut::activated, this, [this] {
     if (resultsList_->isVisible()) resultsList_->setFocus(Qt::ShortcutFocusReason);
   });
@@ -734,7 +737,8 @@ void MainWindow::showReadings() {
 }
 
 void MainWindow::connectZoomCommands() {
-  action(ZoomIn)->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
+  action(ZoomIn)->setShortcuts({QKeySequence("Ctrl++", QKeySequence::PortableText),
+                                QKeySequence("Ctrl+=", QKeySequence::PortableText)});
   connect(action(ZoomIn), &QAction::triggered, this,
           [this] { zoomTo(zoomedIn(drawingArea_->zoom())); });
   connect(action(ZoomOut), &QAction::triggered, this,
@@ -791,8 +795,11 @@ void MainWindow::showHistory() {
 void MainWindow::sync() {
   setWindowTitle(toQt(window_.title));
   for (std::size_t i = 0; i < CommandCount; ++i) {
-    if (actions_[i]) actions_[i]->setEnabled(window_.enabled[i]);
-    if (buttons_[i]) buttons_[i]->setEnabled(window_.enabled[i]);
+    // Only what changes: telling an action what it already is still costs at every command.
+    const bool enabled = window_.enabled[i];
+    if (actions_[i] && actions_[i]->isEnabled() != enabled) actions_[i]->setEnabled(enabled);
+    if (buttons_[i] && buttons_[i]->testAttribute(Qt::WA_Disabled) == enabled)
+      buttons_[i]->setEnabled(enabled);
   }
   showHistory();
   const Tree& tree = state_.tree;
