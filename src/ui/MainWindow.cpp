@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "chance/FrequencyCommands.h"
@@ -566,22 +567,20 @@ void MainWindow::connectViewCommands() {
   for (Command c : {TwoDecimals, ThreeDecimals, FourDecimals, Fractions})
     valueForms->addAction(action(c))->setCheckable(true);
   onTriggered(Fractions, showFractions);
-  for (Command c : {DecimalComma, ConditionalValues, HighlightEvent}) action(c)->setCheckable(true);
-  connect(action(DecimalComma), &QAction::triggered, this, [this](bool comma) {
-    loadViewSettings();
-    programSettings().setValue(DecimalCommaKey, comma);
-    run({}, [comma](Context& c) { setDecimalComma(c, comma); });
-  });
-  connect(action(ConditionalValues), &QAction::triggered, this, [this](bool conditional) {
-    loadViewSettings();
-    programSettings().setValue(ConditionalValuesKey, conditional);
-    run({}, [conditional](Context& c) { setConditionalValues(c, conditional); });
-  });
-  connect(action(HighlightEvent), &QAction::triggered, this, [this](bool highlight) {
-    loadViewSettings();
-    programSettings().setValue(HighlightEventKey, highlight);
-    run({}, [highlight](Context& c) { setHighlightEvent(c, highlight); });
-  });
+  // The view choices kept between runs: each saved as it is made.
+  const std::tuple<Command, const char*, void (*)(Context&, bool)> keptChoices[] = {
+      {DecimalComma, DecimalCommaKey, setDecimalComma},
+      {ConditionalValues, ConditionalValuesKey, setConditionalValues},
+      {HighlightEvent, HighlightEventKey, setHighlightEvent},
+  };
+  for (const auto& [command, key, choose] : keptChoices) {
+    action(command)->setCheckable(true);
+    connect(action(command), &QAction::triggered, this, [this, key, choose](bool on) {
+      loadViewSettings();
+      programSettings().setValue(key, on);
+      run({}, [choose, on](Context& c) { choose(c, on); });
+    });
+  }
   action(NaturalFrequencies)->setCheckable(true);
   connect(action(NaturalFrequencies), &QAction::triggered, this, [this](bool shown) {
     run({}, [shown](Context& c) { setNaturalFrequencies(c, shown); });
