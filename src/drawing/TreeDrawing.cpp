@@ -410,15 +410,19 @@ std::string readingOf(const TreeState& state, const ShownValues& shown, int leve
 std::vector<BranchReading> branchReadings(const TreeState& state, Canvas& measurer) {
   std::vector<BranchReading> readings;
   const Tree& tree = state.tree;
-  if (!tree.complete) return readings;
-  const ShownValues shown = shownValues(state, measurer);
-  for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
+  // A tree being built is read by its names, branching by branching, as it is drawn.
+  const int levels = tree.complete ? tree.branchingCount : tree.builtBranchings;
+  const int offsetX = tree.complete ? ScreenOffsetX : ConstructionOffsetX;
+  const ShownValues shown = tree.complete ? shownValues(state, measurer) : ShownValues{};
+  for (int level = 1; level <= levels && level <= MaxBranchings; ++level)
     for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
          ++slot) {
       const Branch& branch = tree.branch(level, slot);
-      const int left = ScreenOffsetX + branch.x;
-      readings.push_back({level, slot, readingOf(state, shown, level, slot), left,
-                          branch.y - state.textLift, left + LevelPitch, branch.y + 4});
+      const int left = offsetX + branch.x;
+      readings.push_back(
+          {level, slot,
+           tree.complete ? readingOf(state, shown, level, slot) : branchLabel(tree, level, slot),
+           left, branch.y - state.textLift, left + LevelPitch, branch.y + 4});
     }
   return readings;
 }

@@ -725,8 +725,7 @@ QString MainWindow::clickStepName() {
 
 void MainWindow::showReadings() {
   std::vector<BranchReading> readings;
-  if (state_.tree.complete)
-    drawingArea_->measure([&](Canvas& c) { readings = branchReadings(state_, c); });
+  drawingArea_->measure([&](Canvas& c) { readings = branchReadings(state_, c); });
   const BranchFocus focus = keptFocus(state_.tree, window_.branchFocus);
   int focused = -1;
   for (std::size_t i = 0; i < readings.size(); ++i)
