@@ -41,6 +41,44 @@ void write(std::FILE* stream, const QString& text) {
   std::fputs(text.toUtf8().constData(), stream);
 }
 
+// The options Qt takes out of the command line itself, with one dash or two: those followed by a
+// value, and those that stand alone.
+const QStringList QtOptionsWithValue = {"platform",      "platformpluginpath",
+                                        "platformtheme", "plugin",
+                                        "qmljsdebugger", "qwindowgeometry",
+                                        "qwindowicon",   "qwindowtitle",
+                                        "session",       "style",
+                                        "stylesheet",    "display",
+                                        "geometry",      "title",
+                                        "name",          "icon",
+                                        "visual",        "fontengine",
+                                        "dialogs"};
+const QStringList QtSwitches = {"reverse", "widgetcount", "nograb",
+                                "dograb",  "sync",        "testability"};
+const QStringList ProgramOptions = {"h", "help", "v", "version"};
+
+// An option that is neither the program's nor Qt's; empty when every option is known.
+QString unknownOption(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (!argument.startsWith('-') || argument == "-") continue;
+    const QString name = argument.mid(argument.startsWith("--") ? 2 : 1).section('=', 0, 0);
+    if (QtOptionsWithValue.contains(name)) {
+      if (!argument.contains('=')) ++i;  // its value
+      continue;
+    }
+    if (!QtSwitches.contains(name) && !ProgramOptions.contains(name)) return name;
+  }
+  return {};
+}
+
+int refuse(const QString& what) {
+  write(stderr, QStringLiteral("kvistra: %1\n"
+                               "Skriv »kvistra --help« for at se, hvad programmet forstår.\n")
+                    .arg(what));
+  return UsageExitCode;
+}
+
 }  // namespace
 
 std::optional<int> answerWithoutWindow(const QStringList& arguments) {
@@ -53,6 +91,9 @@ std::optional<int> answerWithoutWindow(const QStringList& arguments) {
     write(stdout, QStringLiteral("Kvistra %1\n").arg(KVISTRA_VERSION));
     return 0;
   }
+  // Refused before Qt starts, which without a display would end the program instead.
+  const QString unknown = unknownOption(arguments);
+  if (!unknown.isEmpty()) return refuse(QStringLiteral("ukendt tilvalg »%1«").arg(unknown));
   return std::nullopt;
 }
 
@@ -60,13 +101,10 @@ StartArguments readStartArguments(const QStringList& arguments) {
   const ParsedArguments parsed(arguments);
   if (!parsed.understood) {
     const QStringList unknown = parsed.parser.unknownOptionNames();
-    const QString what = unknown.isEmpty()
-                             ? QStringLiteral("kommandolinjen forstås ikke")
-                             : QStringLiteral("ukendt tilvalg »%1«").arg(unknown.join("«, »"));
-    write(stderr, QStringLiteral("kvistra: %1\n"
-                                 "Skriv »kvistra --help« for at se, hvad programmet forstår.\n")
-                      .arg(what));
-    return {{}, UsageExitCode};
+    return {{},
+            refuse(unknown.isEmpty()
+                       ? QStringLiteral("kommandolinjen forstås ikke")
+                       : QStringLiteral("ukendt tilvalg »%1«").arg(unknown.join("«, »")))};
   }
   // The desktop entry passes one file; any others are ignored.
   return {parsed.parser.positionalArguments().value(0), std::nullopt};

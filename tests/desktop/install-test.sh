@@ -98,7 +98,7 @@ if [ "$with_program" = 1 ]; then
   [ "$status" = 0 ] && grep -qx "Kvistra [0-9.]*" <<<"$output" ||
     fail "--version answered $status: $output"
   version="${output#Kvistra }"
-  platform=offscreen answer --ukendt
+  answer --ukendt
   [ "$status" = 2 ] && grep -q "ukendt tilvalg" <<<"$output" ||
     fail "an unknown option answered $status: $output"
 fi
