@@ -35,9 +35,7 @@ Bars bars(const TreeState& state) {
   const Tree& tree = state.tree;
   const SimulationTally& tally = *state.simulation;
   const ExactValues values(tree);
-  Exact existing = 0;
-  for (int k = 1; k <= tree.levelNodeCount; ++k)
-    if (tree.leaf(k).exists) existing += exactPathProbability(tree, values, k);
+  const Exact existing = exactExistingSum(tree, values);
   Bars result;
   for (int k = 1; k <= tree.levelNodeCount; ++k) {
     if (!tree.leaf(k).exists) continue;

@@ -117,4 +117,13 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
   return syncFolder(folderOf(target));
 }
 
+std::string nameBeside(const std::string& path, std::string_view ending,
+                       std::string_view fallback) {
+  if (path.empty()) return std::string(fallback);
+  const std::size_t name = path.find_last_of('/') + 1;  // 0 without a folder
+  const std::size_t dot = path.find_last_of('.');
+  const std::size_t end = dot != std::string::npos && dot > name ? dot : path.size();
+  return path.substr(0, end) + std::string(ending);
+}
+
 }  // namespace kvistra

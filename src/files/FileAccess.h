@@ -24,6 +24,10 @@ FileContents readWholeFile(const std::string& path, std::size_t largestSize);
 // The space free for a new file beside path, or nothing when it cannot be told.
 std::optional<std::uintmax_t> freeSpaceBeside(const std::string& path);
 
+// A name beside path for another kind of file: path without its extension, with ending after
+// it ("urne.KV3" and "-opgaveark.pdf" give "urne-opgaveark.pdf"); fallback when path is empty.
+std::string nameBeside(const std::string& path, std::string_view ending, std::string_view fallback);
+
 // Writes bytes to a new file beside path and, only when every byte reached the disk and the file
 // closed cleanly, moves it over path in one step. A file whose mode forbids writing is not
 // replaced. False leaves path as it was, unless only the last step, syncing its folder, failed.

@@ -37,10 +37,7 @@ std::string lowerCaseExtension(const std::string& path) {
 
 // The tree file's name with the picture's extension, so a lesson's pictures stand beside it.
 std::string presetName(const TreeState& state) {
-  const std::string& tree = state.file.path;
-  const std::size_t dot = tree.find_last_of('.');
-  if (tree.empty() || dot == std::string::npos) return PresetPictureName;
-  return tree.substr(0, dot) + ".png";
+  return nameBeside(state.file.path, ".png", PresetPictureName);
 }
 
 int lowestLeafLine(const TreeState& state) {

@@ -139,11 +139,7 @@ std::vector<KeyResult> keyResults(const TreeState& state) {
 
 // Beside the tree's file, named after it: "urne.KV3" offers "urne-opgaveark.pdf".
 std::string pdfPreset(const std::string& treeFile) {
-  if (treeFile.empty()) return PdfName;
-  const std::size_t name = treeFile.find_last_of('/') + 1;  // 0 without a folder
-  const std::size_t dot = treeFile.find_last_of('.');
-  const std::size_t end = dot != std::string::npos && dot > name ? dot : treeFile.size();
-  return treeFile.substr(0, end) + "-" + PdfName;
+  return nameBeside(treeFile, std::string("-") + PdfName, PdfName);
 }
 
 void savePagesAsPdf(Context& context, int pageCount, const PageDrawing& draw) {
