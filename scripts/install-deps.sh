@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kvistra needs. With --run only those to build and run the
-# program; without it everything: also to test, fuzz, benchmark, package and install it, and to
-# render its icons.
+# program; with --package those and what building the Debian package needs; without either
+# everything: also to test, fuzz, benchmark and install it, and to render its icons.
 # Safe to run again: apt-get install skips what is already there.
 set -euo pipefail
 
@@ -11,6 +11,9 @@ run_packages=(
   libjpeg62-turbo-dev libgmp-dev qt6-svg-dev
   fonts-liberation fonts-dejavu-core
 )
+# CPack's DEB generator finds libraries with file and readelf and their packages with
+# dpkg-shlibdeps.
+package_packages=(dpkg-dev file binutils)
 other_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
@@ -18,11 +21,15 @@ other_packages=(
   librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin
   valgrind
   poppler-utils
-  dpkg-dev file binutils lintian appstream man-db
+  lintian appstream man-db
 )
 
 packages=("${run_packages[@]}")
-[ "${1:-}" = --run ] || packages+=("${other_packages[@]}")
+case "${1:-}" in
+  --run) ;;
+  --package) packages+=("${package_packages[@]}") ;;
+  *) packages+=("${package_packages[@]}" "${other_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -47,8 +47,8 @@ AboutDialog::AboutDialog(QWidget* parent)
   aboutLabel(panel, "productName", "Kvistra", {"MS Sans Serif", 32, false}, QRect(88, 14, 270, 44));
   aboutLabel(panel, "version", ProgramVersion, {"MS Sans Serif", 11, true}, QRect(88, 64, 270, 18));
   aboutLabel(panel, "comments",
-             "Sandsynlighedstræer med to eller tre forgreninger\n"
-             "til brug i undervisningen.",
+             "Sandsynlighedstræer til brug i undervisningen.\n"
+             "Fri software under GPL-3.0-or-later.",
              {"MS Sans Serif", 12, false}, QRect(16, 92, 340, 44));
 
   okButton_ = placeButton(this, "okButton", "&OK", QRect(156, 168, 77, 30));

@@ -82,18 +82,20 @@ int refuse(const QString& what) {
 }  // namespace
 
 std::optional<int> answerWithoutWindow(const QStringList& arguments) {
+  // An unknown option is refused wherever it stands, also beside --help or --version, so a
+  // script never takes a mistyped line for a success. It is refused before Qt starts, which
+  // without a display would end the program instead.
+  const QString unknown = unknownOption(arguments);
+  if (!unknown.isEmpty()) return refuse(QStringLiteral("ukendt tilvalg »%1«").arg(unknown));
   const ParsedArguments parsed(arguments);
   if (parsed.parser.isSet(parsed.help)) {
     write(stdout, QString::fromUtf8(HelpText));
     return 0;
   }
   if (parsed.parser.isSet(parsed.version)) {
-    write(stdout, QStringLiteral("Kvistra %1\n").arg(KVISTRA_VERSION));
+    write(stdout, QStringLiteral("Kvistra %1\nLicens: GPL-3.0-or-later\n").arg(KVISTRA_VERSION));
     return 0;
   }
-  // Refused before Qt starts, which without a display would end the program instead.
-  const QString unknown = unknownOption(arguments);
-  if (!unknown.isEmpty()) return refuse(QStringLiteral("ukendt tilvalg »%1«").arg(unknown));
   return std::nullopt;
 }
 

@@ -59,6 +59,7 @@
 #include "ui/RecentFiles.h"
 #include "ui/Resources.h"
 #include "ui/ResultsPane.h"
+#include "ui/StartGuide.h"
 #include "ui/StartPicture.h"
 #include "ui/TextConversion.h"
 #include "ui/ToolbarIcons.h"
@@ -813,6 +814,7 @@ void MainWindow::sync() {
   branchTextsPane_->setVisible(window_.branchTextsVisible);
   branchCountBar_->setVisible(window_.branchCountBarVisible);
   startPicture_->setVisible(window_.startPictureVisible);
+  showStartGuide(startGuideShown(state_.tree, window_));
   branchCountLabel_->setText(toQt(window_.branchCountPrompt));
   branchCountLabel_->adjustSize();
   resultsList_->showLines(joinedLines(window_.resultLines));
@@ -849,6 +851,17 @@ void MainWindow::placeBranchHint() {
   branchHint_->move(keptInside(QRect(place, branchHint_->size()), visible));
   branchHint_->raise();
   branchHint_->show();
+}
+
+void MainWindow::showStartGuide(bool shown) {
+  if (!startGuide_) {
+    if (!shown) return;
+    startGuide_ = new StartGuide(drawingArea_);
+    startGuide_->showFiles(recentFiles_->paths());
+    connect(recentFiles_, &RecentFiles::changed, startGuide_, &StartGuide::showFiles);
+    connect(startGuide_, &StartGuide::chosen, this, &MainWindow::openFile);
+  }
+  startGuide_->setVisible(shown);
 }
 
 void MainWindow::fillWorkArea() {

@@ -28,6 +28,7 @@ class HelpWindow;
 class QtHost;
 class RecentFiles;
 class ResultsPane;
+class StartGuide;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -101,6 +102,8 @@ class MainWindow : public QMainWindow {
   // scroll area's view, its middle if none) stays there; the zoom is kept for the next run.
   void zoomTo(double zoom, std::optional<QPoint> anchor = std::nullopt);
   void fillWorkArea();
+  // The guide to a first tree, made when an empty window first needs it.
+  void showStartGuide(bool shown);
   void onFirstActivation();
   void onStartPictureTimeout();
   void showHelp();
@@ -123,6 +126,7 @@ class MainWindow : public QMainWindow {
   QScrollArea* drawingScroll_ = nullptr;
   DrawingArea* drawingArea_ = nullptr;
   QLabel* startPicture_ = nullptr;
+  StartGuide* startGuide_ = nullptr;
   QLabel* branchHint_ = nullptr;
   QTimer* startPictureTimer_ = nullptr;
   QMenu* copyMenu_ = nullptr;

@@ -65,6 +65,7 @@ void RecentFiles::keepAndShow() {
     menu_.insertAction(&before_, item);
     items_.append(item);
   }
+  emit changed(paths_);
 }
 
 }  // namespace kvistra::ui

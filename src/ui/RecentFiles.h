@@ -28,6 +28,7 @@ class RecentFiles : public QObject {
 
  signals:
   void chosen(const QString& path);
+  void changed(const QStringList& paths);
 
  private:
   void keepAndShow();

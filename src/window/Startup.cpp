@@ -30,4 +30,8 @@ void hideStartPicture(WindowState& window) {
   window.startPictureVisible = false;
 }
 
+bool startGuideShown(const Tree& tree, const WindowState& window) {
+  return !window.startPictureVisible && tree.branchingCount == 0;
+}
+
 }  // namespace kvistra

@@ -23,4 +23,8 @@ void openDrawMenu(WindowState& window);
 // The start picture goes when its time is up.
 void hideStartPicture(WindowState& window);
 
+// The empty window's guide to a first tree shows from the moment the start picture goes until a
+// tree is begun or loaded.
+bool startGuideShown(const Tree& tree, const WindowState& window);
+
 }  // namespace kvistra

@@ -95,18 +95,23 @@ if [ "$with_program" = 1 ]; then
   [ "$status" = 0 ] && grep -q "^Brug: kvistra" <<<"$output" ||
     fail "--help answered $status: $output"
   answer --version
-  [ "$status" = 0 ] && grep -qx "Kvistra [0-9.]*" <<<"$output" ||
+  [ "$status" = 0 ] && grep -qx "Kvistra [0-9.]*" <<<"$output" &&
+    grep -qx "Licens: GPL-3.0-or-later" <<<"$output" ||
     fail "--version answered $status: $output"
-  version="${output#Kvistra }"
-  answer --ukendt
-  [ "$status" = 2 ] && grep -q "ukendt tilvalg" <<<"$output" ||
-    fail "an unknown option answered $status: $output"
+  version="$(sed -n 's/^Kvistra //p' <<<"$output")"
+  # An unknown option is refused wherever it stands, also beside a question the program answers.
+  for line in "--ukendt" "--version --ukendt" "--ukendt --version" "--help --ukendt"; do
+    # shellcheck disable=SC2086 # the line is split into its words on purpose
+    answer $line
+    [ "$status" = 2 ] && grep -q "ukendt tilvalg" <<<"$output" ||
+      fail "kvistra $line answered $status: $output"
+  done
 fi
 
 if [ -n "$package" ]; then
   [ "$(dpkg-deb -f "$package" Version)" = "$version" ] ||
     fail "--version says $version, the package $(dpkg-deb -f "$package" Version)"
-  for file in lib/kvistra/kvistra_svg.so share/man/man1/kvistra.1.gz \
+  for file in libexec/kvistra/kvistra_svg.so share/man/man1/kvistra.1.gz \
     share/man/da/man1/kvistra.1.gz share/metainfo/dk.kvistra.Kvistra.metainfo.xml \
     share/doc/kvistra/copyright share/doc/kvistra/changelog.gz share/mime/packages/kvistra.xml; do
     [ -f "$prefix/$file" ] || fail "the package has no /usr/$file"
@@ -124,6 +129,9 @@ if [ -n "$package" ]; then
   env HOME="$scratch" XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=offscreen \
     timeout 3 "$prefix/bin/kvistra" >"$scratch/start.log" 2>&1 || status=$?
   [ "$status" = 124 ] || fail "the packaged program ended at start: $(cat "$scratch/start.log")"
+  # Nothing of the package needs a script at install or removal, so removing it leaves nothing.
+  scripts="$(dpkg-deb --ctrl-tarfile "$package" | tar -t | grep -E 'pre|post' || true)"
+  [ -z "$scripts" ] || fail "the package has maintainer scripts: $scripts"
   lintian --fail-on error "$package" >"$scratch/lintian.log" 2>&1 ||
     fail "lintian: $(cat "$scratch/lintian.log")"
   appstreamcli validate --no-net "$prefix/share/metainfo/dk.kvistra.Kvistra.metainfo.xml" \
