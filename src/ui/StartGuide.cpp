@@ -12,19 +12,18 @@ namespace kvistra::ui {
 
 namespace {
 
-// Room for the text on a 1024-pixel screen beside nothing else.
-constexpr int TextWidth = 460;
-
+// The sentence is read as one; it is shown in two lines, broken where it reads best.
 const QString BeginText = QStringLiteral(
     "Begynd med »Tegn træet« → »2 forgreninger« eller »3 forgreninger«, eller hent et træ "
     "med »Filer« → »Hent« (Ctrl+O).");
+const QString BeginLines = QStringLiteral(
+    "Begynd med »Tegn træet« → »2 forgreninger« eller »3 forgreninger«,\n"
+    "eller hent et træ med »Filer« → »Hent« (Ctrl+O).");
 
-QLabel* guideLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new QLabel(text, parent);
+QLabel* guideLabel(QWidget* parent, const char* name, const QString& text, const QString& shown) {
+  auto* label = new QLabel(shown, parent);
   label->setObjectName(name);
-  label->setWordWrap(true);
   label->setAlignment(Qt::AlignHCenter);
-  label->setFixedWidth(TextWidth);
   label->setAccessibleName(text);
   return label;
 }
@@ -34,13 +33,17 @@ QLabel* guideLabel(QWidget* parent, const char* name, const QString& text) {
 StartGuide::StartGuide(QWidget* parent) : QWidget(parent) {
   setObjectName("startGuide");
   setAccessibleName(QStringLiteral("Kom i gang"));
-  setFontWhenShown(this, dialogFont(16, false));
+  // Made only when it shows, so its font costs start-up nothing.
+  setFont(dialogFont(16, false));
   auto* column = new QVBoxLayout(this);
+  // Always as large as its text and list, and no larger.
+  column->setSizeConstraint(QLayout::SetFixedSize);
   column->setSpacing(6);
-  column->addWidget(guideLabel(this, "startText", BeginText));
+  column->addWidget(guideLabel(this, "startText", BeginText, BeginLines), 0, Qt::AlignHCenter);
   column->addSpacing(18);
-  filesHeading_ = guideLabel(this, "recentTreesHeading", QStringLiteral("Seneste træer:"));
-  column->addWidget(filesHeading_);
+  const QString heading = QStringLiteral("Seneste træer:");
+  filesHeading_ = guideLabel(this, "recentTreesHeading", heading, heading);
+  column->addWidget(filesHeading_, 0, Qt::AlignHCenter);
   fileColumn_ = new QVBoxLayout;
   fileColumn_->setSpacing(2);
   column->addLayout(fileColumn_);
@@ -55,7 +58,14 @@ void StartGuide::showFiles(const QStringList& paths) {
     const QString name = QFileInfo(path).fileName();
     auto* button = new QPushButton(name, this);
     button->setObjectName("recentTree");
+    // Drawn as a link: a file to open, not a command.
     button->setFlat(true);
+    QFont linkFont = font();
+    linkFont.setUnderline(true);
+    button->setFont(linkFont);
+    QPalette linkColours = button->palette();
+    linkColours.setColor(QPalette::ButtonText, palette().color(QPalette::Link));
+    button->setPalette(linkColours);
     button->setCursor(Qt::PointingHandCursor);
     // Enter opens the tree as a click does, as on a dialog's buttons.
     button->setAutoDefault(true);
@@ -81,7 +91,7 @@ void StartGuide::showEvent(QShowEvent* event) {
 }
 
 void StartGuide::centre() {
-  adjustSize();
+  layout()->activate();
   const QRect room = parentWidget()->rect();
   move(room.center() - rect().center());
 }
