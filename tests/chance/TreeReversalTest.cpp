@@ -7,7 +7,10 @@
 #include "chance/Simulation.h"
 #include "chance/TreeReversal.h"
 #include "events/EventTrees.h"
+#include "events/Reduction.h"
+#include "probabilities/BranchEditing.h"
 #include "storage/TreeFile.h"
+#include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
 
@@ -88,6 +91,105 @@ TEST(TreeReversalTest, RefusesWhatCannotBeReversedAndSaysWhy) {
     EXPECT_FALSE(reversed.state);
     EXPECT_EQ(reversed.refusal, w1252(std::string(" Træet kan ikke vendes: ") + message));
   }
+}
+
+TEST(TreeReversalTest, EachReversedBranchShowsTheWorkingOfItsValueInTheOriginalNames) {
+  const Typed threeTwoTwo = {
+      {"1/6", "1/3", "1/2"},
+      {"1/4", "3/4", "2/5", "3/5", "1/9", "8/9"},
+      {"1/2", "1/2", "1/3", "2/3", "1/5", "4/5", "1/6", "5/6", "1/7", "6/7", "1/8", "7/8"}};
+  const struct {
+    std::vector<int> counts;
+    Typed typed;
+    int first, level, slot;
+    const char* working;  // UTF-8
+  } cases[] = {
+      {{2, 2},
+       Illness,
+       2,
+       1,
+       1,
+       "P(A2) = P(A1) · P(A2 | A1) + P(B1) · P(A2 | B1) = 1/100 · 9/10 + 99/100 · 9/100 = "
+       "981/10000"},
+      {{2, 2},
+       Illness,
+       2,
+       2,
+       1,
+       "P(A1 | A2) = P(A1) · P(A2 | A1) / P(A2) = 1/100 · 9/10 : 981/10000 = 10/109"},
+      {{3, 2, 2},
+       threeTwoTwo,
+       3,
+       2,
+       1,
+       "P(A1 | A3) = P(A1) · P(A3 | A1) / P(A3) = 1/6 · 3/8 : 4687/25200 = 1575/4687"},
+      {{3, 2, 2},
+       threeTwoTwo,
+       3,
+       3,
+       1,
+       "P(A2 | A3A1) = P(A2 | A1) · P(A3 | A1A2) / P(A3 | A1) = 1/4 · 1/2 : 3/8 = 1/3"},
+      // A branching that stays behind the moved one keeps its value.
+      {{3, 2, 2}, threeTwoTwo, 2, 3, 1, "P(A3 | A2A1) = P(A3 | A1A2) = 1/2"},
+      {{3, 2, 2}, threeTwoTwo, 1, 2, 4, "P(B2 | B1) = 3/5"},
+  };
+  for (const auto& c : cases) {
+    const ReversedTree reversed = reversedTree(typedTree(c.counts, c.typed), c.first);
+    ASSERT_TRUE(reversed.state && reversed.state->reversal);
+    EXPECT_EQ(reversed.state->reversal->lines[c.level][c.slot], w1252(c.working));
+  }
+}
+
+// "Vend træet" as the class meets it: the question about changes only when the tree will be
+// reversed, the display choice kept, the working as the hint of a branch until a value is edited,
+// and the command off while the tree is reduced.
+TEST(TreeReversalTest, TheCommandChecksFirstKeepsTheDisplayAndExplainsItsValues) {
+  const struct {
+    Typed typed;
+    std::size_t saveQuestions;
+    const char* message;  // UTF-8
+    const char* firstValue;
+  } cases[] = {
+      {Illness, 1, "", "981/10000"},
+      {{{"1/2", "1/2"}, {"0", "1", "0", "1"}},
+       0,
+       " | Træet kan ikke vendes: P(A2) er 0, så grenene efter A2 ville kræve en division med 0. ",
+       "1/2"},
+  };
+  for (const auto& c : cases) {
+    testing::Fixture f;
+    f.build({2, 2});
+    for (int level = 1; level <= 2; ++level)
+      test_trees::TypeLevel(f.state, level, c.typed[level - 1]);
+    f.window.setEnabled(Command::Save, true);
+    showFractions(f.context);
+    reverseTree(f.context);
+    EXPECT_EQ(f.host.saveChangesQuestions, static_cast<int>(c.saveQuestions));
+    EXPECT_EQ(f.host.messages, std::vector<std::string>(*c.message ? 1 : 0, w1252(c.message)));
+    EXPECT_EQ(f.state.tree.branch(1, 1).typedText.str(), c.firstValue);
+    EXPECT_TRUE(f.state.tree.showFractions);
+  }
+
+  testing::Fixture f;
+  f.build({2, 2});
+  test_trees::TypeLevel(f.state, 1, Illness[0]);
+  test_trees::TypeLevel(f.state, 2, Illness[1]);
+  reverseTree(f.context);
+  const auto hintOn = [&](int level, int slot) {
+    const Branch& branch = f.state.tree.branch(level, slot);
+    pressOnDrawing(f.context, ScreenOffsetX + branch.x + LevelPitch / 2, branch.y);
+    return f.window.branchHint.text;
+  };
+  EXPECT_EQ(hintOn(2, 1), w1252("P(A1 | A2) = P(A1) · P(A2 | A1) / P(A2) = 1/100 · 9/10 : "
+                                "981/10000 = 10/109"));
+  test_trees::TypeLevel(f.state, 2, {"1/2", "1/2"});  // as "Ret talværdi" leaves it
+  EXPECT_EQ(hintOn(2, 1), "1/2");
+
+  f.host.promptReplies.push_back({"A1", PromptClose::Ok});
+  askReduction(f.context);
+  EXPECT_FALSE(f.window.isEnabled(Command::ReverseTree));
+  restoreTree(f.context);
+  EXPECT_TRUE(f.window.isEnabled(Command::ReverseTree));
 }
 
 }  // namespace

@@ -28,21 +28,26 @@ void buildFractionTree(Fixture& f) {
 
 TEST(Worksheet, BlanksWhatTheTeacherHidesAndTheKeyFillsInEverything) {
   using enum WorksheetBlanks;
-  const std::string branchBlank(7, '_');  // 56 units of the value's field, 8 a character
-  // The choice, the page, the first branching left blank and leaf 1's label.
+  // The value's field widened with the tree: 11 characters where the screen has room for 7.
+  const std::string branchBlank(11, '_');
+  // The choice, the page, the first branching left blank and leaf 1's label, never a count of N
+  // or a simulation's tally, whatever the screen shows.
   for (const auto& [blanks, pageIndex, firstBlank, leafOne] :
        {std::tuple{AllBranches, 0, 1, " 1 "},
         {LaterBranchings, 0, 2, " 1 "},
+        {ThirdBranching, 0, 3, " 1 "},
         {PathProbabilities, 0, 4, " 1 ____________"},
         {AllBranches, 1, 4, " 1         1/24"}}) {
     Fixture f;
     buildFractionTree(f);
+    f.state.view.naturalFrequencies = true;
+    f.state.simulation = SimulationTally{1, 10, 10, {0, 10}};
     const Worksheet sheet = makeWorksheet(f.state, f.window, blanks, true);
     testing::RecordingCanvas page(true, 800, 1131);
     drawWorksheetPage(sheet, page, pageIndex);
     SCOPED_TRACE("choice " + std::to_string(static_cast<int>(blanks)) + ", page " +
                  std::to_string(pageIndex));
-    const Tree& tree = f.state.tree;
+    const Tree tree = worksheetPageTree(sheet, page, pageIndex);
     for (int level = 1; level <= 3; ++level)
       for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot) {
         const Branch& branch = tree.branch(level, slot);
@@ -55,6 +60,8 @@ TEST(Worksheet, BlanksWhatTheTeacherHidesAndTheKeyFillsInEverything) {
       }
     EXPECT_EQ(page.textsAt(PrinterOffsetY + tree.leaf(1).y - LeafLabelRise),
               std::vector<std::string>{leafOne});
+    // The tree fills the page down to the explanation under it.
+    EXPECT_GT(PrinterOffsetY + tree.leaf(8).y, 1131 - 8 * 14);
   }
 }
 
