@@ -14,6 +14,9 @@ namespace kvistra {
 namespace {
 
 constexpr const char* CannotReverse = " Træet kan ikke vendes: ";
+// A hint's working longer than this is written step by step, a line each.
+constexpr std::size_t LongestHintLine = 100;
+constexpr std::size_t TermsPerLine = 3;
 
 // from[k] is the branching of the tree that becomes branching k of the reversed tree.
 struct BranchingOrder {
@@ -166,7 +169,15 @@ std::string chanceText(const std::string& event, const std::string& given) {
   return "P(" + event + (given.empty() ? "" : " | " + given) + ")";
 }
 
-// "P(P2) = P(S1) · P(P2 | S1) + P(S2) · P(P2 | S2) = 1/100 · 9/10 + 99/100 · 1/10 = 981/10000":
+// The terms added up; broken, a few terms a line.
+std::string sumText(const std::vector<std::string>& terms, bool broken) {
+  std::string sum;
+  for (std::size_t i = 0; i < terms.size(); ++i)
+    sum += (i == 0 ? "" : broken && i % TermsPerLine == 0 ? "\n  + " : " + ") + terms[i];
+  return sum;
+}
+
+// "P(P2) = P(S1) · P(P2 | S1) + P(S2) · P(P2 | S2) = 1/100 · 9/10 + 99/100 · 9/100 = 981/10000":
 // the first branching's branch by the paths of the branchings before it in the tree reversed.
 std::string totalChanceWorking(const Tree& tree, const ExactValues& values, int first, int place) {
   const BranchingOrder order = inOrder(tree.branchingCount);
@@ -175,18 +186,23 @@ std::string totalChanceWorking(const Tree& tree, const ExactValues& values, int 
   moved[first] = place;
   const std::string event = namesOf(tree, moved, order);
   if (first == 1) return chanceText(event, "") + " = " + fractionText(values(1, place + 1));
-  std::string terms, numbers;
+  std::vector<std::string> terms, numbers;
   const int b = branchesOn(tree, first);
   for (int node = 1; node <= tree.branch(first - 1, 1).levelNodeCount; ++node) {
     const Choice path = pathChoice(tree, order, first - 1, node);
     const std::string given = namesOf(tree, path, order);
-    const std::string plus = node > 1 ? " + " : "";
-    terms += plus + chanceText(given, "") + w1252(" · ") + chanceText(event, given);
-    numbers += plus + fractionText(chanceOf(tree, values, path)) + w1252(" · ") +
-               fractionText(values(first, (node - 1) * b + place + 1));
+    terms.push_back(chanceText(given, "") + w1252(" · ") + chanceText(event, given));
+    numbers.push_back(fractionText(chanceOf(tree, values, path)) + w1252(" · ") +
+                      fractionText(values(first, (node - 1) * b + place + 1)));
   }
-  return chanceText(event, "") + " = " + terms + " = " + numbers + " = " +
-         fractionText(chanceOf(tree, values, moved));
+  const std::string result = fractionText(chanceOf(tree, values, moved));
+  const std::string line = chanceText(event, "") + " = " + sumText(terms, false) + " = " +
+                           sumText(numbers, false) + " = " + result;
+  if (line.size() <= LongestHintLine) return line;
+  // Many paths before the moved branching: step by step, a few terms a line, so that the hint
+  // stays on the screen.
+  return chanceText(event, "") + "\n= " + sumText(terms, true) + "\n= " + sumText(numbers, true) +
+         "\n= " + result;
 }
 
 // The working of a branch below the first branching of the reversed tree: a branching that came

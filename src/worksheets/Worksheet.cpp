@@ -25,6 +25,8 @@ namespace {
 constexpr int InstructionY = 90;
 // Space between the tree, the explanation and the results.
 constexpr int SectionGap = 20;
+// Space between the instruction and the top of the tree's texts.
+constexpr int InstructionGap = 6;
 // Past this many lines the key's results go on in a second column beside the first.
 constexpr int OneColumnLines = 24;
 constexpr int WorkingIndent = 2;
@@ -73,6 +75,11 @@ TreeDrawingOptions drawingOptions(const Worksheet& sheet, bool key) {
   for (int level = layout.firstBlankLevel; level <= MaxBranchings; ++level)
     options.blankLevels[level] = true;
   return options;
+}
+
+// How far the last leaf's label reaches below its line.
+int labelBelowLine(int lineHeight) {
+  return lineHeight - LeafLabelRise;
 }
 
 // The tree's drawing widened to the page: x goes from the tree's units to the page's, from the
@@ -131,8 +138,9 @@ void spreadDown(Tree& tree, int lineHeight, int textLift, int pageHeight, int he
   const int firstY = tree.branch(deepest, 1).y;
   const int lastY = tree.branch(deepest, leaves).y;
   if (lastY <= firstY) return;
-  const int top = InstructionY + 2 * lineHeight + textLift - PrinterOffsetY;
-  const int bottom = pageHeight - PageTextX - heightBelow - lineHeight - PrinterOffsetY;
+  const int top = InstructionY + lineHeight + InstructionGap + textLift - PrinterOffsetY;
+  const int bottom =
+      pageHeight - PageTextX - heightBelow - labelBelowLine(lineHeight) - PrinterOffsetY;
   const double scale = std::max(1.0, static_cast<double>(bottom - top) / (lastY - firstY));
   for (int level = 0; level <= deepest; ++level)
     for (int slot = 1; slot <= std::max(1, tree.branch(level, 1).levelNodeCount); ++slot) {
@@ -146,7 +154,7 @@ int treeBottom(const Tree& tree, int lineHeight) {
   const int deepest = std::clamp(tree.branchingCount, 0, MaxBranchings);
   for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxNodesPerLevel); ++k)
     bottom = std::max(bottom, PrinterOffsetY + tree.branch(deepest, k).y);
-  return bottom + lineHeight;
+  return bottom + labelBelowLine(lineHeight);
 }
 
 // Writes the lines from top down; past OneColumnLines they are shared between two columns.

@@ -2,12 +2,14 @@
 // and saved as pictures.
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -16,12 +18,14 @@
 
 #include "DialogScript.h"
 #include "MainWindowFixture.h"
+#include "drawing/TreeDrawing.h"
 #include "drawing/Zoom.h"
 #include "probabilities/BranchEditing.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
+#include "ui/QtHost.h"
 
 using namespace kvistra;
 using namespace kvistra::ui;
@@ -60,6 +64,32 @@ bool hasInk(const QImage& picture) {
     for (int x = 0; x < picture.width(); ++x)
       if (qGray(picture.pixel(x, y)) < 100) return true;
   return false;
+}
+
+// Each page of a PDF file: its width, and where on it each word stands, in points.
+struct PdfPage {
+  double width = 0;
+  QList<std::pair<QString, QRectF>> words;
+};
+
+QList<PdfPage> pdfPages(const QString& file) {
+  QProcess tool;
+  tool.start("pdftotext", {"-bbox", file, "-"});
+  tool.waitForFinished();
+  static const QRegularExpression tag(
+      R"re(<page width="([\d.]+)"|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" )re"
+      R"re(yMax="([\d.]+)">([^<]*)<)re");
+  QList<PdfPage> pages;
+  for (const auto& found : tag.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()))) {
+    if (!found.captured(1).isEmpty()) {
+      pages.append(PdfPage{found.captured(1).toDouble(), {}});
+    } else if (!pages.isEmpty()) {
+      const QPointF topLeft(found.captured(2).toDouble(), found.captured(3).toDouble());
+      const QPointF bottomRight(found.captured(4).toDouble(), found.captured(5).toDouble());
+      pages.last().words.append({found.captured(6), QRectF(topLeft, bottomRight)});
+    }
+  }
+  return pages;
 }
 
 }  // namespace
@@ -157,6 +187,59 @@ class ClassroomWindowTest : public QObject {
                    [&] { form->action(AskEvent)->trigger(); });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     QVERIFY2(pdfText(marked).contains("P(A1) = 1/4 + 1/4 = 1/2"), qPrintable(pdfText(marked)));
+  }
+
+  // A 27-leaf tree shown in counts of N beside a million trials: the worksheet shows none of it
+  // and leaves room to write, and the printed page holds the whole chart.
+  void worksheetAndPageHoldOnPaper() {
+    openTree("largest-reduced");
+    form->action(RestoreTree)->trigger();
+    form->findChild<QAction*>("naturalFrequenciesAction")->trigger();
+    QString faults = playScript({{"simulationDialog",
+                                  [](QDialog* d) {
+                                    child<QComboBox>(*d, "trialsField")->setCurrentText("1000000");
+                                    child<QLineEdit>(*d, "seedField")->setText("7");
+                                    child<QPushButton>(*d, "okButton")->click();
+                                    return QString();
+                                  }}},
+                                [&] { form->findChild<QAction*>("simulateAction")->trigger(); });
+    QVERIFY2(faults.isEmpty() && state->simulation, qPrintable(faults));
+
+    const QString sheet = folder.filePath("ark.pdf");
+    faults = playScript({{"worksheetDialog",
+                          [](QDialog* d) {
+                            auto* third = child<QRadioButton>(*d, "thirdBranchingChoice");
+                            third->click();
+                            child<QPushButton>(*d, "savePdfButton")->click();
+                            return mismatch("choice", third->text(), "Kun tredje forgrening");
+                          }},
+                         savePicture(sheet, "PDF-dokument (*.pdf)")},
+                        [&] { form->action(PrintWorksheet)->trigger(); });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    const QString text = pdfText(sheet);
+    QVERIFY2(!text.contains("ud af") && !text.contains("Simulering") && !text.contains("(0."),
+             qPrintable(text));
+    // The blanks of the third branching at least 8 mm apart.
+    QList<double> blanks;
+    for (const auto& [word, box] : pdfPages(sheet).value(0).words)
+      if (word.startsWith("___")) blanks.append(box.top());
+    QCOMPARE(blanks.size(), 27);
+    for (int i = 1; i < blanks.size(); ++i)
+      QVERIFY2(blanks[i] - blanks[i - 1] >= 8 / 25.4 * 72, qPrintable(QString::number(i)));
+
+    // Portrait paper, as printers start: the chart's scale and key are there, whole.
+    const QString page = folder.filePath("side.pdf");
+    form->host().printWithoutDialogTo(page);
+    form->action(Print)->trigger();
+    const PdfPage printed = pdfPages(page).value(0);
+    QStringList words;
+    for (const auto& [word, box] : printed.words) {
+      QVERIFY2(box.right() <= printed.width, qPrintable(word));
+      words.append(word);
+    }
+    const QString lastShare = QString::fromStdString(leafLabel(*state, 27)).split(' ').last();
+    for (const QString& expected : {QString("0.050"), QString("Sandsynlighed"), lastShare})
+      QVERIFY2(words.contains(expected), qPrintable(expected + ": " + words.join(' ')));
   }
 
  private:
