@@ -19,6 +19,10 @@ namespace {
 
 using Typed = std::vector<std::vector<std::string_view>>;
 const Typed Illness = {{"1/100", "99/100"}, {"9/10", "1/10", "9/100", "91/100"}};
+const Typed ThreeTwoTwo = {
+    {"1/6", "1/3", "1/2"},
+    {"1/4", "3/4", "2/5", "3/5", "1/9", "8/9"},
+    {"1/2", "1/2", "1/3", "2/3", "1/5", "4/5", "1/6", "5/6", "1/7", "6/7", "1/8", "7/8"}};
 
 TreeState typedTree(const std::vector<int>& counts, const Typed& levels) {
   TreeState state = test_trees::MakeTree(counts);
@@ -45,11 +49,7 @@ TEST(TreeReversalTest, ReversingAgainGivesTheTreeBackExactlyAndEveryStepKeepsThe
   } cases[] = {
       {{2, 2}, Illness, {2, 2}},
       {{2, 3}, {{"1/3", "2/3"}, {"0", "1/4", "3/4", "1/5", "3/5", "1/5"}}, {2, 2}},
-      {{3, 2, 2},
-       {{"1/6", "1/3", "1/2"},
-        {"1/4", "3/4", "2/5", "3/5", "1/9", "8/9"},
-        {"1/2", "1/2", "1/3", "2/3", "1/5", "4/5", "1/6", "5/6", "1/7", "6/7", "1/8", "7/8"}},
-       {3, 3, 3}},
+      {{3, 2, 2}, ThreeTwoTwo, {3, 3, 3}},
   };
   for (const auto& c : cases) {
     const TreeState original = typedTree(c.counts, c.typed);
@@ -93,97 +93,57 @@ TEST(TreeReversalTest, RefusesWhatCannotBeReversedAndSaysWhy) {
   }
 }
 
-TEST(TreeReversalTest, EachReversedBranchShowsTheWorkingOfItsValueInTheOriginalNames) {
-  const Typed threeTwoTwo = {
-      {"1/6", "1/3", "1/2"},
-      {"1/4", "3/4", "2/5", "3/5", "1/9", "8/9"},
-      {"1/2", "1/2", "1/3", "2/3", "1/5", "4/5", "1/6", "5/6", "1/7", "6/7", "1/8", "7/8"}};
+// A 2 x 2 tree typed as a pupil types it, as "Vend træet" finds it: complete and unsaved.
+void typeTree(testing::Fixture& f, const Typed& typed) {
+  f.build({2, 2});
+  for (int level = 1; level <= 2; ++level) test_trees::TypeLevel(f.state, level, typed[level - 1]);
+  f.window.setEnabled(Command::Save, true);
+}
+
+// "Vend træet" in class: each reversed branch's working in the original's names, shown as its hint
+// until a value changes; the question about changes only when the tree will be reversed; the
+// class's "Brøker" kept; the command off while the tree is reduced.
+TEST(TreeReversalTest, TheReversedTreeExplainsItsValuesAndAsksOnlyWhenItGoesOn) {
   const struct {
-    std::vector<int> counts;
     Typed typed;
     int first, level, slot;
     const char* working;  // UTF-8
   } cases[] = {
-      {{2, 2},
-       Illness,
-       2,
-       1,
-       1,
+      {Illness, 2, 1, 1,
        "P(A2) = P(A1) · P(A2 | A1) + P(B1) · P(A2 | B1) = 1/100 · 9/10 + 99/100 · 9/100 = "
        "981/10000"},
-      {{2, 2},
-       Illness,
-       2,
-       2,
-       1,
-       "P(A1 | A2) = P(A1) · P(A2 | A1) / P(A2) = 1/100 · 9/10 : 981/10000 = 10/109"},
-      {{3, 2, 2},
-       threeTwoTwo,
-       3,
-       2,
-       1,
-       "P(A1 | A3) = P(A1) · P(A3 | A1) / P(A3) = 1/6 · 3/8 : 4687/25200 = 1575/4687"},
-      {{3, 2, 2},
-       threeTwoTwo,
-       3,
-       3,
-       1,
+      {ThreeTwoTwo, 3, 3, 1,
        "P(A2 | A3A1) = P(A2 | A1) · P(A3 | A1A2) / P(A3 | A1) = 1/4 · 1/2 : 3/8 = 1/3"},
-      // A branching that stays behind the moved one keeps its value.
-      {{3, 2, 2}, threeTwoTwo, 2, 3, 1, "P(A3 | A2A1) = P(A3 | A1A2) = 1/2"},
-      {{3, 2, 2}, threeTwoTwo, 1, 2, 4, "P(B2 | B1) = 3/5"},
+      {ThreeTwoTwo, 2, 3, 1, "P(A3 | A2A1) = P(A3 | A1A2) = 1/2"},  // it stays where it was
   };
   for (const auto& c : cases) {
-    const ReversedTree reversed = reversedTree(typedTree(c.counts, c.typed), c.first);
-    ASSERT_TRUE(reversed.state && reversed.state->reversal);
-    EXPECT_EQ(reversed.state->reversal->lines[c.level][c.slot], w1252(c.working));
+    const std::vector<int> counts = c.typed.size() == 2 ? std::vector{2, 2} : std::vector{3, 2, 2};
+    EXPECT_EQ(
+        reversedTree(typedTree(counts, c.typed), c.first).state->reversal->lines[c.level][c.slot],
+        w1252(c.working));
   }
-}
 
-// "Vend træet" as the class meets it: the question about changes only when the tree will be
-// reversed, the display choice kept, the working as the hint of a branch until a value is edited,
-// and the command off while the tree is reduced.
-TEST(TreeReversalTest, TheCommandChecksFirstKeepsTheDisplayAndExplainsItsValues) {
-  const struct {
-    Typed typed;
-    std::size_t saveQuestions;
-    const char* message;  // UTF-8
-    const char* firstValue;
-  } cases[] = {
-      {Illness, 1, "", "981/10000"},
-      {{{"1/2", "1/2"}, {"0", "1", "0", "1"}},
-       0,
-       " | Træet kan ikke vendes: P(A2) er 0, så grenene efter A2 ville kræve en division med 0. ",
-       "1/2"},
-  };
-  for (const auto& c : cases) {
-    testing::Fixture f;
-    f.build({2, 2});
-    for (int level = 1; level <= 2; ++level)
-      test_trees::TypeLevel(f.state, level, c.typed[level - 1]);
-    f.window.setEnabled(Command::Save, true);
-    showFractions(f.context);
-    reverseTree(f.context);
-    EXPECT_EQ(f.host.saveChangesQuestions, static_cast<int>(c.saveQuestions));
-    EXPECT_EQ(f.host.messages, std::vector<std::string>(*c.message ? 1 : 0, w1252(c.message)));
-    EXPECT_EQ(f.state.tree.branch(1, 1).typedText.str(), c.firstValue);
-    EXPECT_TRUE(f.state.tree.showFractions);
-  }
+  testing::Fixture refused;
+  typeTree(refused, {{"1/2", "1/2"}, {"0", "1", "0", "1"}});
+  reverseTree(refused.context);
+  EXPECT_EQ(refused.host.messages.size(), 1u);
+  EXPECT_EQ(refused.host.saveChangesQuestions, 0);
 
   testing::Fixture f;
-  f.build({2, 2});
-  test_trees::TypeLevel(f.state, 1, Illness[0]);
-  test_trees::TypeLevel(f.state, 2, Illness[1]);
+  typeTree(f, Illness);
+  showFractions(f.context);
   reverseTree(f.context);
-  const auto hintOn = [&](int level, int slot) {
-    const Branch& branch = f.state.tree.branch(level, slot);
+  EXPECT_EQ(f.host.saveChangesQuestions, 1);
+  EXPECT_TRUE(f.state.tree.showFractions);
+  const Branch& branch = f.state.tree.branch(2, 1);
+  const auto hint = [&] {
     pressOnDrawing(f.context, ScreenOffsetX + branch.x + LevelPitch / 2, branch.y);
     return f.window.branchHint.text;
   };
-  EXPECT_EQ(hintOn(2, 1), w1252("P(A1 | A2) = P(A1) · P(A2 | A1) / P(A2) = 1/100 · 9/10 : "
-                                "981/10000 = 10/109"));
+  EXPECT_EQ(hint(), w1252("P(A1 | A2) = P(A1) · P(A2 | A1) / P(A2) = 1/100 · 9/10 : 981/10000 = "
+                          "10/109"));
   test_trees::TypeLevel(f.state, 2, {"1/2", "1/2"});  // as "Ret talværdi" leaves it
-  EXPECT_EQ(hintOn(2, 1), "1/2");
+  EXPECT_EQ(hint(), "1/2 = 0.5000");
 
   f.host.promptReplies.push_back({"A1", PromptClose::Ok});
   askReduction(f.context);

@@ -60,9 +60,18 @@ TEST(Worksheet, BlanksWhatTheTeacherHidesAndTheKeyFillsInEverything) {
       }
     EXPECT_EQ(page.textsAt(PrinterOffsetY + tree.leaf(1).y - LeafLabelRise),
               std::vector<std::string>{leafOne});
-    // The tree fills the page down to the explanation under it.
-    EXPECT_GT(PrinterOffsetY + tree.leaf(8).y, 1131 - 8 * 14);
   }
+}
+
+// On A4 (800 units across 190 mm) a 3 x 3 x 3 tree's leaves stand at least 8 mm apart.
+TEST(Worksheet, LeavesRoomToWriteOnTheLargestTree) {
+  Fixture f;
+  f.build({3, 3, 3});
+  f.enterUniformProbabilities();
+  const Worksheet sheet = makeWorksheet(f.state, f.window, WorksheetBlanks::ThirdBranching, true);
+  testing::RecordingCanvas page(true, 800, 1131);
+  const Tree tree = worksheetPageTree(sheet, page, 1);
+  for (int k = 2; k <= 27; ++k) EXPECT_GE(tree.leaf(k).y - tree.leaf(k - 1).y, 34) << k;
 }
 
 TEST(Worksheet, KeyWorksOutTheResultsThatStillHoldTheirValue) {
