@@ -93,16 +93,14 @@ TEST(TreeReversalTest, RefusesWhatCannotBeReversedAndSaysWhy) {
   }
 }
 
-// A 2 x 2 tree typed as a pupil types it, as "Vend træet" finds it: complete and unsaved.
 void typeTree(testing::Fixture& f, const Typed& typed) {
   f.build({2, 2});
   for (int level = 1; level <= 2; ++level) test_trees::TypeLevel(f.state, level, typed[level - 1]);
   f.window.setEnabled(Command::Save, true);
 }
 
-// "Vend træet" in class: each reversed branch's working in the original's names, shown as its hint
-// until a value changes; the question about changes only when the tree will be reversed; the
-// class's "Brøker" kept; the command off while the tree is reduced.
+// Each reversed branch's working, shown as its hint until a value changes; the question about
+// changes only when the tree will be reversed; "Brøker" kept; the command off while reduced.
 TEST(TreeReversalTest, TheReversedTreeExplainsItsValuesAndAsksOnlyWhenItGoesOn) {
   const struct {
     Typed typed;
@@ -122,13 +120,11 @@ TEST(TreeReversalTest, TheReversedTreeExplainsItsValuesAndAsksOnlyWhenItGoesOn) 
         reversedTree(typedTree(counts, c.typed), c.first).state->reversal->lines[c.level][c.slot],
         w1252(c.working));
   }
-
   testing::Fixture refused;
   typeTree(refused, {{"1/2", "1/2"}, {"0", "1", "0", "1"}});
   reverseTree(refused.context);
-  EXPECT_EQ(refused.host.messages.size(), 1u);
-  EXPECT_EQ(refused.host.saveChangesQuestions, 0);
-
+  EXPECT_EQ(std::pair(refused.host.messages.size(), refused.host.saveChangesQuestions),
+            std::pair(std::size_t{1}, 0));
   testing::Fixture f;
   typeTree(f, Illness);
   showFractions(f.context);
@@ -144,7 +140,6 @@ TEST(TreeReversalTest, TheReversedTreeExplainsItsValuesAndAsksOnlyWhenItGoesOn) 
                           "10/109"));
   test_trees::TypeLevel(f.state, 2, {"1/2", "1/2"});  // as "Ret talværdi" leaves it
   EXPECT_EQ(hint(), "1/2 = 0.5000");
-
   f.host.promptReplies.push_back({"A1", PromptClose::Ok});
   askReduction(f.context);
   EXPECT_FALSE(f.window.isEnabled(Command::ReverseTree));

@@ -28,10 +28,8 @@ void buildFractionTree(Fixture& f) {
 
 TEST(Worksheet, BlanksWhatTheTeacherHidesAndTheKeyFillsInEverything) {
   using enum WorksheetBlanks;
-  // The value's field widened with the tree: 11 characters where the screen has room for 7.
-  const std::string branchBlank(11, '_');
-  // The choice, the page, the first branching left blank and leaf 1's label, never a count of N
-  // or a simulation's tally, whatever the screen shows.
+  const std::string branchBlank(11, '_');  // the value's 7 characters, widened with the tree
+  // The choice, the page, the first branching left blank and leaf 1's label, never a count.
   for (const auto& [blanks, pageIndex, firstBlank, leafOne] :
        {std::tuple{AllBranches, 0, 1, " 1 "},
         {LaterBranchings, 0, 2, " 1 "},
