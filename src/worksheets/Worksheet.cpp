@@ -123,10 +123,15 @@ double widening(const Tree& tree, Canvas& page) {
   return std::max(1.0, static_cast<double>(room) / labelsX);
 }
 
-// The height the lines under the tree take, the gap above them included.
-int heightOfLines(std::size_t count, int lineHeight) {
-  const int lines = static_cast<int>(count);
-  return SectionGap + (lines > OneColumnLines ? (lines + 1) / 2 : lines) * lineHeight;
+// Past OneColumnLines the lines are shared between two columns.
+int rowsOf(const std::vector<std::string>& lines) {
+  const int count = static_cast<int>(lines.size());
+  return count > OneColumnLines ? (count + 1) / 2 : count;
+}
+
+// The height lines under the tree take, the gap above them included.
+int heightOfLines(const std::vector<std::string>& lines, int lineHeight) {
+  return lines.empty() ? 0 : SectionGap + rowsOf(lines) * lineHeight;
 }
 
 // The tree's lines spread down the page: the top leaf's texts just under the instruction and the
@@ -160,9 +165,8 @@ int treeBottom(const Tree& tree, int lineHeight) {
 // Writes the lines from top down; past OneColumnLines they are shared between two columns.
 // Returns the y below them.
 int writeLines(Canvas& canvas, const std::vector<std::string>& lines, int top, int lineHeight) {
-  const int count = static_cast<int>(lines.size());
-  const int rows = count > OneColumnLines ? (count + 1) / 2 : count;
-  for (int i = 0; i < count; ++i)
+  const int rows = rowsOf(lines);
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i)
     canvas.textOut(PageTextX + (i / rows) * PageWorkingColumnPitch, top + (i % rows) * lineHeight,
                    lines[i]);
   return top + rows * lineHeight;
@@ -248,11 +252,8 @@ int worksheetPageCount(const Worksheet& sheet) {
 
 Tree worksheetPageTree(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
   const int lineHeight = canvas.textHeight("H");
-  int heightBelow = 0;
-  if (!sheet.branchTexts.empty())
-    heightBelow += heightOfLines(sheet.branchTexts.size(), lineHeight);
-  if (const auto results = keyLinesOf(sheet, pageIndex); !results.empty())
-    heightBelow += heightOfLines(results.size(), lineHeight);
+  const int heightBelow = heightOfLines(sheet.branchTexts, lineHeight) +
+                          heightOfLines(keyLinesOf(sheet, pageIndex), lineHeight);
   Tree spread = sheet.state.tree;
   spreadDown(spread, lineHeight, sheet.state.textLift, canvas.height(), heightBelow);
   return spread;
