@@ -22,13 +22,14 @@ struct ReversedTree {
 // where one fits the field, so a file holds it exactly. Refused when the groups of a branching
 // do not carry the same names in the same order, or when a value would divide by a probability
 // of 0. The whole tree is reversed, even while it is reduced; the reversed one has no results.
+// It keeps the tree's choice of decimals or fractions, and holds each branch's working.
 ReversedTree reversedTree(const TreeState& state, int firstBranching);
 
 // The names of each branching's branches, "A2, B2, C2", for branchings 1 to branchingCount.
 std::vector<std::string> branchingNames(const Tree& tree);
 
-// The question about unsaved changes, on a tree of three branchings the choice of the one to go
-// first, then the reversed tree in place of the tree, or a message why it cannot be reversed.
+// On a tree of three branchings the choice of the one to go first, then a message why the tree
+// cannot be reversed, or the question about unsaved changes and the reversed tree in its place.
 void reverseTree(Context& context);
 
 }  // namespace kvistra

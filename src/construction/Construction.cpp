@@ -58,6 +58,7 @@ void resetScalars(TreeState& state) {
   state.labels.count = 0;
   state.reduction = Reduction{};
   state.event.shown = false;
+  state.reversal.reset();
   // A tool chosen for the old tree does not wait for a click on the new one.
   state.pointer.toolMode = ToolMode::None;
 }

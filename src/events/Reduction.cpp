@@ -60,6 +60,9 @@ void keepMarkedOutcomes(Tree& tree) {
 
 void showReductionState(Context& context) {
   context.window.apply(context.state.reduction.reduced ? ReducedCommands : RestoredCommands);
+  // A loaded tree restored before its groups are mended still computes nothing.
+  if (!invalidGroups(context.state.tree).empty())
+    context.window.apply(InvalidProbabilitiesCommands);
   context.window.reductionNote = reductionNote(context.state);
 }
 

@@ -77,8 +77,8 @@ using PageDrawing = std::function<void(Canvas& canvas, int pageIndex)>;
 enum class PageOutput { Print, Preview };
 
 // What a worksheet leaves blank for the pupils: every branch's value, those of the second (and
-// third) branching only, or only the outcomes' path probabilities.
-enum class WorksheetBlanks { AllBranches, LaterBranchings, PathProbabilities };
+// third) branching only, those of the third only, or only the outcomes' path probabilities.
+enum class WorksheetBlanks { AllBranches, LaterBranchings, ThirdBranching, PathProbabilities };
 enum class WorksheetAction { Print, Preview, SavePdf };
 // The worksheet dialog's choices, and the button it was closed with.
 struct WorksheetRequest {

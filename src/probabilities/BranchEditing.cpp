@@ -64,9 +64,21 @@ std::optional<char> askLetter(Context& context) {
   return upcaseDanish((*answer)[0]);
 }
 
+// A reversed tree's working holds while every branch keeps the value the reversal gave it.
+bool reversalWorkingHolds(const TreeState& state) {
+  if (!state.reversal) return false;
+  const Tree& tree = state.tree;
+  for (int level = 1; level <= tree.branchingCount; ++level)
+    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot)
+      if (tree.branch(level, slot).probability != state.reversal->values[level][slot]) return false;
+  return true;
+}
+
 // What was typed for a branch; with fractions shown, the value as a fraction and as a decimal
-// ("2/4 = 0.5000"), unless its fraction is too long to read.
+// ("2/4 = 0.5000"), unless its fraction is too long to read. A branch of a reversed tree, as the
+// reversal left it, shows how its value was found instead.
 std::string branchHintText(const TreeState& state, int level, int slot) {
+  if (reversalWorkingHolds(state)) return state.reversal->lines[level][slot];
   const Branch& branch = state.tree.branch(level, slot);
   const bool comma = state.view.decimalComma;
   if (!state.tree.showFractions || !branch.probabilityEntered)

@@ -178,6 +178,13 @@ struct SimulationTally {
   std::array<int64_t, MaxOutcomes + 1> counts{};  // outcomes 1..27
 };
 
+// The Bayes working of each branch of a tree made by "Vend træet", in the names of the tree it
+// came from, and the values it worked out: it holds only while the tree keeps those values.
+struct ReversalWorking {
+  std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> lines{};
+  std::array<std::array<double, MaxNodesPerLevel + 1>, MaxBranchings + 1> values{};
+};
+
 struct TreeState {
   Tree tree;
   InputPosition input;
@@ -190,6 +197,7 @@ struct TreeState {
   FileLink file;
   ViewOptions view;
   std::optional<SimulationTally> simulation;
+  std::optional<ReversalWorking> reversal;
   // Texts are written this far above their line: the drawing font's height of "H" plus 2.
   int32_t textLift = 0;
 };

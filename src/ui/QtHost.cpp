@@ -134,17 +134,23 @@ void QtHost::paintPages(QPagedPaintDevice& device, int first, int last, const Pa
 
 void QtHost::paintPage(QPainter& painter, const QRect& area,
                        const std::function<void(Canvas&)>& draw) {
-  // How far down the page's drawing reaches: on landscape paper it must fit below PageHeight too.
+  // How far across and down the page's drawing reaches, drawn on the page as it is when nothing
+  // reaches past PageWidth: a chart beside the tree, a long working or a tall tree may.
+  const int fullWidthHeight =
+      std::max(PageHeight, area.height() * PageWidth / std::max(area.width(), 1));
   QPicture measured;
   QPainter measuring(&measured);
-  QtCanvas measuringCanvas(measuring, QSize(PageWidth, 4 * PageHeight), true);
+  QtCanvas measuringCanvas(measuring, QSize(PageWidth, fullWidthHeight), true);
   draw(measuringCanvas);
   measuring.end();
-  const int pageBottom = std::max(PageHeight, measured.boundingRect().bottom() + PageTextX);
+  const QRect ink = measured.boundingRect();
+  const int pageRight = std::max(PageWidth, ink.right() + PageTextX);
+  const int pageBottom = std::max(PageHeight, ink.bottom() + PageTextX);
 
   // One page unit is the same device length across and down, so the page space fits the
-  // printable area; on portrait paper the page goes on below PageHeight.
-  const double unit = std::min(static_cast<double>(area.width()) / PageWidth,
+  // printable area; on portrait paper the page goes on below PageHeight. A drawing that reaches
+  // further is shrunk until it fits either way.
+  const double unit = std::min(static_cast<double>(area.width()) / pageRight,
                                static_cast<double>(area.height()) / pageBottom);
   painter.setViewport(0, 0, qRound(PageWidth * unit), qRound(PageHeight * unit));
   painter.setWindow(0, 0, PageWidth, PageHeight);

@@ -24,6 +24,7 @@ struct BlankChoice {
 constexpr BlankChoice BlankChoices[] = {
     {WorksheetBlanks::AllBranches, "allBranchesChoice"},
     {WorksheetBlanks::LaterBranchings, "laterBranchingsChoice"},
+    {WorksheetBlanks::ThirdBranching, "thirdBranchingChoice"},
     {WorksheetBlanks::PathProbabilities, "pathProbabilitiesChoice"},
 };
 
@@ -33,6 +34,8 @@ QString captionOf(WorksheetBlanks blanks, int branchings) {
       return "Alle sandsynligheder på grenene";
     case WorksheetBlanks::LaterBranchings:
       return branchings >= 3 ? "Kun anden og tredje forgrening" : "Kun anden forgrening";
+    case WorksheetBlanks::ThirdBranching:
+      return "Kun tredje forgrening";
     case WorksheetBlanks::PathProbabilities:
       return "Kun udfaldenes sandsynligheder";
   }
@@ -99,8 +102,15 @@ void WorksheetDialog::addActionButton(QDialogButtonBox* buttons, const char* nam
 }
 
 std::optional<WorksheetRequest> WorksheetDialog::ask(int branchings) {
-  for (std::size_t i = 0; i < blankChoices_.size(); ++i)
-    setCaption(blankChoices_[i], captionOf(BlankChoices[i].blanks, branchings));
+  // A tree of two branchings has no third to leave blank; a choice kept from a larger tree gives
+  // way to the first.
+  for (std::size_t i = 0; i < blankChoices_.size(); ++i) {
+    QRadioButton* choice = blankChoices_[i];
+    setCaption(choice, captionOf(BlankChoices[i].blanks, branchings));
+    choice->setVisible(BlankChoices[i].blanks != WorksheetBlanks::ThirdBranching ||
+                       branchings >= 3);
+    if (choice->isChecked() && choice->isHidden()) blankChoices_[0]->setChecked(true);
+  }
   adjustSize();
   if (exec() != Accepted) return std::nullopt;
   WorksheetRequest request;

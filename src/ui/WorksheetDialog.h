@@ -28,7 +28,7 @@ class WorksheetDialog : public QDialog {
   void addActionButton(QDialogButtonBox* buttons, const char* name, const QString& caption,
                        std::optional<WorksheetAction> action);
 
-  std::array<QRadioButton*, 3> blankChoices_{};
+  std::array<QRadioButton*, 4> blankChoices_{};
   QCheckBox* answerKeyBox_ = nullptr;
   WorksheetAction action_ = WorksheetAction::Print;
 };

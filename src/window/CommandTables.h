@@ -114,18 +114,21 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
     off(EnterProbabilitiesButton),
 });
 
-// While the tree is reduced it can only be restored; after restoring, only reduced again.
+// While the tree is reduced it can only be restored; after restoring, only reduced again. Only
+// the whole tree is reversed, so not while it is reduced.
 inline constexpr auto ReducedCommands = std::to_array<CommandChange>({
     off(ReduceTree),
     off(ReduceButton),
     on(RestoreTree),
     on(RestoreButton),
+    off(ReverseTree),
 });
 inline constexpr auto RestoredCommands = std::to_array<CommandChange>({
     on(ReduceTree),
     on(ReduceButton),
     off(RestoreTree),
     off(RestoreButton),
+    on(ReverseTree),
 });
 
 // A tree loaded from a file is complete, with every probability: everything but entering

@@ -31,6 +31,9 @@ Worksheet makeWorksheet(const TreeState& state, const WindowState& window, Works
 
 // The worksheet page, and the key after it when it has one.
 int worksheetPageCount(const Worksheet& sheet);
+// The tree as a page lays it out: its lines spread down the height the page leaves it under the
+// heading and above the lines below it, and never closer than on the screen.
+Tree worksheetPageTree(const Worksheet& sheet, Canvas& canvas, int pageIndex);
 void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex);
 
 // The menu command: the worksheet dialog, then the pages printed, shown or saved as a PDF file.

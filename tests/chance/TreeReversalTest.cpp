@@ -7,7 +7,10 @@
 #include "chance/Simulation.h"
 #include "chance/TreeReversal.h"
 #include "events/EventTrees.h"
+#include "events/Reduction.h"
+#include "probabilities/BranchEditing.h"
 #include "storage/TreeFile.h"
+#include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
 
@@ -16,6 +19,10 @@ namespace {
 
 using Typed = std::vector<std::vector<std::string_view>>;
 const Typed Illness = {{"1/100", "99/100"}, {"9/10", "1/10", "9/100", "91/100"}};
+const Typed ThreeTwoTwo = {
+    {"1/6", "1/3", "1/2"},
+    {"1/4", "3/4", "2/5", "3/5", "1/9", "8/9"},
+    {"1/2", "1/2", "1/3", "2/3", "1/5", "4/5", "1/6", "5/6", "1/7", "6/7", "1/8", "7/8"}};
 
 TreeState typedTree(const std::vector<int>& counts, const Typed& levels) {
   TreeState state = test_trees::MakeTree(counts);
@@ -42,11 +49,7 @@ TEST(TreeReversalTest, ReversingAgainGivesTheTreeBackExactlyAndEveryStepKeepsThe
   } cases[] = {
       {{2, 2}, Illness, {2, 2}},
       {{2, 3}, {{"1/3", "2/3"}, {"0", "1/4", "3/4", "1/5", "3/5", "1/5"}}, {2, 2}},
-      {{3, 2, 2},
-       {{"1/6", "1/3", "1/2"},
-        {"1/4", "3/4", "2/5", "3/5", "1/9", "8/9"},
-        {"1/2", "1/2", "1/3", "2/3", "1/5", "4/5", "1/6", "5/6", "1/7", "6/7", "1/8", "7/8"}},
-       {3, 3, 3}},
+      {{3, 2, 2}, ThreeTwoTwo, {3, 3, 3}},
   };
   for (const auto& c : cases) {
     const TreeState original = typedTree(c.counts, c.typed);
@@ -88,6 +91,60 @@ TEST(TreeReversalTest, RefusesWhatCannotBeReversedAndSaysWhy) {
     EXPECT_FALSE(reversed.state);
     EXPECT_EQ(reversed.refusal, w1252(std::string(" Træet kan ikke vendes: ") + message));
   }
+}
+
+void typeTree(testing::Fixture& f, const Typed& typed) {
+  f.build({2, 2});
+  for (int level = 1; level <= 2; ++level) test_trees::TypeLevel(f.state, level, typed[level - 1]);
+  f.window.setEnabled(Command::Save, true);
+}
+
+// Each reversed branch's working, shown as its hint until a value changes; the question about
+// changes only when the tree will be reversed; "Brøker" kept; the command off while reduced.
+TEST(TreeReversalTest, TheReversedTreeExplainsItsValuesAndAsksOnlyWhenItGoesOn) {
+  const struct {
+    Typed typed;
+    int first, level, slot;
+    const char* working;  // UTF-8
+  } cases[] = {
+      {Illness, 2, 1, 1,
+       "P(A2) = P(A1) · P(A2 | A1) + P(B1) · P(A2 | B1) = 1/100 · 9/10 + 99/100 · 9/100 = "
+       "981/10000"},
+      {ThreeTwoTwo, 3, 3, 1,
+       "P(A2 | A3A1) = P(A2 | A1) · P(A3 | A1A2) / P(A3 | A1) = 1/4 · 1/2 : 3/8 = 1/3"},
+      {ThreeTwoTwo, 2, 3, 1, "P(A3 | A2A1) = P(A3 | A1A2) = 1/2"},  // it stays where it was
+  };
+  for (const auto& c : cases) {
+    const std::vector<int> counts = c.typed.size() == 2 ? std::vector{2, 2} : std::vector{3, 2, 2};
+    EXPECT_EQ(
+        reversedTree(typedTree(counts, c.typed), c.first).state->reversal->lines[c.level][c.slot],
+        w1252(c.working));
+  }
+  testing::Fixture refused;
+  typeTree(refused, {{"1/2", "1/2"}, {"0", "1", "0", "1"}});
+  reverseTree(refused.context);
+  EXPECT_EQ(std::pair(refused.host.messages.size(), refused.host.saveChangesQuestions),
+            std::pair(std::size_t{1}, 0));
+  testing::Fixture f;
+  typeTree(f, Illness);
+  showFractions(f.context);
+  reverseTree(f.context);
+  EXPECT_EQ(f.host.saveChangesQuestions, 1);
+  EXPECT_TRUE(f.state.tree.showFractions);
+  const Branch& branch = f.state.tree.branch(2, 1);
+  const auto hint = [&] {
+    pressOnDrawing(f.context, ScreenOffsetX + branch.x + LevelPitch / 2, branch.y);
+    return f.window.branchHint.text;
+  };
+  EXPECT_EQ(hint(), w1252("P(A1 | A2) = P(A1) · P(A2 | A1) / P(A2) = 1/100 · 9/10 : 981/10000 = "
+                          "10/109"));
+  test_trees::TypeLevel(f.state, 2, {"1/2", "1/2"});  // as "Ret talværdi" leaves it
+  EXPECT_EQ(hint(), "1/2 = 0.5000");
+  f.host.promptReplies.push_back({"A1", PromptClose::Ok});
+  askReduction(f.context);
+  EXPECT_FALSE(f.window.isEnabled(Command::ReverseTree));
+  restoreTree(f.context);
+  EXPECT_TRUE(f.window.isEnabled(Command::ReverseTree));
 }
 
 }  // namespace

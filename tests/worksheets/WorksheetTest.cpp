@@ -28,21 +28,24 @@ void buildFractionTree(Fixture& f) {
 
 TEST(Worksheet, BlanksWhatTheTeacherHidesAndTheKeyFillsInEverything) {
   using enum WorksheetBlanks;
-  const std::string branchBlank(7, '_');  // 56 units of the value's field, 8 a character
-  // The choice, the page, the first branching left blank and leaf 1's label.
+  const std::string branchBlank(11, '_');  // the value's 7 characters, widened with the tree
+  // The choice, the page, the first branching left blank and leaf 1's label, never a count.
   for (const auto& [blanks, pageIndex, firstBlank, leafOne] :
        {std::tuple{AllBranches, 0, 1, " 1 "},
         {LaterBranchings, 0, 2, " 1 "},
+        {ThirdBranching, 0, 3, " 1 "},
         {PathProbabilities, 0, 4, " 1 ____________"},
         {AllBranches, 1, 4, " 1         1/24"}}) {
     Fixture f;
     buildFractionTree(f);
+    f.state.view.naturalFrequencies = true;
+    f.state.simulation = SimulationTally{1, 10, 10, {0, 10}};
     const Worksheet sheet = makeWorksheet(f.state, f.window, blanks, true);
     testing::RecordingCanvas page(true, 800, 1131);
     drawWorksheetPage(sheet, page, pageIndex);
     SCOPED_TRACE("choice " + std::to_string(static_cast<int>(blanks)) + ", page " +
                  std::to_string(pageIndex));
-    const Tree& tree = f.state.tree;
+    const Tree tree = worksheetPageTree(sheet, page, pageIndex);
     for (int level = 1; level <= 3; ++level)
       for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot) {
         const Branch& branch = tree.branch(level, slot);
@@ -56,6 +59,17 @@ TEST(Worksheet, BlanksWhatTheTeacherHidesAndTheKeyFillsInEverything) {
     EXPECT_EQ(page.textsAt(PrinterOffsetY + tree.leaf(1).y - LeafLabelRise),
               std::vector<std::string>{leafOne});
   }
+}
+
+// On A4 (800 units across 190 mm) a 3 x 3 x 3 tree's leaves stand at least 8 mm apart.
+TEST(Worksheet, LeavesRoomToWriteOnTheLargestTree) {
+  Fixture f;
+  f.build({3, 3, 3});
+  f.enterUniformProbabilities();
+  const Worksheet sheet = makeWorksheet(f.state, f.window, WorksheetBlanks::ThirdBranching, true);
+  testing::RecordingCanvas page(true, 800, 1131);
+  const Tree tree = worksheetPageTree(sheet, page, 1);
+  for (int k = 2; k <= 27; ++k) EXPECT_GE(tree.leaf(k).y - tree.leaf(k - 1).y, 34) << k;
 }
 
 TEST(Worksheet, KeyWorksOutTheResultsThatStillHoldTheirValue) {

@@ -2,6 +2,7 @@
 // and saved as pictures.
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -16,12 +17,14 @@
 
 #include "DialogScript.h"
 #include "MainWindowFixture.h"
+#include "drawing/TreeDrawing.h"
 #include "drawing/Zoom.h"
 #include "probabilities/BranchEditing.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
+#include "ui/QtHost.h"
 
 using namespace kvistra;
 using namespace kvistra::ui;
@@ -157,6 +160,30 @@ class ClassroomWindowTest : public QObject {
                    [&] { form->action(AskEvent)->trigger(); });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     QVERIFY2(pdfText(marked).contains("P(A1) = 1/4 + 1/4 = 1/2"), qPrintable(pdfText(marked)));
+  }
+
+  // A 27-leaf tree shown in counts of N beside a million trials, printed on portrait paper as
+  // printers start: the chart's title, scale and key and the last tally are on the paper whole.
+  void thePrintedPageHoldsTheChart() {
+    openTree("largest-reduced");
+    form->action(RestoreTree)->trigger();
+    form->findChild<QAction*>("naturalFrequenciesAction")->trigger();
+    const QString faults =
+        playScript({{"simulationDialog",
+                     [](QDialog* d) {
+                       child<QComboBox>(*d, "trialsField")->setCurrentText("1000000");
+                       child<QPushButton>(*d, "okButton")->click();
+                       return QString();
+                     }}},
+                   [&] { form->findChild<QAction*>("simulateAction")->trigger(); });
+    QVERIFY2(faults.isEmpty() && state->simulation, qPrintable(faults));
+    const QString page = folder.filePath("side.pdf");
+    form->host().printWithoutDialogTo(page);
+    form->action(Print)->trigger();
+    const QString printed = pdfText(page);
+    const QString lastTally = QString::fromStdString(leafLabel(*state, 27)).section(' ', -3);
+    for (const QString& expected : {QString("forsøg"), QString("0.050"), lastTally})
+      QVERIFY2(printed.contains(expected), qPrintable(expected + " missing in:\n" + printed));
   }
 
  private:

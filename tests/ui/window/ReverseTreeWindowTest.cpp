@@ -1,5 +1,5 @@
-// "Vend træet" on a tree of three branchings: the question about the unsaved tree, the dialog
-// choosing the third branching first, the reversed tree under its caption, undone in one step.
+// "Vend træet" on a tree of three branchings: the dialog choosing the third branching first, the
+// question about the unsaved tree, the reversed tree under its caption, undone in one step.
 #include <QRadioButton>
 
 #include "DialogScript.h"
@@ -31,7 +31,7 @@ class ReverseTreeWindowTest : public QObject {
                                      return mismatch("choice", third->accessibleName(),
                                                      "3. forgrening: A3, B3");
                                    }};
-    const QString faults = playScript({answerSaveChanges("Gem ikke"), thirdFirst},
+    const QString faults = playScript({thirdFirst, answerSaveChanges("Gem ikke")},
                                       [&] { form->action(ReverseTree)->trigger(); });
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
     QCOMPARE(pathNameOf(state.tree, 3, 1), std::string("A3A1A2"));

@@ -20,7 +20,8 @@ QString hideSecondBranchingAndSave(QDialog* d) {
   auto* later = child<QRadioButton>(*d, "laterBranchingsChoice");
   later->click();
   child<QPushButton>(*d, "savePdfButton")->click();
-  return mismatch("choice", later->text(), "Kun anden forgrening");
+  const bool third = !child<QRadioButton>(*d, "thirdBranchingChoice")->isHidden();
+  return mismatch("choice", later->text() + (third ? " og tredje" : ""), "Kun anden forgrening");
 }
 
 QString cancelFindingTheChoiceKept(QDialog* d) {
