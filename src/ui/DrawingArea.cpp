@@ -196,6 +196,21 @@ QRect DrawingArea::widgetRectOf(const BranchReading& reading) const {
                fromDrawing(QPoint(reading.right, reading.bottom)));
 }
 
+std::optional<ShownAreas> DrawingArea::shownEventOnScreen() const {
+  if (!shownEvent_) return std::nullopt;
+  const QRect inView = visibleRegion().boundingRect();
+  const auto onScreen = [&](const QRect& drawn) {
+    const QRect shown =
+        QRect(fromDrawing(drawn.topLeft()), fromDrawing(drawn.bottomRight())) & inView;
+    return shown.isEmpty() ? QRect() : QRect(mapToGlobal(shown.topLeft()), shown.size());
+  };
+  const InkBounds& ink = recorded_.ink();
+  const QRect inkRect =
+      ink.empty() ? QRect()
+                  : QRect(QPoint(ink.left, ink.top), QPoint(ink.right - 1, ink.bottom - 1));
+  return ShownAreas{QRect(), onScreen(inkRect), onScreen(*shownEvent_)};
+}
+
 void DrawingArea::keyPressEvent(QKeyEvent* event) {
   static const std::pair<int, BranchKey> keys[] = {
       {Qt::Key_Up, BranchKey::Up},        {Qt::Key_Down, BranchKey::Down},

@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "ui/DialogLook.h"
+#include "ui/DialogPlacement.h"
+#include "ui/DrawingArea.h"
 
 namespace kvistra::ui {
 
@@ -28,13 +30,20 @@ bool showsText(const QWidget& note) {
                      [](const QLabel* line) { return !line->text().isEmpty(); });
 }
 
+// The reduction note on the screen, while it shows a reduction.
+QRect reductionNoteArea(const QWidget& mainWindow) {
+  const auto* note = mainWindow.findChild<QWidget*>("reductionNote");
+  if (!note || !note->isVisible() || !showsText(*note)) return {};
+  return QRect(note->mapToGlobal(QPoint(0, 0)), note->size());
+}
+
 // The reduction note tells what a conditional result is conditional on, and it is exactly
 // such a result that these dialogs ask for and show: one that would cover the note goes right
 // of the side pane, at the same height, or above the note when the screen has no room there.
 QPoint clearOfReductionNote(const QRect& place, const QWidget& mainWindow) {
+  const QRect noteArea = reductionNoteArea(mainWindow);
+  if (noteArea.isEmpty()) return place.topLeft();
   const auto* note = mainWindow.findChild<QWidget*>("reductionNote");
-  if (!note || !note->isVisible() || !showsText(*note)) return place.topLeft();
-  const QRect noteArea(note->mapToGlobal(QPoint(0, 0)), note->size());
   // Both lie at the foot of the window, so being beside the note is what counts.
   if (place.left() > noteArea.right() || place.right() < noteArea.left()) return place.topLeft();
   const QWidget* sidePane = note->parentWidget();
@@ -74,6 +83,15 @@ void QuestionDialog::askHelpOnF1(QWidget* widget) {
 
 void QuestionDialog::placeAboveFootOfMainWindow(int left, int distance) {
   const QRect place(QPoint(left, mainWindow_->height() - distance), frameSizeOf(*this));
+  // While an event or a reduction is shown, the class must see the tree it is about.
+  const auto* drawing = mainWindow_->findChild<DrawingArea*>();
+  if (const std::optional<ShownAreas> shown =
+          drawing ? drawing->shownEventOnScreen() : std::nullopt) {
+    ShownAreas areas = *shown;
+    areas.note = reductionNoteArea(*mainWindow_);
+    move(placeClearOf(place, areas, mainWindow_->screen()->availableGeometry()));
+    return;
+  }
   move(clearOfReductionNote(place, *mainWindow_));
 }
 
