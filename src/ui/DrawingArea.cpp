@@ -153,11 +153,15 @@ QImage DrawingArea::picture() const {
   return shown;
 }
 
-void DrawingArea::paintEvent(QPaintEvent* event) {
+void DrawingArea::drawIfRequested() {
   if (redrawRequested_ && paintHandler_) {
     redrawRequested_ = false;
     draw(paintHandler_);
   }
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+  drawIfRequested();
   QPainter painter(this);
   if (recorded_.empty()) {
     painter.fillRect(event->rect(), Qt::white);
@@ -196,7 +200,9 @@ QRect DrawingArea::widgetRectOf(const BranchReading& reading) const {
                fromDrawing(QPoint(reading.right, reading.bottom)));
 }
 
-std::optional<ShownAreas> DrawingArea::shownEventOnScreen() const {
+std::optional<ShownAreas> DrawingArea::shownEventOnScreen() {
+  // A dialog placed before the next paint must see the drawing as that paint will show it.
+  drawIfRequested();
   if (!shownEvent_) return std::nullopt;
   const QRect inView = visibleRegion().boundingRect();
   const auto onScreen = [&](const QRect& drawn) {

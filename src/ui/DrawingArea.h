@@ -41,7 +41,7 @@ class DrawingArea : public QWidget {
   void setShownEvent(std::optional<QRect> markedLeaves) { shownEvent_ = markedLeaves; }
   // While an event or a reduction is shown: the ink in view and the marked leaves, on the
   // screen, for a dialog to leave in view.
-  std::optional<ShownAreas> shownEventOnScreen() const;
+  std::optional<ShownAreas> shownEventOnScreen();
   // Whether the next paint draws anew, so that what is recorded is about to be replaced.
   bool redrawPending() const { return redrawRequested_; }
 
@@ -95,6 +95,7 @@ class DrawingArea : public QWidget {
   QSize drawingUnits() const;
   void render(QImage& target, QRect widgetRect) const;
   void drawingChanged();
+  void drawIfRequested();
 
   RecordedDrawing recorded_;
   Drawing paintHandler_;

@@ -84,7 +84,7 @@ void QuestionDialog::askHelpOnF1(QWidget* widget) {
 void QuestionDialog::placeAboveFootOfMainWindow(int left, int distance) {
   const QRect place(QPoint(left, mainWindow_->height() - distance), frameSizeOf(*this));
   // While an event or a reduction is shown, the class must see the tree it is about.
-  const auto* drawing = mainWindow_->findChild<DrawingArea*>();
+  auto* drawing = mainWindow_->findChild<DrawingArea*>();
   if (const std::optional<ShownAreas> shown =
           drawing ? drawing->shownEventOnScreen() : std::nullopt) {
     ShownAreas areas = *shown;

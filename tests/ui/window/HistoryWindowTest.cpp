@@ -88,15 +88,17 @@ DialogStep behindDialog(MainWindow& form, const TreeState& state, const DialogSt
           }};
 }
 
-// The approve box leaves the yellow note and the tree in view, where the screen has room.
-DialogStep approveInView(MainWindow& form) {
-  return {"approveResultDialog", [&form](QDialog* d) {
-            const ShownAreas shown = *form.findChild<DrawingArea*>()->shownEventOnScreen();
+// The approve box leaves the yellow note and the marked leaves in view; the tree too, where the
+// screen has room.
+DialogStep approveInView(MainWindow& form, bool room) {
+  return {"approveResultDialog", [&form, room](QDialog* d) {
+            const ShownAreas shown =
+                form.findChild<DrawingArea*>()->shownEventOnScreen().value_or(ShownAreas{});
             const auto* note = child<QWidget>(form, "reductionNote");
-            const QRect noteArea(note->mapToGlobal(QPoint(0, 0)), note->size());
             const QRect box = d->frameGeometry();
-            const bool covers = box.intersects(shown.ink) || box.intersects(shown.marked) ||
-                                (note->isVisible() && box.intersects(noteArea));
+            const bool covers =
+                box.intersects(shown.marked) || (room && box.intersects(shown.ink)) ||
+                box.intersects(QRect(note->mapToGlobal(QPoint(0, 0)), note->size()));
             return (shown.marked.isEmpty() ? "no marked leaves" : "") +
                    (covers ? QString("the box covers what it is about") : QString()) +
                    approveEvent().answer(d);
@@ -232,7 +234,8 @@ class HistoryWindowTest : public QObject {
     form->action(Redo)->trigger();
     QCOMPARE(drawing->picture(), reduced);
 
-    play({answerPrompt("Hændelse ?  ", "A1B2"), behindDialog(*form, state, approveInView(*form))},
+    play({answerPrompt("Hændelse ?  ", "A1B2"),
+          behindDialog(*form, state, approveInView(*form, true))},
          [&] { form->action(AskEvent)->trigger(); });
     QCOMPARE(state.results.count, 2);
     // Every step undone, back to the empty window: the start picture stays gone.
@@ -240,6 +243,14 @@ class HistoryWindowTest : public QObject {
       form->action(Undo)->trigger();
       QVERIFY(!startPicture->isVisible());
     }
+
+    // 27 leaves fill the screen: the box covers the least of the tree.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("stor.KV3");
+    QVERIFY(QFile::copy(TREES_DIR "/largest-reduced", path));
+    form->openFile(path);
+    play({answerPrompt("Hændelse ?  ", "1..27"), approveInView(*form, false)},
+         [&] { form->action(AskEvent)->trigger(); });
   }
 
   void cleanup() { form.reset(); }
