@@ -1,14 +1,20 @@
 #include "ui/DialogPlacement.h"
 
+#include <QLabel>
+#include <QScreen>
 #include <algorithm>
 #include <optional>
 #include <vector>
+
+#include "ui/DrawingArea.h"
 
 namespace kvistra::ui {
 
 namespace {
 
 constexpr int Gap = 8;
+// Before a dialog is first shown the window manager's frame is not known.
+constexpr int TitleBarAllowance = 40;
 
 QRect keptOnScreen(QRect place, const QRect& screen) {
   if (place.right() > screen.right()) place.moveRight(screen.right());
@@ -70,6 +76,31 @@ QPoint placeClearOf(const QRect& preferred, const ShownAreas& areas, const QRect
       return place->topLeft();
   }
   return keptOnScreen(preferred, screen).topLeft();
+}
+
+bool placeClearOfShownEvent(QWidget& dialog, const QRect& preferred, QWidget& mainWindow) {
+  auto* drawing = mainWindow.findChild<DrawingArea*>();
+  const std::optional<ShownAreas> shown = drawing ? drawing->shownEventOnScreen() : std::nullopt;
+  if (!shown) return false;
+  ShownAreas areas = *shown;
+  areas.note = reductionNoteArea(mainWindow);
+  dialog.move(placeClearOf(preferred, areas, mainWindow.screen()->availableGeometry()));
+  return true;
+}
+
+QSize frameSizeOf(const QWidget& dialog) {
+  const QSize frame = dialog.frameGeometry().size();
+  return frame != dialog.size() ? frame : dialog.size() + QSize(0, TitleBarAllowance);
+}
+
+QRect reductionNoteArea(const QWidget& mainWindow) {
+  const auto* note = mainWindow.findChild<QWidget*>("reductionNote");
+  if (!note || !note->isVisible()) return {};
+  // The note is empty while the tree is not reduced.
+  const QList<QLabel*> lines = note->findChildren<QLabel*>();
+  const bool showsText = std::any_of(lines.begin(), lines.end(),
+                                     [](const QLabel* line) { return !line->text().isEmpty(); });
+  return showsText ? QRect(note->mapToGlobal(QPoint(0, 0)), note->size()) : QRect();
 }
 
 }  // namespace kvistra::ui

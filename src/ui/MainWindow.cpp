@@ -49,6 +49,7 @@
 #include "storage/TreeFileCommands.h"
 #include "ui/AboutDialog.h"
 #include "ui/DialogLook.h"
+#include "ui/DialogPlacement.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingAccessibility.h"
 #include "ui/DrawingArea.h"
@@ -983,10 +984,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool shownOrHidden = event->type() == QEvent::Show || event->type() == QEvent::Hide;
   if (shownOrHidden && watched->isWidgetType()) {
-    const auto* widget = static_cast<QWidget*>(watched);
+    auto* widget = static_cast<QWidget*>(watched);
     // A dialog counts as open from its show event on, before Qt lists it as modal.
     if (widget->isWindow() && widget->isModal())
       showHistory(event->type() == QEvent::Show || dialogOpen());
+    // A message, say, stands in the middle of the window, as Qt puts it, unless that hides the
+    // event shown.
+    if (event->type() == QEvent::Show && widget->isModal() && widget->parentWidget() == this) {
+      QRect middle(QPoint(0, 0), frameSizeOf(*widget));
+      middle.moveCenter(frameGeometry().center());
+      placeClearOfShownEvent(*widget, middle, *this);
+    }
   }
   if (event->type() == QEvent::KeyRelease) {
     const auto* key = static_cast<QKeyEvent*>(event);

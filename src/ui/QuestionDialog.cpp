@@ -1,41 +1,18 @@
 #include "ui/QuestionDialog.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
 #include "ui/DialogLook.h"
 #include "ui/DialogPlacement.h"
-#include "ui/DrawingArea.h"
 
 namespace kvistra::ui {
 
 namespace {
 
 constexpr int NoteGap = 8;
-// Before a dialog is first shown the window manager's frame is not known.
-constexpr int TitleBarAllowance = 40;
-
-QSize frameSizeOf(const QWidget& dialog) {
-  const QSize frame = dialog.frameGeometry().size();
-  return frame != dialog.size() ? frame : dialog.size() + QSize(0, TitleBarAllowance);
-}
-
-// The note is empty while the tree is not reduced.
-bool showsText(const QWidget& note) {
-  const QList<QLabel*> lines = note.findChildren<QLabel*>();
-  return std::any_of(lines.begin(), lines.end(),
-                     [](const QLabel* line) { return !line->text().isEmpty(); });
-}
-
-// The reduction note on the screen, while it shows a reduction.
-QRect reductionNoteArea(const QWidget& mainWindow) {
-  const auto* note = mainWindow.findChild<QWidget*>("reductionNote");
-  if (!note || !note->isVisible() || !showsText(*note)) return {};
-  return QRect(note->mapToGlobal(QPoint(0, 0)), note->size());
-}
 
 // The reduction note tells what a conditional result is conditional on, and it is exactly
 // such a result that these dialogs ask for and show: one that would cover the note goes right
@@ -83,16 +60,8 @@ void QuestionDialog::askHelpOnF1(QWidget* widget) {
 
 void QuestionDialog::placeAboveFootOfMainWindow(int left, int distance) {
   const QRect place(QPoint(left, mainWindow_->height() - distance), frameSizeOf(*this));
-  // While an event or a reduction is shown, the class must see the tree it is about.
-  auto* drawing = mainWindow_->findChild<DrawingArea*>();
-  if (const std::optional<ShownAreas> shown =
-          drawing ? drawing->shownEventOnScreen() : std::nullopt) {
-    ShownAreas areas = *shown;
-    areas.note = reductionNoteArea(*mainWindow_);
-    move(placeClearOf(place, areas, mainWindow_->screen()->availableGeometry()));
-    return;
-  }
-  move(clearOfReductionNote(place, *mainWindow_));
+  if (!placeClearOfShownEvent(*this, place, *mainWindow_))
+    move(clearOfReductionNote(place, *mainWindow_));
 }
 
 void QuestionDialog::keyPressEvent(QKeyEvent* event) {
