@@ -65,6 +65,7 @@ class PictureHost : public Host {
   PrintHeadingReply showPrintHeadingDialog() override { return {}; }
   void copyText(const std::vector<std::string>&, const Font&) override {}
   SaveChangesChoice askToSaveChanges() override { return SaveChangesChoice::Cancel; }
+  bool askToReplaceFile(const std::string&, bool) override { return false; }
   std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override { return {}; }
 

@@ -83,6 +83,16 @@ FileContents readWholeFile(const std::string& path, std::size_t largestSize) {
   return {ReadOutcome::Read, std::move(bytes)};
 }
 
+bool fileExists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::path(path), error);
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return !a.empty() && !b.empty() && fs::equivalent(fs::path(a), fs::path(b), error) && !error;
+}
+
 std::optional<std::uintmax_t> freeSpaceBeside(const std::string& path) {
   std::error_code error;
   const fs::space_info space = fs::space(folderOf(path), error);

@@ -21,6 +21,11 @@ struct FileContents {
 
 FileContents readWholeFile(const std::string& path, std::size_t largestSize);
 
+// Whether something is there at path already.
+bool fileExists(const std::string& path);
+// Whether both paths name the same existing file, however each is written.
+bool sameFile(const std::string& a, const std::string& b);
+
 // The space free for a new file beside path, or nothing when it cannot be told.
 std::optional<std::uintmax_t> freeSpaceBeside(const std::string& path);
 

@@ -24,15 +24,20 @@ bool sameTree(const Tree& a, const Tree& b) {
          a.complete == b.complete;
 }
 
-// The screen shows what the state holds, as the finished command left it.
-void redraw(Context& context) {
+// The screen shows what the state holds, as the finished command left it: the drawing kept with
+// the step when it still tells the truth, else one drawn from the state.
+void redraw(Context& context, const RecordedDrawing* kept) {
   const TreeState& state = context.state;
   context.host.drawOnScreen([&](Canvas& canvas) {
+    if (kept) {
+      canvas.fillRect(0, 0, canvas.width(), canvas.height());
+      return kept->replay(canvas);
+    }
     if (state.tree.complete) return drawTree(state, canvas, ScreenOffsetX);
     canvas.fillRect(0, 0, canvas.width(), canvas.height());
     if (state.tree.branchingCount > 0) drawConstruction(state, canvas);
   });
-  context.host.repaintDrawing();
+  if (!kept) context.host.repaintDrawing();
 }
 
 void restore(Context& context, WorkSnapshot work, bool withFile) {
@@ -40,8 +45,13 @@ void restore(Context& context, WorkSnapshot work, bool withFile) {
   // The printout's heading and the font's measure belong to the run, not to a step.
   work.state.printout = std::move(now.printout);
   const bool commaChanged = work.state.view.decimalComma != now.view.decimalComma;
+  // Values shown another way since, or a simulation that goes: the kept drawing is out of date.
+  const bool drawingHolds = work.drawing && work.state.view == now.view &&
+                            work.state.textLift == now.textLift && !work.state.simulation;
   work.state.view = now.view;
   work.state.textLift = now.textLift;
+  // The start picture belongs to the start, never to a step.
+  work.window.startPictureVisible = context.window.startPictureVisible;
   if (!withFile) {
     work.state.file = std::move(now.file);
     work.window.title = std::move(context.window.title);
@@ -58,13 +68,15 @@ void restore(Context& context, WorkSnapshot work, bool withFile) {
     if (!context.window.resultLines.empty()) rebuildResultsPane(now, context.window);
     context.window.reductionNote = reductionNote(now);
   }
-  redraw(context);
+  redraw(context, drawingHolds ? &*work.drawing : nullptr);
 }
 
 }  // namespace
 
-WorkSnapshot snapshotOf(const Context& context) {
-  return {context.state, context.window};
+WorkSnapshot snapshotOf(const Context& context, const RecordedDrawing* shownDrawing) {
+  WorkSnapshot snapshot{context.state, context.window, std::nullopt};
+  if (shownDrawing) snapshot.drawing = *shownDrawing;
+  return snapshot;
 }
 
 bool workChanged(const TreeState& before, const TreeState& after) {
@@ -94,19 +106,20 @@ const std::string& UndoHistory::redoName() const {
   return redo_.empty() ? none : redo_.back().name;
 }
 
-void UndoHistory::undo(Context& context) {
-  move(undo_, redo_, context);
+void UndoHistory::undo(Context& context, const RecordedDrawing* shownDrawing) {
+  move(undo_, redo_, context, shownDrawing);
 }
 
-void UndoHistory::redo(Context& context) {
-  move(redo_, undo_, context);
+void UndoHistory::redo(Context& context, const RecordedDrawing* shownDrawing) {
+  move(redo_, undo_, context, shownDrawing);
 }
 
-void UndoHistory::move(std::deque<Step>& from, std::deque<Step>& to, Context& context) {
+void UndoHistory::move(std::deque<Step>& from, std::deque<Step>& to, Context& context,
+                       const RecordedDrawing* shownDrawing) {
   if (from.empty()) return;
   Step step = std::move(from.back());
   from.pop_back();
-  to.push_back({step.name, snapshotOf(context), step.changedFile});
+  to.push_back({step.name, snapshotOf(context, shownDrawing), step.changedFile});
   restore(context, std::move(step.work), step.changedFile);
 }
 

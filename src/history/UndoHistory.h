@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 
+#include "drawing/RecordedDrawing.h"
 #include "host/Context.h"
 
 namespace kvistra {
@@ -15,9 +17,12 @@ namespace kvistra {
 struct WorkSnapshot {
   TreeState state;
   WindowState window;
+  // The screen's drawing as it stood: not all of it follows from the state (a reduction shows
+  // its kept paths as an event). None when the screen was about to be drawn anew.
+  std::optional<RecordedDrawing> drawing;
 };
 
-WorkSnapshot snapshotOf(const Context& context);
+WorkSnapshot snapshotOf(const Context& context, const RecordedDrawing* shownDrawing = nullptr);
 
 // Whether a command changed the work: the tree, its probabilities, names, decimals, results or
 // reduction. A save changes none of them and is no step.
@@ -37,8 +42,9 @@ class UndoHistory {
   const std::string& undoName() const;
   const std::string& redoName() const;
 
-  void undo(Context& context);
-  void redo(Context& context);
+  // shownDrawing: the screen's drawing now, kept for the way back.
+  void undo(Context& context, const RecordedDrawing* shownDrawing = nullptr);
+  void redo(Context& context, const RecordedDrawing* shownDrawing = nullptr);
 
  private:
   struct Step {
@@ -48,7 +54,8 @@ class UndoHistory {
     // keep both, so an undo after a save does not forget where the tree was saved.
     bool changedFile = false;
   };
-  static void move(std::deque<Step>& from, std::deque<Step>& to, Context& context);
+  static void move(std::deque<Step>& from, std::deque<Step>& to, Context& context,
+                   const RecordedDrawing* shownDrawing);
 
   std::deque<Step> undo_;
   std::deque<Step> redo_;

@@ -178,6 +178,9 @@ class Host {
   virtual void copyText(const std::vector<std::string>& lines, const Font& font) = 0;
   // Asked before the tree is replaced or the program ends while it holds unsaved changes.
   virtual SaveChangesChoice askToSaveChanges() = 0;
+  // Asked after the save dialog when the file chosen is there already; true for "Ja". Which
+  // answer Enter gives depends on whose file it is.
+  virtual bool askToReplaceFile(const std::string& question, bool yesByDefault) = 0;
   // "Vend træet" on a tree of three branchings: the branching to go first, 2 or 3; names holds
   // the names of branchings 1 to 3 ("A2, B2, C2"). Nothing when the dialog was cancelled.
   virtual std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) = 0;

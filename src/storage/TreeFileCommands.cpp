@@ -2,9 +2,9 @@
 
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
+#include "files/FileAccess.h"
 #include "names/BranchNames.h"
 #include "results/ResultsList.h"
-#include "files/FileAccess.h"
 #include "storage/TreeFile.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
@@ -91,13 +91,26 @@ void showLoadedTree(Context& context, const std::string& shownName) {
   }
 }
 
+// The save dialog until it names a file that may be written: a file already there is replaced
+// only when the user says so, and saving the tree again over its own file is the default.
+std::optional<std::string> chooseFileToWrite(Context& context) {
+  const std::string& ownFile = context.state.file.path;
+  std::string preset = ownFile.empty() ? PresetName : ownFile;
+  for (;;) {
+    std::optional<std::string> path = context.host.chooseFileToSave(" Gem dit Kvistra ", preset);
+    if (!path || !fileExists(*path)) return path;
+    const std::string question =
+        w1252("»") + shownNameOf(*path) + w1252("« findes allerede. Vil du erstatte den?");
+    if (context.host.askToReplaceFile(question, sameFile(*path, ownFile))) return path;
+    preset = *path;
+  }
+}
+
 }  // namespace
 
 bool saveTree(Context& context) {
   TreeState& state = context.state;
-  const std::string preset = state.file.path.empty() ? PresetName : state.file.path;
-  const std::optional<std::string> path =
-      context.host.chooseFileToSave(" Gem dit Kvistra ", preset);
+  const std::optional<std::string> path = chooseFileToWrite(context);
   if (!path) return false;
   if (!hasTreeFileExtension(*path)) return refuse(context, SaveFailed);
   const std::optional<std::uintmax_t> space = freeSpaceBeside(*path);

@@ -153,11 +153,15 @@ QImage DrawingArea::picture() const {
   return shown;
 }
 
-void DrawingArea::paintEvent(QPaintEvent* event) {
+void DrawingArea::drawIfRequested() {
   if (redrawRequested_ && paintHandler_) {
     redrawRequested_ = false;
     draw(paintHandler_);
   }
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+  drawIfRequested();
   QPainter painter(this);
   if (recorded_.empty()) {
     painter.fillRect(event->rect(), Qt::white);
@@ -194,6 +198,23 @@ void DrawingArea::showReadings(std::vector<BranchReading> readings, int focused)
 QRect DrawingArea::widgetRectOf(const BranchReading& reading) const {
   return QRect(fromDrawing(QPoint(reading.left, reading.top)),
                fromDrawing(QPoint(reading.right, reading.bottom)));
+}
+
+std::optional<ShownAreas> DrawingArea::shownEventOnScreen() {
+  // A dialog placed before the next paint must see the drawing as that paint will show it.
+  drawIfRequested();
+  if (!shownEvent_) return std::nullopt;
+  const QRect inView = visibleRegion().boundingRect();
+  const auto onScreen = [&](const QRect& drawn) {
+    const QRect shown =
+        QRect(fromDrawing(drawn.topLeft()), fromDrawing(drawn.bottomRight())) & inView;
+    return shown.isEmpty() ? QRect() : QRect(mapToGlobal(shown.topLeft()), shown.size());
+  };
+  const InkBounds& ink = recorded_.ink();
+  const QRect inkRect =
+      ink.empty() ? QRect()
+                  : QRect(QPoint(ink.left, ink.top), QPoint(ink.right - 1, ink.bottom - 1));
+  return ShownAreas{QRect(), onScreen(inkRect), onScreen(*shownEvent_)};
 }
 
 void DrawingArea::keyPressEvent(QKeyEvent* event) {

@@ -7,11 +7,13 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "drawing/RecordedDrawing.h"
 #include "drawing/TreeDrawing.h"
 #include "host/Canvas.h"
 #include "probabilities/BranchKeys.h"
+#include "ui/DialogPlacement.h"
 
 namespace kvistra::ui {
 
@@ -34,6 +36,14 @@ class DrawingArea : public QWidget {
   // What the area shows, at 100 % and as large as the area.
   QImage picture() const;
   const RecordedDrawing& recorded() const { return recorded_; }
+  // While an event or a reduction is shown: its marked leaves with their values, in drawing
+  // units; nothing while neither is shown.
+  void setShownEvent(std::optional<QRect> markedLeaves) { shownEvent_ = markedLeaves; }
+  // While an event or a reduction is shown: the ink in view and the marked leaves, on the
+  // screen, for a dialog to leave in view.
+  std::optional<ShownAreas> shownEventOnScreen();
+  // Whether the next paint draws anew, so that what is recorded is about to be replaced.
+  bool redrawPending() const { return redrawRequested_; }
 
   double zoom() const { return zoom_; }
   void setZoom(double zoom);
@@ -85,6 +95,7 @@ class DrawingArea : public QWidget {
   QSize drawingUnits() const;
   void render(QImage& target, QRect widgetRect) const;
   void drawingChanged();
+  void drawIfRequested();
 
   RecordedDrawing recorded_;
   Drawing paintHandler_;
@@ -99,6 +110,7 @@ class DrawingArea : public QWidget {
   int wheelTurn_ = 0;
   std::vector<BranchReading> readings_;
   int focused_ = -1;
+  std::optional<QRect> shownEvent_;
 };
 
 }  // namespace kvistra::ui

@@ -49,6 +49,7 @@
 #include "storage/TreeFileCommands.h"
 #include "ui/AboutDialog.h"
 #include "ui/DialogLook.h"
+#include "ui/DialogPlacement.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingAccessibility.h"
 #include "ui/DrawingArea.h"
@@ -221,6 +222,8 @@ constexpr int BranchTextsPaneHeight = 190;
 constexpr int ReductionNoteHeight = 49;
 constexpr int BranchHintMargin = 2;
 constexpr QSize StartPictureSize(273, 225);
+// How often the start's remaining steps look again whether a dialog has closed.
+constexpr int DialogWaitMs = 100;
 // Where the copy menu opens, from the copy button's top-left corner.
 constexpr QPoint CopyMenuPlace(5, 75);
 // The decimal comma is kept between runs.
@@ -263,6 +266,24 @@ QString joinedLines(const std::vector<std::string>& lines) {
   QStringList text;
   for (const auto& line : lines) text << toQt(line);
   return text.join('\n');
+}
+
+// While an event or a reduction is shown: its marked leaves (the kept ones of a reduction) with
+// their values, which reach to the ink's right edge; in drawing units.
+std::optional<QRect> markedLeaves(const TreeState& state,
+                                  const std::vector<BranchReading>& readings, int inkRight) {
+  if (!state.event.shown && !state.reduction.reduced) return std::nullopt;
+  const Tree& tree = state.tree;
+  QRect marked;
+  for (const BranchReading& leaf : readings) {
+    if (leaf.level != tree.branchingCount) continue;
+    const bool shown = state.event.shown ? tree.outcomeMarked[leaf.slot]
+                                         : tree.branch(leaf.level, leaf.slot).exists;
+    if (shown)
+      marked |=
+          QRect(QPoint(leaf.left, leaf.top), QPoint(std::max(inkRight, leaf.right), leaf.bottom));
+  }
+  return marked;
 }
 
 void showLines(QPlainTextEdit* pane, const std::vector<std::string>& lines) {
@@ -494,19 +515,21 @@ void MainWindow::createCopyMenu() {
   });
 }
 
-void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler,
-                             const QString& stepName) {
+void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler) {
   QAction* item = action(command);
-  const QString step = stepName.isEmpty() ? item->text().remove('&') : stepName;
   connect(item, &QAction::triggered, this,
+          [this, step = stepName(command), handler = std::move(handler)] { run(step, handler); });
+}
+
+void MainWindow::onClicked(Command command, std::function<void(Context&)> handler,
+                           std::optional<Command> item) {
+  const QString step = item ? stepName(*item) : QString();
+  connect(button(command), &QAbstractButton::clicked, this,
           [this, step, handler = std::move(handler)] { run(step, handler); });
 }
 
-void MainWindow::onClicked(Command command, std::function<void(Context&)> handler) {
-  QAbstractButton* clicked = button(command);
-  connect(clicked, &QAbstractButton::clicked, this, [this, clicked, handler = std::move(handler)] {
-    run(clicked->accessibleName(), handler);
-  });
+QString MainWindow::stepName(Command item) const {
+  return action(item)->text().remove('&');
 }
 
 void MainWindow::connectCommands() {
@@ -546,11 +569,11 @@ void MainWindow::connectProbabilityCommands() {
   const auto copyDown = [](Context& c) { copyNextGroup(c, CopyDirection::Down); };
   onTriggered(SetFirstProbabilities, setFirstProbabilities);
   onTriggered(EnterProbabilities, enterNextGroup);
-  onClicked(EnterProbabilitiesButton, enterNextGroup);
+  onClicked(EnterProbabilitiesButton, enterNextGroup, EnterProbabilities);
   onTriggered(CopyAcross, copyAcross);
-  onClicked(CopyAcrossButton, copyAcross);
+  onClicked(CopyAcrossButton, copyAcross, CopyAcross);
   onTriggered(CopyDown, copyDown);
-  onClicked(CopyDownButton, copyDown);
+  onClicked(CopyDownButton, copyDown, CopyDown);
 }
 
 void MainWindow::connectEditingCommands() {
@@ -577,6 +600,7 @@ void MainWindow::connectViewCommands() {
   for (const auto& [command, key, choose] : keptChoices) {
     action(command)->setCheckable(true);
     connect(action(command), &QAction::triggered, this, [this, key, choose](bool on) {
+      if (refusedBehindDialog()) return;
       loadViewSettings();
       programSettings().setValue(key, on);
       run({}, [choose, on](Context& c) { choose(c, on); });
@@ -616,7 +640,7 @@ void MainWindow::connectFileAndOutputCommands() {
   onTriggered(PrintPreview, previewTree);
   onTriggered(ExportPicture, [](Context& c) { exportTree(c); });
   onTriggered(PrintWorksheet, printWorksheet);
-  onClicked(PrintButton, print);
+  onClicked(PrintButton, print, Print);
   onClicked(PrintHeadingButton, editPrintHeading);
   onTriggered(CopyAll, copyAll);
   const std::pair<const char*, void (*)(Context&)> copyCommands[] = {
@@ -639,11 +663,13 @@ void MainWindow::connectHistoryCommands() {
   action(Redo)->setShortcuts({QKeySequence("Ctrl+Y", QKeySequence::PortableText),
                               QKeySequence("Ctrl+Shift+Z", QKeySequence::PortableText)});
   connect(action(Undo), &QAction::triggered, this, [this] {
-    history_.undo(*context_);
+    if (refusedBehindDialog()) return;
+    history_.undo(*context_, shownDrawing());
     sync();
   });
   connect(action(Redo), &QAction::triggered, this, [this] {
-    history_.redo(*context_);
+    if (refusedBehindDialog()) return;
+    history_.redo(*context_, shownDrawing());
     sync();
   });
 }
@@ -651,7 +677,7 @@ void MainWindow::connectHistoryCommands() {
 void MainWindow::openFile(const QString& path) {
   const std::string bytes = QFile::encodeName(path).toStdString();
   bool loaded = false;
-  run(action(Open)->text().remove('&'), [&](Context& c) {
+  run(stepName(Open), [&](Context& c) {
     c.window.startPictureVisible = false;
     if (settleUnsavedChanges(c)) loaded = loadTreeFile(c, bytes);
   });
@@ -671,16 +697,16 @@ void MainWindow::connectEventCommands() {
       {RestoreTree, RestoreButton, restoreTree},
       {ClearResults, ClearResultsButton, clearResults},
   };
-  // Both are undone under the button's name: "Fortryd Hændelse", not "Fortryd Hændelser".
+  // Both are undone under the menu's wording: "Fortryd Reducér træ", not the button's hint.
   for (const EventCommand& command : commands) {
-    onTriggered(command.item, command.handler, button(command.button)->accessibleName());
-    onClicked(command.button, command.handler);
+    onTriggered(command.item, command.handler);
+    onClicked(command.button, command.handler, command.item);
   }
   onTriggered(ReverseTree, reverseTree);
   onTriggered(Simulate, simulate);
   onTriggered(SimulateAgain, simulateAgain);
   // A row evaluated again may be approved as a new result; a key may delete a row.
-  const QString eventStep = button(EventButton)->accessibleName();
+  const QString eventStep = stepName(AskEvent);
   connect(resultsList_, &ResultsPane::released, this,
           [this, eventStep](const PaneRelease& release) {
             run(eventStep, [release](Context& c) { releaseInResultsPane(c, release); });
@@ -732,6 +758,7 @@ void MainWindow::showReadings() {
   for (std::size_t i = 0; i < readings.size(); ++i)
     if (readings[i].level == focus.level && readings[i].slot == focus.slot)
       focused = static_cast<int>(i);
+  drawingArea_->setShownEvent(markedLeaves(state_, readings, drawingArea_->recorded().ink().right));
   drawingArea_->showReadings(std::move(readings), focused);
 }
 
@@ -769,8 +796,26 @@ void MainWindow::zoomTo(double zoom, std::optional<QPoint> anchorPoint) {
   placeBranchHint();
 }
 
+bool MainWindow::dialogOpen() {
+  return QApplication::activeModalWidget() != nullptr;
+}
+
+bool MainWindow::refusedBehindDialog() {
+  if (!dialogOpen()) return false;
+  // A check mark the refused choice flipped goes back to what holds.
+  showCheckMarks();
+  return true;
+}
+
+const RecordedDrawing* MainWindow::shownDrawing() const {
+  return drawingArea_->redrawPending() ? nullptr : &drawingArea_->recorded();
+}
+
 void MainWindow::run(const QString& stepName, const std::function<void(Context&)>& command) {
-  WorkSnapshot before = snapshotOf(*context_);
+  // The command that opened the dialog is still running; another would work on its half-done
+  // state, and its undo step would be lost.
+  if (refusedBehindDialog()) return;
+  WorkSnapshot before = snapshotOf(*context_, shownDrawing());
   const std::string fileBefore = state_.file.path;
   command(*context_);
   dropOutdatedSimulation(before.state, *context_);
@@ -780,10 +825,10 @@ void MainWindow::run(const QString& stepName, const std::function<void(Context&)
   sync();
 }
 
-void MainWindow::showHistory() {
-  const auto show = [this](Command command, const char* verb, bool can, const std::string& step) {
+void MainWindow::showHistory(bool behindDialog) {
+  const auto show = [&](Command command, const char* verb, bool can, const std::string& step) {
     QAction* item = action(command);
-    item->setEnabled(can);
+    item->setEnabled(can && !behindDialog);
     item->setText(can ? QString("%1 %2").arg(verb, toQt(step)) : QString(verb));
     item->setToolTip(item->text());
   };
@@ -800,15 +845,8 @@ void MainWindow::sync() {
     if (buttons_[i] && buttons_[i]->testAttribute(Qt::WA_Disabled) == enabled)
       buttons_[i]->setEnabled(enabled);
   }
-  showHistory();
-  const Tree& tree = state_.tree;
-  for (auto [item, decimals] : {std::pair{TwoDecimals, 2}, {ThreeDecimals, 3}, {FourDecimals, 4}})
-    action(item)->setChecked(!tree.showFractions && tree.decimalCount == decimals);
-  action(Fractions)->setChecked(tree.showFractions);
-  action(DecimalComma)->setChecked(state_.view.decimalComma);
-  action(ConditionalValues)->setChecked(state_.view.conditionalValues);
-  action(HighlightEvent)->setChecked(state_.view.highlightEvent);
-  action(NaturalFrequencies)->setChecked(state_.view.naturalFrequencies);
+  showHistory(dialogOpen());
+  showCheckMarks();
   toolbar_->setVisible(window_.toolbarVisible);
   sidePane_->setVisible(window_.sidePaneVisible);
   branchTextsPane_->setVisible(window_.branchTextsVisible);
@@ -833,6 +871,17 @@ void MainWindow::sync() {
   reductionProbabilityLabel_->adjustSize();
   placeBranchHint();
   showReadings();
+}
+
+void MainWindow::showCheckMarks() {
+  const Tree& tree = state_.tree;
+  for (auto [item, decimals] : {std::pair{TwoDecimals, 2}, {ThreeDecimals, 3}, {FourDecimals, 4}})
+    action(item)->setChecked(!tree.showFractions && tree.decimalCount == decimals);
+  action(Fractions)->setChecked(tree.showFractions);
+  action(DecimalComma)->setChecked(state_.view.decimalComma);
+  action(ConditionalValues)->setChecked(state_.view.conditionalValues);
+  action(HighlightEvent)->setChecked(state_.view.highlightEvent);
+  action(NaturalFrequencies)->setChecked(state_.view.naturalFrequencies);
 }
 
 void MainWindow::placeBranchHint() {
@@ -901,7 +950,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
   if (typed == "h" || typed == "H") {
-    run(button(EventButton)->accessibleName(), [](Context& c) { eventKeyTyped(c, 'h'); });
+    run(stepName(AskEvent), [](Context& c) { eventKeyTyped(c, 'h'); });
     return;
   }
   QMainWindow::keyPressEvent(event);
@@ -920,13 +969,23 @@ void MainWindow::setStartFile(const QString& path) {
 
 void MainWindow::onStartPictureTimeout() {
   // The picture goes first, so a message about the file does not stand over it.
-  run({}, [](Context& c) { hideStartPicture(c.window); });
+  hideStartPicture(window_);
+  startPicture_->hide();
+  // The kept choices and the file change the tree: they wait until no dialog is open.
+  if (dialogOpen()) {
+    QTimer::singleShot(DialogWaitMs, this, &MainWindow::onStartPictureTimeout);
+    return;
+  }
   loadViewSettings();
   if (startFile_) openFile(QFile::decodeName(startFile_->c_str()));
   recentFiles_->load();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (dialogOpen()) {
+    event->ignore();
+    return;
+  }
   bool mayClose = true;
   run({}, [&mayClose](Context& c) { mayClose = settleUnsavedChanges(c); });
   if (mayClose)
@@ -936,6 +995,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool shownOrHidden = event->type() == QEvent::Show || event->type() == QEvent::Hide;
+  if (shownOrHidden && watched->isWidgetType()) {
+    auto* widget = static_cast<QWidget*>(watched);
+    // A dialog counts as open from its show event on, before Qt lists it as modal.
+    if (widget->isWindow() && widget->isModal())
+      showHistory(event->type() == QEvent::Show || dialogOpen());
+    // A message, say, stands in the middle of the window, as Qt puts it, unless that hides the
+    // event shown.
+    if (event->type() == QEvent::Show && widget->isModal() && widget->parentWidget() == this) {
+      QRect middle(QPoint(0, 0), frameSizeOf(*widget));
+      middle.moveCenter(frameGeometry().center());
+      placeClearOfShownEvent(*widget, middle, *this);
+    }
+  }
   if (event->type() == QEvent::KeyRelease) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_F1 && !key->isAutoRepeat() && watched->isWidgetType()) {

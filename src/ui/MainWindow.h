@@ -81,16 +81,24 @@ class MainWindow : public QMainWindow {
   void connectFileAndOutputCommands();
   void connectHistoryCommands();
   // Runs handler when the command's menu item is chosen or its button clicked; its undo step is
-  // named after the item, or the button's hint.
-  void onTriggered(Command command, std::function<void(Context&)> handler,
-                   const QString& stepName = {});
-  void onClicked(Command command, std::function<void(Context&)> handler);
+  // named after the menu item (for a button, the item it stands for).
+  void onTriggered(Command command, std::function<void(Context&)> handler);
+  void onClicked(Command command, std::function<void(Context&)> handler,
+                 std::optional<Command> item = std::nullopt);
+  QString stepName(Command item) const;
 
   // Runs a core command, keeps an undo step when it changed the work, and then shows the window
   // state it left.
   void run(const QString& stepName, const std::function<void(Context&)>& command);
   void sync();
-  void showHistory();
+  // "Fortryd" and "Gentag" as the history has them; both off while a dialog is open.
+  void showHistory(bool behindDialog);
+  void showCheckMarks();
+  // While a dialog of the program is open, nothing may reach the tree behind it.
+  static bool dialogOpen();
+  bool refusedBehindDialog();
+  // The screen's drawing as it stands, when it shows the state (no redraw is due).
+  const RecordedDrawing* shownDrawing() const;
   void placeBranchHint();
   void connectDrawingArea();
   void connectZoomCommands();

@@ -266,6 +266,20 @@ SaveChangesChoice QtHost::askToSaveChanges() {
   return SaveChangesChoice::Cancel;
 }
 
+bool QtHost::askToReplaceFile(const std::string& question, bool yesByDefault) {
+  const QString text = toQt(question);
+  QMessageBox box(QMessageBox::Warning, "Kvistra", text, QMessageBox::NoButton, &mainWindow_);
+  box.setObjectName("replaceFileBox");
+  box.setAccessibleName(text);
+  QPushButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
+  QPushButton* no = box.addButton("&Nej", QMessageBox::NoRole);
+  for (QPushButton* button : {yes, no}) button->setAccessibleName(button->text().remove('&'));
+  box.setDefaultButton(yesByDefault ? yes : no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
 std::optional<int> QtHost::chooseFirstBranching(const std::vector<std::string>& names) {
   return dialogs_.reverseTree().choose(names);
 }

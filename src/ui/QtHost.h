@@ -52,6 +52,7 @@ class QtHost : public Host {
   PrintHeadingReply showPrintHeadingDialog() override;
   void copyText(const std::vector<std::string>& lines, const Font& font) override;
   SaveChangesChoice askToSaveChanges() override;
+  bool askToReplaceFile(const std::string& question, bool yesByDefault) override;
   std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) override;
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) override;
 

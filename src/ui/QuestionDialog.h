@@ -28,7 +28,8 @@ class QuestionDialog : public QDialog {
   // F1 released in widget asks for help.
   void askHelpOnF1(QWidget* widget);
   // Moves the dialog to left, its top the given distance above the main window's bottom; but
-  // never over the reduction note.
+  // never over the reduction note, and while an event or a reduction is shown clear of the tree
+  // too, where the screen has room.
   void placeAboveFootOfMainWindow(int left, int distance);
   void keyPressEvent(QKeyEvent* event) override;
   // What the buttons do; Esc does what the cancelling button does.

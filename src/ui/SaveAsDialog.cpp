@@ -5,6 +5,7 @@
 
 #include "ui/Resources.h"
 #include "ui/TextConversion.h"
+#include "ui/TreeFileDialog.h"
 
 namespace kvistra::ui {
 
@@ -40,6 +41,7 @@ qsizetype SaveAsDialog::chosenType() const {
 }
 
 void SaveAsDialog::accept() {
+  if (showFilesMatchingTypedName(*this)) return;
   setDefaultSuffix(extensions_.value(chosenType()));
   QFileDialog::accept();
 }

@@ -1,6 +1,8 @@
 #include "ui/TreeFileDialog.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "ui/Resources.h"
 
@@ -11,16 +13,36 @@ TreeFileDialog::TreeFileDialog(QWidget* mainWindow, AcceptMode mode) : QFileDial
   setObjectName(saving ? "saveDialog" : "openDialog");
   setAcceptMode(mode);
   setFileMode(saving ? AnyFile : ExistingFile);
-  // Both cases of the extension that a tree file may have; a mixed case is refused anyway.
-  setNameFilter("Kvistra-træer (*.KV3 *.kv3)");
-  // A name typed without any extension becomes a tree file, and the question before an existing
-  // file is overwritten asks about that name; another extension is still refused when saving.
+  // A name typed without any extension becomes a tree file; another extension is still refused
+  // when saving.
   if (saving) setDefaultSuffix("KV3");
+  // The program asks before a file is replaced, with its own default answer.
+  setOption(DontConfirmOverwrite);
+}
+
+bool showFilesMatchingTypedName(QFileDialog& dialog) {
+  const QFileInfo typed(dialog.selectedFiles().value(0));
+  const QString pattern = typed.fileName();
+  if (!pattern.contains('*') && !pattern.contains('?')) return false;
+  if (typed.dir().exists()) dialog.setDirectory(typed.dir());
+  QStringList filters = dialog.nameFilters();
+  filters.removeAll(pattern);
+  filters.prepend(pattern);
+  dialog.setNameFilters(filters);
+  dialog.selectNameFilter(pattern);
+  dialog.selectFile(pattern);
+  return true;
+}
+
+void TreeFileDialog::accept() {
+  if (!showFilesMatchingTypedName(*this)) QFileDialog::accept();
 }
 
 std::optional<std::string> TreeFileDialog::choose(const QString& title, const QString& presetName) {
   setWindowTitle(title);
   setAccessibleName(title);
+  // Both cases of the extension that a tree file may have; a mixed case is refused anyway.
+  setNameFilter("Kvistra-træer (*.KV3 *.kv3)");
   if (const QString folder = lastFolder(); !folder.isEmpty()) setDirectory(folder);
   selectFile(presetName);
   if (exec() != Accepted || selectedFiles().isEmpty()) return std::nullopt;

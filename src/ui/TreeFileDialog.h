@@ -15,6 +15,13 @@ class TreeFileDialog : public QFileDialog {
 
   // The chosen path in the file system's own bytes, or nothing when cancelled.
   std::optional<std::string> choose(const QString& title, const QString& presetName);
+
+ protected:
+  void accept() override;
 };
+
+// A name typed with "*" or "?" is a filter, not a file: the dialog shows the files it matches
+// and stays open. True when the name was such a filter.
+bool showFilesMatchingTypedName(QFileDialog& dialog);
 
 }  // namespace kvistra::ui

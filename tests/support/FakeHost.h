@@ -104,6 +104,8 @@ class FakeHost : public Host {
     saveChangesReplies.pop_front();
     return choice;
   }
+  // The question before a file is replaced is walked through the window; here it is "Ja".
+  bool askToReplaceFile(const std::string&, bool) override { return true; }
   // Reversing a tree of three branchings is walked through the window; here it is cancelled.
   std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
   // Simulations are walked through the window too.

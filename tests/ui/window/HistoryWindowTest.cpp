@@ -40,11 +40,29 @@ DialogStep chooseFile(const QString& dialog, const QString& path,
           }};
 }
 
-// The file dialog's own question before a file is replaced: yes.
-DialogStep confirmReplace() {
-  return {"message", [](QDialog* d) {
-            static_cast<QMessageBox*>(d)->button(QMessageBox::Yes)->click();
-            return QString();
+// Enter in the program's question before a file is replaced, whose default must be expected.
+DialogStep replaceByEnter(const QString& name, const QString& expected) {
+  return {"replaceFileBox", [name, expected](QDialog* d) {
+            auto* box = static_cast<QMessageBox*>(d);
+            const QString wrong = mismatch("question", box->text(),
+                                           "»" + name + "« findes allerede. Vil du erstatte den?") +
+                                  mismatch("default", box->defaultButton()->text(), expected);
+            QTest::keyClick(box->defaultButton(), Qt::Key_Return);
+            return wrong;
+          }};
+}
+
+// Enter on the preset "*.KV3" only shows the tree files there; then path is chosen.
+DialogStep filterThenChoose(const QString& path) {
+  return {"saveDialog", [path](QDialog* d) {
+            auto* files = static_cast<QFileDialog*>(d);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            QString wrong = d->isVisible() ? QString() : "the dialog closed on a filter";
+            wrong += mismatch("filter", files->selectedNameFilter(), "*.KV3");
+            if (QFile::exists(files->directory().filePath("*.KV3"))) wrong += "*.KV3 written";
+            files->selectFile(path);
+            d->accept();
+            return wrong;
           }};
 }
 
@@ -52,6 +70,37 @@ DialogStep approveEvent() {
   return {"approveResultDialog", [](QDialog* d) {
             QTest::mouseClick(child<QToolButton>(*d, "approveButton"), Qt::LeftButton);
             return QString();
+          }};
+}
+
+// Before answering step: nothing that reaches the tree runs behind its dialog.
+DialogStep behindDialog(MainWindow& form, const TreeState& state, const DialogStep& step) {
+  return {step.dialog, [&form, &state, step](QDialog* d) {
+            const std::string before = treeFileText(state);
+            form.action(TwoDecimals)->trigger();
+            form.action(Undo)->trigger();
+            QString wrong = treeFileText(state) == before ? "" : "a command ran behind the dialog";
+            if (form.action(Undo)->isEnabled() || form.action(Redo)->isEnabled())
+              wrong += "undo is on behind the dialog";
+            if (form.action(TwoDecimals)->isChecked()) wrong += "a refused choice is checked";
+            return wrong + step.answer(d);
+          }};
+}
+
+// The approve box leaves the yellow note and the marked leaves in view; the tree too, where the
+// screen has room.
+DialogStep approveInView(MainWindow& form, bool room) {
+  return {"approveResultDialog", [&form, room](QDialog* d) {
+            const ShownAreas shown =
+                form.findChild<DrawingArea*>()->shownEventOnScreen().value_or(ShownAreas{});
+            const auto* note = child<QWidget>(form, "reductionNote");
+            const QRect box = d->frameGeometry();
+            const bool covers = box.intersects(shown.marked) ||
+                                (room && box.intersects(shown.ink)) ||
+                                box.intersects({note->mapToGlobal(QPoint(0, 0)), note->size()});
+            return (shown.marked.isEmpty() ? "no marked leaves" : "") +
+                   (covers ? QString("the box covers what it is about") : QString()) +
+                   approveEvent().answer(d);
           }};
 }
 
@@ -94,10 +143,11 @@ class HistoryWindowTest : public QObject {
       form->action(ReplaceLetter)->trigger();
       click(1, 1);
     });
-    undoable("Hændelse", {answerPrompt("Hændelse ?  ", "R1"), approveEvent()},
-             [&] { form->action(AskEvent)->trigger(); });
-    undoable("Reducer træet", {answerPrompt("Reduktionshændelse ?  ", "R1")},
-             [&] { form->action(ReduceTree)->trigger(); });
+    // A button's step is named as its menu item.
+    undoable("Hændelser", {answerPrompt("Hændelse ?  ", "R1"), approveEvent()},
+             [&] { QTest::mouseClick(form->button(EventButton), Qt::LeftButton); });
+    undoable("Reducér træ", {answerPrompt("Reduktionshændelse ?  ", "R1")},
+             [&] { QTest::mouseClick(form->button(ReduceButton), Qt::LeftButton); });
     QVERIFY(child<QWidget>(*form, "reductionNote")->isVisible());
     if (QTest::currentTestFailed()) return;
 
@@ -115,12 +165,19 @@ class HistoryWindowTest : public QObject {
                                     }};
     play({helpThenCancel}, [&] { QVERIFY(!form->close()); });
     QVERIFY(form->isVisible());
-    play({answerSaveChanges("Gem"), chooseFile("saveDialog", path), chooseFile("openDialog", path)},
+    play({answerSaveChanges("Gem"), filterThenChoose(path), chooseFile("openDialog", path)},
          [&] { form->action(Open)->trigger(); });
     QCOMPARE(form->recentFiles().paths().value(0), path);
     QCOMPARE(form->windowTitle(), "   Kvistra    Version 100106   Urne rød blå.KV3");
-    // Saving again starts at the tree's own file.
-    play({chooseFile("saveDialog", path, path), confirmReplace()},
+    // Saving again starts at the tree's own file, and Enter replaces it; another file is
+    // replaced only when "Ja" is chosen.
+    play({chooseFile("saveDialog", path, path), replaceByEnter("Urne rød blå.KV3", "&Ja")},
+         [&] { form->action(Save)->trigger(); });
+    const QString other = folder.filePath("andet.KV3");
+    QVERIFY(QFile::copy(path, other));
+    play({chooseFile("saveDialog", other),
+          replaceByEnter("andet.KV3", "&Nej"),
+          {"saveDialog", [](QDialog* d) { return d->reject(), QString(); }}},
          [&] { form->action(Save)->trigger(); });
 
     // Nothing changed since: a new tree asks nothing, and a dropped file opens.
@@ -147,6 +204,47 @@ class HistoryWindowTest : public QObject {
     play({acknowledgeMessage(" Filen findes ikke")},
          [&] { form->findChild<QAction*>("recentFile1")->trigger(); });
     QVERIFY(!form->recentFiles().paths().contains(path));
+  }
+
+  // A class's lesson: a tree built while the start picture shows, reduced and asked about.
+  void undoGivesBackWhatWasShownAndNothingRunsBehindADialog() {
+    TreeState state;
+    form = openMainWindow(state);
+    QVERIFY(form);
+    const QString built = buildTwoBranchingTree(*form, 2, 3,
+                                                {behindDialog(*form, state, typeProbability("0.3")),
+                                                 typeProbability("1/3"), typeProbability("1/4")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
+    form->action(CopyDown)->trigger();
+    auto* startPicture = child<QLabel>(*form, "startPicture");
+    child<QTimer>(*form, "startPictureTimer")->start(1);
+    QTRY_VERIFY(!startPicture->isVisible());
+
+    // The reduced tree shows its kept paths as an event, and so do undo and redo.
+    play({answerPrompt("Reduktionshændelse ?  ", "A1")},
+         [&] { form->action(ReduceTree)->trigger(); });
+    auto* drawing = child<DrawingArea>(*form, "drawingArea");
+    const QImage reduced = drawing->picture();
+    form->action(Undo)->trigger();
+    form->action(Redo)->trigger();
+    QCOMPARE(drawing->picture(), reduced);
+
+    play({answerPrompt("Hændelse ?  ", "A1B2"),
+          behindDialog(*form, state, approveInView(*form, true))},
+         [&] { form->action(AskEvent)->trigger(); });
+    // Every step undone: the start picture stays gone.
+    while (form->action(Undo)->isEnabled()) {
+      form->action(Undo)->trigger();
+      QVERIFY(!startPicture->isVisible());
+    }
+
+    // 27 leaves fill the screen: the box covers the least of the tree.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("stor.KV3");
+    QVERIFY(QFile::copy(TREES_DIR "/largest-reduced", path));
+    form->openFile(path);
+    play({answerPrompt("Hændelse ?  ", "1..27"), approveInView(*form, false)},
+         [&] { form->action(AskEvent)->trigger(); });
   }
 
   void cleanup() { form.reset(); }
