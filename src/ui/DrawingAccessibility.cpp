@@ -112,10 +112,10 @@ void installDrawingAccessibility() {
   QAccessible::installFactory(drawingInterface);
 }
 
-void announceReadings(DrawingArea& drawing, const std::vector<BranchReading>& before,
+void announceReadings(DrawingArea& drawing, const std::vector<DrawingReading>& before,
                       int focusedBefore) {
   if (!QAccessible::isActive()) return;
-  const std::vector<BranchReading>& now = drawing.readings();
+  const std::vector<DrawingReading>& now = drawing.readings();
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&drawing);
   if (!list) return;
   if (now.size() != before.size()) {
@@ -128,12 +128,15 @@ void announceReadings(DrawingArea& drawing, const std::vector<BranchReading>& be
       QAccessible::updateAccessibility(&renamed);
     }
   }
+  if (drawing.focusedReading() != focusedBefore) announceFocus(drawing);
+}
+
+void announceFocus(DrawingArea& drawing) {
   const int focused = drawing.focusedReading();
-  if (focused >= 0 && focused != focusedBefore && drawing.hasFocus()) {
-    QAccessibleEvent moved(&drawing, QAccessible::Focus);
-    moved.setChild(focused);
-    QAccessible::updateAccessibility(&moved);
-  }
+  if (!QAccessible::isActive() || focused < 0 || !drawing.hasFocus()) return;
+  QAccessibleEvent moved(&drawing, QAccessible::Focus);
+  moved.setChild(focused);
+  QAccessible::updateAccessibility(&moved);
 }
 
 }  // namespace kvistra::ui

@@ -15,7 +15,10 @@ void installDrawingAccessibility();
 
 // Tells the accessibility tree what changed since the readings before: names, branches that
 // came or went, and the branch the keyboard is on.
-void announceReadings(DrawingArea& drawing, const std::vector<BranchReading>& before,
+void announceReadings(DrawingArea& drawing, const std::vector<DrawingReading>& before,
                       int focusedBefore);
+
+// Tells the accessibility tree which item the keyboard is on, while the drawing has the focus.
+void announceFocus(DrawingArea& drawing);
 
 }  // namespace kvistra::ui

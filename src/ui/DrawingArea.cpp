@@ -181,17 +181,17 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
   }
 }
 
-void DrawingArea::showReadings(std::vector<BranchReading> readings, int focused) {
+void DrawingArea::showReadings(std::vector<DrawingReading> readings, int focused) {
   const bool markMoved =
       focused != focused_ || (focused >= 0 && (readings_.size() != readings.size() ||
                                                readings[focused].left != readings_[focused].left));
-  const std::vector<BranchReading> before = std::exchange(readings_, std::move(readings));
+  const std::vector<DrawingReading> before = std::exchange(readings_, std::move(readings));
   const int focusedBefore = std::exchange(focused_, focused);
   if (markMoved && hasFocus()) update();
   announceReadings(*this, before, focusedBefore);
 }
 
-QRect DrawingArea::widgetRectOf(const BranchReading& reading) const {
+QRect DrawingArea::widgetRectOf(const DrawingReading& reading) const {
   return QRect(fromDrawing(QPoint(reading.left, reading.top)),
                fromDrawing(QPoint(reading.right, reading.bottom)));
 }
@@ -213,6 +213,10 @@ void DrawingArea::keyPressEvent(QKeyEvent* event) {
 void DrawingArea::focusInEvent(QFocusEvent* event) {
   update();
   QWidget::focusInEvent(event);
+  const int before = focused_;
+  emit focusEntered();
+  // A mark that moved was announced as it moved; one kept from before is announced here.
+  if (focused_ == before) announceFocus(*this);
 }
 
 void DrawingArea::focusOutEvent(QFocusEvent* event) {

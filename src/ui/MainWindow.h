@@ -91,6 +91,8 @@ class MainWindow : public QMainWindow {
   void sync();
   void showHistory();
   void placeBranchHint();
+  // The status line that says a tool waits for its branch.
+  void showToolNote();
   void connectDrawingArea();
   void connectZoomCommands();
   // The undo step of a click, or of Enter on a branch: named after the tool in use.
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
   DrawingArea* drawingArea_ = nullptr;
   QLabel* startPicture_ = nullptr;
   QLabel* branchHint_ = nullptr;
+  QLabel* toolNote_ = nullptr;
   QTimer* startPictureTimer_ = nullptr;
   QMenu* copyMenu_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;
