@@ -92,6 +92,12 @@ class DrawingAccessible : public QAccessibleWidget {
     const int focused = drawing()->focusedReading();
     return focused >= 0 && focused < branches() ? child(focused) : nullptr;
   }
+  // Items from kept on are gone: a later item there is a new one to a screen reader.
+  void forgetItemsFrom(std::size_t kept) {
+    for (std::size_t i = kept; i < items_.size(); ++i)
+      QAccessible::deleteAccessibleInterface(items_[i]);
+    if (kept < items_.size()) items_.resize(kept);
+  }
 
  private:
   DrawingArea* drawing() const { return static_cast<DrawingArea*>(widget()); }
@@ -118,17 +124,27 @@ void announceReadings(DrawingArea& drawing, const std::vector<DrawingReading>& b
   const std::vector<DrawingReading>& now = drawing.readings();
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&drawing);
   if (!list) return;
-  if (now.size() != before.size()) {
-    QAccessibleEvent reordered(list, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&reordered);
-  } else {
-    for (std::size_t i = 0; i < now.size(); ++i) {
-      if (now[i].text == before[i].text) continue;
-      QAccessibleEvent renamed(list->child(static_cast<int>(i)), QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&renamed);
-    }
+  // Items are told one by one: AT-SPI clients take a new item from its own creation event, and
+  // do not understand the event Qt sends for a reordered list.
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    const bool added = i >= before.size();
+    if (!added && now[i].text == before[i].text) continue;
+    QAccessibleEvent changed(list->child(static_cast<int>(i)),
+                             added ? QAccessible::ObjectCreated : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
   }
   if (drawing.focusedReading() != focusedBefore) announceFocus(drawing);
+}
+
+void announceRemovedReadings(DrawingArea& drawing, std::size_t kept) {
+  if (!QAccessible::isActive()) return;
+  auto* list = dynamic_cast<DrawingAccessible*>(QAccessible::queryAccessibleInterface(&drawing));
+  if (!list) return;
+  for (auto i = static_cast<int>(drawing.readings().size()) - 1; i >= static_cast<int>(kept); --i) {
+    QAccessibleEvent gone(list->child(i), QAccessible::ObjectDestroyed);
+    QAccessible::updateAccessibility(&gone);
+  }
+  list->forgetItemsFrom(kept);
 }
 
 void announceFocus(DrawingArea& drawing) {

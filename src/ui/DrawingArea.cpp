@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
 #include <optional>
@@ -185,6 +186,7 @@ void DrawingArea::showReadings(std::vector<DrawingReading> readings, int focused
   const bool markMoved =
       focused != focused_ || (focused >= 0 && (readings_.size() != readings.size() ||
                                                readings[focused].left != readings_[focused].left));
+  if (readings.size() < readings_.size()) announceRemovedReadings(*this, readings.size());
   const std::vector<DrawingReading> before = std::exchange(readings_, std::move(readings));
   const int focusedBefore = std::exchange(focused_, focused);
   if (markMoved && hasFocus()) update();
@@ -213,10 +215,10 @@ void DrawingArea::keyPressEvent(QKeyEvent* event) {
 void DrawingArea::focusInEvent(QFocusEvent* event) {
   update();
   QWidget::focusInEvent(event);
-  const int before = focused_;
   emit focusEntered();
-  // A mark that moved was announced as it moved; one kept from before is announced here.
-  if (focused_ == before) announceFocus(*this);
+  // Qt tells of the drawing's own focus after this handler; the branch is told after that, so a
+  // screen reader ends on the branch.
+  QTimer::singleShot(0, this, [this] { announceFocus(*this); });
 }
 
 void DrawingArea::focusOutEvent(QFocusEvent* event) {
