@@ -215,10 +215,13 @@ void DrawingArea::keyPressEvent(QKeyEvent* event) {
 void DrawingArea::focusInEvent(QFocusEvent* event) {
   update();
   QWidget::focusInEvent(event);
-  emit focusEntered();
-  // Qt tells of the drawing's own focus after this handler; the branch is told after that, so a
-  // screen reader ends on the branch.
-  QTimer::singleShot(0, this, [this] { announceFocus(*this); });
+  // Qt tells of the drawing's own focus after this handler; the branch is marked and told once
+  // after that, so a screen reader ends on the branch.
+  QTimer::singleShot(0, this, [this] {
+    const int before = focused_;
+    emit focusEntered();
+    if (focused_ == before) announceFocus(*this);
+  });
 }
 
 void DrawingArea::focusOutEvent(QFocusEvent* event) {

@@ -78,7 +78,7 @@ class KeyboardWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     drawing->setFocus();
     QTRY_VERIFY(drawing->hasFocus());
-    QCOMPARE(drawing->focusedReading(), 0);
+    QTRY_COMPARE(drawing->focusedReading(), 0);
     const QList<QWidget*> stops = tabCycle(drawing);
     QCOMPARE(stops.last(), drawing);
     for (QWidget* stop : stops) {
