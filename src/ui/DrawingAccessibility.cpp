@@ -12,7 +12,8 @@ namespace kvistra::ui {
 
 namespace {
 
-// One branch: a list item that is no widget of its own.
+// One branch, or one number or bar drawn beside the tree: a list item that is no widget of its
+// own.
 class BranchItemAccessible : public QAccessibleInterface {
  public:
   BranchItemAccessible(DrawingArea* drawing, int index) : drawing_(drawing), index_(index) {}
@@ -44,8 +45,9 @@ class BranchItemAccessible : public QAccessibleInterface {
   QAccessible::Role role() const override { return QAccessible::ListItem; }
   QAccessible::State state() const override {
     QAccessible::State state;
-    state.focusable = true;
-    state.selectable = true;
+    // Only a branch takes the keyboard.
+    state.focusable = isValid() && drawing_->readings()[index_].level > 0;
+    state.selectable = state.focusable;
     if (isValid() && drawing_->focusedReading() == index_) {
       state.selected = true;
       state.focused = drawing_->hasFocus();
@@ -59,7 +61,7 @@ class BranchItemAccessible : public QAccessibleInterface {
   int index_;
 };
 
-// The drawing: its branches first, then its child widgets (the branch hint, the start picture).
+// The drawing: its items first, then its child widgets (the branch hint, the start picture).
 class DrawingAccessible : public QAccessibleWidget {
  public:
   explicit DrawingAccessible(QWidget* drawing) : QAccessibleWidget(drawing, QAccessible::List) {}
