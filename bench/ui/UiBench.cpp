@@ -124,8 +124,8 @@ void MoveFocus27Leaves(benchmark::State& run) {
   std::size_t step = 0;
   for (auto _ : run) {
     branchKeyPressed(tree.context, keys[step++ % 4]);
-    std::vector<BranchReading> readings;
-    area.measure([&](Canvas& canvas) { readings = branchReadings(tree.state, canvas); });
+    std::vector<DrawingReading> readings;
+    area.measure([&](Canvas& canvas) { readings = drawingReadings(tree.state, canvas); });
     area.showReadings(std::move(readings), static_cast<int>(step % 27));
   }
 }

@@ -81,38 +81,87 @@ void drawKey(Canvas& canvas, int left, int top, int thickness) {
   canvas.textOut(textX, top + rowHeight, "Sandsynlighed");
 }
 
+// Where the chart's parts lie, for drawing it and for reading it.
+struct ChartLayout {
+  Bars bars;
+  double scaleEnd = 1.0;
+  int thickness = 0;
+  int textHeight = 0;
+  int top = 0;
+  int axisY = 0;
+
+  int barLength(double value) const { return static_cast<int>(value / scaleEnd * BarRoom + 0.5); }
+};
+
+bool hasChart(const TreeState& state) {
+  return state.simulation && state.tree.branchingCount > 0 && state.tree.levelNodeCount >= 1;
+}
+
+ChartLayout chartLayout(const TreeState& state, Canvas& canvas, int offsetY) {
+  const Tree& tree = state.tree;
+  ChartLayout layout;
+  layout.bars = bars(state);
+  layout.scaleEnd = *std::find_if(ScaleEnds.begin(), ScaleEnds.end() - 1,
+                                  [&](double end) { return end >= layout.bars.largest - 1e-12; });
+  const int pitch = VerticalSpan / tree.levelNodeCount;
+  layout.thickness = std::clamp((pitch - 4) / 2, ThinnestBar, ThickestBar);
+  layout.textHeight = canvas.textHeight("H");
+  layout.top = tree.leaf(1).y + offsetY - pitch / 2;
+  layout.axisY = tree.leaf(tree.levelNodeCount).y + offsetY + pitch / 2;
+  return layout;
+}
+
+std::string chartHeading(const SimulationTally& tally) {
+  return w1252("Simulering: ") + groupedNumber(tally.trials) + w1252(" forsøg, frø ") +
+         std::to_string(tally.seed);
+}
+
+std::string barReading(const TreeState& state, const ChartLayout& layout, int k) {
+  const bool comma = state.view.decimalComma;
+  return "Udfald " + std::to_string(k) + ": simuleret hyppighed " +
+         shownNumber(fixedPoint(layout.bars.observed[k], 0, 4), comma) + ", sandsynlighed " +
+         shownNumber(fixedPoint(layout.bars.expected[k], 0, 4), comma);
+}
+
 }  // namespace
 
 void drawSimulationChart(const TreeState& state, Canvas& canvas, int left, int offsetY) {
   const Tree& tree = state.tree;
-  if (!state.simulation || tree.branchingCount == 0 || tree.levelNodeCount < 1) return;
-  const Bars shown = bars(state);
-  const double scaleEnd = *std::find_if(ScaleEnds.begin(), ScaleEnds.end() - 1,
-                                        [&](double end) { return end >= shown.largest - 1e-12; });
-  const int pitch = VerticalSpan / tree.levelNodeCount;
-  const int thickness = std::clamp((pitch - 4) / 2, ThinnestBar, ThickestBar);
-  const int textHeight = canvas.textHeight("H");
-  const int top = tree.leaf(1).y + offsetY - pitch / 2;
-  const int axisY = tree.leaf(tree.levelNodeCount).y + offsetY + pitch / 2;
-
-  const SimulationTally& tally = *state.simulation;
-  canvas.textOut(left, top - 2 * textHeight,
-                 w1252("Simulering: ") + groupedNumber(tally.trials) + w1252(" forsøg, frø ") +
-                     std::to_string(tally.seed));
+  if (!hasChart(state)) return;
+  const ChartLayout layout = chartLayout(state, canvas, offsetY);
+  const int thickness = layout.thickness;
+  canvas.textOut(left, layout.top - 2 * layout.textHeight, chartHeading(*state.simulation));
   for (int k = 1; k <= tree.levelNodeCount; ++k) {
     if (!tree.leaf(k).exists) continue;
     const int y = tree.leaf(k).y + offsetY;
-    const auto length = [&](double value) {
-      return static_cast<int>(value / scaleEnd * BarRoom + 0.5);
-    };
     canvas.setPen(EventBlue, PenStyle::Solid);
-    filledBar(canvas, left + 1, y - thickness - 1, length(shown.observed[k]), thickness);
+    filledBar(canvas, left + 1, y - thickness - 1, layout.barLength(layout.bars.observed[k]),
+              thickness);
     canvas.setPen(Black, PenStyle::Solid);
-    if (const int expected = length(shown.expected[k]); expected > 0)
+    if (const int expected = layout.barLength(layout.bars.expected[k]); expected > 0)
       canvas.rectangle(left + 1, y + 1, left + 1 + expected, y + 1 + thickness);
   }
-  drawScale(canvas, left, top, axisY, scaleEnd, state.view.decimalComma);
-  drawKey(canvas, left, axisY + TickLength + textHeight + 10, thickness);
+  drawScale(canvas, left, layout.top, layout.axisY, layout.scaleEnd, state.view.decimalComma);
+  drawKey(canvas, left, layout.axisY + TickLength + layout.textHeight + 10, thickness);
+}
+
+std::vector<DrawingReading> simulationChartReadings(const TreeState& state, Canvas& measurer,
+                                                    int left, int offsetY) {
+  const Tree& tree = state.tree;
+  if (!hasChart(state)) return {};
+  const ChartLayout layout = chartLayout(state, measurer, offsetY);
+  const std::string heading = chartHeading(*state.simulation);
+  const int headingTop = layout.top - 2 * layout.textHeight;
+  std::vector<DrawingReading> readings = {{0, 0, heading, left, headingTop,
+                                           left + measurer.textWidth(heading),
+                                           headingTop + layout.textHeight}};
+  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+    if (!tree.leaf(k).exists) continue;
+    const int y = tree.leaf(k).y + offsetY;
+    readings.push_back({0, 0, barReading(state, layout, k), left + 1, y - layout.thickness - 1,
+                        left + 1 + BarRoom, y + 1 + layout.thickness});
+  }
+  return readings;
 }
 
 }  // namespace kvistra

@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "drawing/SimulationChart.h"
 #include "text/TextFormat.h"
@@ -61,6 +63,8 @@ struct ShownValues {
   std::string total;  // the root's N
   std::string outOf;  // " ud af N", after a shown event's leaves
   std::array<std::string, MaxOutcomes + 1> tallies;
+  // The tally as read: "simuleret 25 af 1 000 (0.0250)".
+  std::array<std::string, MaxOutcomes + 1> simulated;
 };
 
 // Whether the values are shown given the reduction in force.
@@ -125,8 +129,10 @@ void fillLeafValues(const TreeState& state, const ExactValues& values,
     const std::string count = groupedNumber(tally->counts[k]);
     Exact share(mpz_class(tally->counts[k]), mpz_class(tally->trials));
     share.canonicalize();
-    shown.tallies[k] = "  " + std::string(countWidth - count.size(), ' ') + count + " (" +
-                       shownNumber(fixedPoint(share, 0, 4), state.view.decimalComma) + ")";
+    const std::string shareText =
+        " (" + shownNumber(fixedPoint(share, 0, 4), state.view.decimalComma) + ")";
+    shown.tallies[k] = "  " + std::string(countWidth - count.size(), ' ') + count + shareText;
+    shown.simulated[k] = "simuleret " + count + " af " + groupedNumber(tally->trials) + shareText;
   }
 }
 
@@ -158,18 +164,48 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   return shown;
 }
 
+bool shownEventMarks(const TreeState& state, int k) {
+  return state.event.shown && state.tree.outcomeMarked[k];
+}
+
 // Counts and tallies are read leaf by leaf, so every leaf shows its own.
+bool leafShowsValue(const TreeState& state, int k, LeafValues leafValues) {
+  const bool everyLeaf = state.view.naturalFrequencies || state.simulation.has_value();
+  return leafValues != LeafValues::ShownEvent || shownEventMarks(state, k) || everyLeaf;
+}
+
 std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int k,
                           LeafValues leafValues = LeafValues::ShownEvent) {
   std::string number = std::to_string(k);
   if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
   std::string label = number + " ";
-  const bool marked = state.event.shown && state.tree.outcomeMarked[k];
-  const bool everyLeaf = state.view.naturalFrequencies || state.simulation.has_value();
-  if (leafValues != LeafValues::ShownEvent || marked || everyLeaf) label += shown.paths[k];
+  const bool marked = shownEventMarks(state, k);
+  if (leafShowsValue(state, k, leafValues)) label += shown.paths[k];
   if (leafValues == LeafValues::Blank) return label;
   if (marked) label += shown.outOf;
   return label + shown.tallies[k];
+}
+
+int leafLabelX(const Branch& leaf, int offsetX) {
+  return offsetX + leaf.x + LevelPitch + LeafLabelGap;
+}
+
+// Where the longest leaf label ends: the simulation chart begins after it.
+int leafLabelsEnd(const TreeState& state, Canvas& canvas, const ShownValues& shown, int offsetX,
+                  LeafValues leafValues) {
+  int end = offsetX;
+  for (int k = 1; k <= state.tree.levelNodeCount; ++k) {
+    const Branch& leaf = state.tree.leaf(k);
+    if (leaf.exists)
+      end = largerOf(end, leafLabelX(leaf, offsetX) +
+                              canvas.textWidth(leafLabelWith(state, shown, k, leafValues)));
+  }
+  return end;
+}
+
+// The root's N ends a little before the root.
+int rootTotalX(Canvas& canvas, const ShownValues& shown, int offsetX) {
+  return offsetX + RootStemLength - RootTotalGap - canvas.textWidth(shown.total);
 }
 
 // The values the options leave blank give way to lines to write on.
@@ -342,22 +378,20 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
   }
 
   const LastLeaves solid = lastLeaves(state.tree, true);
-  int labelsEnd = at.offsetX;
   for (int k = 1; k <= leaves; ++k) {
     const Branch& leaf = state.tree.leaf(k);
     if (!leaf.exists) continue;
     drawPathAt(state, canvas, shown, k, at, true, &solid);
-    const std::string label = leafLabelWith(state, shown, k, options.leafValues);
-    const int labelX = at.offsetX + leaf.x + LevelPitch + LeafLabelGap;
-    canvas.textOut(labelX, leaf.y + at.offsetY - LeafLabelRise, label);
-    labelsEnd = largerOf(labelsEnd, labelX + canvas.textWidth(label));
+    canvas.textOut(leafLabelX(leaf, at.offsetX), leaf.y + at.offsetY - LeafLabelRise,
+                   leafLabelWith(state, shown, k, options.leafValues));
   }
-  if (!shown.total.empty()) {
-    const Branch& root = state.tree.root();
-    canvas.textOut(at.offsetX + RootStemLength - RootTotalGap - canvas.textWidth(shown.total),
-                   root.y + at.offsetY - state.textLift, shown.total);
-  }
-  if (state.simulation) drawSimulationChart(state, canvas, labelsEnd + ChartGap, at.offsetY);
+  if (!shown.total.empty())
+    canvas.textOut(rootTotalX(canvas, shown, at.offsetX),
+                   state.tree.root().y + at.offsetY - state.textLift, shown.total);
+  if (state.simulation)
+    drawSimulationChart(
+        state, canvas,
+        leafLabelsEnd(state, canvas, shown, at.offsetX, options.leafValues) + ChartGap, at.offsetY);
 
   if (state.event.shown && state.view.highlightEvent) drawMarkedPaths(state, canvas, at);
   if (printerNotes) drawPrinterResults(state, canvas, at);
@@ -390,30 +424,54 @@ std::string trimmed(const std::string& text) {
   return first == std::string::npos ? std::string() : text.substr(first);
 }
 
+// A branch's value as the drawing shows it; a branch without one shows nothing there.
+std::string valueReading(const Branch& branch, const std::string& shownValue) {
+  return branch.probabilityEntered ? trimmed(shownValue) : "ingen sandsynlighed endnu";
+}
+
+// What a leaf adds: its outcome, whether a shown event marks it, and what its label shows.
+std::string leafReading(const TreeState& state, const ShownValues& shown, int k) {
+  std::string text = ", udfald " + std::to_string(k);
+  const bool marked = shownEventMarks(state, k);
+  if (state.event.shown) text += marked ? ", markeret" : ", ikke markeret";
+  if (leafShowsValue(state, k, LeafValues::ShownEvent))
+    text += ", " + trimmed(shown.paths[k]) + (marked ? shown.outOf : "");
+  if (!shown.simulated[k].empty()) text += ", " + shown.simulated[k];
+  return text;
+}
+
 std::string readingOf(const TreeState& state, const ShownValues& shown, int level, int slot) {
   const Tree& tree = state.tree;
   const Branch& branch = tree.branch(level, slot);
-  std::string text = branchLabel(tree, level, slot) + ", " + trimmed(shown.branches[level][slot]);
+  std::string text =
+      branchLabel(tree, level, slot) + ", " + valueReading(branch, shown.branches[level][slot]);
   const std::string explained = branchText(state.labels, branch.name.str());
   if (!explained.empty()) text += ", " + explained;
   if (!branch.exists) text += ", fjernet";
-  if (level != tree.branchingCount) return text;
-  text += ", udfald " + std::to_string(slot);
-  if (state.event.shown)
-    text +=
-        tree.outcomeMarked[slot] ? ", markeret, " + trimmed(shown.paths[slot]) : ", ikke markeret";
+  if (level == tree.branchingCount) text += leafReading(state, shown, slot);
   return text;
+}
+
+// The root's total, read before the branches as it stands before them.
+void addTotalReading(const TreeState& state, Canvas& measurer, const ShownValues& shown,
+                     std::vector<DrawingReading>& readings) {
+  if (shown.total.empty()) return;
+  const int left = rootTotalX(measurer, shown, ScreenOffsetX);
+  const int top = state.tree.root().y - state.textLift;
+  readings.push_back({0, 0, "I alt, " + shown.total, left, top,
+                      left + measurer.textWidth(shown.total), top + measurer.textHeight("H")});
 }
 
 }  // namespace
 
-std::vector<BranchReading> branchReadings(const TreeState& state, Canvas& measurer) {
-  std::vector<BranchReading> readings;
+std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& measurer) {
+  std::vector<DrawingReading> readings;
   const Tree& tree = state.tree;
   // A tree being built is read by its names, branching by branching, as it is drawn.
   const int levels = tree.complete ? tree.branchingCount : tree.builtBranchings;
   const int offsetX = tree.complete ? ScreenOffsetX : ConstructionOffsetX;
   const ShownValues shown = tree.complete ? shownValues(state, measurer) : ShownValues{};
+  addTotalReading(state, measurer, shown, readings);
   for (int level = 1; level <= levels && level <= MaxBranchings; ++level)
     for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
          ++slot) {
@@ -424,6 +482,12 @@ std::vector<BranchReading> branchReadings(const TreeState& state, Canvas& measur
            tree.complete ? readingOf(state, shown, level, slot) : branchLabel(tree, level, slot),
            left, branch.y - state.textLift, left + LevelPitch, branch.y + 4});
     }
+  if (tree.complete && state.simulation) {
+    const int chartLeft =
+        leafLabelsEnd(state, measurer, shown, ScreenOffsetX, LeafValues::ShownEvent) + ChartGap;
+    for (DrawingReading& bar : simulationChartReadings(state, measurer, chartLeft, 0))
+      readings.push_back(std::move(bar));
+  }
   return readings;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/DrawingReading.h"
 #include "host/Canvas.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
@@ -44,23 +45,13 @@ std::string leafLabel(const TreeState& state, int k);
 // What the screen shows below the left pane about the reduction in force, if any.
 ReductionNote reductionNote(const TreeState& state);
 
-// What a screen reader says of a branch, and where on the screen's drawing the branch lies.
-struct BranchReading {
-  int level = 0;
-  int slot = 0;
-  std::string text;  // "B2 efter A1, 0.5000, udfald 2, markeret, 0.2500"
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  friend bool operator==(const BranchReading&, const BranchReading&) = default;
-};
-
-// Every branch of a complete tree in reading order, level by level and top to bottom, with what
-// a sighted pupil reads there: its name, its value as shown, its text, and for a leaf its
-// outcome and, while an event is shown, whether the event marks it. measurer measures text as
-// the drawing does, so a value is shown as the drawing shows it.
-std::vector<BranchReading> branchReadings(const TreeState& state, Canvas& measurer);
+// Everything on the screen's drawing in reading order, with what a sighted pupil reads there: the
+// root's total first, if any; then every branch, level by level and top to bottom, with its name,
+// its value as shown (or that it has none yet), its text, and for a leaf its outcome, whether a
+// shown event marks it, the value beside it and its simulated count; then the simulation chart.
+// A tree being built is read by its branches' names. measurer measures text as the drawing does,
+// so a value is read as the drawing shows it.
+std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& measurer);
 
 // The screen's drawing: only a complete tree is drawn.
 void paintTree(const TreeState& state, Canvas& canvas);

@@ -122,6 +122,11 @@ void chooseTool(Context& context, ToolMode mode) {
   context.state.pointer.toolMode = mode;
 }
 
+std::string toolNote(const TreeState& state) {
+  if (state.pointer.toolMode == ToolMode::None) return {};
+  return w1252("Klik på en gren, eller vælg den med piletasterne og tryk Enter");
+}
+
 void pressOnDrawing(Context& context, int x, int y) {
   TreeState& state = context.state;
   if (!state.tree.complete || state.pointer.toolMode != ToolMode::None) return;

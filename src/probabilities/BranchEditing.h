@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "host/Context.h"
 
@@ -27,6 +28,9 @@ std::optional<BranchAddress> branchHitTest(const TreeState& state, PointerPoint 
 // "Ret talværdi" and "Udskift navn på hele træet": the next click on the drawing acts with the
 // tool, and only that one.
 void chooseTool(Context& context, ToolMode mode);
+// What the window's status line says while a tool waits for its branch: the drawing's "Klik på
+// en gren" with the keyboard's way to choose one. Empty without a tool.
+std::string toolNote(const TreeState& state);
 
 // A press on the drawing of a complete tree without a tool shows what was typed for the branch.
 void pressOnDrawing(Context& context, int x, int y);

@@ -50,6 +50,11 @@ BranchFocus keptFocus(const Tree& tree, BranchFocus focus) {
   return {level, std::clamp(focus.slot, 1, std::max(1, slotsOn(tree, level)))};
 }
 
+void drawingFocused(WindowState& window, const Tree& tree) {
+  window.branchFocus = keptFocus(tree, window.branchFocus);
+  if (tree.complete && window.branchFocus.level == 0) window.branchFocus = {1, 1};
+}
+
 void branchKeyPressed(Context& context, BranchKey key) {
   const Tree& tree = context.state.tree;
   BranchFocus& focus = context.window.branchFocus;

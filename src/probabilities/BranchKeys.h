@@ -15,4 +15,8 @@ void branchKeyPressed(Context& context, BranchKey key);
 // The focus, kept on a branch of the tree as it is now; none when the tree is not complete.
 BranchFocus keptFocus(const Tree& tree, BranchFocus focus);
 
+// The drawing took the keyboard: the focus goes back to the branch it was on last, or to the
+// first branch, so it is on a branch the moment the drawing is.
+void drawingFocused(WindowState& window, const Tree& tree);
+
 }  // namespace kvistra

@@ -74,20 +74,42 @@ std::vector<InvalidGroup> invalidGroups(const Tree& tree) {
   return found;
 }
 
-std::string pathNameOf(const Tree& tree, int level, int slot) {
+namespace {
+
+// The names on the path to a branch, each as nameOf gives it.
+template <class NameOf>
+std::string joinedPath(const Tree& tree, int level, int slot, NameOf nameOf) {
   std::string name;
   for (; level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel; --level) {
     const Branch& branch = tree.branch(level, slot);
-    name.insert(0, branch.name.view());
+    name.insert(0, nameOf(branch));
     slot = branch.parentIndex;
   }
   return name;
 }
 
+std::string_view storedName(const Branch& branch) {
+  return branch.name.view();
+}
+
+// A name as it is read: a one-character name is stored with a blank after it.
+std::string_view readName(const Branch& branch) {
+  std::string_view name = branch.name.view();
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  return name;
+}
+
+}  // namespace
+
+std::string pathNameOf(const Tree& tree, int level, int slot) {
+  return joinedPath(tree, level, slot, storedName);
+}
+
 std::string branchLabel(const Tree& tree, int level, int slot) {
   const Branch& branch = tree.branch(level, slot);
-  if (level <= 1) return branch.name.str();
-  return branch.name.str() + " efter " + pathNameOf(tree, level - 1, branch.parentIndex);
+  const std::string name(readName(branch));
+  if (level <= 1) return name;
+  return name + " efter " + joinedPath(tree, level - 1, branch.parentIndex, readName);
 }
 
 }  // namespace kvistra

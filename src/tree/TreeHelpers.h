@@ -43,7 +43,8 @@ std::vector<InvalidGroup> invalidGroups(const Tree& tree);
 // The names on the path to the branch, the branch's own last: "A1B2" for B2 under A1.
 std::string pathNameOf(const Tree& tree, int level, int slot);
 
-// The branch as a sentence names it: "B2 efter A1", or "A1" on the first branching.
+// The branch as a sentence names it: "B2 efter A1", or "A1" on the first branching; names are
+// read without the blank a one-character name is stored with ("P efter S").
 std::string branchLabel(const Tree& tree, int level, int slot);
 
 }  // namespace kvistra

@@ -1,7 +1,6 @@
 #include "ui/ApproveResultDialog.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -127,15 +126,6 @@ void ApproveResultDialog::showWorking(const std::vector<std::string>& lines, int
   copyWorkingButton_->move(width - Margin - CopyWorkingSize.width(), buttonTop);
   exportButton_->move(copyWorkingButton_->x() - Margin - ExportSize.width(), buttonTop);
   setFixedSize(width, buttonTop + CopyWorkingSize.height() + Margin);
-}
-
-void ApproveResultDialog::keyPressEvent(QKeyEvent* event) {
-  auto* button = qobject_cast<QToolButton*>(focusWidget());
-  if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-    button->click();
-    return;
-  }
-  QuestionDialog::keyPressEvent(event);
 }
 
 void ApproveResultDialog::showEvent(QShowEvent* event) {

@@ -23,8 +23,6 @@ class ApproveResultDialog : public QuestionDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  // Enter presses the picture button the keyboard is on, as Space does.
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // The working below the buttons, the box as high as it needs and at least width wide.

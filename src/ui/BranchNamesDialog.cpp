@@ -93,6 +93,7 @@ BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint) {
   setObjectName("branchNamesDialog");
+  pressFocusedButtonOnEnter(this);
   const QString caption = "Ændring af navne og tilføjelse af tekst";
   setWindowTitle(caption);
   setAccessibleName(caption);

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "host/Canvas.h"
 #include "ui/QtCanvas.h"
@@ -29,6 +30,26 @@ class F1Filter : public QObject {
 
  private:
   std::function<void()> openHelp_;
+};
+
+class EnterOnButtonFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = qobject_cast<QAbstractButton*>(static_cast<QWidget*>(watched)->focusWidget());
+    // A check box or a choice keeps Enter for the dialog's default button.
+    const bool pressable = qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button);
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && pressable && !button->isCheckable() &&
+        button->isEnabled()) {
+      button->click();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
 };
 
 // Sets a font on the first show of the widget it watches, then goes.
@@ -61,6 +82,10 @@ void setFontWhenShown(QWidget* widget, const QFont& font) {
 
 void onF1Released(QWidget* widget, std::function<void()> openHelp) {
   widget->installEventFilter(new F1Filter(widget, std::move(openHelp)));
+}
+
+void pressFocusedButtonOnEnter(QWidget* dialog) {
+  dialog->installEventFilter(new EnterOnButtonFilter(dialog));
 }
 
 QFont dialogFont(int pixelHeight, bool bold) {

@@ -24,4 +24,8 @@ void setFontWhenShown(QWidget* widget, const QFont& font);
 // Calls openHelp when F1 is released in widget, as every field and button of the program does.
 void onF1Released(QWidget* widget, std::function<void()> openHelp);
 
+// Enter presses the focused button of dialog, as Space does; elsewhere in the dialog it keeps its
+// own meaning (the default button, a field's own use).
+void pressFocusedButtonOnEnter(QWidget* dialog);
+
 }  // namespace kvistra::ui

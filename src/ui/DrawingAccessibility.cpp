@@ -12,7 +12,8 @@ namespace kvistra::ui {
 
 namespace {
 
-// One branch: a list item that is no widget of its own.
+// One branch, or one number or bar drawn beside the tree: a list item that is no widget of its
+// own.
 class BranchItemAccessible : public QAccessibleInterface {
  public:
   BranchItemAccessible(DrawingArea* drawing, int index) : drawing_(drawing), index_(index) {}
@@ -44,8 +45,9 @@ class BranchItemAccessible : public QAccessibleInterface {
   QAccessible::Role role() const override { return QAccessible::ListItem; }
   QAccessible::State state() const override {
     QAccessible::State state;
-    state.focusable = true;
-    state.selectable = true;
+    // Only a branch takes the keyboard.
+    state.focusable = isValid() && drawing_->readings()[index_].level > 0;
+    state.selectable = state.focusable;
     if (isValid() && drawing_->focusedReading() == index_) {
       state.selected = true;
       state.focused = drawing_->hasFocus();
@@ -59,7 +61,7 @@ class BranchItemAccessible : public QAccessibleInterface {
   int index_;
 };
 
-// The drawing: its branches first, then its child widgets (the branch hint, the start picture).
+// The drawing: its items first, then its child widgets (the branch hint, the start picture).
 class DrawingAccessible : public QAccessibleWidget {
  public:
   explicit DrawingAccessible(QWidget* drawing) : QAccessibleWidget(drawing, QAccessible::List) {}
@@ -92,6 +94,12 @@ class DrawingAccessible : public QAccessibleWidget {
     const int focused = drawing()->focusedReading();
     return focused >= 0 && focused < branches() ? child(focused) : nullptr;
   }
+  // Items from kept on are gone: a later item there is a new one to a screen reader.
+  void forgetItemsFrom(std::size_t kept) {
+    for (std::size_t i = kept; i < items_.size(); ++i)
+      QAccessible::deleteAccessibleInterface(items_[i]);
+    if (kept < items_.size()) items_.resize(kept);
+  }
 
  private:
   DrawingArea* drawing() const { return static_cast<DrawingArea*>(widget()); }
@@ -112,28 +120,41 @@ void installDrawingAccessibility() {
   QAccessible::installFactory(drawingInterface);
 }
 
-void announceReadings(DrawingArea& drawing, const std::vector<BranchReading>& before,
+void announceReadings(DrawingArea& drawing, const std::vector<DrawingReading>& before,
                       int focusedBefore) {
   if (!QAccessible::isActive()) return;
-  const std::vector<BranchReading>& now = drawing.readings();
+  const std::vector<DrawingReading>& now = drawing.readings();
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&drawing);
   if (!list) return;
-  if (now.size() != before.size()) {
-    QAccessibleEvent reordered(list, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&reordered);
-  } else {
-    for (std::size_t i = 0; i < now.size(); ++i) {
-      if (now[i].text == before[i].text) continue;
-      QAccessibleEvent renamed(list->child(static_cast<int>(i)), QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&renamed);
-    }
+  // Items are told one by one: AT-SPI clients take a new item from its own creation event, and
+  // do not understand the event Qt sends for a reordered list.
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    const bool added = i >= before.size();
+    if (!added && now[i].text == before[i].text) continue;
+    QAccessibleEvent changed(list->child(static_cast<int>(i)),
+                             added ? QAccessible::ObjectCreated : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
   }
+  if (drawing.focusedReading() != focusedBefore) announceFocus(drawing);
+}
+
+void announceRemovedReadings(DrawingArea& drawing, std::size_t kept) {
+  if (!QAccessible::isActive()) return;
+  auto* list = dynamic_cast<DrawingAccessible*>(QAccessible::queryAccessibleInterface(&drawing));
+  if (!list) return;
+  for (auto i = static_cast<int>(drawing.readings().size()) - 1; i >= static_cast<int>(kept); --i) {
+    QAccessibleEvent gone(list->child(i), QAccessible::ObjectDestroyed);
+    QAccessible::updateAccessibility(&gone);
+  }
+  list->forgetItemsFrom(kept);
+}
+
+void announceFocus(DrawingArea& drawing) {
   const int focused = drawing.focusedReading();
-  if (focused >= 0 && focused != focusedBefore && drawing.hasFocus()) {
-    QAccessibleEvent moved(&drawing, QAccessible::Focus);
-    moved.setChild(focused);
-    QAccessible::updateAccessibility(&moved);
-  }
+  if (!QAccessible::isActive() || focused < 0 || !drawing.hasFocus()) return;
+  QAccessibleEvent moved(&drawing, QAccessible::Focus);
+  moved.setChild(focused);
+  QAccessible::updateAccessibility(&moved);
 }
 
 }  // namespace kvistra::ui

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
 #include <optional>
@@ -185,17 +186,18 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
   }
 }
 
-void DrawingArea::showReadings(std::vector<BranchReading> readings, int focused) {
+void DrawingArea::showReadings(std::vector<DrawingReading> readings, int focused) {
   const bool markMoved =
       focused != focused_ || (focused >= 0 && (readings_.size() != readings.size() ||
                                                readings[focused].left != readings_[focused].left));
-  const std::vector<BranchReading> before = std::exchange(readings_, std::move(readings));
+  if (readings.size() < readings_.size()) announceRemovedReadings(*this, readings.size());
+  const std::vector<DrawingReading> before = std::exchange(readings_, std::move(readings));
   const int focusedBefore = std::exchange(focused_, focused);
   if (markMoved && hasFocus()) update();
   announceReadings(*this, before, focusedBefore);
 }
 
-QRect DrawingArea::widgetRectOf(const BranchReading& reading) const {
+QRect DrawingArea::widgetRectOf(const DrawingReading& reading) const {
   return QRect(fromDrawing(QPoint(reading.left, reading.top)),
                fromDrawing(QPoint(reading.right, reading.bottom)));
 }
@@ -234,6 +236,13 @@ void DrawingArea::keyPressEvent(QKeyEvent* event) {
 void DrawingArea::focusInEvent(QFocusEvent* event) {
   update();
   QWidget::focusInEvent(event);
+  // Qt tells of the drawing's own focus after this handler; the branch is marked and told once
+  // after that, so a screen reader ends on the branch.
+  QTimer::singleShot(0, this, [this] {
+    const int before = focused_;
+    emit focusEntered();
+    if (focused_ == before) announceFocus(*this);
+  });
 }
 
 void DrawingArea::focusOutEvent(QFocusEvent* event) {

@@ -57,11 +57,11 @@ class DrawingArea : public QWidget {
   // The branches as a screen reader reads them, and the one the keyboard is on (-1 for none),
   // which gets a focus mark while the drawing has the focus. The mark is the window's, never
   // the drawing's: it is printed and copied nowhere.
-  void showReadings(std::vector<BranchReading> readings, int focused);
-  const std::vector<BranchReading>& readings() const { return readings_; }
+  void showReadings(std::vector<DrawingReading> readings, int focused);
+  const std::vector<DrawingReading>& readings() const { return readings_; }
   int focusedReading() const { return focused_; }
   // Where a reading's branch lies on the screen.
-  QRect widgetRectOf(const BranchReading& reading) const;
+  QRect widgetRectOf(const DrawingReading& reading) const;
   QSize sizeHint() const override { return minimumSizeHint(); }
 
  signals:
@@ -77,6 +77,8 @@ class DrawingArea : public QWidget {
   void drawn();
   // An arrow key or Enter while the drawing has the focus.
   void branchKeyPressed(kvistra::BranchKey key);
+  // The drawing took the keyboard's focus; the window puts the keyboard on a branch.
+  void focusEntered();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -108,7 +110,7 @@ class DrawingArea : public QWidget {
   bool viewStale_ = true;
   QSize extent_;
   int wheelTurn_ = 0;
-  std::vector<BranchReading> readings_;
+  std::vector<DrawingReading> readings_;
   int focused_ = -1;
   std::optional<QRect> shownEvent_;
 };

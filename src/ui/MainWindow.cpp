@@ -99,7 +99,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"quitAction", "&Afslut", Quit, "Ctrl+Q"},
        }},
       {"editMenu",
-       "Rediger",
+       "&Rediger",
        std::nullopt,
        nullptr,
        {
@@ -156,7 +156,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"highlightEventAction", "Fremhæv hændelsen", HighlightEvent},
        }},
       {"viewMenu",
-       "Vis",
+       "&Vis",
        std::nullopt,
        nullptr,
        {
@@ -211,6 +211,8 @@ constexpr ToolbarGroup ToolbarGroups[] = {
     {"outputGroup", 6, 119}, {"probabilityGroup", 132, 245}, {"eventGroup", 256, 405}};
 
 constexpr int ToolbarHeight = 45;
+// The status line right of the toolbar's groups.
+constexpr int ToolNoteLeft = 420;
 constexpr int ButtonSize = 33;
 constexpr int ButtonTop = 6;
 constexpr int BranchCountBarHeight = 41;
@@ -405,6 +407,13 @@ void MainWindow::createToolbar() {
     button->setAccessibleName(entry.hint);
     buttons_[indexOf(entry.command)] = button;
   }
+  toolNote_ = new QLabel(toolbar_);
+  toolNote_->setObjectName("toolNote");
+  toolNote_->setWordWrap(true);
+  auto* noteRow = new QHBoxLayout(toolbar_);
+  noteRow->setContentsMargins(ToolNoteLeft, 0, 4, 0);
+  noteRow->addWidget(toolNote_);
+  toolNote_->hide();
   // Hidden until the window state shows it: laid out and shown with the window only to be
   // hidden again at once would cost start-up time for nothing.
   toolbar_->hide();
@@ -467,6 +476,8 @@ void MainWindow::createDrawingArea() {
   drawingScroll_->setWidgetResizable(true);
   drawingScroll_->setFrameStyle(QFrame::NoFrame);
   drawingScroll_->setBackgroundRole(QPalette::Base);
+  // The drawing inside takes the keyboard; the scroll area around it has nothing to say.
+  drawingScroll_->setFocusPolicy(Qt::NoFocus);
   drawingArea_ = new DrawingArea;
   drawingScroll_->setWidget(drawingArea_);
 
@@ -732,6 +743,10 @@ void MainWindow::connectDrawingArea() {
     const QString step = key == BranchKey::Enter ? clickStepName() : QString();
     run(step, [key](Context& c) { branchKeyPressed(c, key); });
   });
+  connect(drawingArea_, &DrawingArea::focusEntered, this, [this] {
+    drawingFocused(window_, state_.tree);
+    showReadings();
+  });
   // The results list has no tab stop; this gives it the keyboard.
   auto* toResults = new QShortcut(QKeySequence("Ctrl+L", QKeySequence::PortableText), this);
   connect(toResults, &QShortcut::activated, this, [this] {
@@ -751,12 +766,12 @@ QString MainWindow::clickStepName() {
 }
 
 void MainWindow::showReadings() {
-  std::vector<BranchReading> readings;
-  drawingArea_->measure([&](Canvas& c) { readings = branchReadings(state_, c); });
+  std::vector<DrawingReading> readings;
+  drawingArea_->measure([&](Canvas& c) { readings = drawingReadings(state_, c); });
   const BranchFocus focus = keptFocus(state_.tree, window_.branchFocus);
   int focused = -1;
   for (std::size_t i = 0; i < readings.size(); ++i)
-    if (readings[i].level == focus.level && readings[i].slot == focus.slot)
+    if (focus.level > 0 && readings[i].level == focus.level && readings[i].slot == focus.slot)
       focused = static_cast<int>(i);
   drawingArea_->setShownEvent(markedLeaves(state_, readings, drawingArea_->recorded().ink().right));
   drawingArea_->showReadings(std::move(readings), focused);
@@ -869,6 +884,7 @@ void MainWindow::sync() {
   reductionProbabilityLabel_->setText(toQt(note.probability));
   reductionEventLabel_->adjustSize();
   reductionProbabilityLabel_->adjustSize();
+  showToolNote();
   placeBranchHint();
   showReadings();
 }
@@ -882,6 +898,14 @@ void MainWindow::showCheckMarks() {
   action(ConditionalValues)->setChecked(state_.view.conditionalValues);
   action(HighlightEvent)->setChecked(state_.view.highlightEvent);
   action(NaturalFrequencies)->setChecked(state_.view.naturalFrequencies);
+}
+
+void MainWindow::showToolNote() {
+  const QString note = toQt(toolNote(state_));
+  if (note == toolNote_->text()) return;
+  // Shown before its text is set, so the change of its name reaches a screen reader.
+  toolNote_->setVisible(!note.isEmpty());
+  toolNote_->setText(note);
 }
 
 void MainWindow::placeBranchHint() {

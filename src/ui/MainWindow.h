@@ -100,6 +100,8 @@ class MainWindow : public QMainWindow {
   // The screen's drawing as it stands, when it shows the state (no redraw is due).
   const RecordedDrawing* shownDrawing() const;
   void placeBranchHint();
+  // The status line that says a tool waits for its branch.
+  void showToolNote();
   void connectDrawingArea();
   void connectZoomCommands();
   // The undo step of a click, or of Enter on a branch: named after the tool in use.
@@ -136,6 +138,7 @@ class MainWindow : public QMainWindow {
   QLabel* startPicture_ = nullptr;
   StartGuide* startGuide_ = nullptr;
   QLabel* branchHint_ = nullptr;
+  QLabel* toolNote_ = nullptr;
   QTimer* startPictureTimer_ = nullptr;
   QMenu* copyMenu_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;

@@ -48,6 +48,7 @@ ProbabilityDialog::ProbabilityDialog(QWidget* mainWindow)
   probabilityField_ = new QLineEdit(this);
   probabilityField_->setObjectName("probabilityField");
   probabilityField_->setAccessibleName("Sandsynligheden");
+  probabilityField_->setAccessibleDescription(fractionHint->text());
   probabilityField_->setGeometry(198, 8 + top, 81, 24);
   probabilityField_->setValidator(new ProbabilityValidator(probabilityField_));
   askHelpOnF1(probabilityField_);
@@ -57,6 +58,8 @@ ProbabilityDialog::ProbabilityDialog(QWidget* mainWindow)
 ProbabilityReply ProbabilityDialog::ask(const QString& branchLabel) {
   branchLabel_->setText(branchLabel);
   branchLabel_->setAccessibleName(branchLabel);
+  // A screen reader names the field as it takes the focus: it says which branch is asked for.
+  probabilityField_->setAccessibleName("Sandsynligheden for " + branchLabel);
   branchLabel_->adjustSize();
   cancelled_ = false;
   exec();

@@ -41,6 +41,7 @@ QuestionDialog::QuestionDialog(QWidget* mainWindow, const char* name, const QStr
       mainWindow_(mainWindow) {
   setObjectName(name);
   setWindowTitle(caption);
+  pressFocusedButtonOnEnter(this);
 }
 
 void QuestionDialog::placeButtons(const QString& okCaption, QRect okPlace,

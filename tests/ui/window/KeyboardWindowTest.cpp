@@ -2,7 +2,10 @@
 // reader reads it.
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QtTest>
 
@@ -31,6 +34,16 @@ QStringList branchNames(DrawingArea* drawing) {
   return names;
 }
 
+// The widgets Tab reaches from the drawing until it is back there.
+QList<QWidget*> tabCycle(QWidget* drawing) {
+  QList<QWidget*> stops;
+  for (int i = 0; i < 30 && (stops.isEmpty() || stops.last() != drawing); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    stops << QApplication::focusWidget();
+  }
+  return stops;
+}
+
 }  // namespace
 
 class KeyboardWindowTest : public QObject {
@@ -42,21 +55,48 @@ class KeyboardWindowTest : public QObject {
     auto form = openMainWindow(state);
     QVERIFY(form);
     auto* drawing = child<DrawingArea>(*form, "drawingArea");
-    QString wrong = buildTwoBranchingTree(*form, 2, 2, {typeProbability("0.5")});
+    // While a value is asked, a branch without one says so, and the field names the branch.
+    QStringList whileAsked;
+    DialogStep firstValue = typeProbability("0.5");
+    const auto typeValue = firstValue.answer;
+    firstValue.answer = [&](QDialog* d) {
+      whileAsked = branchNames(drawing)
+                   << child<QLineEdit>(*d, "probabilityField")->accessibleName();
+      return typeValue(d);
+    };
+    QString wrong = buildTwoBranchingTree(*form, 2, 2, {firstValue});
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    QCOMPARE(whileAsked.first(), QString("A1, ingen sandsynlighed endnu"));
+    QCOMPARE(whileAsked.last(), QString("Sandsynligheden for A1"));
     form->action(CopyAcross)->trigger();
     form->action(CopyDown)->trigger();
-    QVERIFY(drawing->focusPolicy() & Qt::TabFocus);
-    drawing->setFocus();
 
-    // "Ret talværdi" on B1: the first key lands on A1, the next moves down.
+    // The drawing takes the keyboard with the first branch marked; Tab goes round the
+    // window's named stops, the scroll area around the drawing none of them.
+    QVERIFY(drawing->focusPolicy() & Qt::TabFocus);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    drawing->setFocus();
+    QTRY_VERIFY(drawing->hasFocus());
+    QTRY_COMPARE(drawing->focusedReading(), 0);
+    const QList<QWidget*> stops = tabCycle(drawing);
+    QCOMPARE(stops.last(), drawing);
+    for (QWidget* stop : stops) {
+      QVERIFY2(!stop->accessibleName().isEmpty(), stop->metaObject()->className());
+      QVERIFY(!qobject_cast<QScrollArea*>(stop));
+    }
+
+    // "Ret talværdi" on B1, the key below A1; meanwhile the status line says how.
+    auto* toolNote = child<QLabel>(*form, "toolNote");
+    const QString how = "Klik på en gren, eller vælg den med piletasterne og tryk Enter";
     wrong = playScript({typeProbability("0.3")}, [&] {
       form->action(EditValue)->trigger();
-      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
-        QTest::keyClick(drawing, key);
+      QVERIFY(toolNote->isVisible() && toolNote->text() == how);
+      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(drawing, key);
     });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     QCOMPARE(state.tree.branch(1, 2).probability, 0.3);
+    QVERIFY(toolNote->isHidden());
 
     // "Udskift navn på hele træet" on A2 under B1 (right goes down a level): A becomes R.
     wrong = playScript({answerPrompt(" Nyt navn ?  ", "r")}, [&] {
@@ -69,19 +109,41 @@ class KeyboardWindowTest : public QObject {
                           "B2 efter R1, 0.5000, udfald 2", "R2 efter B1, 0.5000, udfald 3",
                           "B2 efter B1, 0.5000, udfald 4"}));
 
+    // One-letter names, approved by Enter on the picture button, are read without their blank.
+    wrong = playScript(
+        {{"branchNamesDialog",
+          [](QDialog* d) {
+            for (auto [field, name] : {std::pair{"nameField1", "s"}, {"nameField3", "p"}}) {
+              child<QLineEdit>(*d, field)->selectAll();
+              QTest::keyClicks(child<QLineEdit>(*d, field), name);
+            }
+            child<QToolButton>(*d, "applyButton")->setFocus();
+            QTest::keyClick(child<QToolButton>(*d, "applyButton"), Qt::Key_Return);
+            return d->isVisible() ? QString("Enter pressed nothing") : QString();
+          }}},
+        [&] { form->action(BranchNames)->trigger(); });
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    QCOMPARE(branchNames(drawing).value(2), QString("P efter S, 0.5000, udfald 1"));
+
     // While the approve box is open the leaves tell which the event marks.
     QStringList whileOpen;
     wrong = playScript({answerPrompt("Hændelse ?  ", "b1"),
                         {"approveResultDialog",
                          [&](QDialog* d) {
                            whileOpen = branchNames(drawing);
+                           QGuiApplication::clipboard()->clear();
+                           auto* copy = child<QPushButton>(*d, "copyWorkingButton");
+                           copy->setFocus();
+                           QTest::keyClick(copy, Qt::Key_Return);
+                           const bool copied = !QGuiApplication::clipboard()->text().isEmpty();
+                           child<QToolButton>(*d, "approveButton")->setFocus();
                            QTest::keyClick(d, Qt::Key_Return);  // "Godkend og luk"
-                           return QString();
+                           return copied ? QString() : QString("Enter copied nothing");
                          }}},
                        [&] { form->action(AskEvent)->trigger(); });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    QCOMPARE(whileOpen.value(2), QString("R2 efter R1, 0.5000, udfald 1, ikke markeret"));
-    QCOMPARE(whileOpen.value(4), QString("R2 efter B1, 0.5000, udfald 3, markeret, 0.1500"));
+    QCOMPARE(whileOpen.value(2), QString("P efter S, 0.5000, udfald 1, ikke markeret"));
+    QCOMPARE(whileOpen.value(4), QString("P efter B1, 0.5000, udfald 3, markeret, 0.1500"));
     QCOMPARE(state.results.count, 1);
 
     // The results list by keyboard: picked, worked out again, deleted.
@@ -108,6 +170,24 @@ class KeyboardWindowTest : public QObject {
                        });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     QCOMPARE(state.results.count, 0);
+
+    // Every number drawn is read: the root's total first, a simulation's counts and its chart.
+    form->action(NaturalFrequencies)->trigger();
+    QVERIFY(branchNames(drawing).first().startsWith("I alt, "));
+    form->action(NaturalFrequencies)->trigger();
+    wrong = playScript({{"simulationDialog",
+                         [](QDialog* d) {
+                           child<QComboBox>(*d, "trialsField")->setCurrentText("10");
+                           child<QLineEdit>(*d, "seedField")->setText("1");
+                           child<QPushButton>(*d, "okButton")->click();
+                           return QString();
+                         }}},
+                       [&] { form->action(Simulate)->trigger(); });
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    const QStringList simulated = branchNames(drawing);
+    QVERIFY(simulated.value(5).contains(QRegularExpression(", simuleret \\d+ af 10 \\(")));
+    QCOMPARE(simulated.value(6), QString("Simulering: 10 forsøg, frø 1"));
+    QVERIFY(simulated.value(10).startsWith("Udfald 4: simuleret hyppighed "));
   }
 };
 

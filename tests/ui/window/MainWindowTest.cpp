@@ -88,8 +88,8 @@ class MainWindowTest : public QObject {
     QStringList captions;
     for (QAction* a : form->menuBar()->actions())
       if (a->isVisible()) captions << a->text();
-    QCOMPARE(captions, QStringList({"&Filer", "Rediger", "&Tegn træet", "&Klargør træ",
-                                    "&Beregninger", "Vis", "&Hjælp"}));
+    QCOMPARE(captions, QStringList({"&Filer", "&Rediger", "&Tegn træet", "&Klargør træ",
+                                    "&Beregninger", "&Vis", "&Hjælp"}));
     QCOMPARE(form->action(Print)->shortcut(), QKeySequence("Ctrl+P"));
     QCOMPARE(form->action(SetFirstProbabilities)->text(), QString("Sæt chancer på første grene"));
     QCOMPARE(form->action(ReduceTree)->text(), QString("&Reducér træ"));
