@@ -20,7 +20,7 @@ std::uint64_t toUint64(const mpz_class& value) {
 std::vector<Exact> outcomeProbabilities(const Tree& tree) {
   const ExactValues values(tree);
   std::vector<Exact> probabilities;
-  for (int k = 1; k <= tree.levelNodeCount; ++k)
+  for (int k = 1; k <= tree.outcomeSlots(); ++k)
     probabilities.push_back(exactPathProbability(tree, values, k));
   return probabilities;
 }

@@ -12,7 +12,7 @@
 
 namespace kvistra {
 
-// The probability of each outcome 1..levelNodeCount of the tree, at 0..n-1: its path product.
+// The probability of each outcome of the tree, at 0..n-1: its path product.
 std::vector<Exact> outcomeProbabilities(const Tree& tree);
 
 class Simulation {

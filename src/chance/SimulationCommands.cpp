@@ -24,7 +24,7 @@ std::uint64_t freshSeed() {
 // Only the outcomes that exist are drawn: on a reduced tree the frequencies are conditional.
 std::vector<Exact> drawnWeights(const Tree& tree) {
   std::vector<Exact> weights = outcomeProbabilities(tree);
-  for (int k = 1; k <= tree.levelNodeCount; ++k)
+  for (int k = 1; k <= tree.outcomeSlots(); ++k)
     if (!tree.leaf(k).exists) weights[static_cast<std::size_t>(k - 1)] = 0;
   return weights;
 }
@@ -47,7 +47,7 @@ void addTrials(Context& context, std::int64_t trials) {
 
 bool sameTreeDrawn(const TreeState& a, const TreeState& b) {
   return a.tree.branches == b.tree.branches && a.tree.branchingCount == b.tree.branchingCount &&
-         a.tree.levelNodeCount == b.tree.levelNodeCount && a.tree.complete == b.tree.complete &&
+         a.tree.leafCount == b.tree.leafCount && a.tree.complete == b.tree.complete &&
          a.reduction == b.reduction;
 }
 

@@ -36,10 +36,6 @@ BranchingOrder orderWithFirst(int branchings, int first) {
   return order;
 }
 
-int branchesOn(const Tree& tree, int level) {
-  return tree.branch(level, 1).branchesPerNode;
-}
-
 std::string pathText(const Tree& tree, int level, int slot) {
   std::string path = pathNameOf(tree, level, slot);
   std::erase(path, ' ');
@@ -49,9 +45,9 @@ std::string pathText(const Tree& tree, int level, int slot) {
 // A branch of the reversed tree stands for the branches of its position in the groups of the
 // branching it came from, which only holds when every group names them alike.
 std::optional<std::string> namesRefusal(const Tree& tree) {
-  for (int level = 2; level <= tree.branchingCount; ++level) {
-    const int b = branchesOn(tree, level);
-    for (int first = b + 1; first <= tree.branch(level, 1).levelNodeCount; first += b) {
+  for (int level = 2; level <= tree.depth(); ++level) {
+    const int b = tree.groupSize(level);
+    for (int first = b + 1; first <= tree.slotsOn(level); first += b) {
       for (int i = 0; i < b; ++i) {
         if (tree.branch(level, first + i).name == tree.branch(level, 1 + i).name) continue;
         const int parent = tree.branch(level, first).parentIndex;
@@ -79,7 +75,7 @@ Choice pathChoice(const Tree& tree, const BranchingOrder& order, int level, int 
   Choice choice;
   choice.fill(NotChosen);
   for (int l = level; l >= 1; --l) {
-    const int b = branchesOn(tree, order.from[l]);
+    const int b = tree.groupSize(order.from[l]);
     choice[order.from[l]] = (slot - 1) % b;
     slot = (slot - 1) / b + 1;
   }
@@ -91,13 +87,13 @@ Choice pathChoice(const Tree& tree, const BranchingOrder& order, int level, int 
 Reach reachOfReversedBranches(const Tree& tree, const BranchingOrder& order) {
   const ExactValues values(tree);
   Reach reach;
-  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     const Exact probability = exactPathProbability(tree, values, k);
     const Choice position = pathChoice(tree, inOrder(order.count), order.count, k);
     reach[0][1] += probability;
     for (int level = 1, index = 0; level <= order.count; ++level) {
       const int from = order.from[level];
-      index = index * branchesOn(tree, from) + position[from];
+      index = index * tree.groupSize(from) + position[from];
       reach[level][index + 1] += probability;
     }
   }
@@ -124,10 +120,10 @@ void writeValue(const TreeState& state, Branch& branch, const Exact& value) {
 // The probability that every branching of choice takes the branch chosen on it.
 Exact chanceOf(const Tree& tree, const ExactValues& values, const Choice& choice) {
   Exact sum;
-  for (int k = 1; k <= tree.levelNodeCount; ++k) {
-    const Choice outcome = pathChoice(tree, inOrder(tree.branchingCount), tree.branchingCount, k);
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
+    const Choice outcome = pathChoice(tree, inOrder(tree.depth()), tree.depth(), k);
     bool chosen = true;
-    for (int level = 1; level <= tree.branchingCount; ++level)
+    for (int level = 1; level <= tree.depth(); ++level)
       chosen = chosen && (choice[level] == NotChosen || choice[level] == outcome[level]);
     if (chosen) sum += exactPathProbability(tree, values, k);
   }
@@ -180,15 +176,15 @@ std::string sumText(const std::vector<std::string>& terms, bool broken) {
 // "P(P2) = P(S1) · P(P2 | S1) + P(S2) · P(P2 | S2) = 1/100 · 9/10 + 99/100 · 9/100 = 981/10000":
 // the first branching's branch by the paths of the branchings before it in the tree reversed.
 std::string totalChanceWorking(const Tree& tree, const ExactValues& values, int first, int place) {
-  const BranchingOrder order = inOrder(tree.branchingCount);
+  const BranchingOrder order = inOrder(tree.depth());
   Choice moved;
   moved.fill(NotChosen);
   moved[first] = place;
   const std::string event = namesOf(tree, moved, order);
   if (first == 1) return chanceText(event, "") + " = " + fractionText(values(1, place + 1));
   std::vector<std::string> terms, numbers;
-  const int b = branchesOn(tree, first);
-  for (int node = 1; node <= tree.branch(first - 1, 1).levelNodeCount; ++node) {
+  const int b = tree.groupSize(first);
+  for (int node = 1; node <= tree.slotsOn(first - 1); ++node) {
     const Choice path = pathChoice(tree, order, first - 1, node);
     const std::string given = namesOf(tree, path, order);
     terms.push_back(chanceText(given, "") + w1252(" · ") + chanceText(event, given));
@@ -210,7 +206,7 @@ std::string totalChanceWorking(const Tree& tree, const ExactValues& values, int 
 // "P(S1 | P2) = P(S1) · P(P2 | S1) / P(P2) = 1/100 · 9/10 : 981/10000 = 10/109".
 std::string bayesWorking(const Tree& tree, const ExactValues& values, const BranchingOrder& order,
                          int level, int slot) {
-  const BranchingOrder original = inOrder(tree.branchingCount);
+  const BranchingOrder original = inOrder(tree.depth());
   const int first = order.from[1];
   const int from = order.from[level];
   const Choice path = pathChoice(tree, order, level, slot);
@@ -247,7 +243,7 @@ ReversalWorking reversalWorking(const Tree& tree, const BranchingOrder& order,
   const ExactValues values(tree);
   ReversalWorking working;
   for (int level = 1; level <= order.count; ++level)
-    for (int slot = 1; slot <= reversed.branch(level, 1).levelNodeCount; ++slot) {
+    for (int slot = 1; slot <= reversed.slotsOn(level); ++slot) {
       working.lines[level][slot] =
           level == 1 ? totalChanceWorking(tree, values, order.from[1],
                                           pathChoice(tree, order, 1, slot)[order.from[1]])
@@ -263,12 +259,12 @@ void carryLabelRows(const TreeState& state, const BranchingOrder& order, TreeSta
   std::array<int, MaxBranchings + 1> firstRow{};
   for (int level = 1, row = 1; level <= order.count; ++level) {
     firstRow[level] = row;
-    row += branchesOn(state.tree, level);
+    row += state.tree.groupSize(level);
   }
   int to = 1;
   for (int level = 1; level <= order.count; ++level) {
     const int from = order.from[level];
-    for (int i = 0; i < branchesOn(state.tree, from) && to <= MaxLabelRows; ++i)
+    for (int i = 0; i < state.tree.groupSize(from) && to <= MaxLabelRows; ++i)
       reversed.labels.rows[to++] = state.labels.rows[firstRow[from] + i];
   }
   reversed.labels.count = state.labels.count;
@@ -279,8 +275,8 @@ void carryLabelRows(const TreeState& state, const BranchingOrder& order, TreeSta
 ReversedTree reversedTree(const TreeState& state, int firstBranching) {
   const Tree& tree = state.tree;
   if (std::optional<std::string> refusal = namesRefusal(tree)) return {std::nullopt, *refusal};
-  const BranchingOrder order = orderWithFirst(
-      tree.branchingCount, std::clamp(firstBranching, 1, std::max(tree.branchingCount, 1)));
+  const BranchingOrder order =
+      orderWithFirst(tree.depth(), std::clamp(firstBranching, 1, std::max(tree.depth(), 1)));
   const Reach reach = reachOfReversedBranches(tree, order);
 
   TreeState reversed = freshStateFrom(state);
@@ -288,13 +284,13 @@ ReversedTree reversedTree(const TreeState& state, int firstBranching) {
   out.branchingCount = order.count;
   for (int level = 1; level <= order.count; ++level) {
     ++out.builtBranchings;
-    const int b = branchesOn(tree, order.from[level]);
+    const int b = tree.groupSize(order.from[level]);
     buildLevel(reversed, b);
-    for (int slot = 1; slot <= out.levelNodeCount; ++slot)
+    for (int slot = 1; slot <= out.slotsOn(level); ++slot)
       out.branch(level, slot).name = tree.branch(order.from[level], (slot - 1) % b + 1).name;
   }
   for (int level = 1; level <= order.count; ++level) {
-    for (int slot = 1; slot <= out.branch(level, 1).levelNodeCount; ++slot) {
+    for (int slot = 1; slot <= out.slotsOn(level); ++slot) {
       Branch& branch = out.branch(level, slot);
       const Exact& above = reach[level - 1][branch.parentIndex];
       if (sgn(above) == 0) {
@@ -318,9 +314,9 @@ ReversedTree reversedTree(const TreeState& state, int firstBranching) {
 
 std::vector<std::string> branchingNames(const Tree& tree) {
   std::vector<std::string> names;
-  for (int level = 1; level <= tree.branchingCount; ++level) {
+  for (int level = 1; level <= tree.depth(); ++level) {
     std::string line;
-    for (int slot = 1; slot <= branchesOn(tree, level); ++slot) {
+    for (int slot = 1; slot <= tree.groupSize(level); ++slot) {
       std::string name(tree.branch(level, slot).name.view());
       std::erase(name, ' ');
       line += (slot > 1 ? ", " : "") + name;
@@ -332,7 +328,7 @@ std::vector<std::string> branchingNames(const Tree& tree) {
 
 void reverseTree(Context& context) {
   int first = 2;
-  if (context.state.tree.branchingCount == MaxBranchings) {
+  if (context.state.tree.depth() == MaxBranchings) {
     const std::optional<int> chosen =
         context.host.chooseFirstBranching(branchingNames(context.state.tree));
     if (!chosen) return;

@@ -50,7 +50,7 @@ void resetScalars(TreeState& state) {
   state.tree.builtBranchings = 0;
   state.tree.complete = false;
   state.tree.branchingCount = 0;
-  state.tree.levelNodeCount = 1;
+  state.tree.leafCount = 1;
   state.tree.decimalCount = 4;
   state.tree.showFractions = false;
   state.input = InputPosition{};
@@ -116,11 +116,11 @@ bool buildLevel(TreeState& state, int branchesPerNode) {
   Tree& tree = state.tree;
   const int level = tree.builtBranchings;
   const int b = branchesPerNode;
-  const int n = tree.levelNodeCount * b;
+  const int n = tree.leafCount * b;
   if (level < 1 || level > MaxBranchings || b < FewestBranches || b > MostBranches ||
       n > MaxNodesPerLevel)
     return false;
-  tree.levelNodeCount = n;
+  tree.leafCount = n;
   tree.outcomeCount = n;
   const int spacing = VerticalSpan / n;
   for (int slot = 1; slot <= n; ++slot) {
@@ -147,7 +147,7 @@ bool applyButtonLimits(const TreeState& state, WindowState& window) {
   for (const ButtonLimit& limit : ButtonLimits) {
     if (limit.branchings != tree.branchingCount) continue;
     if (limit.built != 0 && limit.built != tree.builtBranchings) continue;
-    if (tree.levelNodeCount < limit.fewestNodes || tree.levelNodeCount > limit.mostNodes) continue;
+    if (tree.leafCount < limit.fewestNodes || tree.leafCount > limit.mostNodes) continue;
     disableButtonsFrom(window, limit.firstDisabled);
     return limit.completeWithTwo;
   }
@@ -159,16 +159,16 @@ void drawConstruction(const TreeState& state, Canvas& canvas) {
   const int dx = ConstructionOffsetX;
   drawLine(canvas, dx, RootY, dx + RootStemLength, RootY);
   for (int level = 1; level <= tree.builtBranchings; ++level) {
-    const int count = tree.branch(level, 1).levelNodeCount;
-    for (int slot = 1; slot <= count; ++slot) {
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       const Branch& branch = tree.branch(level, slot);
       drawLine(canvas, dx + branch.x, branch.y, dx + branch.x + LevelPitch, branch.y);
       canvas.textOut(dx + branch.nameX, branch.y - state.textLift, branch.name.view());
     }
-    const int b = tree.branch(level, 1).branchesPerNode;
-    for (int first = 1; first <= count; first += b) {
-      const Branch& top = tree.branch(level, first);
-      const Branch& bottom = tree.branch(level, first + b - 1);
+    for (int parent = 1; parent <= tree.slotsOn(level - 1); ++parent) {
+      const Slots group = tree.children(level - 1, parent);
+      if (group.size() == 0) continue;
+      const Branch& top = tree.branch(level, group.first);
+      const Branch& bottom = tree.branch(level, group.last);
       drawLine(canvas, dx + top.x, top.y, dx + top.x, bottom.y);
     }
   }
@@ -176,9 +176,10 @@ void drawConstruction(const TreeState& state, Canvas& canvas) {
 
 void collectLabelRows(TreeState& state) {
   int row = 0;
-  for (int level = 1; level <= state.tree.branchingCount; ++level) {
-    const int b = state.tree.branch(level, 1).branchesPerNode;
-    for (int slot = 1; slot <= b && row < MaxLabelRows; ++slot) {
+  for (int level = 1; level <= state.tree.depth(); ++level) {
+    // The first group holds every name the branching gives.
+    const Slots group = state.tree.children(level - 1, 1);
+    for (int slot = group.first; slot <= group.last && row < MaxLabelRows; ++slot) {
       LabelRow& label = state.labels.rows[++row];
       label.oldName = state.tree.branch(level, slot).name.view();
       label.newName = label.oldName.view();

@@ -37,7 +37,7 @@ Bars bars(const TreeState& state) {
   const ExactValues values(tree);
   const Exact existing = exactExistingSum(tree, values);
   Bars result;
-  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (!tree.leaf(k).exists) continue;
     if (sgn(existing) > 0)
       result.expected[k] = Exact(exactPathProbability(tree, values, k) / existing).get_d();
@@ -94,7 +94,7 @@ struct ChartLayout {
 };
 
 bool hasChart(const TreeState& state) {
-  return state.simulation && state.tree.branchingCount > 0 && state.tree.levelNodeCount >= 1;
+  return state.simulation && state.tree.depth() > 0 && state.tree.outcomeSlots() >= 1;
 }
 
 ChartLayout chartLayout(const TreeState& state, Canvas& canvas, int offsetY) {
@@ -103,11 +103,11 @@ ChartLayout chartLayout(const TreeState& state, Canvas& canvas, int offsetY) {
   layout.bars = bars(state);
   layout.scaleEnd = *std::find_if(ScaleEnds.begin(), ScaleEnds.end() - 1,
                                   [&](double end) { return end >= layout.bars.largest - 1e-12; });
-  const int pitch = VerticalSpan / tree.levelNodeCount;
+  const int pitch = VerticalSpan / tree.outcomeSlots();
   layout.thickness = std::clamp((pitch - 4) / 2, ThinnestBar, ThickestBar);
   layout.textHeight = canvas.textHeight("H");
   layout.top = tree.leaf(1).y + offsetY - pitch / 2;
-  layout.axisY = tree.leaf(tree.levelNodeCount).y + offsetY + pitch / 2;
+  layout.axisY = tree.leaf(tree.outcomeSlots()).y + offsetY + pitch / 2;
   return layout;
 }
 
@@ -131,7 +131,7 @@ void drawSimulationChart(const TreeState& state, Canvas& canvas, int left, int o
   const ChartLayout layout = chartLayout(state, canvas, offsetY);
   const int thickness = layout.thickness;
   canvas.textOut(left, layout.top - 2 * layout.textHeight, chartHeading(*state.simulation));
-  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (!tree.leaf(k).exists) continue;
     const int y = tree.leaf(k).y + offsetY;
     canvas.setPen(EventBlue, PenStyle::Solid);
@@ -155,7 +155,7 @@ std::vector<DrawingReading> simulationChartReadings(const TreeState& state, Canv
   std::vector<DrawingReading> readings = {{0, 0, heading, left, headingTop,
                                            left + measurer.textWidth(heading),
                                            headingTop + layout.textHeight}};
-  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (!tree.leaf(k).exists) continue;
     const int y = tree.leaf(k).y + offsetY;
     readings.push_back({0, 0, barReading(state, layout, k), left + 1, y - layout.thickness - 1,

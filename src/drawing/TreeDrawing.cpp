@@ -116,7 +116,7 @@ void fillLeafValues(const TreeState& state, const ExactValues& values,
   }
   const SimulationTally* tally = state.simulation ? &*state.simulation : nullptr;
   const std::size_t countWidth = tally ? groupedNumber(tally->trials).size() : 0;
-  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (frequencies) {
       const std::string count =
           countText(frequencies->leafCount(tree, k), frequencies->leafRounded(tree, k));
@@ -145,16 +145,14 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   const std::optional<NaturalFrequencies> frequencies = shownFrequencies(state);
   fillLeafValues(state, values, frequencies, shown);
   if (frequencies) {
-    for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
-      for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
-           ++slot)
+    for (int level = 1; level <= tree.depth(); ++level)
+      for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
         shown.branches[level][slot] =
             countText(frequencies->counts[level][slot], frequencies->rounded[level][slot]);
     return shown;
   }
-  for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
-    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
-         ++slot) {
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       // A branch with nothing given the reduction keeps its own value.
       const std::optional<Exact> conditional = given ? (*given)(level, slot) : std::nullopt;
       shown.branches[level][slot] =
@@ -194,7 +192,7 @@ int leafLabelX(const Branch& leaf, int offsetX) {
 int leafLabelsEnd(const TreeState& state, Canvas& canvas, const ShownValues& shown, int offsetX,
                   LeafValues leafValues) {
   int end = offsetX;
-  for (int k = 1; k <= state.tree.levelNodeCount; ++k) {
+  for (int k = 1; k <= state.tree.outcomeSlots(); ++k) {
     const Branch& leaf = state.tree.leaf(k);
     if (leaf.exists)
       end = largerOf(end, leafLabelX(leaf, offsetX) +
@@ -214,8 +212,7 @@ void putBlanks(const TreeState& state, Canvas& canvas, const TreeDrawingOptions&
   for (int level = 1; level <= MaxBranchings; ++level)
     if (options.blankLevels[level]) shown.branches[level].fill(branchValueBlank(canvas));
   if (options.leafValues == LeafValues::Blank)
-    for (int k = 1; k <= state.tree.levelNodeCount && k <= MaxOutcomes; ++k)
-      shown.paths[k] = pathBlank();
+    for (int k = 1; k <= state.tree.outcomeSlots(); ++k) shown.paths[k] = pathBlank();
 }
 
 void writeBranchTexts(const TreeState& state, Canvas& canvas, const ShownValues& shown, int level,
@@ -271,13 +268,10 @@ using LastLeaves = std::array<std::array<int, MaxNodesPerLevel + 1>, MaxBranchin
 
 LastLeaves lastLeaves(const Tree& tree, bool existingOnly) {
   LastLeaves last{};
-  for (int k = 1; k <= tree.levelNodeCount; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (existingOnly && !tree.leaf(k).exists) continue;
-    int slot = k;
-    for (int level = tree.branchingCount; level >= 1; --level) {
-      last[level][slot] = k;
-      slot = tree.branch(level, slot).parentIndex;
-    }
+    for (BranchAt at = tree.outcome(k); at.level >= 1; at = tree.above(at))
+      last[at.level][at.slot] = k;
     last[0][1] = k;
   }
   return last;
@@ -287,16 +281,17 @@ LastLeaves lastLeaves(const Tree& tree, bool existingOnly) {
 void drawPathAt(const TreeState& state, Canvas& canvas, const ShownValues& shown, int k,
                 Placement at, bool solid, const LastLeaves* lastLeaves = nullptr) {
   const Tree& tree = state.tree;
-  if (tree.branchingCount == 0) return;
+  if (tree.depth() == 0) return;
   const auto linesDrawnHere = [&](int level, int slot) {
     return !lastLeaves || (*lastLeaves)[level][slot] == k;
   };
   canvas.setPen(Black, solid ? PenStyle::Solid : PenStyle::Dashed);
-  const Branch* child = &tree.branch(tree.branchingCount, k);
-  int childSlot = k;
+  const BranchAt leaf = tree.outcome(k);
+  const Branch* child = &tree.branch(leaf);
+  int childSlot = leaf.slot;
   drawBranchLine(canvas, *child, at);
-  if (solid) writeBranchTexts(state, canvas, shown, tree.branchingCount, k, at);
-  for (int level = tree.branchingCount - 1; level >= 1; --level) {
+  if (solid) writeBranchTexts(state, canvas, shown, leaf.level, leaf.slot, at);
+  for (int level = leaf.level - 1; level >= 1; --level) {
     const Branch& parent = tree.branch(level, child->parentIndex);
     // The line joining a branch to its parent belongs to the branch.
     if (linesDrawnHere(level + 1, childSlot))
@@ -322,16 +317,15 @@ void drawPathAt(const TreeState& state, Canvas& canvas, const ShownValues& shown
 void drawMarkedPaths(const TreeState& state, Canvas& canvas, Placement at) {
   const Tree& tree = state.tree;
   canvas.setPen(EventBlue, PenStyle::Thick);
-  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (!tree.outcomeMarked[k] || !tree.leaf(k).exists) continue;
-    int slot = k;
-    for (int level = tree.branchingCount; level >= 1; --level) {
-      const Branch& branch = tree.branch(level, slot);
-      const Branch& parent = tree.branch(level - 1, level == 1 ? 1 : branch.parentIndex);
+    for (BranchAt node = tree.outcome(k); node.level >= 1; node = tree.above(node)) {
+      const Branch& branch = tree.branch(node);
+      const Branch& parent =
+          node.level == 1 ? tree.root() : tree.branch(node.level - 1, branch.parentIndex);
       drawBranchLine(canvas, branch, at);
       drawLine(canvas, at.offsetX + parent.x + LevelPitch, parent.y + at.offsetY,
                at.offsetX + branch.x, branch.y + at.offsetY);
-      slot = branch.parentIndex;
     }
     const Branch& root = tree.root();
     drawLine(canvas, at.offsetX, root.y + at.offsetY, at.offsetX + RootStemLength,
@@ -368,7 +362,7 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
   const Placement at{offsetX, printer ? PrinterOffsetY : 0};
   if (!printer) canvas.fillRect(0, 0, canvas.width(), canvas.height());
 
-  const int leaves = state.tree.levelNodeCount;
+  const int leaves = state.tree.outcomeSlots();
   ShownValues shown = shownValues(state, canvas);
   putBlanks(state, canvas, options, shown);
   if (state.reduction.reduced) {
@@ -448,7 +442,7 @@ std::string readingOf(const TreeState& state, const ShownValues& shown, int leve
   const std::string explained = branchText(state.labels, branch.name.str());
   if (!explained.empty()) text += ", " + explained;
   if (!branch.exists) text += ", fjernet";
-  if (level == tree.branchingCount) text += leafReading(state, shown, slot);
+  if (level == tree.depth()) text += leafReading(state, shown, slot);
   return text;
 }
 
@@ -473,8 +467,7 @@ std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& meas
   const ShownValues shown = tree.complete ? shownValues(state, measurer) : ShownValues{};
   addTotalReading(state, measurer, shown, readings);
   for (int level = 1; level <= levels && level <= MaxBranchings; ++level)
-    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
-         ++slot) {
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       const Branch& branch = tree.branch(level, slot);
       const int left = offsetX + branch.x;
       readings.push_back(

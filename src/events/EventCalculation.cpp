@@ -27,10 +27,6 @@ constexpr int CharacterWidth = 8;
 constexpr int WidthMargin = 30;
 constexpr int NarrowestBox = 300;
 
-int outcomeSlots(const TreeState& state) {
-  return std::clamp(state.tree.levelNodeCount, 0, MaxOutcomes);
-}
-
 void clearMarks(TreeState& state) {
   state.tree.outcomeMarked.fill(false);
 }
@@ -67,7 +63,7 @@ void showMarkedEvent(Context& context, const std::string& display, const std::st
 
 double sumMarkedPaths(TreeState& state) {
   double sum = 0.0;
-  for (int k = 1; k <= outcomeSlots(state); ++k)
+  for (int k = 1; k <= state.tree.outcomeSlots(); ++k)
     if (state.tree.outcomeMarked[k]) sum += pathProbability(state, k);
   state.event.probability = sum;
   return sum;

@@ -29,31 +29,19 @@ bool contains(std::string_view text, char c) {
   return text.find(c) != std::string_view::npos;
 }
 
-// The tree's counts as indexes into the fixed store, kept in range whatever a file held.
-int deepestLevel(const TreeState& state) {
-  return std::clamp(state.tree.branchingCount, 0, 3);
-}
-
-int outcomeSlots(const TreeState& state) {
-  return std::clamp(state.tree.levelNodeCount, 0, MaxOutcomes);
-}
-
-int levelSlots(const TreeState& state, int level) {
-  return std::clamp(state.tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
-}
-
 bool leafExists(const TreeState& state, int outcome) {
-  return state.tree.branch(deepestLevel(state), outcome).exists;
+  const BranchAt leaf = state.tree.outcome(outcome);
+  return state.tree.branch(leaf).exists;
 }
 
 int countExistingOutcomes(const TreeState& state) {
   int count = 0;
-  for (int j = 1; j <= outcomeSlots(state); ++j) count += leafExists(state, j) ? 1 : 0;
+  for (int j = 1; j <= state.tree.outcomeSlots(); ++j) count += leafExists(state, j) ? 1 : 0;
   return count;
 }
 
 int lastExistingOutcome(const TreeState& state) {
-  int j = outcomeSlots(state);
+  int j = state.tree.outcomeSlots();
   while (j >= 1 && !leafExists(state, j)) --j;
   return j;
 }
@@ -191,8 +179,8 @@ bool pathHolds(const TreeState& state, int outcome, std::string_view name) {
 // somewhere" instead of "R twice", a quietly wrong answer; such a name is refused instead.
 bool onSeveralBranchings(const TreeState& state, std::string_view name) {
   int branchings = 0;
-  for (int level = 1; level <= deepestLevel(state); ++level) {
-    for (int slot = 1; slot <= levelSlots(state, level); ++slot) {
+  for (int level = 1; level <= state.tree.depth(); ++level) {
+    for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot) {
       if (state.tree.branch(level, slot).name == name) {
         ++branchings;
         break;
@@ -341,7 +329,7 @@ void matchNameTerm(TreeState& state, std::string_view term) {
       return;
     }
   }
-  for (int j = 1; j <= outcomeSlots(state); ++j) {
+  for (int j = 1; j <= state.tree.outcomeSlots(); ++j) {
     if (leafExists(state, j) && outcomeMatches(state, j, literals))
       state.tree.outcomeMarked[j] = true;
   }
@@ -358,7 +346,7 @@ void matchNumberTerm(TreeState& state, std::string_view term) {
   }
   const int32_t lo = *range.lo;
   const int32_t hi = *range.hi;
-  for (int j = 1; j <= outcomeSlots(state); ++j) {
+  for (int j = 1; j <= state.tree.outcomeSlots(); ++j) {
     const bool inside = lo <= j && j <= hi;
     if (leafExists(state, j) && inside != negated) state.tree.outcomeMarked[j] = true;
   }
@@ -367,8 +355,8 @@ void matchNumberTerm(TreeState& state, std::string_view term) {
 
 bool nameExists(const TreeState& state, std::string_view name) {
   name = name.substr(0, LiteralCapacity);
-  for (int level = 1; level <= deepestLevel(state); ++level) {
-    for (int slot = 1; slot <= levelSlots(state, level); ++slot) {
+  for (int level = 1; level <= state.tree.depth(); ++level) {
+    for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot) {
       if (state.tree.branch(level, slot).name == name) return true;
     }
   }

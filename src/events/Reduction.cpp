@@ -18,22 +18,14 @@ namespace kvistra {
 
 namespace {
 
-int levelSlots(const Tree& tree, int level) {
-  return std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
-}
-
-int deepestLevel(const Tree& tree) {
-  return std::clamp(tree.branchingCount, 0, MaxBranchings);
-}
-
 // The outcome numbers where the leaf labels stand, so they can be read while the event is typed.
 void writeOutcomeNumbers(Context& context) {
   const Tree& tree = context.state.tree;
-  const int deepest = deepestLevel(tree);
-  if (deepest == 0) return;
+  if (tree.depth() == 0) return;
   context.host.drawOnScreen([&](Canvas& canvas) {
-    for (int k = 1; k <= levelSlots(tree, deepest); ++k) {
-      const Branch& leaf = tree.branch(deepest, k);
+    for (int k = 1; k <= tree.outcomeSlots(); ++k) {
+      const BranchAt at = tree.outcome(k);
+      const Branch& leaf = tree.branch(at);
       std::string number = std::to_string(k);
       if (number.size() < 2) number.insert(0, 1, ' ');
       canvas.textOut(ScreenOffsetX + leaf.x + LevelPitch + LeafLabelGap, leaf.y - LeafLabelRise,
@@ -44,16 +36,17 @@ void writeOutcomeNumbers(Context& context) {
 
 // A leaf exists when it is marked; a branch above exists when one of its children does.
 void keepMarkedOutcomes(Tree& tree) {
-  const int deepest = deepestLevel(tree);
-  for (int k = 1; k <= levelSlots(tree, deepest); ++k)
-    tree.branch(deepest, k).exists = tree.outcomeMarked[k];
-  for (int level = deepest - 1; level >= 1; --level) {
-    for (int slot = 1; slot <= levelSlots(tree, level); ++slot)
-      tree.branch(level, slot).exists = false;
-    for (int child = 1; child <= levelSlots(tree, level + 1); ++child) {
-      const Branch& branch = tree.branch(level + 1, child);
-      if (branch.exists && branch.parentIndex >= 1 && branch.parentIndex <= MaxNodesPerLevel)
-        tree.branch(level, branch.parentIndex).exists = true;
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
+    const BranchAt leaf = tree.outcome(k);
+    tree.branch(leaf).exists = tree.outcomeMarked[k];
+  }
+  for (int level = tree.depth() - 1; level >= 1; --level) {
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
+      const Slots children = tree.children(level, slot);
+      bool kept = false;
+      for (int child = children.first; child <= children.last; ++child)
+        kept = kept || tree.branch(level + 1, child).exists;
+      tree.branch(level, slot).exists = kept;
     }
   }
 }
@@ -69,9 +62,8 @@ void showReductionState(Context& context) {
 }  // namespace
 
 void setAllBranchesExisting(Tree& tree) {
-  for (int level = 1; level <= deepestLevel(tree); ++level)
-    for (int slot = 1; slot <= levelSlots(tree, level); ++slot)
-      tree.branch(level, slot).exists = true;
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) tree.branch(level, slot).exists = true;
 }
 
 void askReduction(Context& context) {
@@ -115,7 +107,7 @@ void applyReduction(Context& context) {
     setAllBranchesExisting(state.tree);
     state.reduction.reduced = false;
     state.reduction.probability = 1.0;
-    state.tree.outcomeCount = state.tree.levelNodeCount;
+    state.tree.outcomeCount = state.tree.leafCount;
     context.host.showMessage(w1252("Reducering nægtet (sandsynligheden er 0)."), " ");
   }
   state.event.shown = false;
@@ -141,7 +133,7 @@ void restoreTree(Context& context) {
   setAllBranchesExisting(state.tree);
   state.reduction.reduced = false;
   state.reduction.probability = 1.0;
-  state.tree.outcomeCount = state.tree.levelNodeCount;
+  state.tree.outcomeCount = state.tree.leafCount;
   state.input.cancelled = false;
   rebuildPathNames(state);
   context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });

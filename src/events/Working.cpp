@@ -18,14 +18,6 @@ namespace {
 constexpr std::size_t WidestIndent = 20;
 constexpr int ShownDecimals = 4;
 
-int deepestLevel(const Tree& tree) {
-  return std::clamp(tree.branchingCount, 0, MaxBranchings);
-}
-
-int slotsOn(const Tree& tree, int level) {
-  return std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
-}
-
 std::string withoutBlanks(std::string_view text) {
   std::string kept;
   for (const char c : text)
@@ -79,13 +71,13 @@ WorkingNumbers workingNumbers(const TreeState& state, const ExactValues& values)
   std::array<std::array<std::optional<std::string>, MaxNodesPerLevel + 1>, MaxBranchings + 1>
       typed{};
   WorkingNumbers numbers{{true, state.view.decimalComma}, {}};
-  for (int level = 1; level <= deepestLevel(tree); ++level)
-    for (int slot = 1; slot <= slotsOn(tree, level); ++slot) {
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       typed[level][slot] = typedFraction(tree.branch(level, slot), values(level, slot));
       if (typed[level][slot] || !exactPlaces(values(level, slot))) numbers.style.decimals = false;
     }
-  for (int level = 1; level <= deepestLevel(tree); ++level)
-    for (int slot = 1; slot <= slotsOn(tree, level); ++slot)
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
       numbers.branches[level][slot] = typed[level][slot]
                                           ? shownNumber(*typed[level][slot], numbers.style.comma)
                                           : numbers.style.text(values(level, slot));
@@ -103,13 +95,10 @@ PathWorking pathWorking(const Tree& tree, const ExactValues& values, const Branc
                         int k) {
   PathWorking path;
   path.product = exactPathProbability(tree, values, k);
-  int slot = k;
-  for (int level = deepestLevel(tree); level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel;
-       --level) {
-    const Branch& branch = tree.branch(level, slot);
-    path.name.insert(0, withoutBlanks(branch.name.view()));
-    path.factors.insert(path.factors.begin(), texts[level][slot]);
-    slot = branch.parentIndex;
+  for (BranchAt at = tree.outcome(k); at.level >= 1 && at.slot >= 1 && at.slot <= MaxNodesPerLevel;
+       at = tree.above(at)) {
+    path.name.insert(0, withoutBlanks(tree.branch(at).name.view()));
+    path.factors.insert(path.factors.begin(), texts[at.level][at.slot]);
   }
   return path;
 }
@@ -162,7 +151,7 @@ std::vector<std::string> eventWorking(const TreeState& state, const ExactValues&
   const NumberStyle& style = numbers.style;
 
   std::vector<PathWorking> paths;
-  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxOutcomes); ++k)
+  for (int k = 1; k <= tree.outcomeSlots(); ++k)
     if (tree.outcomeMarked[k]) paths.push_back(pathWorking(tree, values, numbers.branches, k));
   std::size_t nameWidth = 0;
   for (const PathWorking& path : paths) nameWidth = std::max(nameWidth, path.name.size());

@@ -19,7 +19,7 @@ bool sameRows(const Rows& a, int countA, const Rows& b, int countB) {
 
 bool sameTree(const Tree& a, const Tree& b) {
   return a.branches == b.branches && a.branchingCount == b.branchingCount &&
-         a.builtBranchings == b.builtBranchings && a.levelNodeCount == b.levelNodeCount &&
+         a.builtBranchings == b.builtBranchings && a.leafCount == b.leafCount &&
          a.decimalCount == b.decimalCount && a.showFractions == b.showFractions &&
          a.complete == b.complete;
 }

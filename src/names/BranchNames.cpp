@@ -12,8 +12,7 @@ namespace kvistra {
 
 int labelRowsOf(const Tree& tree) {
   int rows = 0;
-  for (int level = 1; level <= tree.branchingCount; ++level)
-    rows += tree.branch(level, 1).branchesPerNode;
+  for (int level = 1; level <= tree.depth(); ++level) rows += tree.groupSize(level);
   return rows;
 }
 
@@ -29,14 +28,12 @@ void applyLabelRows(TreeState& state) {
   // of the branchings before it.
   Tree& tree = state.tree;
   int firstRow = 1;
-  for (int level = 1; level <= tree.branchingCount; ++level) {
-    const int b = tree.branch(level, 1).branchesPerNode;
-    const int count = tree.branch(level, 1).levelNodeCount;
-    for (int slot = 1; slot <= count && b > 0; ++slot) {
-      const int row = firstRow + (slot - 1) % b;
+  for (int level = 1; level <= tree.depth(); ++level) {
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
+      const int row = firstRow + slot - tree.siblings(level, slot).first;
       if (row <= MaxLabelRows) tree.branch(level, slot).name = labels.rows[row].newName.view();
     }
-    firstRow += b;
+    firstRow += tree.groupSize(level);
   }
   rebuildPathNames(state);
 }

@@ -43,9 +43,9 @@ std::string presetName(const TreeState& state) {
 int lowestLeafLine(const TreeState& state) {
   const Tree& tree = state.tree;
   int lowest = 0;
-  const int level = std::clamp(tree.branchingCount, 0, MaxBranchings);
-  for (int k = 1; k <= std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel); ++k)
-    lowest = std::max(lowest, tree.branch(level, k).y);
+  if (tree.depth() == 0) return lowest;
+  for (int k = 1; k <= tree.outcomeSlots(); ++k)
+    lowest = std::max(lowest, tree.branch(tree.outcome(k)).y);
   return lowest;
 }
 

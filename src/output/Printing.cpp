@@ -26,10 +26,11 @@ int treeBottom(const TreeState& state, int lineHeight) {
   const Tree& tree = state.tree;
   int bottom = PrinterOffsetY + (state.results.count + 1) * lineHeight;
   if (state.reduction.reduced) bottom = std::max(bottom, PageReductionNoteBottom);
-  const int deepest = std::clamp(tree.branchingCount, 0, MaxBranchings);
-  if (deepest == 0) return bottom;
-  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxNodesPerLevel); ++k)
-    bottom = std::max(bottom, PrinterOffsetY + tree.branch(deepest, k).y + lineHeight);
+  if (tree.depth() == 0) return bottom;
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
+    const BranchAt leaf = tree.outcome(k);
+    bottom = std::max(bottom, PrinterOffsetY + tree.branch(leaf).y + lineHeight);
+  }
   return bottom;
 }
 

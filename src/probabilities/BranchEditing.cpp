@@ -23,14 +23,6 @@ constexpr char CaptionBlank[] = " ";
 // Wide enough to cover any probability written on a branch.
 constexpr char ProbabilityBlanks[] = "             ";
 
-int branchesPerNode(const TreeState& state, int level) {
-  return state.tree.branch(level, 1).branchesPerNode;
-}
-
-int nodeCount(const TreeState& state, int level) {
-  return state.tree.branch(level, 1).levelNodeCount;
-}
-
 // The first character of a name; an emptied name has none.
 char firstLetter(const Branch& branch) {
   return branch.name.empty() ? '\0' : branch.name[0];
@@ -45,8 +37,8 @@ bool isNameLetter(char c) {
 // Whether a branch other than those being renamed already starts with letter, so that two
 // different branches would share a name.
 bool letterInUse(const TreeState& state, char letter, char old) {
-  for (int level = 1; level <= state.tree.branchingCount; ++level) {
-    for (int slot = 1; slot <= nodeCount(state, level); ++slot) {
+  for (int level = 1; level <= state.tree.depth(); ++level) {
+    for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot) {
       const char first = firstLetter(state.tree.branch(level, slot));
       if (first != old && first == letter) return true;
     }
@@ -68,8 +60,8 @@ std::optional<char> askLetter(Context& context) {
 bool reversalWorkingHolds(const TreeState& state) {
   if (!state.reversal) return false;
   const Tree& tree = state.tree;
-  for (int level = 1; level <= tree.branchingCount; ++level)
-    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot)
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
       if (tree.branch(level, slot).probability != state.reversal->values[level][slot]) return false;
   return true;
 }
@@ -105,8 +97,8 @@ std::optional<BranchAddress> branchHitTest(const TreeState& state, PointerPoint 
   const int y = press ? state.pointer.pressY : state.pointer.releaseY;
   // Division truncates toward zero, so the points just left of level 1's band count as level 1.
   const int level = (x - ScreenOffsetX - branchLeft(1)) / LevelPitch + 1;
-  if (level < 1 || level > state.tree.branchingCount) return std::nullopt;
-  for (int slot = 1; slot <= nodeCount(state, level); ++slot) {
+  if (level < 1 || level > state.tree.depth()) return std::nullopt;
+  for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot) {
     const Branch& branch = state.tree.branch(level, slot);
     const int left = ScreenOffsetX + branch.x;
     const bool inX = (press ? left < x : left <= x) && x <= left + BranchHitWidth;
@@ -185,22 +177,21 @@ void editBranchValue(Context& context, BranchAddress clicked) {
   // A cancelled edit leaves the tree as it was; the input would otherwise clear every value.
   const TreeState stateBefore = state;
   const WindowState windowBefore = context.window;
-  const int b = branchesPerNode(state, clicked.level);
+  const Slots group = state.tree.siblings(clicked.level, clicked.slot);
+  const int b = group.size();
   const int k = clicked.slot;
-  const bool lastOfGroup = k % b == 0;
+  const bool lastOfGroup = k == group.last;
   // The last branch of a group of three or more is always computed, never typed.
   if (lastOfGroup && b != 2) {
     context.host.showMessage("Sandsynlighederne skal give summen 1.000", CaptionBlank);
     return;
   }
-  const int groupFirst = (k - 1) / b * b + 1;
-  const int groupLast = groupFirst + b - 1;
   // The second of a pair is asked on its own and the first completed from it.
   const int firstCleared = lastOfGroup ? k - 1 : k;
   state.input.groupSum = 0.0;
-  for (int slot = groupFirst; slot < firstCleared; ++slot)
+  for (int slot = group.first; slot < firstCleared; ++slot)
     state.input.groupSum += state.tree.branch(clicked.level, slot).probability;
-  for (int slot = firstCleared; slot <= groupLast; ++slot) {
+  for (int slot = firstCleared; slot <= group.last; ++slot) {
     Branch& branch = state.tree.branch(clicked.level, slot);
     branch.probability = 0.0;
     branch.probabilityEntered = false;
@@ -234,8 +225,8 @@ void replaceLetterInTree(Context& context, BranchAddress clicked) {
     return;
   }
   const int lift = state.textLift;
-  for (int level = 1; level <= state.tree.branchingCount; ++level) {
-    for (int slot = 1; slot <= nodeCount(state, level); ++slot) {
+  for (int level = 1; level <= state.tree.depth(); ++level) {
+    for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot) {
       Branch& branch = state.tree.branch(level, slot);
       if (firstLetter(branch) != old) continue;
       branch.name = std::string{*letter, static_cast<char>('0' + level)};

@@ -9,23 +9,18 @@ namespace kvistra {
 
 namespace {
 
-int slotsOn(const Tree& tree, int level) {
-  return std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
-}
-
 BranchFocus moved(const Tree& tree, BranchFocus at, BranchKey key) {
   switch (key) {
     case BranchKey::Up:
       return {at.level, std::max(1, at.slot - 1)};
     case BranchKey::Down:
-      return {at.level, std::min(slotsOn(tree, at.level), at.slot + 1)};
+      return {at.level, std::min(tree.slotsOn(at.level), at.slot + 1)};
     case BranchKey::Right:
-      if (at.level < tree.branchingCount)
-        for (int slot = 1; slot <= slotsOn(tree, at.level + 1); ++slot)
-          if (tree.branch(at.level + 1, slot).parentIndex == at.slot) return {at.level + 1, slot};
+      if (at.level < tree.depth() && tree.children(at.level, at.slot).size() > 0)
+        return {at.level + 1, tree.children(at.level, at.slot).first};
       return at;
     case BranchKey::Left:
-      if (at.level > 1) return {at.level - 1, tree.branch(at.level, at.slot).parentIndex};
+      if (at.level > 1) return {at.level - 1, tree.parent(at.level, at.slot)};
       return at;
     case BranchKey::Enter:
       break;
@@ -46,8 +41,8 @@ void clickBranch(Context& context, BranchFocus at) {
 BranchFocus keptFocus(const Tree& tree, BranchFocus focus) {
   if (!tree.complete || tree.branchingCount < 1) return {};
   if (focus.level < 1) return focus;
-  const int level = std::min(focus.level, std::min(tree.branchingCount, MaxBranchings));
-  return {level, std::clamp(focus.slot, 1, std::max(1, slotsOn(tree, level)))};
+  const int level = std::min(focus.level, tree.depth());
+  return {level, std::clamp(focus.slot, 1, std::max(1, tree.slotsOn(level)))};
 }
 
 void drawingFocused(WindowState& window, const Tree& tree) {

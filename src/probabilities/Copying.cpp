@@ -9,16 +9,8 @@ namespace kvistra {
 
 namespace {
 
-int branchesPerNode(const TreeState& state, int level) {
-  return state.tree.branch(level, 1).branchesPerNode;
-}
-
-int nodeCount(const TreeState& state, int level) {
-  return state.tree.branch(level, 1).levelNodeCount;
-}
-
 bool levelFull(const TreeState& state) {
-  return state.input.currentSlot >= nodeCount(state, state.input.currentLevel);
+  return state.input.currentSlot >= state.tree.slotsOn(state.input.currentLevel);
 }
 
 // From a full level the input moves to the first group of the next one, if there is one.
@@ -31,10 +23,10 @@ void moveToNextLevelWhenFull(TreeState& state) {
 
 const Branch& copySource(const TreeState& state, CopyDirection direction, int i) {
   const int level = state.input.currentLevel;
-  const int b = branchesPerNode(state, level);
+  const int b = state.tree.groupSize(level);
   if (direction == CopyDirection::Down)
     return state.tree.branch(level, state.input.currentSlot - b);
-  const int parent = state.tree.branch(level, state.input.currentSlot).parentIndex;
+  const int parent = state.tree.parent(level, state.input.currentSlot);
   return state.tree.branch(level - 1, (parent - 1) / b * b + i);
 }
 
@@ -77,7 +69,7 @@ void copyNextGroup(Context& context, CopyDirection direction) {
 
 void copyGroup(Context& context, CopyDirection direction) {
   TreeState& state = context.state;
-  const int b = branchesPerNode(state, state.input.currentLevel);
+  const int b = state.tree.groupSize(state.input.currentLevel);
   const int level = state.input.currentLevel;
   for (int i = 1; i <= b; ++i) {
     ++state.input.currentSlot;
@@ -100,10 +92,10 @@ void copyAvailability(Context& context) {
     state.input.canCopyDown = false;
   } else {
     const int level = state.input.currentLevel;
-    const int b = branchesPerNode(state, level);
-    state.input.canCopyAcross = b == branchesPerNode(state, level - 1);
+    const int b = state.tree.groupSize(level);
+    state.input.canCopyAcross = b == state.tree.groupSize(level - 1);
     state.input.canCopyDown =
-        state.input.currentSlot > 0 && nodeCount(state, level) - b >= state.input.currentSlot;
+        state.input.currentSlot > 0 && state.tree.slotsOn(level) - b >= state.input.currentSlot;
   }
   showCopyCommands(context.window, state.input.canCopyAcross, state.input.canCopyDown);
 }

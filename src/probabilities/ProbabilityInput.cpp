@@ -103,7 +103,7 @@ bool checkProbability(Context& context, const Exact& p, const Exact& groupSum) {
 void enterBranchProbability(Context& context) {
   TreeState& state = context.state;
   Branch& branch = state.tree.branch(state.input.currentLevel, state.input.currentSlot);
-  const int b = branch.branchesPerNode;
+  const Slots group = state.tree.siblings(state.input.currentLevel, state.input.currentSlot);
   markAskedBranch(context, branch);
   askUntilAccepted(context);
   if (state.input.cancelled) {
@@ -116,10 +116,11 @@ void enterBranchProbability(Context& context) {
   if (branch.typedText.view() <= std::string_view(" "))
     branch.typedText = probabilityFormat(state, branch.probability);
 
-  if (state.input.currentSlot % b == b - 1) {
+  // The group's last branch is never asked: it is what the others leave of 1.
+  if (state.input.currentSlot == group.last - 1) {
     ++state.input.currentSlot;
     completeBranch(context, state.input.currentSlot);
-  } else if (b == 2) {
+  } else if (group.size() == 2) {
     completeBranch(context, state.input.currentSlot - 1);
   }
   drawValuesAndUnmark(context);
@@ -127,11 +128,11 @@ void enterBranchProbability(Context& context) {
 
 void enterSiblingGroup(Context& context) {
   TreeState& state = context.state;
-  const int b = state.tree.branch(state.input.currentLevel, 1).branchesPerNode;
+  const Slots group = state.tree.siblings(state.input.currentLevel, state.input.currentSlot + 1);
   do {
     ++state.input.currentSlot;
     enterBranchProbability(context);
-  } while (!state.input.cancelled && state.input.currentSlot % b != 0);
+  } while (!state.input.cancelled && state.input.currentSlot < group.last);
 }
 
 void setFirstChances(Context& context) {
@@ -146,8 +147,7 @@ void setFirstChances(Context& context) {
   state.input.currentLevel = 2;
   state.input.currentSlot = 0;
   state.input.groupSum = 0.0;
-  state.input.canCopyAcross =
-      state.tree.branch(2, 1).branchesPerNode == state.tree.branch(1, 1).branchesPerNode;
+  state.input.canCopyAcross = state.tree.groupSize(2) == state.tree.groupSize(1);
   if (!state.input.canCopyAcross) enterSiblingGroup(context);
   state.input.canCopyDown = state.input.currentSlot > 0;
   if (state.input.cancelled) return;
@@ -185,16 +185,15 @@ void resetAllProbabilities(Context& context) {
 
 bool allLeavesEntered(const TreeState& state) {
   bool entered = true;
-  for (int slot = 1; slot <= state.tree.levelNodeCount; ++slot)
+  for (int slot = 1; slot <= state.tree.outcomeSlots(); ++slot)
     entered = entered && state.tree.leaf(slot).probabilityEntered;
   return entered;
 }
 
 bool allBranchesEntered(const TreeState& state) {
   bool entered = allLeavesEntered(state);
-  for (int level = 1; level < state.tree.branchingCount; ++level) {
-    const int count = state.tree.branch(level, 1).levelNodeCount;
-    for (int slot = 1; slot <= count; ++slot)
+  for (int level = 1; level < state.tree.depth(); ++level) {
+    for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot)
       entered = entered && state.tree.branch(level, slot).probabilityEntered;
   }
   return entered;

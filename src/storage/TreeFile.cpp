@@ -106,8 +106,8 @@ class FieldReader {
 };
 
 bool anyChildExists(const Tree& tree, int level, int slot) {
-  const int b = tree.branch(level + 1, 1).branchesPerNode;
-  for (int child = (slot - 1) * b + 1; child <= slot * b; ++child)
+  const Slots children = tree.children(level, slot);
+  for (int child = children.first; child <= children.last; ++child)
     if (tree.branch(level + 1, child).exists) return true;
   return false;
 }
@@ -120,12 +120,12 @@ bool reductionAgrees(const TreeState& state) {
   if (!(reduction.probability > 0.0 && reduction.probability <= 1.0)) return false;
   if (!reduction.reduced && reduction.probability != 1.0) return false;
   bool anyLeaf = false;
-  for (int level = 1; level <= tree.branchingCount; ++level) {
-    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot) {
+  for (int level = 1; level <= tree.depth(); ++level) {
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       const bool exists = tree.branch(level, slot).exists;
       if (!reduction.reduced && !exists) return false;
-      if (level < tree.branchingCount && exists != anyChildExists(tree, level, slot)) return false;
-      if (level == tree.branchingCount) anyLeaf = anyLeaf || exists;
+      if (level < tree.depth() && exists != anyChildExists(tree, level, slot)) return false;
+      if (level == tree.depth()) anyLeaf = anyLeaf || exists;
     }
   }
   return anyLeaf;
@@ -192,16 +192,16 @@ std::string treeFileText(const TreeState& state) {
   const Tree& tree = state.tree;
   LineWriter out;
   out.integer(tree.branchingCount);
-  out.integer(tree.levelNodeCount);
+  out.integer(tree.leafCount);
   out.real(state.reduction.probability);
   out.line(state.reduction.text);
   out.flag(state.reduction.reduced);
   out.integer(tree.outcomeCount);
   out.integer(state.results.count);
-  for (int level = 1; level <= tree.branchingCount; ++level) {
-    const int count = tree.branch(level, 1).levelNodeCount;
-    out.integer(count);
-    for (int slot = 1; slot <= count; ++slot) writeBranch(out, tree.branch(level, slot));
+  for (int level = 1; level <= tree.depth(); ++level) {
+    out.integer(tree.slotsOn(level));
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
+      writeBranch(out, tree.branch(level, slot));
   }
   for (int i = 1; i <= state.results.count; ++i) {
     out.line(state.results.rows[i].line);
@@ -232,9 +232,9 @@ bool readTreeFile(std::string_view text, TreeState& into) {
   int nodesAbove = 1;
   for (int level = 1; level <= tree.branchingCount; ++level) {
     if (!readLevel(in, tree, level, nodesAbove)) return false;
-    nodesAbove = tree.branch(level, 1).levelNodeCount;
+    nodesAbove = tree.slotsOn(level);
   }
-  tree.levelNodeCount = leaves;
+  tree.leafCount = leaves;
   if (leaves != nodesAbove) return false;
 
   for (int i = 1; i <= into.results.count; ++i) {

@@ -7,17 +7,6 @@ namespace kvistra {
 
 namespace {
 
-int slotsOn(const Tree& tree, int level) {
-  return std::clamp(tree.branch(level, 1).levelNodeCount, 0, MaxNodesPerLevel);
-}
-
-// The slots of the group slot belongs to, first to last.
-std::pair<int, int> groupOf(const Tree& tree, int level, int slot) {
-  const int b = std::max(tree.branch(level, 1).branchesPerNode, 1);
-  const int first = (slot - 1) / b * b + 1;
-  return {first, std::min(first + b - 1, slotsOn(tree, level))};
-}
-
 // The value typed for branch, when it is the one the branch holds.
 std::optional<Exact> agreeingTypedValue(const Branch& branch) {
   std::optional<Exact> typed = readExact(branch.typedText.view());
@@ -70,24 +59,24 @@ std::string branchFractionText(const Branch& branch, const Exact& value) {
 }
 
 Exact exactBranchValue(const Tree& tree, int level, int slot) {
-  const auto [first, last] = groupOf(tree, level, slot);
-  return groupValues(tree, level, first, last)[static_cast<std::size_t>(slot - first)];
+  const Slots group = tree.siblings(level, slot);
+  return groupValues(tree, level, group.first,
+                     group.last)[static_cast<std::size_t>(slot - group.first)];
 }
 
 ExactValues::ExactValues(const Tree& tree) {
-  for (int level = 1; level <= std::clamp(tree.branchingCount, 0, MaxBranchings); ++level) {
-    const int b = std::max(tree.branch(level, 1).branchesPerNode, 1);
-    for (int first = 1; first <= slotsOn(tree, level); first += b) {
-      const int last = std::min(first + b - 1, slotsOn(tree, level));
-      const std::vector<Exact> group = groupValues(tree, level, first, last);
-      std::copy(group.begin(), group.end(), values_[level].begin() + first);
+  for (int level = 1; level <= tree.depth(); ++level) {
+    for (int parent = 1; parent <= tree.slotsOn(level - 1); ++parent) {
+      const Slots group = tree.children(level - 1, parent);
+      const std::vector<Exact> values = groupValues(tree, level, group.first, group.last);
+      std::copy(values.begin(), values.end(), values_[level].begin() + group.first);
     }
   }
 }
 
 Exact exactSumBefore(const Tree& tree, int level, int slot) {
   Exact sum = 0;
-  for (int sibling = groupOf(tree, level, slot).first; sibling < slot; ++sibling)
+  for (int sibling = tree.siblings(level, slot).first; sibling < slot; ++sibling)
     sum += exactBranchValue(tree, level, sibling);
   return sum;
 }
@@ -95,24 +84,24 @@ Exact exactSumBefore(const Tree& tree, int level, int slot) {
 Exact exactPathProbability(const Tree& tree, const ExactValues& values, int k) {
   Exact product = 1;
   int slot = k;
-  for (int level = std::clamp(tree.branchingCount, 0, MaxBranchings); level >= 1; --level) {
+  for (int level = tree.depth(); level >= 1; --level) {
     if (slot < 1 || slot > MaxNodesPerLevel) return 0;
     product *= values(level, slot);
-    slot = tree.branch(level, slot).parentIndex;
+    slot = tree.parent(level, slot);
   }
   return product;
 }
 
 Exact exactMarkedSum(const Tree& tree, const ExactValues& values) {
   Exact sum = 0;
-  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxOutcomes); ++k)
+  for (int k = 1; k <= tree.outcomeSlots(); ++k)
     if (tree.outcomeMarked[k]) sum += exactPathProbability(tree, values, k);
   return sum;
 }
 
 Exact exactExistingSum(const Tree& tree, const ExactValues& values) {
   Exact sum = 0;
-  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxOutcomes); ++k)
+  for (int k = 1; k <= tree.outcomeSlots(); ++k)
     if (tree.leaf(k).exists) sum += exactPathProbability(tree, values, k);
   return sum;
 }
@@ -127,21 +116,21 @@ Exact exactReductionProbability(const TreeState& state, const ExactValues& value
 }
 
 ConditionalValues::ConditionalValues(const Tree& tree, const ExactValues& values) {
-  const int deepest = std::clamp(tree.branchingCount, 0, MaxBranchings);
+  const int deepest = tree.depth();
   // The kept outcomes' probability through every branch; the root's is all of them.
   std::array<std::array<Exact, MaxNodesPerLevel + 1>, MaxBranchings + 1> kept;
-  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxOutcomes); ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (deepest < 1 || !tree.leaf(k).exists) continue;
     const Exact path = exactPathProbability(tree, values, k);
     int slot = k;
     for (int level = deepest; level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel; --level) {
       kept[level][slot] += path;
-      slot = tree.branch(level, slot).parentIndex;
+      slot = tree.parent(level, slot);
     }
     kept[0][1] += path;
   }
   for (int level = 1; level <= deepest; ++level)
-    for (int slot = 1; slot <= slotsOn(tree, level); ++slot) {
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       const Branch& branch = tree.branch(level, slot);
       const int parent = level == 1 ? 1 : branch.parentIndex;
       if (!branch.exists || parent < 1 || parent > MaxNodesPerLevel) continue;

@@ -21,8 +21,8 @@ using Reached = std::array<std::array<Exact, MaxNodesPerLevel + 1>, MaxBranching
 Reached reachedProbabilities(const Tree& tree, const ExactValues& values) {
   Reached reached{};
   reached[0][1] = 1;
-  for (int level = 1; level <= tree.branchingCount; ++level)
-    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot)
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
       reached[level][slot] =
           reached[level - 1][parentSlot(tree, level, slot)] * values(level, slot);
   return reached;
@@ -31,8 +31,8 @@ Reached reachedProbabilities(const Tree& tree, const ExactValues& values) {
 // The smallest N that makes every count whole, when it is at most LargestWholeTotal.
 std::optional<std::int64_t> smallestWholeTotal(const Tree& tree, const Reached& reached) {
   mpz_class total = 1;
-  for (int level = 1; level <= tree.branchingCount; ++level)
-    for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount; ++slot) {
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       mpz_lcm(total.get_mpz_t(), total.get_mpz_t(), reached[level][slot].get_den_mpz_t());
       if (total > LargestWholeTotal) return std::nullopt;
     }
@@ -73,9 +73,9 @@ NaturalFrequencies naturalFrequencies(const Tree& tree, std::optional<std::int64
   frequencies.total = typedTotal.value_or(
       smallestWholeTotal(tree, reachedProbabilities(tree, values)).value_or(RoundedTotal));
   frequencies.counts[0][1] = frequencies.total;
-  for (int level = 1; level <= tree.branchingCount; ++level) {
+  for (int level = 1; level <= tree.depth(); ++level) {
     std::vector<int> group;
-    const int slots = tree.branch(level, 1).levelNodeCount;
+    const int slots = tree.slotsOn(level);
     for (int slot = 1; slot <= slots; ++slot) {
       group.push_back(slot);
       const bool groupEnds =
@@ -104,7 +104,7 @@ std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies&
   std::int64_t marked = 0;
   std::int64_t existing = 0;
   bool rounded = false;
-  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k) {
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (!tree.leaf(k).exists) continue;
     existing += frequencies.leafCount(tree, k);
     if (!tree.outcomeMarked[k]) continue;
@@ -118,7 +118,7 @@ std::string simulatedEventText(const TreeState& state) {
   if (!state.simulation || state.simulation->trials == 0) return {};
   const SimulationTally& tally = *state.simulation;
   std::int64_t marked = 0;
-  for (int k = 1; k <= state.tree.levelNodeCount && k <= MaxOutcomes; ++k)
+  for (int k = 1; k <= state.tree.outcomeSlots(); ++k)
     if (state.tree.outcomeMarked[k]) marked += tally.counts[k];
   Exact share{mpz_class(marked), mpz_class(tally.trials)};
   share.canonicalize();

@@ -28,8 +28,14 @@ struct NaturalFrequencies {
   // Whether a count was rounded, and is shown as approximate.
   std::array<std::array<bool, MaxNodesPerLevel + 1>, MaxBranchings + 1> rounded{};
 
-  std::int64_t leafCount(const Tree& tree, int k) const { return counts[tree.branchingCount][k]; }
-  bool leafRounded(const Tree& tree, int k) const { return rounded[tree.branchingCount][k]; }
+  std::int64_t leafCount(const Tree& tree, int k) const {
+    const BranchAt leaf = tree.outcome(k);
+    return counts[leaf.level][leaf.slot];
+  }
+  bool leafRounded(const Tree& tree, int k) const {
+    const BranchAt leaf = tree.outcome(k);
+    return rounded[leaf.level][leaf.slot];
+  }
 };
 
 // The counts of a complete tree for typedTotal cases, or for the N the tree chooses.

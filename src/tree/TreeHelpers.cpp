@@ -20,34 +20,28 @@ std::string probabilityFormat(const TreeState& state, double probability) {
 }
 
 void rebuildPathNames(TreeState& state) {
-  const int deepest = state.tree.branchingCount;
-  for (int k = 1; k <= state.tree.levelNodeCount && k <= MaxOutcomes; ++k) {
+  const Tree& tree = state.tree;
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     auto& row = state.tree.pathNames[k];
     for (auto& cell : row) cell = "";
-    if (deepest < 1 || !state.tree.branch(deepest, k).exists) continue;
-    int slot = k;
-    for (int level = deepest; level >= 1; --level) {
-      const Branch& branch = state.tree.branch(level, slot);
-      row[level] = branch.name.view();
-      slot = branch.parentIndex;
-    }
+    const BranchAt leaf = tree.outcome(k);
+    if (leaf.level < 1 || !tree.branch(leaf).exists) continue;
+    for (BranchAt at = leaf; at.level >= 1; at = tree.above(at))
+      row[at.level] = tree.branch(at).name.view();
   }
 }
 
 double pathProbability(const TreeState& state, int k) {
   double product = 1.0;
-  int slot = k;
-  for (int level = state.tree.branchingCount; level >= 1; --level) {
-    const Branch& branch = state.tree.branch(level, slot);
-    product *= branch.probability;
-    slot = branch.parentIndex;
-  }
+  const Tree& tree = state.tree;
+  for (BranchAt at = tree.outcome(k); at.level >= 1; at = tree.above(at))
+    product *= tree.branch(at).probability;
   return product;
 }
 
 double existingOutcomesProbability(const TreeState& state) {
   double sum = 0.0;
-  for (int k = 1; k <= state.tree.levelNodeCount && k <= MaxOutcomes; ++k)
+  for (int k = 1; k <= state.tree.outcomeSlots(); ++k)
     if (state.tree.leaf(k).exists) sum += pathProbability(state, k);
   return sum;
 }
@@ -55,20 +49,19 @@ double existingOutcomesProbability(const TreeState& state) {
 std::vector<InvalidGroup> invalidGroups(const Tree& tree) {
   constexpr double Tolerance = 1e-9;
   std::vector<InvalidGroup> found;
-  for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level) {
-    const int b = tree.branch(level, 1).branchesPerNode;
-    const int count = tree.branch(level, 1).levelNodeCount;
-    if (b < 1 || count > MaxNodesPerLevel) continue;
-    for (int first = 1; first + b - 1 <= count; first += b) {
+  for (int level = 1; level <= tree.depth(); ++level) {
+    for (int parent = 1; parent <= tree.slotsOn(level - 1); ++parent) {
+      const Slots group = tree.children(level - 1, parent);
+      if (group.size() == 0) continue;
       double sum = 0.0;
       bool negative = false;
-      for (int slot = first; slot < first + b; ++slot) {
+      for (int slot = group.first; slot <= group.last; ++slot) {
         const double p = tree.branch(level, slot).probability;
         sum += p;
         negative = negative || p < 0.0;
       }
       if (negative || std::abs(sum - 1.0) > Tolerance)
-        found.push_back({level, first, first + b - 1, negative});
+        found.push_back({level, group.first, group.last, negative});
     }
   }
   return found;

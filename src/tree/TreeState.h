@@ -3,6 +3,7 @@
 // results and the label rows. Text is Windows-1252 bytes throughout.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -58,6 +59,21 @@ struct ResultRow {
   friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 
+// Consecutive slots first..last of one level; empty when last < first.
+struct Slots {
+  int first = 1;
+  int last = 0;
+  int size() const { return std::max(0, last - first + 1); }
+  friend bool operator==(const Slots&, const Slots&) = default;
+};
+
+// Where a branch stands in the store: its level, which is its depth below the root, and its slot.
+struct BranchAt {
+  int level = 0;
+  int slot = 0;
+  friend bool operator==(const BranchAt&, const BranchAt&) = default;
+};
+
 // The tree: its shape, its branches, and the per-outcome tables derived from them.
 struct Tree {
   // Levels 0..3 and slots 1..27; index 0 of the slots is unused so slots count from 1.
@@ -68,8 +84,8 @@ struct Tree {
 
   int32_t branchingCount = 0;
   int32_t builtBranchings = 0;
-  int32_t levelNodeCount = 1;  // of the deepest level built so far
-  int32_t outcomeCount = 0;    // existing outcomes as last counted
+  int32_t leafCount = 1;     // branches on the deepest level built so far
+  int32_t outcomeCount = 0;  // existing outcomes as last counted
   int32_t decimalCount = 4;
   // Values on the drawing as fractions ("Brøker"), a choice per tree like the decimal count;
   // not kept in tree files, so a new or loaded tree shows decimals.
@@ -78,10 +94,48 @@ struct Tree {
 
   Branch& branch(int level, int slot) { return branches[level][slot]; }
   const Branch& branch(int level, int slot) const { return branches[level][slot]; }
+  Branch& branch(BranchAt at) { return branches[at.level][at.slot]; }
+  const Branch& branch(BranchAt at) const { return branches[at.level][at.slot]; }
   Branch& root() { return branches[0][1]; }
   const Branch& root() const { return branches[0][1]; }
   // The leaf of outcome k on the deepest level.
   const Branch& leaf(int k) const { return branches[branchingCount][k]; }
+
+  // The tree's shape, asked in terms that hold for a tree of any shape. Every count is kept
+  // within the store here, once, whatever a file held.
+
+  // The branchings are levels 1..depth() below the root.
+  int depth() const { return std::clamp(branchingCount, 0, MaxBranchings); }
+  // The branches of a level stand in slots 1..slotsOn(level); level 0 holds the root alone,
+  // whatever its record says.
+  int slotsOn(int level) const {
+    if (level == 0) return 1;
+    return std::clamp(branches[level][1].levelNodeCount, 0, MaxNodesPerLevel);
+  }
+  // The outcomes are 1..outcomeSlots(), top to bottom: the leaves of the tree as built so far.
+  int outcomeSlots() const { return std::clamp(leafCount, 0, MaxOutcomes); }
+  BranchAt outcome(int k) const { return {depth(), k}; }
+  int parent(int level, int slot) const { return branches[level][slot].parentIndex; }
+  // The branch a branch hangs from; level 0 is the root.
+  BranchAt above(BranchAt at) const { return {at.level - 1, parent(at.level, at.slot)}; }
+  // The branches under the node a branch ends in (level 0 slot 1 is the root): a group of
+  // consecutive slots on the next level, empty for a leaf.
+  Slots children(int level, int slot) const {
+    if (level < 0 || level >= MaxBranchings) return {};
+    Slots found{1, 0};
+    for (int child = 1; child <= slotsOn(level + 1); ++child) {
+      if (parent(level + 1, child) != slot) continue;
+      if (found.size() == 0) found.first = child;
+      found.last = child;
+    }
+    return found;
+  }
+  // The group a branch belongs to: its parent's children; the root stands alone.
+  Slots siblings(int level, int slot) const {
+    return level == 0 ? Slots{1, 1} : children(level - 1, parent(level, slot));
+  }
+  // The size of a branching's first group, which every group of a branching built alike shares.
+  int groupSize(int level) const { return siblings(level, 1).size(); }
 };
 
 // Where the probability input stands, group by group.

@@ -138,8 +138,8 @@ int heightOfLines(const std::vector<std::string>& lines, int lineHeight) {
 // bottom leaf's line where the lines below still fit above the page's foot. Never closer than
 // the tree's own layout, so a full page goes on below its foot and is shrunk to fit the paper.
 void spreadDown(Tree& tree, int lineHeight, int textLift, int pageHeight, int heightBelow) {
-  const int deepest = std::clamp(tree.branchingCount, 1, MaxBranchings);
-  const int leaves = std::clamp(tree.levelNodeCount, 1, MaxNodesPerLevel);
+  const int deepest = std::max(1, tree.depth());
+  const int leaves = std::max(1, tree.outcomeSlots());
   const int firstY = tree.branch(deepest, 1).y;
   const int lastY = tree.branch(deepest, leaves).y;
   if (lastY <= firstY) return;
@@ -148,7 +148,7 @@ void spreadDown(Tree& tree, int lineHeight, int textLift, int pageHeight, int he
       pageHeight - PageTextX - heightBelow - labelBelowLine(lineHeight) - PrinterOffsetY;
   const double scale = std::max(1.0, static_cast<double>(bottom - top) / (lastY - firstY));
   for (int level = 0; level <= deepest; ++level)
-    for (int slot = 1; slot <= std::max(1, tree.branch(level, 1).levelNodeCount); ++slot) {
+    for (int slot = 1; slot <= std::max(1, tree.slotsOn(level)); ++slot) {
       int& y = tree.branch(level, slot).y;
       y = top + static_cast<int>(std::lround((y - firstY) * scale));
     }
@@ -156,9 +156,10 @@ void spreadDown(Tree& tree, int lineHeight, int textLift, int pageHeight, int he
 
 int treeBottom(const Tree& tree, int lineHeight) {
   int bottom = PrinterOffsetY + RootY;
-  const int deepest = std::clamp(tree.branchingCount, 0, MaxBranchings);
-  for (int k = 1; k <= std::clamp(tree.levelNodeCount, 0, MaxNodesPerLevel); ++k)
-    bottom = std::max(bottom, PrinterOffsetY + tree.branch(deepest, k).y);
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
+    const BranchAt leaf = tree.outcome(k);
+    bottom = std::max(bottom, PrinterOffsetY + tree.branch(leaf).y);
+  }
   return bottom + labelBelowLine(lineHeight);
 }
 

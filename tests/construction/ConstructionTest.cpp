@@ -57,7 +57,7 @@ TEST(ButtonLimits, EveryRowOfTheTable) {
     EXPECT_EQ(enabledBranchButtons(f.window), c.enabledAfter) << name;
     EXPECT_EQ(f.state.tree.complete, c.complete) << name;
     EXPECT_EQ(f.window.branchCountBarVisible, !c.complete) << name;
-    EXPECT_EQ(f.state.tree.levelNodeCount, c.leaves) << name;
+    EXPECT_EQ(f.state.tree.leafCount, c.leaves) << name;
     EXPECT_EQ(f.state.tree.outcomeCount, c.leaves) << name;
   }
 }
@@ -102,7 +102,7 @@ TEST(BuildLevel, VerticalPositionsRoundHalvesToEven) {
 TEST(BuildLevel, SlotsNamesAndParents) {
   Fixture f;
   f.build({6, 4});
-  ASSERT_EQ(f.state.tree.levelNodeCount, 24);
+  ASSERT_EQ(f.state.tree.leafCount, 24);
   const Branch& leaf7 = f.state.tree.branch(2, 7);
   EXPECT_EQ(leaf7.parentIndex, 2);
   EXPECT_EQ(leaf7.name, "C2");
@@ -130,7 +130,7 @@ TEST(Construction, CompletionOffersProbabilitiesAndCollectsLabels) {
   Fixture f;
   f.build(3, {6});  // completed automatically
   EXPECT_EQ(f.state.tree.builtBranchings, 3);
-  EXPECT_EQ(f.state.tree.levelNodeCount, 24);
+  EXPECT_EQ(f.state.tree.leafCount, 24);
   EXPECT_TRUE(f.window.isEnabled(Command::PrepareTreeMenu));
   EXPECT_TRUE(f.window.isEnabled(Command::SetFirstProbabilities));
   EXPECT_FALSE(f.window.isEnabled(Command::CopyAcross));
@@ -184,7 +184,7 @@ TEST(Reset, ClearsTreeResultsAndReductionNote) {
   EXPECT_EQ(f.state.reduction.probability, 1.0);
   EXPECT_EQ(f.state.tree.decimalCount, 4);
   EXPECT_EQ(f.state.tree.branchingCount, 3);
-  EXPECT_EQ(f.state.tree.levelNodeCount, 1);
+  EXPECT_EQ(f.state.tree.leafCount, 1);
   EXPECT_FALSE(f.window.reductionNote.highlighted);
   EXPECT_TRUE(f.window.reductionNote.event.empty());
   EXPECT_FALSE(f.window.branchTextsVisible);

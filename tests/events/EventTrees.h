@@ -43,7 +43,7 @@ inline TreeState MakeTree(const std::vector<int>& branchCounts) {
   }
   state.tree.branchingCount = level;
   state.tree.builtBranchings = level;
-  state.tree.levelNodeCount = nodes;
+  state.tree.leafCount = nodes;
   state.tree.outcomeCount = nodes;
   state.tree.complete = true;
   rebuildPathNames(state);

@@ -260,7 +260,7 @@ TEST(allLeavesEntered, OnlyTheDeepestLevelCounts) {
   EXPECT_FALSE(allBranchesEntered(f.state));
   f.enterUniformProbabilities();
   EXPECT_TRUE(allBranchesEntered(f.state));
-  f.state.tree.levelNodeCount = 0;
+  f.state.tree.leafCount = 0;
   EXPECT_TRUE(allLeavesEntered(f.state));
 }
 

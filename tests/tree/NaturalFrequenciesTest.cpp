@@ -79,7 +79,7 @@ TEST(NaturalFrequencies, CountsOfEachLeafForTheChosenOrTypedTotal) {
     EXPECT_EQ(counts.total, c.total);
     std::vector<std::int64_t> leaves;
     std::vector<bool> rounded;
-    for (int k = 1; k <= f.state.tree.levelNodeCount; ++k) {
+    for (int k = 1; k <= f.state.tree.leafCount; ++k) {
       leaves.push_back(counts.leafCount(f.state.tree, k));
       rounded.push_back(counts.leafRounded(f.state.tree, k));
     }

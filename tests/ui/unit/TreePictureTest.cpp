@@ -71,7 +71,7 @@ QImage referencePicture(const TreeState& state, const QFont& font) {
   painter.setFont(font);
   PlainCanvas canvas(painter);
   canvas.fillRect(0, 0, PictureSize.width(), PictureSize.height());
-  const int leaves = state.tree.levelNodeCount;
+  const int leaves = state.tree.leafCount;
   if (state.reduction.reduced)
     for (int k = 1; k <= leaves; ++k) drawPath(state, canvas, k, ScreenOffsetX, 0, false);
   for (int k = 1; k <= leaves; ++k) {

@@ -139,7 +139,7 @@ class MainWindowTest : public QObject {
 
     QTRY_VERIFY(!child<QWidget>(*form, "branchCountBar")->isVisible());
     QVERIFY(state->tree.complete);
-    QCOMPARE(state->tree.levelNodeCount, 27);
+    QCOMPARE(state->tree.leafCount, 27);
     QVERIFY(form->menu(PrepareTreeMenu)->menuAction()->isEnabled());
     QVERIFY(form->action(SetFirstProbabilities)->isEnabled());
     QVERIFY(!form->action(CopyAcross)->isEnabled());
