@@ -462,7 +462,7 @@ std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& meas
   std::vector<DrawingReading> readings;
   const Tree& tree = state.tree;
   // A tree being built is read by its names, branching by branching, as it is drawn.
-  const int levels = tree.complete ? tree.branchingCount : tree.builtBranchings;
+  const int levels = tree.complete ? tree.depth() : tree.builtBranchings;
   const int offsetX = tree.complete ? ScreenOffsetX : ConstructionOffsetX;
   const ShownValues shown = tree.complete ? shownValues(state, measurer) : ShownValues{};
   addTotalReading(state, measurer, shown, readings);

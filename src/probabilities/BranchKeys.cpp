@@ -39,7 +39,7 @@ void clickBranch(Context& context, BranchFocus at) {
 }  // namespace
 
 BranchFocus keptFocus(const Tree& tree, BranchFocus focus) {
-  if (!tree.complete || tree.branchingCount < 1) return {};
+  if (!tree.complete || tree.depth() < 1) return {};
   if (focus.level < 1) return focus;
   const int level = std::min(focus.level, tree.depth());
   return {level, std::clamp(focus.slot, 1, std::max(1, tree.slotsOn(level)))};

@@ -15,7 +15,7 @@ bool levelFull(const TreeState& state) {
 
 // From a full level the input moves to the first group of the next one, if there is one.
 void moveToNextLevelWhenFull(TreeState& state) {
-  if (levelFull(state) && state.input.currentLevel < state.tree.branchingCount) {
+  if (levelFull(state) && state.input.currentLevel < state.tree.depth()) {
     ++state.input.currentLevel;
     state.input.currentSlot = 0;
   }

@@ -84,7 +84,7 @@ struct Tree {
 
   int32_t branchingCount = 0;
   int32_t builtBranchings = 0;
-  int32_t leafCount = 1;     // branches on the deepest level built so far
+  int32_t leafCount = 1;     // the tree's leaves as built so far: its deepest level's branches
   int32_t outcomeCount = 0;  // existing outcomes as last counted
   int32_t decimalCount = 4;
   // Values on the drawing as fractions ("Brøker"), a choice per tree like the decimal count;
@@ -98,8 +98,6 @@ struct Tree {
   const Branch& branch(BranchAt at) const { return branches[at.level][at.slot]; }
   Branch& root() { return branches[0][1]; }
   const Branch& root() const { return branches[0][1]; }
-  // The leaf of outcome k on the deepest level.
-  const Branch& leaf(int k) const { return branches[branchingCount][k]; }
 
   // The tree's shape, asked in terms that hold for a tree of any shape. Every count is kept
   // within the store here, once, whatever a file held.
@@ -115,6 +113,7 @@ struct Tree {
   // The outcomes are 1..outcomeSlots(), top to bottom: the leaves of the tree as built so far.
   int outcomeSlots() const { return std::clamp(leafCount, 0, MaxOutcomes); }
   BranchAt outcome(int k) const { return {depth(), k}; }
+  const Branch& leaf(int k) const { return branch(outcome(k)); }
   int parent(int level, int slot) const { return branches[level][slot].parentIndex; }
   // The branch a branch hangs from; level 0 is the root.
   BranchAt above(BranchAt at) const { return {at.level - 1, parent(at.level, at.slot)}; }

@@ -278,7 +278,7 @@ std::optional<QRect> markedLeaves(const TreeState& state,
   const Tree& tree = state.tree;
   QRect marked;
   for (const DrawingReading& leaf : readings) {
-    if (leaf.level != tree.branchingCount) continue;
+    if (leaf.level != tree.depth()) continue;
     const bool shown = state.event.shown ? tree.outcomeMarked[leaf.slot]
                                          : tree.branch(leaf.level, leaf.slot).exists;
     if (shown)

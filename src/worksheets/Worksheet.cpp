@@ -118,7 +118,7 @@ class WidenedCanvas : public Canvas {
 // How much wider the tree is drawn: its leaf labels, the widest a label can be, end at the
 // page's right margin. Never narrower than the tree's own layout.
 double widening(const Tree& tree, Canvas& page) {
-  const int labelsX = branchLeft(tree.branchingCount) + LevelPitch + LeafLabelGap;
+  const int labelsX = branchLeft(tree.depth()) + LevelPitch + LeafLabelGap;
   const int room = PageWidth - 2 * PageTextX - page.textWidth("27 " + pathBlank());
   return std::max(1.0, static_cast<double>(room) / labelsX);
 }
@@ -282,7 +282,7 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
 
 void printWorksheet(Context& context) {
   const std::optional<WorksheetRequest> request =
-      context.host.showWorksheetDialog(context.state.tree.branchingCount);
+      context.host.showWorksheetDialog(context.state.tree.depth());
   if (!request) return;
   const Worksheet sheet =
       makeWorksheet(context.state, context.window, request->blanks, request->answerKey);
