@@ -58,15 +58,11 @@ constexpr int ChartGap = 30;
 struct ShownValues {
   std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches;
   std::array<std::string, MaxOutcomes + 1> paths;
-  std::string total;  // the root's N
-  std::string outOf;  // " ud af N", after a shown event's leaves
+  bool inCounts = false;  // "Antal ud af N", on a tree that can be counted
+  std::string total;      // the root's cases
+  std::string outOf;      // " ud af N", after a shown event's leaves
   std::array<std::string, MaxOutcomes + 1> tallies;
 };
-
-// Whether the values are shown given the reduction in force.
-bool showsConditionalValues(const TreeState& state) {
-  return state.view.conditionalValues && state.reduction.reduced;
-}
 
 // A branch's value; as a fraction, as typed, unless the value is one given the reduction, which
 // nobody typed.
@@ -97,9 +93,11 @@ std::string pathText(const TreeState& state, const ExactValues& values, int k) {
   return shownNumber(text, state.view.decimalComma);
 }
 
+// Counts only of what has a value to count by: the check mark may stay on through a tree that is
+// being entered or mended.
 std::optional<NaturalFrequencies> shownFrequencies(const TreeState& state) {
-  if (!state.view.naturalFrequencies) return std::nullopt;
-  return naturalFrequencies(state.tree, state.view.typedCaseCount);
+  if (!state.view.naturalFrequencies || !computableTree(state)) return std::nullopt;
+  return shownCases(state);
 }
 
 // What a drawing shows beside each leaf: its path probability or count, and its tally.
@@ -107,7 +105,8 @@ void fillLeafValues(const TreeState& state, const ExactValues& values,
                     const std::optional<NaturalFrequencies>& frequencies, ShownValues& shown) {
   const Tree& tree = state.tree;
   if (frequencies) {
-    shown.total = groupedNumber(frequencies->total);
+    shown.inCounts = true;
+    shown.total = countText(frequencies->counts[0][1], frequencies->rounded[0][1]);
     shown.outOf = " ud af " + shown.total;
   }
   const SimulationTally* tally = state.simulation ? &*state.simulation : nullptr;
@@ -141,9 +140,13 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   if (frequencies) {
     for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
       for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
-           ++slot)
-        shown.branches[level][slot] =
-            countText(frequencies->counts[level][slot], frequencies->rounded[level][slot]);
+           ++slot) {
+        // Given the reduction, a removed branch has no cases left.
+        const bool removed = showsConditionalValues(state) && !tree.branch(level, slot).exists;
+        shown.branches[level][slot] = removed ? std::string()
+                                              : countText(frequencies->counts[level][slot],
+                                                          frequencies->rounded[level][slot]);
+      }
     return shown;
   }
   for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
@@ -165,7 +168,7 @@ std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int 
   if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
   std::string label = number + " ";
   const bool marked = state.event.shown && state.tree.outcomeMarked[k];
-  const bool everyLeaf = state.view.naturalFrequencies || state.simulation.has_value();
+  const bool everyLeaf = shown.inCounts || state.simulation.has_value();
   if (leafValues != LeafValues::ShownEvent || marked || everyLeaf) label += shown.paths[k];
   if (leafValues == LeafValues::Blank) return label;
   if (marked) label += shown.outOf;
@@ -393,7 +396,9 @@ std::string trimmed(const std::string& text) {
 std::string readingOf(const TreeState& state, const ShownValues& shown, int level, int slot) {
   const Tree& tree = state.tree;
   const Branch& branch = tree.branch(level, slot);
-  std::string text = branchLabel(tree, level, slot) + ", " + trimmed(shown.branches[level][slot]);
+  std::string text = branchLabel(tree, level, slot);
+  if (const std::string value = trimmed(shown.branches[level][slot]); !value.empty())
+    text += ", " + value;
   const std::string explained = branchText(state.labels, branch.name.str());
   if (!explained.empty()) text += ", " + explained;
   if (!branch.exists) text += ", fjernet";

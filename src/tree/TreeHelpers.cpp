@@ -74,6 +74,15 @@ std::vector<InvalidGroup> invalidGroups(const Tree& tree) {
   return found;
 }
 
+bool computableTree(const TreeState& state) {
+  return state.tree.complete && state.input.allProbabilitiesEntered &&
+         invalidGroups(state.tree).empty();
+}
+
+bool showsConditionalValues(const TreeState& state) {
+  return state.view.conditionalValues && state.reduction.reduced;
+}
+
 std::string pathNameOf(const Tree& tree, int level, int slot) {
   std::string name;
   for (; level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel; --level) {
