@@ -397,8 +397,9 @@ std::string readingOf(const TreeState& state, const ShownValues& shown, int leve
   const Tree& tree = state.tree;
   const Branch& branch = tree.branch(level, slot);
   std::string text = branchLabel(tree, level, slot);
-  if (const std::string value = trimmed(shown.branches[level][slot]); !value.empty())
-    text += ", " + value;
+  // Only a value the drawing writes: none before it is entered, no count for a removed branch.
+  const std::string value = trimmed(shown.branches[level][slot]);
+  if (branch.probabilityEntered && !value.empty()) text += ", " + value;
   const std::string explained = branchText(state.labels, branch.name.str());
   if (!explained.empty()) text += ", " + explained;
   if (!branch.exists) text += ", fjernet";

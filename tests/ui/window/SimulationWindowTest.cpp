@@ -25,6 +25,31 @@ DialogStep simulation(const QString& trials, const QString& seed) {
           }};
 }
 
+// Types trials in the field, unless empty (the number shown stays), and presses Enter, which
+// must close the dialog with the number the field shows.
+DialogStep enterTrials(const QString& typed) {
+  return {"simulationDialog", [typed](QDialog* d) {
+            QLineEdit* field = child<QComboBox>(*d, "trialsField")->lineEdit();
+            if (!typed.isEmpty()) {
+              QTest::keyClick(field, Qt::Key_Backspace);  // the whole text is selected
+              QTest::keyClicks(field, typed);
+            }
+            const QString shown = field->text();
+            QTest::keyClick(field, Qt::Key_Return);
+            if (!d->isVisible()) return QString();
+            d->reject();
+            return "Enter left " + shown + " as " + field->text();
+          }};
+}
+
+DialogStep trialsRefused() {
+  return {"message", [](QDialog* d) {
+            const QString text = static_cast<QMessageBox*>(d)->text();
+            d->accept();
+            return mismatch("message", text, "Skriv et helt antal forsøg fra 1 til 1 000 000.");
+          }};
+}
+
 // The outcome's count after trials drawn from the seed, as the engine counts it.
 std::int64_t engineCount(const TreeState& state, std::int64_t trials, std::size_t outcome) {
   Simulation run(outcomeProbabilities(state.tree), 2024);
@@ -51,15 +76,7 @@ class SimulationWindowTest : public QObject {
     form->findChild<QAction*>("naturalFrequenciesAction")->trigger();
 
     QString faults =
-        playScript({simulation("2 000 000", "2024"),
-                    {"message",
-                     [](QDialog* d) {
-                       const QString text = static_cast<QMessageBox*>(d)->text();
-                       d->accept();
-                       return mismatch("message", text,
-                                       "Antal forsøg skal være et helt tal fra 1 til 1 000 000.");
-                     }},
-                    simulation("10 000", "2024")},
+        playScript({simulation("2 000 000", "2024"), trialsRefused(), simulation("10 000", "2024")},
                    [&] { form->findChild<QAction*>("simulateAction")->trigger(); });
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
     const std::int64_t ill = engineCount(state, 10000, 0);
@@ -84,6 +101,24 @@ class SimulationWindowTest : public QObject {
     form->findChild<QAction*>("simulateAgainAction")->trigger();
     QCOMPARE(state.simulation->trials, 20000);
     QCOMPARE(state.simulation->counts[1], engineCount(state, 20000, 0));
+
+    // Enter runs the number shown; one that is no number is refused and stays as typed.
+    faults = playScript({enterTrials(""),
+                         enterTrials("1 0000"),
+                         trialsRefused(),
+                         {"simulationDialog",
+                          [](QDialog* d) {
+                            const QString shown =
+                                child<QComboBox>(*d, "trialsField")->currentText();
+                            d->reject();
+                            return mismatch("trials kept", shown, "1 0000");
+                          }}},
+                        [&] {
+                          form->findChild<QAction*>("simulateAction")->trigger();
+                          form->findChild<QAction*>("simulateAction")->trigger();
+                        });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    QCOMPARE(state.simulation->trials, 10000);
 
     playScript({answerPrompt("Reduktionshændelse ?  ", "A1")},
                [&] { form->action(ReduceTree)->trigger(); });
