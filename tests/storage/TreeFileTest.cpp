@@ -229,9 +229,8 @@ TEST(TreeFile, LoadsProbabilitiesThatAreNoTreeAndComputesNothingUntilMended) {
                 "hændelser, reduceres eller udskrives. ")});
   EXPECT_EQ(f.state.results.count, 2);
   const auto computingOpen = [&f] {
-    for (Command c :
-         {Command::AskEvent, Command::EventButton, Command::ReduceTree, Command::ReduceButton,
-          Command::Print, Command::PrintButton, Command::Simulate, Command::NaturalFrequencies})
+    for (Command c : {Command::AskEvent, Command::EventButton, Command::ReduceTree,
+                      Command::ReduceButton, Command::Print, Command::PrintButton})
       if (f.window.isEnabled(c)) return true;
     return false;
   };

@@ -31,7 +31,6 @@ ProbabilityReply FakeHost::showProbabilityDialog(const std::string& branchLabel)
 ApproveChoice FakeHost::showApproveBox(const std::string& resultLine, int width,
                                        const ApproveBoxActions& actions) {
   approveLines.push_back(std::to_string(width) + "|" + resultLine);
-  approveWorking = actions.working;
   printOffered = static_cast<bool>(actions.print);
   if (copyInApproveBox && actions.copyTree) actions.copyTree();
   if (approveReplies.empty()) throw ScriptExhausted("approve box shown without a reply");

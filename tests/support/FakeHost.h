@@ -41,8 +41,7 @@ class FakeHost : public Host {
   // How each approve box is closed; with copyInApproveBox its copy button is pressed first.
   std::deque<ApproveChoice> approveReplies;
   bool copyInApproveBox = false;
-  std::vector<std::string> approveLines;    // "width|line" of each box shown
-  std::vector<std::string> approveWorking;  // the working of the last box shown
+  std::vector<std::string> approveLines;  // "width|line" of each box shown
   bool printOffered = false;
   std::vector<std::string> resultLinesShown;
   PictureSize drawingArea{1000, 700};
