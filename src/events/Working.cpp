@@ -168,9 +168,18 @@ bool onlyNames(const std::string& event) {
   });
 }
 
-// Two texts of names only as the one event of both: every name of the first, then those of the
-// second that the first has not named. A name is a letter and the digit after it, if any.
-std::string namesOfBoth(const std::string& first, const std::string& second) {
+// The first branching that has a branch of this name: names of both events are written in the
+// order of the paths, as the working writes a path ("A1A2").
+int branchingOf(const Tree& tree, const std::string& name) {
+  for (int level = 1; level <= deepestLevel(tree); ++level)
+    for (int slot = 1; slot <= slotsOn(tree, level); ++slot)
+      if (withoutBlanks(tree.branch(level, slot).name.view()) == name) return level;
+  return MaxBranchings + 1;
+}
+
+// Two texts of names only as the one event of both: each name once, in the order of the paths.
+// A name is a letter and the digit after it, if any.
+std::string namesOfBoth(const Tree& tree, const std::string& first, const std::string& second) {
   std::vector<std::string> names;
   const std::string both = first + second;
   for (std::size_t i = 0; i < both.size();) {
@@ -179,6 +188,9 @@ std::string namesOfBoth(const std::string& first, const std::string& second) {
     if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     i += length;
   }
+  std::stable_sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+    return branchingOf(tree, a) < branchingOf(tree, b);
+  });
   std::string joined;
   for (const std::string& name : names) joined += name;
   return joined;
@@ -195,8 +207,9 @@ std::string asOneOperand(const std::string& event) {
 }
 
 // The event of both the shown event and the reduction, as the working names it.
-std::string eventOfBoth(const std::string& display, const std::string& reducedTo) {
-  if (onlyNames(display) && onlyNames(reducedTo)) return namesOfBoth(reducedTo, display);
+std::string eventOfBoth(const Tree& tree, const std::string& display,
+                        const std::string& reducedTo) {
+  if (onlyNames(display) && onlyNames(reducedTo)) return namesOfBoth(tree, reducedTo, display);
   return asOneOperand(display) + " og " + asOneOperand(reducedTo);
 }
 
@@ -238,7 +251,7 @@ std::vector<std::string> eventWorking(const TreeState& state, const ExactValues&
 
   // On a reduced tree the marked outcomes are those of both the event and the reduction.
   const std::string& reducedTo = state.reduction.text;
-  const std::string both = eventOfBoth(display, reducedTo);
+  const std::string both = eventOfBoth(tree, display, reducedTo);
   if (terms.size() > 1) appendFolded(lines, sumPieces(both, terms, sum, style), both.size() + 4);
   const Exact kept = exactReductionProbability(state, values);
   const Exact value = sgn(kept) > 0 ? Exact(sum / kept) : sum;
