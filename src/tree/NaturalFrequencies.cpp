@@ -138,7 +138,7 @@ std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies&
     rounded = rounded || all.leafRounded(tree, k);
   }
   const std::string event = countText(marked, rounded) + " ud af ";
-  // Whole, the kept leaves hold all N, rounded or not.
+  // On a whole tree the leaves hold all N, however they were rounded.
   if (!state.reduction.reduced) return event + groupedNumber(all.total);
   const std::string keptCount = countText(kept.counts[0][1], kept.rounded[0][1]);
   if (showsConditionalValues(state)) return event + keptCount;

@@ -46,10 +46,9 @@ std::string groupedNumber(std::int64_t number);
 // A count as the tree shows it: "ca. 90" when it was rounded (Windows-1252 has no "≈").
 std::string countText(std::int64_t count, bool rounded);
 
-// The cases of the marked outcomes out of those they are counted among, all being the counts of
-// all N: "82 ud af 10 000"; on a reduced tree "82 ud af 1 072" when it is shown given the
-// reduction, and otherwise, as the drawing counts all N, "82 ud af de 1 072 i A2 (af 10 000 i
-// alt)".
+// The marked outcomes' cases out of those they are counted among, from the counts of all N:
+// "82 ud af 10 000"; on a reduced tree shown given its reduction "82 ud af 1 072", and on one
+// drawn whole both: "82 ud af de 1 072 i A2 (af 10 000 i alt)".
 std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies& all);
 
 // The marked outcomes' count in the simulation shown, out of its trials, and their share:
