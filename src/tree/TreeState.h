@@ -127,9 +127,12 @@ struct Tree {
     if (level < 0 || level >= MaxBranchings) return {};
     Slots found{1, 0};
     for (int child = 1; child <= slotsOn(level + 1); ++child) {
-      if (parent(level + 1, child) != slot) continue;
-      if (found.size() == 0) found.first = child;
-      found.last = child;
+      if (parent(level + 1, child) == slot) {
+        if (found.size() == 0) found.first = child;
+        found.last = child;
+      } else if (found.size() > 0) {
+        break;  // a group's slots follow one another
+      }
     }
     return found;
   }
