@@ -273,11 +273,11 @@ QString joinedLines(const std::vector<std::string>& lines) {
 // While an event or a reduction is shown: its marked leaves (the kept ones of a reduction) with
 // their values, which reach to the ink's right edge; in drawing units.
 std::optional<QRect> markedLeaves(const TreeState& state,
-                                  const std::vector<BranchReading>& readings, int inkRight) {
+                                  const std::vector<DrawingReading>& readings, int inkRight) {
   if (!state.event.shown && !state.reduction.reduced) return std::nullopt;
   const Tree& tree = state.tree;
   QRect marked;
-  for (const BranchReading& leaf : readings) {
+  for (const DrawingReading& leaf : readings) {
     if (leaf.level != tree.branchingCount) continue;
     const bool shown = state.event.shown ? tree.outcomeMarked[leaf.slot]
                                          : tree.branch(leaf.level, leaf.slot).exists;
