@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "drawing/TreeDrawing.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
@@ -152,26 +153,6 @@ bool applyButtonLimits(const TreeState& state, WindowState& window) {
     return limit.completeWithTwo;
   }
   return false;
-}
-
-void drawConstruction(const TreeState& state, Canvas& canvas) {
-  const Tree& tree = state.tree;
-  const int dx = ConstructionOffsetX;
-  drawLine(canvas, dx, RootY, dx + RootStemLength, RootY);
-  for (int level = 1; level <= tree.builtBranchings; ++level) {
-    const int count = tree.branch(level, 1).levelNodeCount;
-    for (int slot = 1; slot <= count; ++slot) {
-      const Branch& branch = tree.branch(level, slot);
-      drawLine(canvas, dx + branch.x, branch.y, dx + branch.x + LevelPitch, branch.y);
-      canvas.textOut(dx + branch.nameX, branch.y - state.textLift, branch.name.view());
-    }
-    const int b = tree.branch(level, 1).branchesPerNode;
-    for (int first = 1; first <= count; first += b) {
-      const Branch& top = tree.branch(level, first);
-      const Branch& bottom = tree.branch(level, first + b - 1);
-      drawLine(canvas, dx + top.x, top.y, dx + top.x, bottom.y);
-    }
-  }
 }
 
 void collectLabelRows(TreeState& state) {

@@ -68,6 +68,12 @@ void showReductionState(Context& context) {
 
 }  // namespace
 
+ReductionNote reductionNote(const TreeState& state) {
+  if (!state.reduction.reduced) return {};
+  return {true, "Reduc: " + cutWithDots(state.reduction.text, 18, 16),
+          w1252("Sands. på reduc. træ:") + reductionProbabilityText(state)};
+}
+
 void setAllBranchesExisting(Tree& tree) {
   for (int level = 1; level <= deepestLevel(tree); ++level)
     for (int slot = 1; slot <= levelSlots(tree, level); ++slot)
@@ -109,7 +115,7 @@ void applyReduction(Context& context) {
     keepMarkedOutcomes(state.tree);
     showReductionState(context);
     addResult(context, ReductionRowPrefix + state.reduction.text, value, fractionText(exact));
-    context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+    paintTreeOnScreen(state, context.host);
   } else {
     state.tree.outcomeMarked.fill(false);
     setAllBranchesExisting(state.tree);
@@ -144,7 +150,7 @@ void restoreTree(Context& context) {
   state.tree.outcomeCount = state.tree.levelNodeCount;
   state.input.cancelled = false;
   rebuildPathNames(state);
-  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  paintTreeOnScreen(state, context.host);
   addResult(context, w1252(TreeRestoredNotice), " ");
   showReductionState(context);
   context.host.repaintDrawing();
