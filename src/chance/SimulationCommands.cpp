@@ -71,7 +71,7 @@ void simulate(Context& context) {
     const std::optional<std::int64_t> trials = readCaseCount(reply->trials, LargestRun);
     const std::optional<std::uint64_t> seed = readSeed(reply->seed);
     if (!trials) {
-      context.host.showMessage(w1252("Antal forsøg skal være et helt tal fra 1 til 1 000 000."),
+      context.host.showMessage(w1252("Skriv et helt antal forsøg fra 1 til 1 000 000."),
                                w1252("Simulér"));
     } else if (!seed) {
       context.host.showMessage(w1252("Frøet skal være et helt tal med højst 18 cifre."),

@@ -55,17 +55,13 @@ constexpr int ChartGap = 30;
 struct ShownValues {
   std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches;
   std::array<std::string, MaxOutcomes + 1> paths;
-  std::string total;  // the root's N
-  std::string outOf;  // " ud af N", after a shown event's leaves
+  bool inCounts = false;  // "Antal ud af N", on a tree that can be counted
+  std::string total;      // the root's cases
+  std::string outOf;      // " ud af N", after a shown event's leaves
   std::array<std::string, MaxOutcomes + 1> tallies;
   // The tally as read: "simuleret 25 af 1 000 (0.0250)".
   std::array<std::string, MaxOutcomes + 1> simulated;
 };
-
-// Whether the values are shown given the reduction in force.
-bool showsConditionalValues(const TreeState& state) {
-  return state.view.conditionalValues && state.reduction.reduced;
-}
 
 // A branch's value; as a fraction, as typed, unless the value is one given the reduction, which
 // nobody typed.
@@ -96,9 +92,11 @@ std::string pathText(const TreeState& state, const ExactValues& values, int k) {
   return shownNumber(text, state.view.decimalComma);
 }
 
+// Counts only of what has a value to count by: the check mark may stay on through a tree that is
+// being entered or mended.
 std::optional<NaturalFrequencies> shownFrequencies(const TreeState& state) {
-  if (!state.view.naturalFrequencies) return std::nullopt;
-  return naturalFrequencies(state.tree, state.view.typedCaseCount);
+  if (!state.view.naturalFrequencies || !computableTree(state)) return std::nullopt;
+  return shownCases(state);
 }
 
 // What a drawing shows beside each leaf: its path probability or count, and its tally.
@@ -106,7 +104,8 @@ void fillLeafValues(const TreeState& state, const ExactValues& values,
                     const std::optional<NaturalFrequencies>& frequencies, ShownValues& shown) {
   const Tree& tree = state.tree;
   if (frequencies) {
-    shown.total = groupedNumber(frequencies->total);
+    shown.inCounts = true;
+    shown.total = countText(frequencies->counts[0][1], frequencies->rounded[0][1]);
     shown.outOf = " ud af " + shown.total;
   }
   const SimulationTally* tally = state.simulation ? &*state.simulation : nullptr;
@@ -142,9 +141,13 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   if (frequencies) {
     for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
       for (int slot = 1; slot <= tree.branch(level, 1).levelNodeCount && slot <= MaxNodesPerLevel;
-           ++slot)
-        shown.branches[level][slot] =
-            countText(frequencies->counts[level][slot], frequencies->rounded[level][slot]);
+           ++slot) {
+        // Given the reduction, a removed branch has no cases left.
+        const bool removed = showsConditionalValues(state) && !tree.branch(level, slot).exists;
+        shown.branches[level][slot] = removed ? std::string()
+                                              : countText(frequencies->counts[level][slot],
+                                                          frequencies->rounded[level][slot]);
+      }
     return shown;
   }
   for (int level = 1; level <= tree.branchingCount && level <= MaxBranchings; ++level)
@@ -164,8 +167,9 @@ bool shownEventMarks(const TreeState& state, int k) {
 }
 
 // Counts and tallies are read leaf by leaf, so every leaf shows its own.
-bool leafShowsValue(const TreeState& state, int k, LeafValues leafValues) {
-  const bool everyLeaf = state.view.naturalFrequencies || state.simulation.has_value();
+bool leafShowsValue(const TreeState& state, const ShownValues& shown, int k,
+                    LeafValues leafValues) {
+  const bool everyLeaf = shown.inCounts || state.simulation.has_value();
   return leafValues != LeafValues::ShownEvent || shownEventMarks(state, k) || everyLeaf;
 }
 
@@ -175,7 +179,7 @@ std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int 
   if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
   std::string label = number + " ";
   const bool marked = shownEventMarks(state, k);
-  if (leafShowsValue(state, k, leafValues)) label += shown.paths[k];
+  if (leafShowsValue(state, shown, k, leafValues)) label += shown.paths[k];
   if (leafValues == LeafValues::Blank) return label;
   if (marked) label += shown.outOf;
   return label + shown.tallies[k];
@@ -448,7 +452,7 @@ std::string leafReading(const TreeState& state, const ShownValues& shown, int k)
   std::string text = ", udfald " + std::to_string(k);
   const bool marked = shownEventMarks(state, k);
   if (state.event.shown) text += marked ? ", markeret" : ", ikke markeret";
-  if (leafShowsValue(state, k, LeafValues::ShownEvent))
+  if (leafShowsValue(state, shown, k, LeafValues::ShownEvent))
     text += ", " + trimmed(shown.paths[k]) + (marked ? shown.outOf : "");
   if (!shown.simulated[k].empty()) text += ", " + shown.simulated[k];
   return text;
@@ -457,8 +461,10 @@ std::string leafReading(const TreeState& state, const ShownValues& shown, int k)
 std::string readingOf(const TreeState& state, const ShownValues& shown, int level, int slot) {
   const Tree& tree = state.tree;
   const Branch& branch = tree.branch(level, slot);
-  std::string text =
-      branchLabel(tree, level, slot) + ", " + valueReading(branch, shown.branches[level][slot]);
+  std::string text = branchLabel(tree, level, slot);
+  // Only a value the drawing writes; a removed branch on a tree of kept cases has no count.
+  const std::string value = valueReading(branch, shown.branches[level][slot]);
+  if (!value.empty()) text += ", " + value;
   const std::string explained = branchText(state.labels, branch.name.str());
   if (!explained.empty()) text += ", " + explained;
   if (!branch.exists) text += ", fjernet";

@@ -35,16 +35,15 @@ void clearMarks(TreeState& state) {
   state.tree.outcomeMarked.fill(false);
 }
 
-// The working, and the event in counts while the tree shows counts or a simulation.
-std::vector<std::string> workingWithCounts(const TreeState& state, const ExactValues& values,
-                                           const std::string& display) {
-  std::vector<std::string> working = eventWorking(state, values, display);
+// The event in counts while the tree shows counts or a simulation.
+std::vector<std::string> eventCounts(const TreeState& state) {
+  std::vector<std::string> counts;
   if (state.view.naturalFrequencies)
-    working.push_back(
+    counts.push_back(
         "I antal: " +
         eventFrequencyText(state, naturalFrequencies(state.tree, state.view.typedCaseCount)));
-  if (state.simulation) working.push_back("Simuleret: " + simulatedEventText(state));
-  return working;
+  if (state.simulation) counts.push_back("Simuleret: " + simulatedEventText(state));
+  return counts;
 }
 
 // The marks are drawn, the probability summed and the result offered.
@@ -57,10 +56,10 @@ void showMarkedEvent(Context& context, const std::string& display, const std::st
   // Made once: reading every branch's exact value is the larger part of the work.
   const ExactValues values(state.tree);
   const Exact value = exactEventValue(state, values);
-  approveResult(
-      context, display,
-      {fixedPoint(value, 6, 4), fractionText(value), workingWithCounts(state, values, display)},
-      separator);
+  approveResult(context, display,
+                {fixedPoint(value, 6, 4), fractionText(value), eventWorking(state, values, display),
+                 eventCounts(state)},
+                separator);
 }
 
 }  // namespace
@@ -137,17 +136,20 @@ void approveResult(Context& context, const std::string& display, const EventResu
   const bool comma = context.state.view.decimalComma;
   const ApproveBoxLine line = approveBoxLine(display, shownNumber(result.value, comma), separator,
                                              shownNumber(result.fraction, comma));
+  std::vector<std::string> working = result.working;
+  working.insert(working.end(), result.counts.begin(), result.counts.end());
   ApproveBoxActions actions;
   // The marks stay on while the box is open, so the copied picture carries them.
   actions.copyTree = [&] { copyTreePicture(context, line.text); };
-  actions.print = [&] { printTree(context, line.text, result.working); };
-  actions.exportPicture = [&] { exportTree(context, line.text, result.working); };
-  actions.working = result.working;
-  if (!result.working.empty())
-    actions.copyWorking = [&] { context.host.copyText(result.working, CopiedTextFont); };
+  actions.print = [&] { printTree(context, line.text, working); };
+  actions.exportPicture = [&] { exportTree(context, line.text, working); };
+  actions.working = working;
+  if (!working.empty())
+    actions.copyWorking = [&] { context.host.copyText(working, CopiedTextFont); };
   const ApproveChoice choice = context.host.showApproveBox(line.text, line.width, actions);
   context.state.event.shown = false;
-  if (choice == ApproveChoice::Approve) addResult(context, display, result.value, result.fraction);
+  if (choice == ApproveChoice::Approve)
+    addResult(context, display, result.value, result.fraction, result.working);
   context.state.input.cancelled = false;
 }
 

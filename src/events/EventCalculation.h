@@ -52,10 +52,11 @@ struct EventResult {
   std::string value;     // as stored: 6 characters wide with 4 decimals
   std::string fraction;  // the exact value reduced; empty when not known
   std::vector<std::string> working;
+  std::vector<std::string> counts{};  // the event in the counts shown, below the working
 };
 
 // Shows the approve box; an approved result becomes a row of the results list, holding the
-// whole event text and, in memory only, its fraction.
+// whole event text and, in memory only, its fraction and working.
 void approveResult(Context& context, const std::string& display, const EventResult& result,
                    const std::string& separator);
 

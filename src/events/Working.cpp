@@ -18,6 +18,10 @@ namespace {
 constexpr std::size_t WidestIndent = 20;
 constexpr int ShownDecimals = 4;
 
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 int deepestLevel(const Tree& tree) {
   return std::clamp(tree.branchingCount, 0, MaxBranchings);
 }
@@ -54,10 +58,9 @@ struct NumberStyle {
     const std::optional<int> places = decimals ? exactPlaces(value) : std::nullopt;
     return shownNumber(places ? fixedPoint(value, 0, *places) : fractionText(value), comma);
   }
-  // A value the four decimals shown already write exactly, in the working's own terms: a whole
-  // number, or a short decimal of a decimal tree.
+  // A value the four decimals shown already write exactly, in the working's own terms: a short
+  // decimal of a decimal tree. A fraction tree writes even a whole result ("= 1 = 1.0000").
   bool saidByShownValue(const Exact& value) const {
-    if (value.get_den() == 1) return true;
     const std::optional<int> places = decimals ? exactPlaces(value) : std::nullopt;
     return places && *places <= ShownDecimals;
   }
@@ -74,6 +77,17 @@ struct WorkingNumbers {
   BranchTexts branches;
 };
 
+// Whole numbers over a slash ("2/4"): a fraction a pupil reads as it was typed. Any other
+// typed fraction ("0.5/2") is written by its value.
+bool plainFraction(const std::string& typed) {
+  const std::size_t slash = typed.find('/');
+  const auto digits = [](std::string_view part) {
+    return !part.empty() && std::all_of(part.begin(), part.end(), isDigit);
+  };
+  return slash != std::string::npos && digits(std::string_view(typed).substr(0, slash)) &&
+         digits(std::string_view(typed).substr(slash + 1));
+}
+
 WorkingNumbers workingNumbers(const TreeState& state, const ExactValues& values) {
   const Tree& tree = state.tree;
   std::array<std::array<std::optional<std::string>, MaxNodesPerLevel + 1>, MaxBranchings + 1>
@@ -82,6 +96,7 @@ WorkingNumbers workingNumbers(const TreeState& state, const ExactValues& values)
   for (int level = 1; level <= deepestLevel(tree); ++level)
     for (int slot = 1; slot <= slotsOn(tree, level); ++slot) {
       typed[level][slot] = typedFraction(tree.branch(level, slot), values(level, slot));
+      if (typed[level][slot] && !plainFraction(*typed[level][slot])) typed[level][slot].reset();
       if (typed[level][slot] || !exactPlaces(values(level, slot))) numbers.style.decimals = false;
     }
   for (int level = 1; level <= deepestLevel(tree); ++level)
@@ -147,10 +162,55 @@ std::vector<std::string> sumPieces(const std::string& name, const std::vector<st
 
 // Whether an event text is names only, so that two of them written together mean both.
 bool onlyNames(const std::string& event) {
-  if (event.empty() || (event.front() >= '0' && event.front() <= '9')) return false;
+  if (event.empty() || isDigit(event.front())) return false;
   return std::none_of(event.begin(), event.end(), [](char c) {
     return c == ',' || c == '(' || c == ')' || c == '-' || c == '.';
   });
+}
+
+// The first branching that has a branch of this name: names of both events are written in the
+// order of the paths, as the working writes a path ("A1A2").
+int branchingOf(const Tree& tree, const std::string& name) {
+  for (int level = 1; level <= deepestLevel(tree); ++level)
+    for (int slot = 1; slot <= slotsOn(tree, level); ++slot)
+      if (withoutBlanks(tree.branch(level, slot).name.view()) == name) return level;
+  return MaxBranchings + 1;
+}
+
+// Two texts of names only as the one event of both: each name once, in the order of the paths.
+// A name is a letter and the digit after it, if any.
+std::string namesOfBoth(const Tree& tree, const std::string& first, const std::string& second) {
+  std::vector<std::string> names;
+  const std::string both = first + second;
+  for (std::size_t i = 0; i < both.size();) {
+    const std::size_t length = i + 1 < both.size() && isDigit(both[i + 1]) ? 2 : 1;
+    const std::string name = both.substr(i, length);
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    i += length;
+  }
+  std::stable_sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+    return branchingOf(tree, a) < branchingOf(tree, b);
+  });
+  std::string joined;
+  for (const std::string& name : names) joined += name;
+  return joined;
+}
+
+// An event beside "og" is read as a whole only when no comma of it stands outside parentheses.
+std::string asOneOperand(const std::string& event) {
+  int depth = 0;
+  for (const char c : event) {
+    depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+    if (c == ',' && depth == 0) return "(" + event + ")";
+  }
+  return event;
+}
+
+// The event of both the shown event and the reduction, as the working names it.
+std::string eventOfBoth(const Tree& tree, const std::string& display,
+                        const std::string& reducedTo) {
+  if (onlyNames(display) && onlyNames(reducedTo)) return namesOfBoth(tree, reducedTo, display);
+  return asOneOperand(display) + " og " + asOneOperand(reducedTo);
 }
 
 }  // namespace
@@ -191,9 +251,7 @@ std::vector<std::string> eventWorking(const TreeState& state, const ExactValues&
 
   // On a reduced tree the marked outcomes are those of both the event and the reduction.
   const std::string& reducedTo = state.reduction.text;
-  const std::string both = onlyNames(display) && onlyNames(reducedTo)
-                               ? reducedTo + display
-                               : display + " og " + reducedTo;
+  const std::string both = eventOfBoth(tree, display, reducedTo);
   if (terms.size() > 1) appendFolded(lines, sumPieces(both, terms, sum, style), both.size() + 4);
   const Exact kept = exactReductionProbability(state, values);
   const Exact value = sgn(kept) > 0 ? Exact(sum / kept) : sum;

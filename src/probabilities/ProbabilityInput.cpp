@@ -8,11 +8,14 @@
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
 
+#include <cmath>
+
 namespace kvistra {
 
 namespace {
 
 constexpr char CaptionBlank[] = " ";
+constexpr char NoProbability[] = "Indtast en sandsynlighed !";
 
 // The branch being asked for stands out: its line thick and red, its name written again.
 void markAskedBranch(Context& context, const Branch& branch) {
@@ -60,6 +63,11 @@ void askUntilAccepted(Context& context) {
     branch.probability = 0.0;
     const std::optional<TypedValue> typed = askProbability(context);
     if (!typed) return;
+    // A text may read as no finite number at all ("5e432"), whatever keys the dialog lets by.
+    if (!std::isfinite(typed->value)) {
+      context.host.showMessage(NoProbability, CaptionBlank);
+      continue;
+    }
     branch.probability = typed->value;
     branch.typedText = typed->text;
     const Exact p = typedOrStoredValue(branch);
@@ -90,7 +98,7 @@ bool checkProbability(Context& context, const Exact& p, const Exact& groupSum) {
     return askYesNo(context, w1252(question), " ", KeepWidth);
   };
   // The dialog cannot take a minus; a negative value is refused all the same.
-  if (p > 1 || p < 0) return refuse("Indtast en sandsynlighed !");
+  if (p > 1 || p < 0) return refuse(NoProbability);
   // A 1 after other branches already hold probability would leave the group's last branch
   // negative, so it is refused like any value that makes the group exceed 1.
   if (p == 1 && groupSum > 0) return refuse("Sandsynlighederne skal give summen 1 !");

@@ -27,13 +27,14 @@ std::string paneLine(const ResultRow& row, bool comma) {
 }  // namespace
 
 void addResult(Context& context, const std::string& lineText, const std::string& valueText,
-               const std::string& fraction) {
+               const std::string& fraction, const std::vector<std::string>& working) {
   Results& results = context.state.results;
   if (results.count < MaxResults) {
     ResultRow& row = results.rows[++results.count];
     row.line = lineText;
     row.value = valueText;
     row.fraction = fraction;
+    row.working = working;
     rebuildResultsPane(context.state, context.window);
   }
   if (results.count == MaxResults - 1)
@@ -73,7 +74,10 @@ void noteTreeChanged(Context& context) {
   const std::string notice = w1252(TreeChangedNotice);
   if (results.count == 0 || results.rows[results.count].line == notice) return;
   // The values may have changed with the tree: the rows keep what they showed, not more.
-  for (int i = 1; i <= results.count; ++i) context.state.results.rows[i].fraction.clear();
+  for (int i = 1; i <= results.count; ++i) {
+    context.state.results.rows[i].fraction.clear();
+    context.state.results.rows[i].working.clear();
+  }
   addResult(context, notice, " ");
 }
 

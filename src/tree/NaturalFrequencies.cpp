@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 #include <vector>
 
 #include "text/TextFormat.h"
 #include "tree/ExactValues.h"
+#include "tree/TreeHelpers.h"
 
 namespace kvistra {
 
@@ -65,6 +67,27 @@ void shareGroup(const Tree& tree, const ExactValues& values, const std::vector<i
   for (std::size_t i = 0; i < left; ++i) ++frequencies.counts[level][group[order[i]]];
 }
 
+// Adds a kept leaf's count to every branch on its path, and to the root.
+void countKeptLeaf(const Tree& tree, const NaturalFrequencies& all, int k,
+                   NaturalFrequencies& kept) {
+  const std::int64_t count = all.leafCount(tree, k);
+  const bool rounded = all.leafRounded(tree, k);
+  int slot = k;
+  for (int level = tree.branchingCount; level >= 0; --level) {
+    kept.counts[level][slot] += count;
+    kept.rounded[level][slot] = kept.rounded[level][slot] || rounded;
+    slot = level == 1 ? 1 : tree.branch(level, slot).parentIndex;
+  }
+}
+
+NaturalFrequencies keptCases(const Tree& tree, const NaturalFrequencies& all) {
+  NaturalFrequencies kept;
+  kept.total = all.total;
+  for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k)
+    if (tree.leaf(k).exists) countKeptLeaf(tree, all, k, kept);
+  return kept;
+}
+
 }  // namespace
 
 NaturalFrequencies naturalFrequencies(const Tree& tree, std::optional<std::int64_t> typedTotal) {
@@ -88,6 +111,11 @@ NaturalFrequencies naturalFrequencies(const Tree& tree, std::optional<std::int64
   return frequencies;
 }
 
+NaturalFrequencies shownCases(const TreeState& state) {
+  const NaturalFrequencies all = naturalFrequencies(state.tree, state.view.typedCaseCount);
+  return showsConditionalValues(state) ? keptCases(state.tree, all) : all;
+}
+
 std::string groupedNumber(std::int64_t number) {
   std::string digits = std::to_string(number < 0 ? -number : number);
   for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
@@ -99,19 +127,23 @@ std::string countText(std::int64_t count, bool rounded) {
   return (rounded ? "ca. " : "") + groupedNumber(count);
 }
 
-std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies& frequencies) {
+std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies& all) {
   const Tree& tree = state.tree;
+  const NaturalFrequencies kept = keptCases(tree, all);
   std::int64_t marked = 0;
-  std::int64_t existing = 0;
   bool rounded = false;
   for (int k = 1; k <= tree.levelNodeCount && k <= MaxOutcomes; ++k) {
-    if (!tree.leaf(k).exists) continue;
-    existing += frequencies.leafCount(tree, k);
-    if (!tree.outcomeMarked[k]) continue;
-    marked += frequencies.leafCount(tree, k);
-    rounded = rounded || frequencies.leafRounded(tree, k);
+    if (!tree.leaf(k).exists || !tree.outcomeMarked[k]) continue;
+    marked += all.leafCount(tree, k);
+    rounded = rounded || all.leafRounded(tree, k);
   }
-  return countText(marked, rounded) + " ud af " + groupedNumber(existing);
+  const std::string event = countText(marked, rounded) + " ud af ";
+  // On a whole tree the leaves hold all N, however they were rounded.
+  if (!state.reduction.reduced) return event + groupedNumber(all.total);
+  const std::string keptCount = countText(kept.counts[0][1], kept.rounded[0][1]);
+  if (showsConditionalValues(state)) return event + keptCount;
+  return event + "de " + keptCount + " i " + state.reduction.text + " (af " +
+         groupedNumber(all.total) + " i alt)";
 }
 
 std::string simulatedEventText(const TreeState& state) {
@@ -127,17 +159,29 @@ std::string simulatedEventText(const TreeState& state) {
 }
 
 std::optional<std::int64_t> readCaseCount(const std::string& text, std::int64_t largest) {
-  std::int64_t number = 0;
-  bool anyDigit = false;
-  for (char c : text) {
-    if (c == ' ' || c == '.') continue;  // "10 000" and "10.000" are both written
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  const std::string_view number =
+      std::string_view(text).substr(first, text.find_last_not_of(' ') + 1 - first);
+  std::int64_t value = 0;
+  std::size_t groupDigits = 0;
+  bool grouped = false;
+  for (char c : number) {
+    if (c == ' ' || c == '.') {
+      // The first group has one to three digits, every later one three.
+      const bool groupWhole = grouped ? groupDigits == 3 : groupDigits >= 1 && groupDigits <= 3;
+      if (!groupWhole) return std::nullopt;
+      grouped = true;
+      groupDigits = 0;
+      continue;
+    }
     if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-    if (number > largest) return std::nullopt;
-    anyDigit = true;
+    value = value * 10 + (c - '0');
+    ++groupDigits;
+    if (value > largest || (grouped && groupDigits > 3)) return std::nullopt;
   }
-  if (!anyDigit || number < 1) return std::nullopt;
-  return number;
+  if (groupDigits == 0 || (grouped && groupDigits != 3) || value < 1) return std::nullopt;
+  return value;
 }
 
 }  // namespace kvistra

@@ -35,20 +35,28 @@ struct NaturalFrequencies {
 // The counts of a complete tree for typedTotal cases, or for the N the tree chooses.
 NaturalFrequencies naturalFrequencies(const Tree& tree, std::optional<std::int64_t> typedTotal);
 
+// The cases a drawing counts: all N; on a reduced tree shown given its reduction only the kept
+// ones, as its probabilities are: each kept leaf keeps its count, a kept branch and the root hold
+// those of the kept leaves below them, a removed branch none. The total stays N.
+NaturalFrequencies shownCases(const TreeState& state);
+
 // A whole number with a blank between thousands, as Danish teaching writes it: "10 000".
 std::string groupedNumber(std::int64_t number);
 
 // A count as the tree shows it: "ca. 90" when it was rounded (Windows-1252 has no "≈").
 std::string countText(std::int64_t count, bool rounded);
 
-// The cases of the marked outcomes out of those of the outcomes that exist: "981 ud af 10 000".
-std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies& frequencies);
+// The marked outcomes' cases out of those they are counted among, from the counts of all N:
+// "82 ud af 10 000"; on a reduced tree shown given its reduction "82 ud af 1 072", and on one
+// drawn whole both: "82 ud af de 1 072 i A2 (af 10 000 i alt)".
+std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies& all);
 
 // The marked outcomes' count in the simulation shown, out of its trials, and their share:
 // "4 512 af 10 000 = 0,4512".
 std::string simulatedEventText(const TreeState& state);
 
-// The typed N, blanks allowed ("10 000"); nothing unless a whole number 1..LargestTypedTotal.
+// A typed number of cases or trials: digits, optionally grouped in threes by a blank or a point
+// ("1 000", "1.000", "1000"); nothing unless it is a whole number from 1 to largest.
 std::optional<std::int64_t> readCaseCount(const std::string& text, std::int64_t largest);
 
 }  // namespace kvistra

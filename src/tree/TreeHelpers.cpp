@@ -74,6 +74,15 @@ std::vector<InvalidGroup> invalidGroups(const Tree& tree) {
   return found;
 }
 
+bool computableTree(const TreeState& state) {
+  return state.tree.complete && state.input.allProbabilitiesEntered &&
+         invalidGroups(state.tree).empty();
+}
+
+bool showsConditionalValues(const TreeState& state) {
+  return state.view.conditionalValues && state.reduction.reduced;
+}
+
 namespace {
 
 // The names on the path to a branch, each as nameOf gives it.

@@ -40,6 +40,14 @@ struct InvalidGroup {
 // times reads back as 0.9999999999999989.
 std::vector<InvalidGroup> invalidGroups(const Tree& tree);
 
+// Whether the tree is one to compute with: complete, every branch with its probability and every
+// group a distribution. Events, counts of N and simulations need it alike.
+bool computableTree(const TreeState& state);
+
+// Whether the values are shown given the reduction in force: "Vis betingede sandsynligheder" on
+// a reduced tree.
+bool showsConditionalValues(const TreeState& state);
+
 // The names on the path to the branch, the branch's own last: "A1B2" for B2 under A1.
 std::string pathNameOf(const Tree& tree, int level, int slot);
 

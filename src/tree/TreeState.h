@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "text/ShortString.h"
 
@@ -58,6 +59,9 @@ struct ResultRow {
   std::string line;
   RowName value;
   std::string fraction{};
+  // How an approved event's value came about, on the tree of that moment; in memory only, and
+  // only until the tree changes.
+  std::vector<std::string> working{};
   friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 

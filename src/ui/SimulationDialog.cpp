@@ -40,6 +40,11 @@ SimulationDialog::SimulationDialog(QWidget* mainWindow)
   trialsField_->setObjectName("trialsField");
   trialsField_->setEditable(true);
   trialsField_->addItems(OfferedRuns);
+  // The number shown is the one run: a combo box would otherwise complete or swap what was typed
+  // for an item when Enter is pressed, and keep the dialog open.
+  trialsField_->setCompleter(nullptr);
+  trialsField_->setInsertPolicy(QComboBox::NoInsert);
+  connect(trialsField_->lineEdit(), &QLineEdit::returnPressed, this, &QDialog::accept);
   trialsField_->setGeometry(TrialsPlace);
   seedField_ = new QLineEdit(this);
   seedField_->setObjectName("seedField");

@@ -19,6 +19,7 @@ constexpr CommandChange on(Command c) {
 }
 
 // Commands that need a tree to work on, disabled at start and when a new tree is begun.
+// Simulating and counting N cases go with "&Hændelser": they need every probability, valid.
 inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
     off(Print),
     off(PrintPreview),
@@ -28,6 +29,9 @@ inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
     off(CalculationsMenu),
     off(ReduceTree),
     off(RestoreTree),
+    off(Simulate),
+    off(SimulateAgain),
+    off(NaturalFrequencies),
     off(CopyAcrossButton),
     off(CopyDownButton),
     off(EnterProbabilitiesButton),
@@ -80,6 +84,9 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
     off(CalculationsMenu),
     off(ReduceTree),
     off(RestoreTree),
+    off(Simulate),
+    off(SimulateAgain),
+    off(NaturalFrequencies),
     off(EventButton),
     off(ReduceButton),
     off(RestoreButton),
@@ -95,7 +102,11 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
     on(ExportPicture),
     on(PrintWorksheet),
     on(CalculationsMenu),
+    on(AskEvent),
     on(ReverseTree),
+    on(Simulate),
+    on(SimulateAgain),
+    on(NaturalFrequencies),
     on(ReduceTree),
     on(EventButton),
     on(ReduceButton),
@@ -140,7 +151,11 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
     on(PrintWorksheet),
     on(PrepareTreeMenu),
     on(CalculationsMenu),
+    on(AskEvent),
     on(ReverseTree),
+    on(Simulate),
+    on(SimulateAgain),
+    on(NaturalFrequencies),
     on(Save),
     on(EventButton),
     on(ClearResultsButton),
@@ -157,6 +172,9 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
 inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange>({
     off(AskEvent),
     off(ReverseTree),
+    off(Simulate),
+    off(SimulateAgain),
+    off(NaturalFrequencies),
     off(EventButton),
     off(ReduceTree),
     off(ReduceButton),
@@ -170,6 +188,9 @@ inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange
 inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>({
     on(AskEvent),
     on(ReverseTree),
+    on(Simulate),
+    on(SimulateAgain),
+    on(NaturalFrequencies),
     on(EventButton),
     on(Print),
     on(PrintPreview),

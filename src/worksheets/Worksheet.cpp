@@ -5,16 +5,11 @@
 #include <optional>
 
 #include "drawing/TreeDrawing.h"
-#include "events/EventCalculation.h"
-#include "events/EventExpression.h"
-#include "events/ResultsPicking.h"
-#include "events/Working.h"
 #include "files/FileAccess.h"
 #include "output/PageLayout.h"
 #include "output/Printing.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
-#include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -192,21 +187,13 @@ std::string keyLine(const ResultRow& row, bool comma) {
   return line;
 }
 
+// A row keeps the working it was approved with, on the tree and reduction of that moment: worked
+// out again on the tree as it stands, it could explain another value or another condition.
 std::vector<KeyResult> keyResults(const TreeState& state) {
-  const bool workable = invalidGroups(state.tree).empty();
-  const ExactValues values(state.tree);
-  TreeState worked = state;
   std::vector<KeyResult> results;
   for (int i = 1; i <= std::clamp(state.results.count, 0, MaxResults); ++i) {
     const ResultRow& row = state.results.rows[i];
-    KeyResult result{keyLine(row, state.view.decimalComma), {}};
-    // A row made before the tree was changed, reduced or restored may have another value now;
-    // its working would not lead to it.
-    worked.tree.outcomeMarked.fill(false);
-    if (workable && isEventRow(row) && evaluateExpressionQuietly(worked, row.line) &&
-        fixedPoint(exactEventValue(worked, values), 6, 4) == row.value.str())
-      result.working = eventWorking(worked, values, row.line);
-    results.push_back(std::move(result));
+    results.push_back({keyLine(row, state.view.decimalComma), row.working});
   }
   return results;
 }

@@ -10,8 +10,8 @@
 
 namespace kvistra {
 
-// One row of the results list as the key gives it: the row with its value, and its working
-// when working the row out on the tree as it stands gives that value.
+// One row of the results list as the key gives it: the row with its value, and the working it
+// was approved with, unless the tree has changed since or the row was read from a file.
 struct KeyResult {
   std::string line;
   std::vector<std::string> working;

@@ -5,9 +5,13 @@
 #include "drawing/TreeDrawing.h"
 #include "events/Reduction.h"
 #include "names/BranchNames.h"
+#include "probabilities/Copying.h"
+#include "probabilities/ProbabilityInput.h"
 #include "results/ResultsList.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
+#include "tree/NaturalFrequencies.h"
+#include "worksheets/Worksheet.h"
 
 namespace kvistra {
 namespace {
@@ -26,6 +30,60 @@ std::string askEventTyped(Fixture& f, const std::string& typed,
   if (f.host.approveLines.size() > boxes) return f.host.approveLines.back();
   f.host.approveReplies.clear();
   return f.host.messages.size() > messages ? f.host.messages.back() : "";
+}
+
+// The illness test (A1 ill 1/100; A2 positive, 82/100 if ill, 1/10 typed 0.5/5 if not) after steps
+// "N" (10 000 cases; "NG" given the reduction), "/E" reduce, "?E" approve, "C" clear, "!" change.
+// Seen: in counts, B1, leaf 1 and the event's count drawn with its marks; else the answer key.
+std::string lesson(std::initializer_list<std::string> steps) {
+  Fixture f;
+  f.build({2, 2});
+  f.type({"1/100", "82/100", "0.5/5"});
+  setFirstProbabilities(f.context);
+  for (int group = 2; group <= 3; ++group) enterNextGroup(f.context);
+  TreeState& s = f.state;
+  for (const std::string& step : steps) {
+    f.host.promptReplies.assign(1, {step.substr(1), PromptClose::Ok});
+    f.host.approveReplies.assign(1, ApproveChoice::Approve);
+    if (step[0] == 'N') s.view = {false, true, step == "NG", true, 10000};
+    if (step[0] == '/') askReduction(f.context);
+    if (step[0] == '?') askEvent(f.context);
+    if (step == "C") resetAllProbabilities(f.context);
+    if (step == "!") noteTreeChanged(f.context);
+  }
+  std::string seen;
+  s.event.shown = true;
+  f.host.canvas.clear();
+  drawTree(s, f.host.canvas, ScreenOffsetX);
+  for (const std::string& text : f.host.canvas.textsAt(s.tree.branch(1, 2).y - s.textLift))
+    if (s.view.naturalFrequencies) seen += text + "\n";
+  if (s.view.naturalFrequencies)
+    return seen + leafLabel(s, 1) + "\n" +
+           eventFrequencyText(s, naturalFrequencies(s.tree, s.view.typedCaseCount)) +
+           (f.window.isEnabled(Command::NaturalFrequencies) ? "" : "\n-");
+  for (const KeyResult& row : makeWorksheet(s, f.window, {}, true).results) {
+    seen += row.line + "\n";
+    for (const std::string& line : row.working) seen += line + "\n";
+  }
+  return seen;
+}
+
+TEST(EventCalculation, EveryViewOfALessonTellsTheSameNumbers) {
+  const std::pair<std::string, const char*> cases[] = {
+      {lesson({"NG", "/A2", "?A1"}), "B1\n990\n 1           82 ud af 1 072\n82 ud af 1 072"},
+      {lesson({"N", "/A2", "?A1"}),
+       "B1\n9 900\n 1           82 ud af 10 000\n82 ud af de 1 072 i A2 (af 10 000 i alt)"},
+      {lesson({"N", "C"}), "B1\nB1\n 1 \n0 ud af 10 000\n-"},
+      {lesson({"?A1", "!", "?A2", "/A1", "?A1A2", "/A1,B2", "?A2"}),
+       "A1: 0.0100\nTræet er ændret\nA2: 0.1072 = 67/625\nA1A2:  1/100 · 82/100 = 41/5000\n"
+       "B1A2:  99/100 · 1/10 = 99/1000\nP(A2) = 41/5000 + 99/1000 = 67/625 = 0.1072\n"
+       "Reduc: A1: 0.0100 = 1/100\nA1A2: 0.8200 = 41/50\nA1A2:  1/100 · 82/100 = 41/5000\n"
+       "P(A1A2 | A1) = P(A1A2) / P(A1) = 41/5000 : 1/100\n             = 41/50 = 0.8200\n"
+       "Reduc: A1,B2: 0.9010 = 901/1000\nA2: 0.0091 = 41/4505\nA1A2:  1/100 · 82/100 = 41/5000\n"
+       "P(A2 | A1,B2) = P(A2 og (A1,B2)) / P(A1,B2)\n"
+       "              = 41/5000 : 901/1000 = 41/4505\n              = 0.0091\n"},
+  };
+  for (const auto& [seen, expected] : cases) EXPECT_EQ(seen, w1252(expected));
 }
 
 TEST(EventCalculation, HalfTreeEventsAreConditionalWhileReduced) {

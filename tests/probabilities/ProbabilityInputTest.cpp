@@ -58,6 +58,7 @@ TEST(enterBranchProbability, ChecksEachTypedValue) {
       {{"2/3/4"}, {true}, {AskZero}, {}, 0.0, "2/3/4"},
       {{"12345678901234", "0.25"}, {}, {}, {TooLarge}, 0.25, "0.25"},
       {{"-0.5", "0.5"}, {}, {}, {TooLarge}, 0.5, "0.5"},
+      {{"5e432", "1e999/2", "0.5"}, {}, {}, {TooLarge, TooLarge}, 0.5, "0.5"},
   };
   for (const auto& c : cases) {
     Fixture f;

@@ -91,8 +91,9 @@ TEST(NaturalFrequencies, CountsOfEachLeafForTheChosenOrTypedTotal) {
 
 TEST(NaturalFrequencies, ReadsATypedNumberOfCases) {
   const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
-      {"400", 400}, {"10 000", 10000}, {"1000000", 1000000}, {"1000001", {}},
-      {"0", {}},    {"", {}},          {"-5", {}},           {"1e3", {}},
+      {"400", 400},    {"10 000", 10000}, {"1000000", 1000000}, {"1000001", {}},
+      {"0", {}},       {"", {}},          {"-5", {}},           {"1e3", {}},
+      {"1.000", 1000}, {"10 00", {}},     {"1 0000", {}},       {" 1 000 ", 1000},
   };
   for (const auto& [typed, read] : cases)
     EXPECT_EQ(readCaseCount(typed, LargestTypedTotal), read) << typed;
