@@ -7,17 +7,9 @@
 
 namespace kvistra {
 
-namespace {
-
-void redraw(Context& context) {
-  context.host.drawOnScreen([&](Canvas& canvas) { paintTree(context.state, canvas); });
-}
-
-}  // namespace
-
 void setNaturalFrequencies(Context& context, bool shown) {
   context.state.view.naturalFrequencies = shown;
-  redraw(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 void askCaseCount(Context& context) {

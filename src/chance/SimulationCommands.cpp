@@ -29,10 +29,6 @@ std::vector<Exact> drawnWeights(const Tree& tree) {
   return weights;
 }
 
-void redraw(Context& context) {
-  context.host.drawOnScreen([&](Canvas& canvas) { paintTree(context.state, canvas); });
-}
-
 // The stream is drawn again from its seed: two runs count what one run of both counts, and the
 // state stays plain data that an undo step can copy.
 void addTrials(Context& context, std::int64_t trials) {
@@ -42,7 +38,7 @@ void addTrials(Context& context, std::int64_t trials) {
   tally.trials = simulation.trials();
   for (std::size_t i = 0; i < simulation.counts().size() && i < MaxOutcomes; ++i)
     tally.counts[i + 1] = simulation.counts()[i];
-  redraw(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 bool sameTreeDrawn(const TreeState& a, const TreeState& b) {
@@ -96,7 +92,7 @@ void simulateAgain(Context& context) {
 void dropOutdatedSimulation(const TreeState& before, Context& context) {
   if (!context.state.simulation || sameTreeDrawn(before, context.state)) return;
   context.state.simulation.reset();
-  redraw(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 }  // namespace kvistra

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "drawing/TreeDrawing.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
 #include "window/CommandTables.h"
@@ -152,26 +153,6 @@ bool applyButtonLimits(const TreeState& state, WindowState& window) {
     return limit.completeWithTwo;
   }
   return false;
-}
-
-void drawConstruction(const TreeState& state, Canvas& canvas) {
-  const Tree& tree = state.tree;
-  const int dx = ConstructionOffsetX;
-  drawLine(canvas, dx, RootY, dx + RootStemLength, RootY);
-  for (int level = 1; level <= tree.builtBranchings; ++level) {
-    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
-      const Branch& branch = tree.branch(level, slot);
-      drawLine(canvas, dx + branch.x, branch.y, dx + branch.x + LevelPitch, branch.y);
-      canvas.textOut(dx + branch.nameX, branch.y - state.textLift, branch.name.view());
-    }
-    for (int parent = 1; parent <= tree.slotsOn(level - 1); ++parent) {
-      const Slots group = tree.children(level - 1, parent);
-      if (group.size() == 0) continue;
-      const Branch& top = tree.branch(level, group.first);
-      const Branch& bottom = tree.branch(level, group.last);
-      drawLine(canvas, dx + top.x, top.y, dx + top.x, bottom.y);
-    }
-  }
 }
 
 void collectLabelRows(TreeState& state) {

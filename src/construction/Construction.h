@@ -1,7 +1,6 @@
 // Building a new tree branching by branching.
 #pragma once
 
-#include "host/Canvas.h"
 #include "host/Context.h"
 
 namespace kvistra {
@@ -29,9 +28,6 @@ bool buildLevel(TreeState& state, int branchesPerNode);
 // Disables the branch-count buttons that would overflow a level; true when the remaining
 // branchings must be completed automatically with 2 branches.
 bool applyButtonLimits(const TreeState& state, WindowState& window);
-
-// The drawing of a tree still being built.
-void drawConstruction(const TreeState& state, Canvas& canvas);
 
 void collectLabelRows(TreeState& state);
 

@@ -35,11 +35,6 @@ constexpr int NoteFirstLineY = 470;
 constexpr int NoteSecondLineY = 490;
 constexpr int NoteMargin = 15;
 
-// "xx.." when text is longer than limit: the first keep characters and two dots.
-std::string cutWithDots(const std::string& text, std::size_t limit, std::size_t keep) {
-  return text.size() > limit ? text.substr(0, keep) + ".." : text;
-}
-
 // Where one drawing of the tree stands on its canvas.
 struct Placement {
   int offsetX;
@@ -228,12 +223,6 @@ void writeBranchTexts(const TreeState& state, Canvas& canvas, const ShownValues&
   canvas.textOut(at.offsetX + branch.probabilityX, textY, shown.branches[level][slot]);
 }
 
-// The probability the tree is reduced to, exactly, four decimals.
-std::string reductionProbabilityText(const TreeState& state) {
-  return shownNumber(fixedPoint(exactReductionProbability(state, ExactValues(state.tree)), 6, 4),
-                     state.view.decimalComma);
-}
-
 void drawBranchLine(Canvas& canvas, const Branch& branch, Placement at) {
   const int left = at.offsetX + branch.x;
   drawLine(canvas, left, branch.y + at.offsetY, left + LevelPitch, branch.y + at.offsetY);
@@ -340,6 +329,11 @@ void drawMarkedPaths(const TreeState& state, Canvas& canvas, Placement at) {
 
 }  // namespace
 
+std::string reductionProbabilityText(const TreeState& state) {
+  return shownNumber(fixedPoint(exactReductionProbability(state, ExactValues(state.tree)), 6, 4),
+                     state.view.decimalComma);
+}
+
 std::string leafLabel(const TreeState& state, int k) {
   ShownValues shown;
   fillLeafValues(state, ExactValues(state.tree), shownFrequencies(state), shown);
@@ -395,14 +389,34 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
   if (printerNotes) drawPrinterResults(state, canvas, at);
 }
 
-ReductionNote reductionNote(const TreeState& state) {
-  if (!state.reduction.reduced) return {};
-  return {true, "Reduc: " + cutWithDots(state.reduction.text, 18, 16),
-          w1252("Sands. på reduc. træ:") + reductionProbabilityText(state)};
+void drawConstruction(const TreeState& state, Canvas& canvas) {
+  const Tree& tree = state.tree;
+  const int dx = ConstructionOffsetX;
+  drawLine(canvas, dx, RootY, dx + RootStemLength, RootY);
+  for (int level = 1; level <= tree.builtBranchings; ++level) {
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
+      const Branch& branch = tree.branch(level, slot);
+      drawLine(canvas, dx + branch.x, branch.y, dx + branch.x + LevelPitch, branch.y);
+      canvas.textOut(dx + branch.nameX, branch.y - state.textLift, branch.name.view());
+    }
+    for (int parent = 1; parent <= tree.slotsOn(level - 1); ++parent) {
+      const Slots group = tree.children(level - 1, parent);
+      if (group.size() == 0) continue;
+      const Branch& top = tree.branch(level, group.first);
+      const Branch& bottom = tree.branch(level, group.last);
+      drawLine(canvas, dx + top.x, top.y, dx + top.x, bottom.y);
+    }
+  }
 }
 
 void paintTree(const TreeState& state, Canvas& canvas) {
-  if (state.tree.complete) drawTree(state, canvas, ScreenOffsetX);
+  if (state.tree.complete) return drawTree(state, canvas, ScreenOffsetX);
+  canvas.fillRect(0, 0, canvas.width(), canvas.height());
+  if (state.tree.depth() > 0) drawConstruction(state, canvas);
+}
+
+void paintTreeOnScreen(const TreeState& state, Host& host) {
+  host.drawOnScreen([&](Canvas& canvas) { paintTree(state, canvas); });
 }
 
 namespace {

@@ -7,9 +7,9 @@
 
 #include "drawing/DrawingReading.h"
 #include "host/Canvas.h"
+#include "host/Host.h"
 #include "tree/Layout.h"
 #include "tree/TreeState.h"
-#include "window/WindowState.h"
 
 namespace kvistra {
 
@@ -42,8 +42,9 @@ void drawPath(const TreeState& state, Canvas& canvas, int k, int offsetX, int of
 // The label written beside leaf k: its number and, for a shown event, its path probability.
 std::string leafLabel(const TreeState& state, int k);
 
-// What the screen shows below the left pane about the reduction in force, if any.
-ReductionNote reductionNote(const TreeState& state);
+// The probability the tree is reduced to, exactly, four decimals, as the notes about the
+// reduction write it.
+std::string reductionProbabilityText(const TreeState& state);
 
 // Everything on the screen's drawing in reading order, with what a sighted pupil reads there: the
 // root's total first, if any; then every branch, level by level and top to bottom, with its name,
@@ -53,7 +54,12 @@ ReductionNote reductionNote(const TreeState& state);
 // so a value is read as the drawing shows it.
 std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& measurer);
 
-// The screen's drawing: only a complete tree is drawn.
+// The drawing of a tree still being built.
+void drawConstruction(const TreeState& state, Canvas& canvas);
+
+// The screen's drawing: a complete tree, a tree under construction, or a blank for none.
 void paintTree(const TreeState& state, Canvas& canvas);
+// paintTree on the drawing area, over what it showed.
+void paintTreeOnScreen(const TreeState& state, Host& host);
 
 }  // namespace kvistra

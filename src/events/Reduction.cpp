@@ -61,6 +61,12 @@ void showReductionState(Context& context) {
 
 }  // namespace
 
+ReductionNote reductionNote(const TreeState& state) {
+  if (!state.reduction.reduced) return {};
+  return {true, "Reduc: " + cutWithDots(state.reduction.text, 18, 16),
+          w1252("Sands. på reduc. træ:") + reductionProbabilityText(state)};
+}
+
 void setAllBranchesExisting(Tree& tree) {
   for (int level = 1; level <= tree.depth(); ++level)
     for (int slot = 1; slot <= tree.slotsOn(level); ++slot) tree.branch(level, slot).exists = true;
@@ -101,7 +107,7 @@ void applyReduction(Context& context) {
     keepMarkedOutcomes(state.tree);
     showReductionState(context);
     addResult(context, ReductionRowPrefix + state.reduction.text, value, fractionText(exact));
-    context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+    paintTreeOnScreen(state, context.host);
   } else {
     state.tree.outcomeMarked.fill(false);
     setAllBranchesExisting(state.tree);
@@ -136,7 +142,7 @@ void restoreTree(Context& context) {
   state.tree.outcomeCount = state.tree.leafCount;
   state.input.cancelled = false;
   rebuildPathNames(state);
-  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  paintTreeOnScreen(state, context.host);
   addResult(context, w1252(TreeRestoredNotice), " ");
   showReductionState(context);
   context.host.repaintDrawing();

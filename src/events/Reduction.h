@@ -23,4 +23,7 @@ void restoreTree(Context& context);
 // Every branch of the tree's levels exists.
 void setAllBranchesExisting(Tree& tree);
 
+// What the screen shows below the left pane about the reduction in force, if any.
+ReductionNote reductionNote(const TreeState& state);
+
 }  // namespace kvistra

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
+#include "events/Reduction.h"
 #include "results/ResultsList.h"
 
 namespace kvistra {
@@ -27,17 +27,14 @@ bool sameTree(const Tree& a, const Tree& b) {
 // The screen shows what the state holds, as the finished command left it: the drawing kept with
 // the step when it still tells the truth, else one drawn from the state.
 void redraw(Context& context, const RecordedDrawing* kept) {
-  const TreeState& state = context.state;
+  if (!kept) {
+    paintTreeOnScreen(context.state, context.host);
+    return context.host.repaintDrawing();
+  }
   context.host.drawOnScreen([&](Canvas& canvas) {
-    if (kept) {
-      canvas.fillRect(0, 0, canvas.width(), canvas.height());
-      return kept->replay(canvas);
-    }
-    if (state.tree.complete) return drawTree(state, canvas, ScreenOffsetX);
     canvas.fillRect(0, 0, canvas.width(), canvas.height());
-    if (state.tree.branchingCount > 0) drawConstruction(state, canvas);
+    kept->replay(canvas);
   });
-  if (!kept) context.host.repaintDrawing();
 }
 
 void restore(Context& context, WorkSnapshot work, bool withFile) {

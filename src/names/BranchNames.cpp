@@ -59,7 +59,7 @@ void editBranchNames(Context& context) {
   }
   context.window.branchTextsVisible = true;
   applyLabelRows(state);
-  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  paintTreeOnScreen(state, context.host);
   noteTreeChanged(context);
   context.window.branchTextLines = branchTextLines(state.labels);
 }

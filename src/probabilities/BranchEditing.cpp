@@ -84,11 +84,6 @@ std::string branchHintText(const TreeState& state, int level, int slot) {
   return shownNumber(fraction + " = " + decimal, comma);
 }
 
-// The whole drawing again, once the tree is there to be drawn.
-void redrawTree(Context& context) {
-  context.host.drawOnScreen([&](Canvas& canvas) { paintTree(context.state, canvas); });
-}
-
 }  // namespace
 
 std::optional<BranchAddress> branchHitTest(const TreeState& state, PointerPoint point) {
@@ -203,7 +198,7 @@ void editBranchValue(Context& context, BranchAddress clicked) {
   if (state.input.cancelled) {
     state = stateBefore;
     context.window = windowBefore;
-    context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+    paintTreeOnScreen(state, context.host);
     state.input.cancelled = false;
     return;
   }
@@ -242,12 +237,12 @@ void replaceLetterInTree(Context& context, BranchAddress clicked) {
 void setDecimalCount(Context& context, int decimals) {
   context.state.tree.decimalCount = decimals;
   context.state.tree.showFractions = false;
-  redrawTree(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 void showFractions(Context& context) {
   context.state.tree.showFractions = true;
-  redrawTree(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 void setDecimalComma(Context& context, bool comma) {
@@ -255,17 +250,17 @@ void setDecimalComma(Context& context, bool comma) {
   // A pane emptied by "Rens skema" stays without lines.
   if (!context.window.resultLines.empty()) rebuildResultsPane(context.state, context.window);
   context.window.reductionNote = reductionNote(context.state);
-  redrawTree(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 void setConditionalValues(Context& context, bool conditional) {
   context.state.view.conditionalValues = conditional;
-  redrawTree(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 void setHighlightEvent(Context& context, bool highlight) {
   context.state.view.highlightEvent = highlight;
-  redrawTree(context);
+  paintTreeOnScreen(context.state, context.host);
 }
 
 }  // namespace kvistra

@@ -81,7 +81,7 @@ void copyGroup(Context& context, CopyDirection direction) {
   }
   // Drawn once the whole group is there, as the drawing writes values: a filled-in branch's
   // exact value needs its siblings.
-  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  paintTreeOnScreen(state, context.host);
 }
 
 void copyAvailability(Context& context) {

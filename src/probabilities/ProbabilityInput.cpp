@@ -32,8 +32,7 @@ void markAskedBranch(Context& context, const Branch& branch) {
 // The tree as it now stands, its values as the drawing writes them (decimals or fractions); it
 // also takes away the mark, since a thick line drawn over in black would leave its edges red.
 void drawValuesAndUnmark(Context& context) {
-  context.host.drawOnScreen(
-      [&](Canvas& canvas) { drawTree(context.state, canvas, ScreenOffsetX); });
+  paintTreeOnScreen(context.state, context.host);
 }
 
 // "B2 efter A1": the branch asked for, and the path that leads to it.
@@ -182,7 +181,7 @@ void resetAllProbabilities(Context& context) {
     }
   }
   // drawTree clears the whole drawing with the white background first.
-  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  paintTreeOnScreen(state, context.host);
   // Typing or copying on would build on groups that are gone, and a copy from a position that
   // "Sæt chancer på første grene" has since moved would read outside its level.
   state.input.canCopyAcross = false;

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "names/BranchNames.h"
-#include "window/WindowState.h"
 
 namespace kvistra {
 

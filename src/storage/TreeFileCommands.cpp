@@ -2,6 +2,7 @@
 
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
+#include "events/Reduction.h"
 #include "files/FileAccess.h"
 #include "names/BranchNames.h"
 #include "results/ResultsList.h"
@@ -78,7 +79,7 @@ void showLoadedTree(Context& context, const std::string& shownName) {
   window.title = captionWith(shownName);
   rebuildResultsPane(state, window);
   rebuildPathNames(state);
-  context.host.drawOnScreen([&](Canvas& canvas) { drawTree(state, canvas, ScreenOffsetX); });
+  paintTreeOnScreen(state, context.host);
   context.host.repaintDrawing();
   window.branchTextsVisible = state.labels.count > 0;
   window.branchTextLines = branchTextLines(state.labels);
@@ -182,9 +183,14 @@ void showReplacedTree(Context& context, TreeState replacement, const std::string
   showLoadedTree(context, shownName);
 }
 
-void openStartFile(Context& context, const std::optional<std::string>& path) {
+bool openTreeFile(Context& context, const std::string& path) {
   hideStartPicture(context.window);
-  if (path) loadTreeFile(context, *path);
+  return settleUnsavedChanges(context) && loadTreeFile(context, path);
+}
+
+bool openStartFile(Context& context, const std::optional<std::string>& path) {
+  hideStartPicture(context.window);
+  return path && openTreeFile(context, *path);
 }
 
 }  // namespace kvistra

@@ -45,8 +45,12 @@ bool loadTreeText(Context& context, std::string_view text, const std::string& sh
 // shownName is the name for the caption (Windows-1252).
 void showReplacedTree(Context& context, TreeState replacement, const std::string& shownName);
 
+// A file opened without the open dialog (a recent file, one dropped on the window): the start
+// picture goes, unsaved changes are settled, and the file is loaded. True when it was loaded.
+bool openTreeFile(Context& context, const std::string& path);
+
 // The start picture's time is up: it goes, and the file named on the command line, if any, is
-// loaded.
-void openStartFile(Context& context, const std::optional<std::string>& path);
+// opened as openTreeFile opens it. True when a file was loaded.
+bool openStartFile(Context& context, const std::optional<std::string>& path);
 
 }  // namespace kvistra

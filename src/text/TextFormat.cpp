@@ -94,4 +94,8 @@ std::string shownNumber(std::string text, bool comma) {
   return text;
 }
 
+std::string cutWithDots(const std::string& text, std::size_t limit, std::size_t keep) {
+  return text.size() > limit ? text.substr(0, keep) + ".." : text;
+}
+
 }  // namespace kvistra

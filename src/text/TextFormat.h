@@ -1,6 +1,7 @@
 // Small text rules shared by the whole program: padding, case folding and fixed-point numbers.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,8 @@ std::string fixedPoint(double value, int width, int decimals);
 // A number's text as shown: with a decimal comma when comma is set. Only values go through it;
 // the program's fixed messages and the tree file keep their points.
 std::string shownNumber(std::string text, bool comma);
+
+// "xx.." when text is longer than limit: the first keep characters and two dots.
+std::string cutWithDots(const std::string& text, std::size_t limit, std::size_t keep);
 
 }  // namespace kvistra

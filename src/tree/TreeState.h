@@ -17,6 +17,9 @@ namespace kvistra {
 inline constexpr int MaxBranchings = 3;
 inline constexpr int MaxNodesPerLevel = 27;
 inline constexpr int MaxOutcomes = MaxNodesPerLevel;
+// The branches under one node.
+inline constexpr int FewestBranches = 2;
+inline constexpr int MostBranches = 6;
 inline constexpr int MaxLabelRows = 10;
 inline constexpr int MaxResults = 30;
 

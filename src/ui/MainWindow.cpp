@@ -687,11 +687,12 @@ void MainWindow::connectHistoryCommands() {
 
 void MainWindow::openFile(const QString& path) {
   const std::string bytes = QFile::encodeName(path).toStdString();
+  openFileBy(path, [&](Context& c) { return openTreeFile(c, bytes); });
+}
+
+void MainWindow::openFileBy(const QString& path, const std::function<bool(Context&)>& open) {
   bool loaded = false;
-  run(stepName(Open), [&](Context& c) {
-    c.window.startPictureVisible = false;
-    if (settleUnsavedChanges(c)) loaded = loadTreeFile(c, bytes);
-  });
+  run(stepName(Open), [&](Context& c) { loaded = open(c); });
   if (!loaded && !QFile::exists(path)) recentFiles_->remove(path);
 }
 
@@ -1001,7 +1002,9 @@ void MainWindow::onStartPictureTimeout() {
     return;
   }
   loadViewSettings();
-  if (startFile_) openFile(QFile::decodeName(startFile_->c_str()));
+  if (startFile_)
+    openFileBy(QFile::decodeName(startFile_->c_str()),
+               [this](Context& c) { return openStartFile(c, startFile_); });
   recentFiles_->load();
 }
 

@@ -90,6 +90,9 @@ class MainWindow : public QMainWindow {
   // Runs a core command, keeps an undo step when it changed the work, and then shows the window
   // state it left.
   void run(const QString& stepName, const std::function<void(Context&)>& command);
+  // Opens the file at path as one undo step with open; a file that has gone leaves the recent
+  // files.
+  void openFileBy(const QString& path, const std::function<bool(Context&)>& open);
   void sync();
   // "Fortryd" and "Gentag" as the history has them; both off while a dialog is open.
   void showHistory(bool behindDialog);

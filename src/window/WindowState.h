@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tree/TreeState.h"
+
 namespace kvistra {
 
 // Every command that can be enabled or disabled: menu items, toolbar and branch-count buttons.
@@ -75,9 +77,6 @@ enum class Command {
   SixBranchesButton,
   Count
 };
-
-inline constexpr int FewestBranches = 2;
-inline constexpr int MostBranches = 6;
 
 // The branch-count button "2" … "6" for a number of branches.
 constexpr Command branchCountButton(int branches) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "drawing/TreeDrawing.h"
+#include "events/Reduction.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 #include "tree/TreeHelpers.h"

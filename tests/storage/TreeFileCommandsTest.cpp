@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "drawing/TreeDrawing.h"
+#include "events/Reduction.h"
 #include "results/ResultsList.h"
 #include "storage/TreeFile.h"
 #include "storage/TreeFiles.h"

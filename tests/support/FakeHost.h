@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/Host.h"
@@ -92,27 +93,43 @@ class FakeHost : public Host {
     if (!path) return std::nullopt;
     return SaveAsChoice{*path, 0};
   }
-  PrintHeadingReply showPrintHeadingDialog() override { return {}; }  // by its close box
+  // The print heading dialog; unscripted, it is closed by its close box.
+  std::deque<PrintHeadingReply> printHeadingReplies;
+  PrintHeadingReply showPrintHeadingDialog() override { return nextOr(printHeadingReplies, {}); }
   void copyText(const std::vector<std::string>&, const Font&) override {}
   // The question before unsaved work is lost; unscripted, it is answered "Gem ikke".
   std::deque<SaveChangesChoice> saveChangesReplies;
   int saveChangesQuestions = 0;
   SaveChangesChoice askToSaveChanges() override {
     ++saveChangesQuestions;
-    if (saveChangesReplies.empty()) return SaveChangesChoice::Discard;
-    const SaveChangesChoice choice = saveChangesReplies.front();
-    saveChangesReplies.pop_front();
-    return choice;
+    return nextOr(saveChangesReplies, SaveChangesChoice::Discard);
   }
-  // The question before a file is replaced is walked through the window; here it is "Ja".
-  bool askToReplaceFile(const std::string&, bool) override { return true; }
-  // Reversing a tree of three branchings is walked through the window; here it is cancelled.
-  std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
-  // Simulations are walked through the window too.
-  std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override { return {}; }
+  // The question before a file is replaced; unscripted, it is "Ja".
+  std::deque<bool> replaceFileReplies;
+  bool askToReplaceFile(const std::string&, bool) override {
+    return nextOr(replaceFileReplies, true);
+  }
+  // The first branching of a reversed tree of three; unscripted, the choice is cancelled.
+  std::deque<std::optional<int>> firstBranchingReplies;
+  std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override {
+    return nextOr(firstBranchingReplies, {});
+  }
+  // The simulation dialog's fields; unscripted, it is cancelled.
+  std::deque<std::optional<SimulationChoice>> simulationReplies;
+  std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override {
+    return nextOr(simulationReplies, {});
+  }
 
  private:
   std::optional<std::string> chooseFile();
+  // The next scripted reply, or the one every test that scripts none has been given.
+  template <class Reply>
+  static Reply nextOr(std::deque<Reply>& replies, Reply unscripted) {
+    if (replies.empty()) return unscripted;
+    Reply reply = std::move(replies.front());
+    replies.pop_front();
+    return reply;
+  }
 };
 
 }  // namespace kvistra::testing

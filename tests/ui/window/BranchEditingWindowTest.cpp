@@ -19,18 +19,13 @@ using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
 using enum kvistra::Command;
 
-class BranchEditingWindowTest : public QObject {
+class BranchEditingWindowTest : public WindowTest {
   Q_OBJECT
 
- private slots:
-  void init() {
-    state = std::make_unique<TreeState>();
-    form = openMainWindow(*state);
-    QVERIFY(form);
-    drawing = child<DrawingArea>(*form, "drawingArea");
-  }
-  void cleanup() { form.reset(); }
+ private:
+  void windowOpened() override { drawing = child<DrawingArea>(*form, "drawingArea"); }
 
+ private slots:
   void editsBranchesByClickingThem() {
     const QString built = buildTwoBranchingTree(*form, 2, 2, {typeProbability("1/4")});
     QVERIFY2(built.isEmpty(), qPrintable(built));
@@ -142,8 +137,6 @@ class BranchEditingWindowTest : public QObject {
                         LevelPitch - ProbabilityOffset, state->textLift - 2);
   }
 
-  std::unique_ptr<TreeState> state;
-  std::unique_ptr<MainWindow> form;
   DrawingArea* drawing = nullptr;
 };
 

@@ -67,18 +67,13 @@ bool hasInk(const QImage& picture) {
 
 }  // namespace
 
-class ClassroomWindowTest : public QObject {
+class ClassroomWindowTest : public WindowTest {
   Q_OBJECT
 
- private slots:
-  void init() {
-    state = std::make_unique<TreeState>();
-    form = openMainWindow(*state);
-    QVERIFY(form);
-    drawing = child<DrawingArea>(*form, "drawingArea");
-  }
-  void cleanup() { form.reset(); }
+ private:
+  void windowOpened() override { drawing = child<DrawingArea>(*form, "drawingArea"); }
 
+ private slots:
   void everyBranchIsHitAtEveryZoom() {
     for (const char* shape : {"two-by-three", "five-by-five", "largest-reduced"}) {
       openTree(shape);
@@ -202,8 +197,6 @@ class ClassroomWindowTest : public QObject {
   }
 
   QTemporaryDir folder;
-  std::unique_ptr<TreeState> state;
-  std::unique_ptr<MainWindow> form;
   DrawingArea* drawing = nullptr;
 };
 

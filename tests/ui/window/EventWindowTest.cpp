@@ -55,18 +55,13 @@ DialogStep acknowledge(const QString& text) {
 
 }  // namespace
 
-class EventWindowTest : public QObject {
+class EventWindowTest : public WindowTest {
   Q_OBJECT
 
- private slots:
-  void init() {
-    state = std::make_unique<TreeState>();
-    form = openMainWindow(*state);
-    QVERIFY(form);
-    pane = child<ResultsPane>(*form, "resultsList");
-  }
-  void cleanup() { form.reset(); }
+ private:
+  void windowOpened() override { pane = child<ResultsPane>(*form, "resultsList"); }
 
+ private slots:
   void walksEventsResultsAReductionAndARestore() {
     // A low window, so that the results list scrolls.
     form->showNormal();
@@ -231,8 +226,6 @@ class EventWindowTest : public QObject {
 
   QString lastPaneLine() const { return pane->document()->lastBlock().text(); }
 
-  std::unique_ptr<TreeState> state;
-  std::unique_ptr<MainWindow> form;
   ResultsPane* pane = nullptr;
 };
 

@@ -27,4 +27,26 @@ Widget* child(const QObject& parent, const char* name) {
   return found;
 }
 
+// The set-up a window test class shares when each of its test functions works on a main window
+// of its own: a fresh state and the window on it, opened before each function and closed after.
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  // What a test class takes from the opened window besides it, such as a child it works with.
+  virtual void windowOpened() {}
+
+  std::unique_ptr<TreeState> state;
+  std::unique_ptr<MainWindow> form;
+
+ private slots:
+  void init() {
+    state = std::make_unique<TreeState>();
+    form = openMainWindow(*state);
+    QVERIFY(form);
+    windowOpened();
+  }
+  void cleanup() { form.reset(); }
+};
+
 }  // namespace kvistra::ui::testing

@@ -35,7 +35,7 @@
 using namespace kvistra;
 using namespace kvistra::ui;
 using kvistra::ui::testing::child;
-using kvistra::ui::testing::openMainWindow;
+using kvistra::ui::testing::WindowTest;
 using enum kvistra::Command;
 
 namespace {
@@ -50,18 +50,15 @@ void whenShown(QDialog* dialog, std::function<void()> action) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
   Q_OBJECT
 
- private slots:
-  void init() {
-    state = std::make_unique<TreeState>();
-    form = openMainWindow(*state);
-    QVERIFY(form);
+ private:
+  void windowOpened() override {
     QTRY_COMPARE(form->windowTitle(), QString("   Kvistra   Version 100106"));
   }
-  void cleanup() { form.reset(); }
 
+ private slots:
   void startsWithOnlyMenusAndStartPicture() {
     QVERIFY(!child<QWidget>(*form, "toolbar")->isVisible());
     QVERIFY(!child<QWidget>(*form, "sidePane")->isVisible());
@@ -274,8 +271,6 @@ class MainWindowTest : public QObject {
   }
 
  private:
-  std::unique_ptr<TreeState> state;
-  std::unique_ptr<MainWindow> form;
 };
 
 QTEST_MAIN(MainWindowTest)

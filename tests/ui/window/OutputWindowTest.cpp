@@ -45,17 +45,10 @@ bool isInk(const QImage& image, int x, int y) {
 
 }  // namespace
 
-class OutputWindowTest : public QObject {
+class OutputWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    state = std::make_unique<TreeState>();
-    form = openMainWindow(*state);
-    QVERIFY(form);
-  }
-  void cleanup() { form.reset(); }
-
   void headingThenOnePagePrintedToAPdfFile() {
     auto& dialog = form->dialogs().printHeading();
     QCOMPARE(dialog.windowTitle(), QString("   Overskrift"));
@@ -177,9 +170,6 @@ class OutputWindowTest : public QObject {
     form->action(CopyDown)->trigger();
     QVERIFY(form->action(Print)->isEnabled());
   }
-
-  std::unique_ptr<TreeState> state;
-  std::unique_ptr<MainWindow> form;
 };
 
 QTEST_MAIN(OutputWindowTest)

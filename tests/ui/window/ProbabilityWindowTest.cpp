@@ -23,17 +23,10 @@ using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
 using enum kvistra::Command;
 
-class ProbabilityWindowTest : public QObject {
+class ProbabilityWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    state = std::make_unique<TreeState>();
-    form = openMainWindow(*state);
-    QVERIFY(form);
-  }
-  void cleanup() { form.reset(); }
-
   void dialogTakesOnlyNumbersAndACommaAsPoint() {
     ProbabilityDialog* dialog = &form->dialogs().probability();
     QCOMPARE(dialog->windowTitle(), QString("   Input sandsynlighed"));
@@ -219,9 +212,6 @@ class ProbabilityWindowTest : public QObject {
         if (QColor(shown.pixel(x, y)) != QColor(Qt::white)) return true;
     return false;
   }
-
-  std::unique_ptr<TreeState> state;
-  std::unique_ptr<MainWindow> form;
 };
 
 QTEST_MAIN(ProbabilityWindowTest)
