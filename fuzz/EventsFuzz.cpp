@@ -48,7 +48,7 @@ void reduce(TreeState& state, const uint8_t* maskBytes) {
   const uint32_t mask = maskBytes[0] | maskBytes[1] << 8 | maskBytes[2] << 16 |
                         static_cast<uint32_t>(maskBytes[3]) << 24;
   std::vector<int> removed;
-  for (int k = 1; k <= state.tree.levelNodeCount; ++k) {
+  for (int k = 1; k <= state.tree.leafCount; ++k) {
     if (mask >> (k - 1) & 1) removed.push_back(k);
   }
   test_trees::RemoveOutcomes(state, removed);
@@ -65,13 +65,13 @@ bool sameTree(const TreeState& a, const TreeState& b) {
         return false;
     }
   }
-  return a.tree.pathNames == b.tree.pathNames && a.tree.levelNodeCount == b.tree.levelNodeCount &&
+  return a.tree.pathNames == b.tree.pathNames && a.tree.leafCount == b.tree.leafCount &&
          a.tree.branchingCount == b.tree.branchingCount;
 }
 
 int existingOutcomes(const TreeState& state) {
   int count = 0;
-  for (int k = 1; k <= state.tree.levelNodeCount; ++k) count += state.tree.leaf(k).exists ? 1 : 0;
+  for (int k = 1; k <= state.tree.leafCount; ++k) count += state.tree.leaf(k).exists ? 1 : 0;
   return count;
 }
 
@@ -98,7 +98,7 @@ void checkEvaluation(const TreeState& tree, std::string_view text) {
   check(!loud.tree.outcomeMarked[0], "no mark on outcome 0", text);
   for (int k = 1; k <= MaxOutcomes; ++k) {
     if (loud.tree.outcomeMarked[k])
-      check(k <= tree.tree.levelNodeCount && tree.tree.leaf(k).exists,
+      check(k <= tree.tree.leafCount && tree.tree.leaf(k).exists,
             "marks only existing outcomes", text);
   }
   check(loud.tree.outcomeCount == tree.tree.outcomeCount ||

@@ -244,7 +244,8 @@ struct SimulationTally {
 // The Bayes working of each branch of a tree made by "Vend træet", in the names of the tree it
 // came from, and the values it worked out: it holds only while the tree keeps those values.
 struct ReversalWorking {
-  std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> lines{};
+  // Strings start empty without "{}"; with it clang 14, which builds the fuzz targets, crashes.
+  std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> lines;
   std::array<std::array<double, MaxNodesPerLevel + 1>, MaxBranchings + 1> values{};
 };
 
