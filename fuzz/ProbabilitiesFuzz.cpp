@@ -78,17 +78,17 @@ void run(Context& context, int command, int i) {
   const WindowState& window = context.window;
   switch (command) {
     case 0:
-      if (window.isEnabled(Command::EnterProbabilitiesButton)) enterNextGroup(context);
+      if (window.isEnabled(Control::EnterProbabilitiesButton)) enterNextGroup(context);
       return;
     case 1:
-      if (window.isEnabled(Command::CopyAcrossButton))
+      if (window.isEnabled(Control::CopyAcrossButton))
         copyNextGroup(context, CopyDirection::Across);
       return;
     case 2:
-      if (window.isEnabled(Command::CopyDownButton)) copyNextGroup(context, CopyDirection::Down);
+      if (window.isEnabled(Control::CopyDownButton)) copyNextGroup(context, CopyDirection::Down);
       return;
     default:
-      if (window.isEnabled(Command::SetFirstProbabilities))
+      if (window.isEnabled(Control::SetFirstProbabilities))
         setFirstProbabilities(context);
       else
         editByClick(context, i);
@@ -125,7 +125,7 @@ void checkState(const TreeState& state, const WindowState& window) {
       "the input stays within its level");
   if (state.input.allProbabilitiesEntered)
     check(allBranchesEntered(state), "a complete tree has every probability");
-  check(window.isEnabled(Command::CalculationsMenu) == state.input.allProbabilitiesEntered,
+  check(window.isEnabled(Control::CalculationsMenu) == state.input.allProbabilitiesEntered,
         "the calculations are open exactly for a complete tree");
 }
 

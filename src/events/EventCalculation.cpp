@@ -85,8 +85,8 @@ std::optional<std::string> askExpression(Context& context, const std::string& qu
 }
 
 void eventKeyTyped(Context& context, char typed) {
-  const bool eventsOpen = context.window.isEnabled(Command::CalculationsMenu) &&
-                          context.window.isEnabled(Command::AskEvent);
+  const bool eventsOpen = context.window.isEnabled(Control::CalculationsMenu) &&
+                          context.window.isEnabled(Control::AskEvent);
   if ((typed == 'H' || typed == 'h') && eventsOpen) askEvent(context);
 }
 

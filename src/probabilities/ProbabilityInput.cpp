@@ -214,7 +214,7 @@ void writeProbability(Context& context, const Branch& branch, const std::string&
 }
 
 void showCopyCommands(WindowState& window, bool across, bool down) {
-  using enum Command;
+  using enum Control;
   window.setEnabled(CopyAcross, across);
   window.setEnabled(CopyAcrossButton, across);
   window.setEnabled(CopyDown, down);

@@ -124,7 +124,7 @@ bool saveTree(Context& context) {
 }
 
 bool hasUnsavedChanges(const TreeState& state, const WindowState& window) {
-  if (!window.isEnabled(Command::Save) || !state.tree.complete) return false;
+  if (!window.isEnabled(Control::Save) || !state.tree.complete) return false;
   return !state.file.savedText || *state.file.savedText != treeFileText(state);
 }
 

@@ -72,13 +72,13 @@ namespace kvistra::ui {
 
 namespace {
 
-using enum Command;
+using enum Control;
 
 // One entry of the menu bar: an item, a separator (no caption) or a submenu (items).
 struct MenuEntry {
   const char* name;
   const char* caption;
-  std::optional<Command> command = std::nullopt;
+  std::optional<Control> command = std::nullopt;
   const char* shortcut = nullptr;
   std::vector<MenuEntry> items = {};
 };
@@ -182,7 +182,7 @@ const std::vector<MenuEntry>& mainMenu() {
 }
 
 struct ToolbarButton {
-  Command command;
+  Control command;
   const char* name;
   int x;
   const char* hint;
@@ -234,7 +234,7 @@ constexpr const char* ZoomKey = "zoom";
 constexpr const char* HighlightEventKey = "highlightEvent";
 constexpr const char* ConditionalValuesKey = "conditionalValues";
 
-std::size_t indexOf(Command command) {
+std::size_t indexOf(Control command) {
   return static_cast<std::size_t>(command);
 }
 
@@ -341,13 +341,13 @@ MainWindow::MainWindow(TreeState& state) : state_(state) {
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::action(Command command) const {
+QAction* MainWindow::action(Control command) const {
   return actions_[indexOf(command)];
 }
-QAbstractButton* MainWindow::button(Command command) const {
+QAbstractButton* MainWindow::button(Control command) const {
   return buttons_[indexOf(command)];
 }
-QMenu* MainWindow::menu(Command command) const {
+QMenu* MainWindow::menu(Control command) const {
   return menus_[indexOf(command)];
 }
 
@@ -526,20 +526,20 @@ void MainWindow::createCopyMenu() {
   });
 }
 
-void MainWindow::onTriggered(Command command, std::function<void(Context&)> handler) {
+void MainWindow::onTriggered(Control command, std::function<void(Context&)> handler) {
   QAction* item = action(command);
   connect(item, &QAction::triggered, this,
           [this, step = stepName(command), handler = std::move(handler)] { run(step, handler); });
 }
 
-void MainWindow::onClicked(Command command, std::function<void(Context&)> handler,
-                           std::optional<Command> item) {
+void MainWindow::onClicked(Control command, std::function<void(Context&)> handler,
+                           std::optional<Control> item) {
   const QString step = item ? stepName(*item) : QString();
   connect(button(command), &QAbstractButton::clicked, this,
           [this, step, handler = std::move(handler)] { run(step, handler); });
 }
 
-QString MainWindow::stepName(Command item) const {
+QString MainWindow::stepName(Control item) const {
   return action(item)->text().remove('&');
 }
 
@@ -599,11 +599,11 @@ void MainWindow::connectEditingCommands() {
 void MainWindow::connectViewCommands() {
   // One way of writing the values is chosen at a time: a number of decimals, or fractions.
   auto* valueForms = new QActionGroup(this);
-  for (Command c : {TwoDecimals, ThreeDecimals, FourDecimals, Fractions})
+  for (Control c : {TwoDecimals, ThreeDecimals, FourDecimals, Fractions})
     valueForms->addAction(action(c))->setCheckable(true);
   onTriggered(Fractions, showFractions);
   // The view choices kept between runs: each saved as it is made.
-  const std::tuple<Command, const char*, void (*)(Context&, bool)> keptChoices[] = {
+  const std::tuple<Control, const char*, void (*)(Context&, bool)> keptChoices[] = {
       {DecimalComma, DecimalCommaKey, setDecimalComma},
       {ConditionalValues, ConditionalValuesKey, setConditionalValues},
       {HighlightEvent, HighlightEventKey, setHighlightEvent},
@@ -699,8 +699,8 @@ void MainWindow::openFileBy(const QString& path, const std::function<bool(Contex
 void MainWindow::connectEventCommands() {
   // Each command has a menu item and a toolbar button.
   struct EventCommand {
-    Command item;
-    Command button;
+    Control item;
+    Control button;
     void (*handler)(Context&);
   };
   constexpr EventCommand commands[] = {
@@ -842,7 +842,7 @@ void MainWindow::run(const QString& stepName, const std::function<void(Context&)
 }
 
 void MainWindow::showHistory(bool behindDialog) {
-  const auto show = [&](Command command, const char* verb, bool can, const std::string& step) {
+  const auto show = [&](Control command, const char* verb, bool can, const std::string& step) {
     QAction* item = action(command);
     item->setEnabled(can && !behindDialog);
     item->setText(can ? QString("%1 %2").arg(verb, toQt(step)) : QString(verb));
@@ -854,7 +854,7 @@ void MainWindow::showHistory(bool behindDialog) {
 
 void MainWindow::sync() {
   setWindowTitle(toQt(window_.title));
-  for (std::size_t i = 0; i < CommandCount; ++i) {
+  for (std::size_t i = 0; i < ControlCount; ++i) {
     // Only what changes: telling an action what it already is still costs at every command.
     const bool enabled = window_.enabled[i];
     if (actions_[i] && actions_[i]->isEnabled() != enabled) actions_[i]->setEnabled(enabled);

@@ -39,9 +39,9 @@ class MainWindow : public QMainWindow {
   // What the window shows, as the core left it.
   const WindowState& windowModel() const { return window_; }
   // The widget or menu entry that carries a command.
-  QAction* action(Command command) const;
-  QAbstractButton* button(Command command) const;
-  QMenu* menu(Command command) const;
+  QAction* action(Control command) const;
+  QAbstractButton* button(Control command) const;
+  QMenu* menu(Control command) const;
   // The modal dialogs, made on first use.
   Dialogs& dialogs() { return *dialogs_; }
   // The tree file to open when the start picture goes, as named on the command line.
@@ -82,10 +82,10 @@ class MainWindow : public QMainWindow {
   void connectHistoryCommands();
   // Runs handler when the command's menu item is chosen or its button clicked; its undo step is
   // named after the menu item (for a button, the item it stands for).
-  void onTriggered(Command command, std::function<void(Context&)> handler);
-  void onClicked(Command command, std::function<void(Context&)> handler,
-                 std::optional<Command> item = std::nullopt);
-  QString stepName(Command item) const;
+  void onTriggered(Control command, std::function<void(Context&)> handler);
+  void onClicked(Control command, std::function<void(Context&)> handler,
+                 std::optional<Control> item = std::nullopt);
+  QString stepName(Control item) const;
 
   // Runs a core command, keeps an undo step when it changed the work, and then shows the window
   // state it left.
@@ -153,10 +153,10 @@ class MainWindow : public QMainWindow {
   UndoHistory history_;
   RecentFiles* recentFiles_ = nullptr;
 
-  static constexpr std::size_t CommandCount = static_cast<std::size_t>(Command::Count);
-  std::array<QAction*, CommandCount> actions_{};
-  std::array<QAbstractButton*, CommandCount> buttons_{};
-  std::array<QMenu*, CommandCount> menus_{};
+  static constexpr std::size_t ControlCount = static_cast<std::size_t>(Control::Count);
+  std::array<QAction*, ControlCount> actions_{};
+  std::array<QAbstractButton*, ControlCount> buttons_{};
+  std::array<QMenu*, ControlCount> menus_{};
 };
 
 }  // namespace kvistra::ui

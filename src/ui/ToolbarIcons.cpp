@@ -308,22 +308,22 @@ QIcon drawnOnFirstUse(Drawing draw) {
 }
 
 struct ToolbarDrawing {
-  Command button;
+  Control button;
   const char* name;
   Drawing draw;
 };
 
 constexpr ToolbarDrawing ToolbarDrawings[] = {
-    {Command::CopyAcrossButton, "copy-across", drawCopyAcross},
-    {Command::CopyDownButton, "copy-down", drawCopyDown},
-    {Command::EnterProbabilitiesButton, "enter-probabilities", drawEnterProbabilities},
-    {Command::EventButton, "event", drawEvent},
-    {Command::ReduceButton, "reduce", drawReduce},
-    {Command::RestoreButton, "restore", drawRestore},
-    {Command::ClearResultsButton, "clear-results", drawClearList},
-    {Command::PrintButton, "print", drawPrinter},
-    {Command::PrintHeadingButton, "print-heading", drawHeading},
-    {Command::CopyMenuButton, "copy-menu", drawClipboard},
+    {Control::CopyAcrossButton, "copy-across", drawCopyAcross},
+    {Control::CopyDownButton, "copy-down", drawCopyDown},
+    {Control::EnterProbabilitiesButton, "enter-probabilities", drawEnterProbabilities},
+    {Control::EventButton, "event", drawEvent},
+    {Control::ReduceButton, "reduce", drawReduce},
+    {Control::RestoreButton, "restore", drawRestore},
+    {Control::ClearResultsButton, "clear-results", drawClearList},
+    {Control::PrintButton, "print", drawPrinter},
+    {Control::PrintHeadingButton, "print-heading", drawHeading},
+    {Control::CopyMenuButton, "copy-menu", drawClipboard},
 };
 
 // Pictures of buttons outside the toolbar, by the names the help pages use.
@@ -347,7 +347,7 @@ QIcon programIconFromFiles() {
 
 }  // namespace
 
-QIcon toolbarIcon(Command button) {
+QIcon toolbarIcon(Control button) {
   for (const auto& entry : ToolbarDrawings)
     if (entry.button == button) return drawnOnFirstUse(entry.draw);
   return QIcon();

@@ -10,7 +10,7 @@ namespace kvistra::ui {
 
 // The picture on a toolbar button, drawn at 24 and 48 pixels when first shown; a null icon for
 // any other command. Disabled buttons grey the picture themselves.
-QIcon toolbarIcon(Command button);
+QIcon toolbarIcon(Control button);
 // The same pictures by the names the help pages use, such as "copy-across"; also the approve
 // box's own "approve" and "drop".
 QIcon toolbarIcon(const QString& name);

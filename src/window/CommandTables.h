@@ -10,17 +10,17 @@ namespace kvistra {
 
 namespace command_tables {
 
-using enum Command;
-constexpr CommandChange off(Command c) {
+using enum Control;
+constexpr ControlChange off(Control c) {
   return {c, false};
 }
-constexpr CommandChange on(Command c) {
+constexpr ControlChange on(Control c) {
   return {c, true};
 }
 
 // Commands that need a tree to work on, disabled at start and when a new tree is begun.
 // Simulating and counting N cases go with "&Hændelser": they need every probability, valid.
-inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
+inline constexpr auto NoTreeCommands = std::to_array<ControlChange>({
     off(Print),
     off(PrintPreview),
     off(ExportPicture),
@@ -43,15 +43,15 @@ inline constexpr auto NoTreeCommands = std::to_array<CommandChange>({
 });
 
 // At start there is nothing to save either.
-inline constexpr auto StartCommands = std::to_array<CommandChange>({off(Save)});
+inline constexpr auto StartCommands = std::to_array<ControlChange>({off(Save)});
 
 // A new tree has no results to clear, and nothing worth saving until its probabilities are
 // complete: a half-built tree would load as a complete one. The printout heading keeps its state.
 inline constexpr auto NewTreeCommands =
-    std::to_array<CommandChange>({off(ClearResultsButton), off(Save)});
+    std::to_array<ControlChange>({off(ClearResultsButton), off(Save)});
 
 // The last branching built: probabilities can be entered.
-inline constexpr auto TreeCompleteCommands = std::to_array<CommandChange>({
+inline constexpr auto TreeCompleteCommands = std::to_array<ControlChange>({
     on(PrepareTreeMenu),
     on(SetFirstProbabilities),
     off(CopyAcross),
@@ -61,7 +61,7 @@ inline constexpr auto TreeCompleteCommands = std::to_array<CommandChange>({
 
 // The first groups entered: the remaining groups are typed or copied one at a time. Copying
 // depends on the tree's shape and is set apart.
-inline constexpr auto SteppingCommands = std::to_array<CommandChange>({
+inline constexpr auto SteppingCommands = std::to_array<ControlChange>({
     off(SetFirstProbabilities),
     on(EnterProbabilities),
     on(EnterProbabilitiesButton),
@@ -69,7 +69,7 @@ inline constexpr auto SteppingCommands = std::to_array<CommandChange>({
 
 // Every probability cleared by "Fortryd": the groups can only be entered again from the start.
 // A tree that was complete is not any more, so what needs its probabilities closes again.
-inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange>({
+inline constexpr auto ProbabilitiesClearedCommands = std::to_array<ControlChange>({
     on(SetFirstProbabilities),
     off(EnterProbabilities),
     off(EnterProbabilitiesButton),
@@ -96,7 +96,7 @@ inline constexpr auto ProbabilitiesClearedCommands = std::to_array<CommandChange
 });
 
 // Every branch has its probability: events, reduction, printing and saving open up.
-inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChange>({
+inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<ControlChange>({
     on(Print),
     on(PrintPreview),
     on(ExportPicture),
@@ -127,14 +127,14 @@ inline constexpr auto ProbabilitiesCompleteCommands = std::to_array<CommandChang
 
 // While the tree is reduced it can only be restored; after restoring, only reduced again. Only
 // the whole tree is reversed, so not while it is reduced.
-inline constexpr auto ReducedCommands = std::to_array<CommandChange>({
+inline constexpr auto ReducedCommands = std::to_array<ControlChange>({
     off(ReduceTree),
     off(ReduceButton),
     on(RestoreTree),
     on(RestoreButton),
     off(ReverseTree),
 });
-inline constexpr auto RestoredCommands = std::to_array<CommandChange>({
+inline constexpr auto RestoredCommands = std::to_array<ControlChange>({
     on(ReduceTree),
     on(ReduceButton),
     off(RestoreTree),
@@ -144,7 +144,7 @@ inline constexpr auto RestoredCommands = std::to_array<CommandChange>({
 
 // A tree loaded from a file is complete, with every probability: everything but entering
 // probabilities opens up. Reducing and restoring follow the loaded reduction.
-inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
+inline constexpr auto LoadedTreeCommands = std::to_array<ControlChange>({
     on(Print),
     on(PrintPreview),
     on(ExportPicture),
@@ -169,7 +169,7 @@ inline constexpr auto LoadedTreeCommands = std::to_array<CommandChange>({
 
 // A loaded tree whose probabilities are not all valid: nothing is computed from them or printed
 // until "Ret talværdi" has mended them. Restoring a reduction stays as the reduction has it.
-inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange>({
+inline constexpr auto InvalidProbabilitiesCommands = std::to_array<ControlChange>({
     off(AskEvent),
     off(ReverseTree),
     off(Simulate),
@@ -185,7 +185,7 @@ inline constexpr auto InvalidProbabilitiesCommands = std::to_array<CommandChange
     off(PrintButton),
 });
 // Every group mended: events and printing open up; reducing follows the reduction, as loaded.
-inline constexpr auto ValidProbabilitiesCommands = std::to_array<CommandChange>({
+inline constexpr auto ValidProbabilitiesCommands = std::to_array<ControlChange>({
     on(AskEvent),
     on(ReverseTree),
     on(Simulate),

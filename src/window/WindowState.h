@@ -11,8 +11,9 @@
 
 namespace kvistra {
 
-// Every command that can be enabled or disabled: menu items, toolbar and branch-count buttons.
-enum class Command {
+// Every control that can be enabled or disabled: menus, menu items, toolbar and branch-count
+// buttons.
+enum class Control {
   Open,
   Save,
   ExportPicture,
@@ -79,8 +80,8 @@ enum class Command {
 };
 
 // The branch-count button "2" … "6" for a number of branches.
-constexpr Command branchCountButton(int branches) {
-  return static_cast<Command>(static_cast<int>(Command::TwoBranchesButton) + branches -
+constexpr Control branchCountButton(int branches) {
+  return static_cast<Control>(static_cast<int>(Control::TwoBranchesButton) + branches -
                               FewestBranches);
 }
 
@@ -109,14 +110,14 @@ struct BranchFocus {
   friend bool operator==(const BranchFocus&, const BranchFocus&) = default;
 };
 
-struct CommandChange {
-  Command command;
+struct ControlChange {
+  Control command;
   bool enabled;
 };
 
 struct WindowState {
   std::string title = "   Kvistra";
-  std::array<bool, static_cast<std::size_t>(Command::Count)> enabled = allEnabled();
+  std::array<bool, static_cast<std::size_t>(Control::Count)> enabled = allEnabled();
 
   bool toolbarVisible = true;
   bool sidePaneVisible = true;
@@ -131,15 +132,15 @@ struct WindowState {
   BranchHint branchHint;
   BranchFocus branchFocus;
 
-  bool isEnabled(Command c) const { return enabled[static_cast<std::size_t>(c)]; }
-  void setEnabled(Command c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }
-  void apply(std::span<const CommandChange> changes) {
+  bool isEnabled(Control c) const { return enabled[static_cast<std::size_t>(c)]; }
+  void setEnabled(Control c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }
+  void apply(std::span<const ControlChange> changes) {
     for (const auto& change : changes) setEnabled(change.command, change.enabled);
   }
 
  private:
-  static constexpr std::array<bool, static_cast<std::size_t>(Command::Count)> allEnabled() {
-    std::array<bool, static_cast<std::size_t>(Command::Count)> all{};
+  static constexpr std::array<bool, static_cast<std::size_t>(Control::Count)> allEnabled() {
+    std::array<bool, static_cast<std::size_t>(Control::Count)> all{};
     all.fill(true);
     return all;
   }

@@ -11,7 +11,7 @@ namespace kvistra {
 namespace {
 
 using testing::Fixture;
-using enum Command;
+using enum Control;
 
 std::vector<int> enabledBranchButtons(const WindowState& window) {
   std::vector<int> enabled;
@@ -131,12 +131,12 @@ TEST(Construction, CompletionOffersProbabilitiesAndCollectsLabels) {
   f.build(3, {6});  // completed automatically
   EXPECT_EQ(f.state.tree.builtBranchings, 3);
   EXPECT_EQ(f.state.tree.leafCount, 24);
-  EXPECT_TRUE(f.window.isEnabled(Command::PrepareTreeMenu));
-  EXPECT_TRUE(f.window.isEnabled(Command::SetFirstProbabilities));
-  EXPECT_FALSE(f.window.isEnabled(Command::CopyAcross));
-  EXPECT_FALSE(f.window.isEnabled(Command::CopyDown));
-  EXPECT_FALSE(f.window.isEnabled(Command::EnterProbabilities));
-  EXPECT_FALSE(f.window.isEnabled(Command::CalculationsMenu));
+  EXPECT_TRUE(f.window.isEnabled(Control::PrepareTreeMenu));
+  EXPECT_TRUE(f.window.isEnabled(Control::SetFirstProbabilities));
+  EXPECT_FALSE(f.window.isEnabled(Control::CopyAcross));
+  EXPECT_FALSE(f.window.isEnabled(Control::CopyDown));
+  EXPECT_FALSE(f.window.isEnabled(Control::EnterProbabilities));
+  EXPECT_FALSE(f.window.isEnabled(Control::CalculationsMenu));
   const char* expected[] = {"", "A1", "B1", "C1", "D1", "E1", "F1", "A2", "B2", "A3", "B3"};
   for (int row = 1; row <= 10; ++row) {
     EXPECT_EQ(f.state.labels.rows[row].oldName, expected[row]);
@@ -194,7 +194,7 @@ TEST(Reset, ClearsTreeResultsAndReductionNote) {
   EXPECT_TRUE(f.state.tree.pathNames[1][1].empty());
   ASSERT_FALSE(f.host.canvas.rects.empty());
   EXPECT_EQ(f.host.canvas.rects.front(), (testing::DrawnRect{0, 0, 1000, 700, true}));
-  for (Command c : {Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree,
+  for (Control c : {Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree,
                     CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, EventButton,
                     ReduceButton, RestoreButton, ClearResultsButton, PrintButton, CopyMenuButton})
     EXPECT_FALSE(f.window.isEnabled(c));

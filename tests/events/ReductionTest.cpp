@@ -35,17 +35,17 @@ TEST(Reduction, AskedAgainAfterARefusalOrAnErrorUntilApplied) {
   EXPECT_EQ(f.state.results.rows[1].value, "0.5000");
   EXPECT_EQ(f.window.reductionNote,
             (ReductionNote{true, "Reduc: B2", w1252("Sands. på reduc. træ:0.5000")}));
-  EXPECT_FALSE(f.window.isEnabled(Command::ReduceTree));
-  EXPECT_FALSE(f.window.isEnabled(Command::ReduceButton));
-  EXPECT_TRUE(f.window.isEnabled(Command::RestoreTree));
-  EXPECT_TRUE(f.window.isEnabled(Command::RestoreButton));
+  EXPECT_FALSE(f.window.isEnabled(Control::ReduceTree));
+  EXPECT_FALSE(f.window.isEnabled(Control::ReduceButton));
+  EXPECT_TRUE(f.window.isEnabled(Control::RestoreTree));
+  EXPECT_TRUE(f.window.isEnabled(Control::RestoreButton));
 
   restoreTree(f.context);
   EXPECT_EQ(existing(f.state, 2), std::vector<bool>(4, true));
   EXPECT_EQ(f.state.results.rows[2].line, w1252("Træet er gendannet"));
   EXPECT_EQ(f.window.reductionNote, ReductionNote{});
-  EXPECT_TRUE(f.window.isEnabled(Command::ReduceButton));
-  EXPECT_FALSE(f.window.isEnabled(Command::RestoreTree));
+  EXPECT_TRUE(f.window.isEnabled(Control::ReduceButton));
+  EXPECT_FALSE(f.window.isEnabled(Control::RestoreTree));
 
   f.host.promptReplies.push_back({"", PromptClose::Cancel});
   askReduction(f.context);

@@ -20,7 +20,7 @@ namespace {
 
 using testing::Fixture;
 using testing::levelProbabilities;
-using enum Command;
+using enum Control;
 
 // Level 1: 0.2, 0.3, 0.5; level 2: pairs of 0.5; entered the way a user does.
 void completeThreeByTwo(Fixture& f) {

@@ -15,7 +15,7 @@ namespace {
 
 using testing::Fixture;
 using testing::levelProbabilities;
-using enum Command;
+using enum Control;
 using Direction = CopyDirection;
 
 void expectNear(const std::vector<double>& actual, const std::vector<double>& expected,

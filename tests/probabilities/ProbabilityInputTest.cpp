@@ -15,7 +15,7 @@ namespace {
 using testing::DrawnLine;
 using testing::Fixture;
 using testing::levelProbabilities;
-using enum Command;
+using enum Control;
 
 const std::string TooLarge = " |Indtast en sandsynlighed !";
 const std::string SumOver = " |Sandsynlighederne skal give summen 1 !";
@@ -227,11 +227,11 @@ TEST(setFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
     EXPECT_EQ(f.state.input.canCopyAcross, c.across);
     EXPECT_EQ(f.state.input.canCopyDown, c.down);
     EXPECT_FALSE(f.window.isEnabled(SetFirstProbabilities));
-    for (Command command : {EnterProbabilities, EnterProbabilitiesButton})
+    for (Control command : {EnterProbabilities, EnterProbabilitiesButton})
       EXPECT_TRUE(f.window.isEnabled(command));
-    for (Command command : {CopyAcross, CopyAcrossButton})
+    for (Control command : {CopyAcross, CopyAcrossButton})
       EXPECT_EQ(f.window.isEnabled(command), c.across);
-    for (Command command : {CopyDown, CopyDownButton})
+    for (Control command : {CopyDown, CopyDownButton})
       EXPECT_EQ(f.window.isEnabled(command), c.down);
   }
 }

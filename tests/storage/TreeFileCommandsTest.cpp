@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::Fixture;
-using enum Command;
+using enum Control;
 
 // A fresh folder, removed with everything in it at the end.
 class TempFolder {

@@ -229,8 +229,8 @@ TEST(TreeFile, LoadsProbabilitiesThatAreNoTreeAndComputesNothingUntilMended) {
                 "hændelser, reduceres eller udskrives. ")});
   EXPECT_EQ(f.state.results.count, 2);
   const auto computingOpen = [&f] {
-    for (Command c : {Command::AskEvent, Command::EventButton, Command::ReduceTree,
-                      Command::ReduceButton, Command::Print, Command::PrintButton})
+    for (Control c : {Control::AskEvent, Control::EventButton, Control::ReduceTree,
+                      Control::ReduceButton, Control::Print, Control::PrintButton})
       if (f.window.isEnabled(c)) return true;
     return false;
   };
@@ -247,7 +247,7 @@ TEST(TreeFile, LoadsProbabilitiesThatAreNoTreeAndComputesNothingUntilMended) {
   EXPECT_FALSE(computingOpen());
   editValue(2, 1, {"0.2", "0.3"});
   EXPECT_TRUE(computingOpen());
-  EXPECT_FALSE(f.window.isEnabled(Command::RestoreTree));
+  EXPECT_FALSE(f.window.isEnabled(Control::RestoreTree));
 }
 
 // A value computed from fractions is the same after a save and a reopening: the file keeps 15

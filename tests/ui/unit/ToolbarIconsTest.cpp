@@ -22,9 +22,9 @@ int paintedPixels(const QIcon& icon, int size) {
 TEST(ToolbarIcons, EveryButtonHasItsOwnVisiblePicture) {
   test::qtApp();
   QList<QImage> seen;
-  for (int i = static_cast<int>(Command::CopyAcrossButton);
-       i <= static_cast<int>(Command::CopyMenuButton); ++i) {
-    const QIcon icon = toolbarIcon(static_cast<Command>(i));
+  for (int i = static_cast<int>(Control::CopyAcrossButton);
+       i <= static_cast<int>(Control::CopyMenuButton); ++i) {
+    const QIcon icon = toolbarIcon(static_cast<Control>(i));
     ASSERT_FALSE(icon.isNull()) << "button " << i;
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{24, 24}, {48, 48}})) << "button " << i;
     EXPECT_GT(paintedPixels(icon, 24), 24 * 24 / 10) << "button " << i;
@@ -36,7 +36,7 @@ TEST(ToolbarIcons, EveryButtonHasItsOwnVisiblePicture) {
 
 TEST(ToolbarIcons, CommandsOutsideTheToolbarHaveNoPicture) {
   test::qtApp();
-  for (Command c : {Command::Open, Command::TwoBranchesButton})
+  for (Control c : {Control::Open, Control::TwoBranchesButton})
     EXPECT_TRUE(toolbarIcon(c).isNull());
   EXPECT_TRUE(toolbarIcon(QString("copy")).isNull());
   EXPECT_FALSE(toolbarIcon(QString("copy-down")).isNull());

@@ -17,7 +17,7 @@
 using namespace kvistra;
 using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
-using enum kvistra::Command;
+using enum kvistra::Control;
 
 class BranchEditingWindowTest : public WindowTest {
   Q_OBJECT
@@ -51,7 +51,7 @@ class BranchEditingWindowTest : public WindowTest {
     QCOMPARE(hint->text(), QString("1/4 = 0.2500"));
     QTest::mouseRelease(drawing, Qt::LeftButton, {}, middleOf(1, 1));
     QTest::mouseMove(drawing, middleOf(1, 1) + QPoint(1, 1));
-    for (Command c : {DecimalComma, ConditionalValues}) {
+    for (Control c : {DecimalComma, ConditionalValues}) {
       form->action(c)->trigger();
       QVERIFY(form->action(c)->isChecked() && state->view != ViewOptions{});
       form->action(c)->trigger();

@@ -165,11 +165,11 @@ inline QString pdfText(const QString& file) {
 // answers "Sæt chancer på første grene" with the steps given. What went wrong, or nothing.
 inline QString buildTwoBranchingTree(MainWindow& form, int first, int second,
                                      std::deque<DialogStep> firstProbabilities) {
-  form.action(Command::NewTwoBranchingTree)->trigger();
+  form.action(Control::NewTwoBranchingTree)->trigger();
   QTest::mouseClick(form.button(branchCountButton(first)), Qt::LeftButton);
   QTest::mouseClick(form.button(branchCountButton(second)), Qt::LeftButton);
   DialogScript script(std::move(firstProbabilities));
-  form.action(Command::SetFirstProbabilities)->trigger();
+  form.action(Control::SetFirstProbabilities)->trigger();
   return script.finished() ? QString() : "first probabilities: " + script.faults();
 }
 

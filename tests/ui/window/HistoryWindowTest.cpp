@@ -23,7 +23,7 @@
 using namespace kvistra;
 using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
-using enum kvistra::Command;
+using enum kvistra::Control;
 
 namespace {
 

@@ -36,7 +36,7 @@ using namespace kvistra;
 using namespace kvistra::ui;
 using kvistra::ui::testing::child;
 using kvistra::ui::testing::WindowTest;
-using enum kvistra::Command;
+using enum kvistra::Control;
 
 namespace {
 
@@ -65,9 +65,9 @@ class MainWindowTest : public WindowTest {
     QVERIFY(!child<QWidget>(*form, "branchCountBar")->isVisible());
     QVERIFY(child<QLabel>(*form, "startPicture")->isVisible());
     QVERIFY(!child<QLabel>(*form, "startPicture")->pixmap().isNull());
-    for (Command c : {Save, Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree})
+    for (Control c : {Save, Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree})
       QVERIFY2(!form->action(c)->isEnabled(), qPrintable(form->action(c)->objectName()));
-    for (Command c : {Open, Quit, DrawTreeMenu, NewTwoBranchingTree, HelpContents, About})
+    for (Control c : {Open, Quit, DrawTreeMenu, NewTwoBranchingTree, HelpContents, About})
       QVERIFY2(form->action(c)->isEnabled(), qPrintable(form->action(c)->objectName()));
     QCOMPARE(state->textLift,
              QFontMetrics(child<DrawingArea>(*form, "drawingArea")->font()).height() + 2);
@@ -119,7 +119,7 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(child<QPlainTextEdit>(*form, "resultsList")->font(), dialogFont(16, true));
     QCOMPARE(child<QLabel>(*form, "branchCountLabel")->text(),
              QString("Antal grene i 1. forgrening:"));
-    for (Command c : {CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, EventButton,
+    for (Control c : {CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, EventButton,
                       ReduceButton, RestoreButton, ClearResultsButton, PrintButton, CopyMenuButton})
       QVERIFY(!form->button(c)->isEnabled());
     QVERIFY(form->button(PrintHeadingButton)->isEnabled());

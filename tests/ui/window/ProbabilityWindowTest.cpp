@@ -21,7 +21,7 @@
 using namespace kvistra;
 using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
-using enum kvistra::Command;
+using enum kvistra::Control;
 
 class ProbabilityWindowTest : public WindowTest {
   Q_OBJECT
@@ -128,13 +128,13 @@ class ProbabilityWindowTest : public WindowTest {
     form->action(CopyDown)->trigger();
     QVERIFY(state->input.allProbabilitiesEntered);
 
-    for (Command c : {Print, CalculationsMenu, ReduceTree, Save, EventButton, ReduceButton,
+    for (Control c : {Print, CalculationsMenu, ReduceTree, Save, EventButton, ReduceButton,
                       ClearResultsButton, PrintButton, PrintHeadingButton, CopyMenuButton})
       QVERIFY2(form->action(c) ? form->action(c)->isEnabled() : form->button(c)->isEnabled(),
                qPrintable(QString::number(static_cast<int>(c))));
-    for (Command c : {SetFirstProbabilities, CopyAcross, CopyDown, EnterProbabilities})
+    for (Control c : {SetFirstProbabilities, CopyAcross, CopyDown, EnterProbabilities})
       QVERIFY(!form->action(c)->isEnabled());
-    for (Command c : {CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, RestoreButton})
+    for (Control c : {CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, RestoreButton})
       QVERIFY(!form->button(c)->isEnabled());
 
     // Every value reaches the screen: the place of the last leaf's probability is not blank.

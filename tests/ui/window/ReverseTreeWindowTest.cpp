@@ -8,7 +8,7 @@
 
 using namespace kvistra;
 using namespace kvistra::ui::testing;
-using enum kvistra::Command;
+using enum kvistra::Control;
 
 class ReverseTreeWindowTest : public QObject {
   Q_OBJECT

@@ -21,7 +21,7 @@
 using namespace kvistra;
 using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
-using enum kvistra::Command;
+using enum kvistra::Control;
 
 class SettingsWindowTest : public QObject {
   Q_OBJECT
@@ -42,7 +42,7 @@ class SettingsWindowTest : public QObject {
       form->menu(PrepareTreeMenu)->aboutToShow();
       QVERIFY(state.view == ViewOptions{});
       QCOMPARE(child<DrawingArea>(*form, "drawingArea")->zoom(), 1.0);
-      for (Command choice : {HighlightEvent, ConditionalValues, DecimalComma, ZoomIn})
+      for (Control choice : {HighlightEvent, ConditionalValues, DecimalComma, ZoomIn})
         form->action(choice)->trigger();
     }
 

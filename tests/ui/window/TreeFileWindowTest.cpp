@@ -19,7 +19,7 @@
 using namespace kvistra;
 using namespace kvistra::ui;
 using namespace kvistra::ui::testing;
-using enum kvistra::Command;
+using enum kvistra::Control;
 
 namespace {
 
@@ -142,13 +142,13 @@ class TreeFileWindowTest : public QObject {
     QVERIFY(child<QWidget>(form, "branchTextsPane")->isVisible());
     QVERIFY(child<QWidget>(form, "toolbar")->isVisible());
     QVERIFY(!child<QWidget>(form, "branchCountBar")->isVisible());
-    const auto enabled = [&form](Command c) {
+    const auto enabled = [&form](Control c) {
       return form.action(c) ? form.action(c)->isEnabled() : form.button(c)->isEnabled();
     };
-    for (Command c : {Print, PrepareTreeMenu, CalculationsMenu, Save, ReduceTree, EventButton,
+    for (Control c : {Print, PrepareTreeMenu, CalculationsMenu, Save, ReduceTree, EventButton,
                       ReduceButton, ClearResultsButton, PrintButton, CopyMenuButton})
       QVERIFY2(enabled(c), qPrintable(QString::number(static_cast<int>(c))));
-    for (Command c : {SetFirstProbabilities, CopyAcross, CopyDown, EnterProbabilities, RestoreTree,
+    for (Control c : {SetFirstProbabilities, CopyAcross, CopyDown, EnterProbabilities, RestoreTree,
                       RestoreButton, CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton})
       QVERIFY2(!enabled(c), qPrintable(QString::number(static_cast<int>(c))));
   }
