@@ -106,20 +106,16 @@ DialogStep approveInView(MainWindow& form, bool room) {
 
 }  // namespace
 
-class HistoryWindowTest : public QObject {
+class HistoryWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void everyStepUndoesAndNoWorkIsLost() {
     QTemporaryDir folder;
     const QString path = folder.filePath("Urne rød blå.KV3");
-    TreeState state;
-    form = openMainWindow(state);
-    QVERIFY(form);
     // The keys of undo and redo are shortcuts: they reach an active window only.
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    tree = &state;
     const QString built = buildTwoBranchingTree(
         *form, 3, 2, {typeProbability("0,25"), typeProbability("1/6"), typeProbability("0.4")});
     QVERIFY2(built.isEmpty(), qPrintable(built));
@@ -129,7 +125,7 @@ class HistoryWindowTest : public QObject {
     // Every kind of step gives back exactly what it changed, and comes again.
     auto* drawing = child<DrawingArea>(*form, "drawingArea");
     const auto click = [&](int level, int slot) {
-      const Branch& branch = state.tree.branch(level, slot);
+      const Branch& branch = state->tree.branch(level, slot);
       QTest::mouseClick(drawing, Qt::LeftButton, {},
                         {ScreenOffsetX + branch.x + LevelPitch / 2, branch.y});
     };
@@ -153,7 +149,7 @@ class HistoryWindowTest : public QObject {
 
     // "Fortryd" in the question keeps everything; "Gem" saves before the tree goes.
     play({answerSaveChanges("Fortryd")}, [&] { form->action(NewTwoBranchingTree)->trigger(); });
-    QVERIFY(state.tree.complete);
+    QVERIFY(state->tree.complete);
     // F1 opens the help from the question too, as from every window.
     const DialogStep helpThenCancel{"saveChangesBox", [&](QDialog* d) {
                                       QTest::keyClick(d, Qt::Key_F1);
@@ -182,7 +178,7 @@ class HistoryWindowTest : public QObject {
 
     // Nothing changed since: a new tree asks nothing, and a dropped file opens.
     form->action(NewTwoBranchingTree)->trigger();
-    QVERIFY(!state.tree.complete);
+    QVERIFY(!state->tree.complete);
     auto* dropped = new QMimeData;
     dropped->setUrls({QUrl::fromLocalFile(path)});
     QDragEnterEvent enter({10, 10}, Qt::CopyAction, dropped, Qt::LeftButton, Qt::NoModifier);
@@ -190,7 +186,7 @@ class HistoryWindowTest : public QObject {
     QVERIFY(enter.isAccepted());
     QDropEvent drop({10, 10}, Qt::CopyAction, dropped, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(form.get(), &drop);
-    QTRY_VERIFY(state.tree.complete);
+    QTRY_VERIFY(state->tree.complete);
     QCOMPARE(form->action(Undo)->text(), "Fortryd Hent");
     form->action(Undo)->trigger();
     QCOMPARE(form->windowTitle(), "   Kvistra   ");
@@ -208,12 +204,10 @@ class HistoryWindowTest : public QObject {
 
   // A class's lesson: a tree built while the start picture shows, reduced and asked about.
   void undoGivesBackWhatWasShownAndNothingRunsBehindADialog() {
-    TreeState state;
-    form = openMainWindow(state);
-    QVERIFY(form);
-    const QString built = buildTwoBranchingTree(*form, 2, 3,
-                                                {behindDialog(*form, state, typeProbability("0.3")),
-                                                 typeProbability("1/3"), typeProbability("1/4")});
+    const QString built =
+        buildTwoBranchingTree(*form, 2, 3,
+                              {behindDialog(*form, *state, typeProbability("0.3")),
+                               typeProbability("1/3"), typeProbability("1/4")});
     QVERIFY2(built.isEmpty(), qPrintable(built));
     form->action(CopyDown)->trigger();
     auto* startPicture = child<QLabel>(*form, "startPicture");
@@ -230,7 +224,7 @@ class HistoryWindowTest : public QObject {
     QCOMPARE(drawing->picture(), reduced);
 
     play({answerPrompt("Hændelse ?  ", "A1B2"),
-          behindDialog(*form, state, approveInView(*form, true))},
+          behindDialog(*form, *state, approveInView(*form, true))},
          [&] { form->action(AskEvent)->trigger(); });
     // Every step undone: the start picture stays gone.
     while (form->action(Undo)->isEnabled()) {
@@ -247,15 +241,13 @@ class HistoryWindowTest : public QObject {
          [&] { form->action(AskEvent)->trigger(); });
   }
 
-  void cleanup() { form.reset(); }
-
  private:
   // Runs act, whose dialogs steps answer, then checks that undo gives back the tree file, the
   // decimals and the commands as they were, and redo what act left.
   void undoable(const QString& step, std::deque<DialogStep> steps,
                 const std::function<void()>& act) {
     const auto work = [this] {
-      return treeFileText(*tree) + std::to_string(tree->tree.decimalCount);
+      return treeFileText(*state) + std::to_string(state->tree.decimalCount);
     };
     const std::string before = work();
     const WindowState windowBefore = form->windowModel();
@@ -280,9 +272,6 @@ class HistoryWindowTest : public QObject {
     const QString faults = playScript(std::move(steps), act);
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
   }
-
-  std::unique_ptr<MainWindow> form;
-  TreeState* tree = nullptr;
 };
 
 QTEST_MAIN(HistoryWindowTest)

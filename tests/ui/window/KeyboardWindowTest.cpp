@@ -46,14 +46,11 @@ QList<QWidget*> tabCycle(QWidget* drawing) {
 
 }  // namespace
 
-class KeyboardWindowTest : public QObject {
+class KeyboardWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void theHalfTreeIsWorkedAndReadByKeyboard() {
-    TreeState state;
-    auto form = openMainWindow(state);
-    QVERIFY(form);
     auto* drawing = child<DrawingArea>(*form, "drawingArea");
     // While a value is asked, a branch without one says so, and the field names the branch.
     QStringList whileAsked;
@@ -95,7 +92,7 @@ class KeyboardWindowTest : public QObject {
       for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(drawing, key);
     });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    QCOMPARE(state.tree.branch(1, 2).probability, 0.3);
+    QCOMPARE(state->tree.branch(1, 2).probability, 0.3);
     QVERIFY(toolNote->isHidden());
 
     // "Udskift navn på hele træet" on A2 under B1 (right goes down a level): A becomes R.
@@ -144,7 +141,7 @@ class KeyboardWindowTest : public QObject {
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     QCOMPARE(whileOpen.value(2), QString("P efter S, 0.5000, udfald 1, ikke markeret"));
     QCOMPARE(whileOpen.value(4), QString("P efter B1, 0.5000, udfald 3, markeret, 0.1500"));
-    QCOMPARE(state.results.count, 1);
+    QCOMPARE(state->results.count, 1);
 
     // The results list by keyboard: picked, worked out again, deleted.
     form->activateWindow();
@@ -169,7 +166,7 @@ class KeyboardWindowTest : public QObject {
                          QTest::keyClick(results, Qt::Key_Delete);
                        });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    QCOMPARE(state.results.count, 0);
+    QCOMPARE(state->results.count, 0);
 
     // Every number drawn is read: the root's total first, a simulation's counts and its chart.
     form->action(NaturalFrequencies)->trigger();

@@ -10,14 +10,11 @@ using namespace kvistra;
 using namespace kvistra::ui::testing;
 using enum kvistra::Control;
 
-class ReverseTreeWindowTest : public QObject {
+class ReverseTreeWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void theThirdBranchingGoesFirstAndComesBackWithUndo() {
-    TreeState state;
-    auto form = openMainWindow(state);
-    QVERIFY(form);
     form->action(NewThreeBranchingTree)->trigger();
     for (int branching = 1; branching <= 3; ++branching)
       QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
@@ -34,11 +31,11 @@ class ReverseTreeWindowTest : public QObject {
     const QString faults = playScript({thirdFirst, answerSaveChanges("Gem ikke")},
                                       [&] { form->action(ReverseTree)->trigger(); });
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
-    QCOMPARE(pathNameOf(state.tree, 3, 1), std::string("A3A1A2"));
+    QCOMPARE(pathNameOf(state->tree, 3, 1), std::string("A3A1A2"));
     QVERIFY(form->windowTitle().endsWith("Vendt træ"));
     QCOMPARE(form->action(Undo)->text(), QString("Fortryd Vend træet"));
     form->action(Undo)->trigger();
-    QCOMPARE(pathNameOf(state.tree, 3, 1), std::string("A1A2A3"));
+    QCOMPARE(pathNameOf(state->tree, 3, 1), std::string("A1A2A3"));
   }
 };
 

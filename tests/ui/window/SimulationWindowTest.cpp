@@ -34,14 +34,11 @@ std::int64_t engineCount(const TreeState& state, std::int64_t trials, std::size_
 
 }  // namespace
 
-class SimulationWindowTest : public QObject {
+class SimulationWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void simulatesTheIllnessTestBesideItsCounts() {
-    TreeState state;
-    auto form = openMainWindow(state);
-    QVERIFY(form);
     form->action(NewTwoBranchingTree)->trigger();
     for (int branching = 1; branching <= 2; ++branching)
       QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
@@ -61,10 +58,10 @@ class SimulationWindowTest : public QObject {
          simulation("10 000", "2024")},
         [&] { form->findChild<QAction*>("simulateAction")->trigger(); });
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
-    const std::int64_t ill = engineCount(state, 10000, 0);
+    const std::int64_t ill = engineCount(*state, 10000, 0);
     QVERIFY2(
-        leafLabel(state, 1).ends_with(std::to_string(ill) + " (0.00" + std::to_string(ill) + ")"),
-        leafLabel(state, 1).c_str());
+        leafLabel(*state, 1).ends_with(std::to_string(ill) + " (0.00" + std::to_string(ill) + ")"),
+        leafLabel(*state, 1).c_str());
 
     const QString simulated = QString("Simuleret: %1 af 10 000 = 0.00%1").arg(ill);
     faults = playScript({answerPrompt("Hændelse ?  ", "A1A2"),
@@ -81,14 +78,14 @@ class SimulationWindowTest : public QObject {
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
 
     form->findChild<QAction*>("simulateAgainAction")->trigger();
-    QCOMPARE(state.simulation->trials, 20000);
-    QCOMPARE(state.simulation->counts[1], engineCount(state, 20000, 0));
+    QCOMPARE(state->simulation->trials, 20000);
+    QCOMPARE(state->simulation->counts[1], engineCount(*state, 20000, 0));
     playScript({simulation("", "2024")}, [&] { form->action(Simulate)->trigger(); });
-    QCOMPARE(state.simulation->trials, 10000);
+    QCOMPARE(state->simulation->trials, 10000);
 
     playScript({answerPrompt("Reduktionshændelse ?  ", "A1")},
                [&] { form->action(ReduceTree)->trigger(); });
-    QVERIFY(!state.simulation);
+    QVERIFY(!state->simulation);
   }
 };
 

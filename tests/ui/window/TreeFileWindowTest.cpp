@@ -40,16 +40,13 @@ QString linesOf(const QObject& form, const char* pane) {
 
 }  // namespace
 
-class TreeFileWindowTest : public QObject {
+class TreeFileWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void aNamedTreeIsSavedAndOpenedAgain() {
     QTemporaryDir folder;
     const QString path = folder.filePath("Træ.KV3");
-    TreeState state;
-    auto form = openMainWindow(state);
-    QVERIFY(form);
     buildCompleteTree(*form);
 
     // Rows 1 to 5 are the tree's; in row B2 a letter over the selected name first empties it.
@@ -80,7 +77,7 @@ class TreeFileWindowTest : public QObject {
       form->action(BranchNames)->trigger();
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
-    QCOMPARE(state.tree.branch(2, 4).name, "K ");
+    QCOMPARE(state->tree.branch(2, 4).name, "K ");
     const QString texts = "Gren Tekst på gren\n A1   Sol på æble\n B1   \n C1   \n A2   \n K    ";
     QCOMPARE(linesOf(*form, "branchTextsList"), texts);
     QVERIFY(child<QWidget>(*form, "branchTextsPane")->isVisible());
@@ -101,7 +98,7 @@ class TreeFileWindowTest : public QObject {
       form->action(Open)->trigger();
       QVERIFY2(script.finished(), qPrintable(script.faults()));
     }
-    checkLoaded(*form, state, caption, texts);
+    checkLoaded(*form, *state, caption, texts);
 
     // Named on the command line, the file opens when the start picture goes; a missing one
     // is told.

@@ -38,23 +38,20 @@ DialogStep approveBox(const QString& line, const QString& workingLine, QtHost* p
 
 }  // namespace
 
-class UrnLessonWindowTest : public QObject {
+class UrnLessonWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void theUrnShowsItsFractionsWithTheirWorking() {
-    TreeState state;
-    auto form = openMainWindow(state);
-    QVERIFY(form);
     const QString built = buildTwoBranchingTree(*form, 2, 2, {typeProbability("3/5")});
     QVERIFY2(built.isEmpty(), qPrintable(built));
     play({typeProbability("2/4")}, [&] { form->action(EnterProbabilities)->trigger(); });
     play({typeProbability("3/4")}, [&] { form->action(EnterProbabilities)->trigger(); });
-    QVERIFY(state.input.allProbabilitiesEntered);
+    QVERIFY(state->input.allProbabilitiesEntered);
     // A for red: R1 and R2.
     play({answerPrompt(" Nyt navn ?  ", "r")}, [&] {
       form->action(ReplaceLetter)->trigger();
-      const Branch& a1 = state.tree.branch(1, 1);
+      const Branch& a1 = state->tree.branch(1, 1);
       QTest::mouseClick(child<DrawingArea>(*form, "drawingArea"), Qt::LeftButton, {},
                         {ScreenOffsetX + a1.x + LevelPitch / 2, a1.y});
     });
@@ -82,7 +79,7 @@ class UrnLessonWindowTest : public QObject {
              return QString();
            }}},
          [&] { form->action(PrintPreview)->trigger(); });
-    QCOMPARE(state.results.count, 4);
+    QCOMPARE(state->results.count, 4);
   }
 
  private:

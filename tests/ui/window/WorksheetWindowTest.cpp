@@ -32,13 +32,11 @@ QString cancelFindingTheChoiceKept(QDialog* d) {
 
 }  // namespace
 
-class WorksheetWindowTest : public QObject {
+class WorksheetWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void worksheetAndKeySavedAsPdf() {
-    TreeState state;
-    auto form = openMainWindow(state);
     QVERIFY(form && !form->action(PrintWorksheet)->isEnabled());
     // 3/5 and 2/5, then 2/4 and 1/2 after A1, 3/4 and 1/4 after B1.
     QCOMPARE(buildTwoBranchingTree(*form, 2, 2, {typeProbability("3/5")}), QString());
@@ -46,7 +44,7 @@ class WorksheetWindowTest : public QObject {
     for (const char* typed : {"2/4", "3/4"})
       QCOMPARE(playScript({typeProbability(typed)}, enter), QString());
     form->action(Fractions)->trigger();
-    state.printout.heading = w1252("Kuglerne i æsken");
+    state->printout.heading = w1252("Kuglerne i æsken");
     QVERIFY(form->action(PrintWorksheet)->isEnabled());
 
     QTemporaryDir folder;
