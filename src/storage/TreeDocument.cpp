@@ -458,6 +458,8 @@ TreeDocumentReading readTreeDocument(std::string_view utf8) {
     } catch (const Json::parse_error& error) {
       refuse("Filen er ikke et Kvistra-dokument: JSON-teksten har en fejl ved byte " +
              std::to_string(error.byte) + ".");
+    } catch (const Json::exception&) {
+      refuse("Filen er ikke et Kvistra-dokument: JSON-teksten har et tal, der er for stort.");
     }
     return {documentFrom(document), {}};
   } catch (const Refusal& refusal) {

@@ -108,6 +108,8 @@ TEST(TreeDocument, RefusesAFaultyDocumentWithAMessageNamingTheFault) {
   }
   EXPECT_EQ(readTreeDocument("{\"format\": ").error,
             w1252("Filen er ikke et Kvistra-dokument: JSON-teksten har en fejl ved byte 12."));
+  EXPECT_EQ(readTreeDocument("{\"format\": 1e400}").error,
+            w1252("Filen er ikke et Kvistra-dokument: JSON-teksten har et tal, der er for stort."));
 }
 
 // A group whose values do not add up to 1 loads, as from a tree file, for "Ret talværdi" to mend.
