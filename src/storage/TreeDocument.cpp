@@ -232,8 +232,8 @@ class TreeDecoder {
       refuse("Træet har mere end " + std::to_string(MaxBranchings) + " forgreninger.");
     if (size < FewestBranches || size > MostBranches)
       refuse(capitalised(place) + " har " + std::to_string(list.size()) +
-             " grene under sig; en gruppe skal have " + std::to_string(FewestBranches) + " til " +
-             std::to_string(MostBranches) + " grene.");
+             (list.size() == 1 ? " gren" : " grene") + " under sig; en gruppe skal have " +
+             std::to_string(FewestBranches) + " til " + std::to_string(MostBranches) + " grene.");
     slots_[level] += size;
     if (slots_[level] > MaxNodesPerLevel)
       refuse("Træet har mere end " + std::to_string(MaxNodesPerLevel) + " grene i " +

@@ -69,7 +69,7 @@ TEST(TreeDocument, RefusesAFaultyDocumentWithAMessageNamingTheFault) {
       {"/decimals", 5, "»decimals« i dokumentet skal være 2, 3 eller 4."},
       {"/fractions", Json(), "»fractions« mangler i dokumentet."},
       {"/tree/branches/0/branches", leaves(1),
-       "Gren 1 (A1) har 1 grene under sig; en gruppe skal have 2 til 6 grene."},
+       "Gren 1 (A1) har 1 gren under sig; en gruppe skal have 2 til 6 grene."},
       {"/tree/branches/1/branches/0/branches", groupOf({2, 2}),
        "Træet har mere end 3 forgreninger."},
       {"/tree/branches", groupOf({6, 6, 6, 6, 6}), "Træet har mere end 27 grene i 2. forgrening."},
