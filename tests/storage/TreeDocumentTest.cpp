@@ -129,7 +129,7 @@ TEST(TreeDocument, ReadsBackWhatItWrote) {
   built.enterTyped(1, {"1/3", "1/3", "1/3"});
   built.state.tree.decimalCount = 3;
   built.state.results.count = 1;
-  built.state.results.rows[1] = {w1252("P(A1) = 0,333 ½"), "0,333", "1/3"};
+  built.state.results.rows[1] = {w1252("P(A1) = 0,333 ½ \x80\x81"), "0,333", "1/3"};
   built.state.labels.count = 0;
   // Unequal groups, a path ending at the first branching and values not yet entered.
   Json unequal = twoByTwo();
