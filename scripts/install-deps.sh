@@ -8,7 +8,7 @@ set -euo pipefail
 run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev qt6-translations-l10n
-  libjpeg62-turbo-dev libgmp-dev qt6-svg-dev
+  libjpeg62-turbo-dev libgmp-dev qt6-svg-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core
 )
 # CPack's DEB generator finds libraries with file and readelf and their packages with

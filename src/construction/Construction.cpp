@@ -1,8 +1,8 @@
 #include "construction/Construction.h"
 
-#include <cmath>
 #include <string>
 
+#include "construction/ShapeLayout.h"
 #include "drawing/TreeDrawing.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
@@ -32,21 +32,6 @@ constexpr ButtonLimit ButtonLimits[] = {
     {3, 2, 7, 9, 4, false},           {3, 2, 10, MaxNodesPerLevel, NoneDisabled, true},
 };
 
-void resetBranches(Tree& tree) {
-  Branch& root = tree.root();
-  root.branchesPerNode = 1;
-  root.x = RootX;
-  root.y = RootY;
-  for (int level = 1; level <= MaxBranchings; ++level) {
-    for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
-      Branch& branch = tree.branch(level, slot);
-      branch = Branch{};
-      branch.name = " ";
-      tree.pathNames[slot][level] = "";
-    }
-  }
-}
-
 void resetScalars(TreeState& state) {
   state.tree.builtBranchings = 0;
   state.tree.complete = false;
@@ -74,6 +59,21 @@ std::string branchingLabel(int branching) {
 }
 
 }  // namespace
+
+void resetBranches(Tree& tree) {
+  Branch& root = tree.root();
+  root.branchesPerNode = 1;
+  root.x = RootX;
+  root.y = RootY;
+  for (int level = 1; level <= MaxBranchings; ++level) {
+    for (int slot = 1; slot <= MaxNodesPerLevel; ++slot) {
+      Branch& branch = tree.branch(level, slot);
+      branch = Branch{};
+      branch.name = " ";
+      tree.pathNames[slot][level] = "";
+    }
+  }
+}
 
 void resetTree(Context& context) {
   TreeState& state = context.state;
@@ -123,23 +123,16 @@ bool buildLevel(TreeState& state, int branchesPerNode) {
     return false;
   tree.leafCount = n;
   tree.outcomeCount = n;
-  const int spacing = VerticalSpan / n;
   for (int slot = 1; slot <= n; ++slot) {
     const int k = (slot - 1) % b;
-    const int parent = (slot - 1) / b + 1;
     Branch& branch = tree.branch(level, slot);
     branch.branchesPerNode = b;
     branch.levelNodeCount = n;
-    branch.parentIndex = parent;
-    branch.x = branchLeft(level);
-    branch.nameX = branch.x + NameOffset;
-    branch.probabilityX = branch.x + ProbabilityOffset;
+    branch.parentIndex = (slot - 1) / b + 1;
     branch.name = std::string{static_cast<char>('A' + k), static_cast<char>('0' + level)};
     branch.exists = true;
-    // std::nearbyint rounds halves to the even integer, as the layout requires.
-    const double offset = (k - (b - 1) / 2.0) * spacing;
-    branch.y = tree.branch(level - 1, parent).y + static_cast<int>(std::nearbyint(offset));
   }
+  layOutEvenLevel(tree, level);
   return true;
 }
 

@@ -11,6 +11,9 @@ void resetTree(Context& context);
 // The state part of resetTree alone, for a tree that is read before it replaces the one shown.
 void resetTreeState(TreeState& state);
 
+// Every branch of the store back to its starting value: the root alone, no branch below it.
+void resetBranches(Tree& tree);
+
 // A state in which to make a tree that will replace current's: reset as for a new tree, nothing
 // marked or picked, and what belongs to the whole run kept.
 TreeState freshStateFrom(const TreeState& current);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,15 +27,27 @@ inline std::string w1252(std::string_view utf8) {
   return text;
 }
 
-// Text from outside the program, such as a file's name, from UTF-8 into Windows-1252. A
-// character Windows-1252 lacks, or a byte that is not UTF-8, becomes "?".
-inline std::string windows1252FromUtf8(std::string_view utf8) {
-  // The code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the byte is unused.
-  constexpr std::array<char32_t, 32> HighControls = {
-      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-  std::string text;
+// The code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the byte is unused.
+inline constexpr std::array<char32_t, 32> Windows1252HighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The byte that holds code in Windows-1252, or nothing. The five unused bytes stand for the
+// control characters of their own number, so that every byte survives a trip through UTF-8.
+inline std::optional<char> windows1252Byte(char32_t code) {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
+  for (std::size_t k = 0; k < Windows1252HighControls.size(); ++k)
+    if (Windows1252HighControls[k] == code || (Windows1252HighControls[k] == 0 && code == 0x80 + k))
+      return static_cast<char>(0x80 + k);
+  return std::nullopt;
+}
+
+// Text from UTF-8 into Windows-1252, each character as convert gives it: a byte, or nothing to
+// give up. A character Windows-1252 lacks, or a byte that is not UTF-8, goes to convert as
+// nothing.
+template <typename Convert>
+bool convertFromUtf8(std::string_view utf8, std::string& text, Convert convert) {
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
     const int length = lead < 0x80         ? 1
@@ -50,16 +63,49 @@ inline std::string windows1252FromUtf8(std::string_view utf8) {
       code = code << 6 | (next & 0x3F);
     }
     i += valid ? static_cast<std::size_t>(length) : 1;
-    char byte = '?';
-    if (valid && (code < 0x80 || (code >= 0xA0 && code <= 0xFF))) {
-      byte = static_cast<char>(code);
-    } else if (valid) {
-      for (std::size_t k = 0; k < HighControls.size(); ++k)
-        if (HighControls[k] == code) byte = static_cast<char>(0x80 + k);
-    }
-    text += byte;
+    const std::optional<char> byte = convert(valid ? windows1252Byte(code) : std::nullopt);
+    if (!byte) return false;
+    text += *byte;
   }
+  return true;
+}
+
+// Text from outside the program, such as a file's name, from UTF-8 into Windows-1252. A
+// character Windows-1252 lacks, or a byte that is not UTF-8, becomes "?".
+inline std::string windows1252FromUtf8(std::string_view utf8) {
+  std::string text;
+  convertFromUtf8(utf8, text, [](std::optional<char> byte) { return byte.value_or('?'); });
   return text;
+}
+
+// The same for text that must arrive whole: nothing when a character cannot be held.
+inline std::optional<std::string> exactWindows1252FromUtf8(std::string_view utf8) {
+  std::string text;
+  if (!convertFromUtf8(utf8, text, [](std::optional<char> byte) { return byte; })) return {};
+  return text;
+}
+
+// The program's text as UTF-8, for what leaves the program as UTF-8.
+inline std::string utf8FromWindows1252(std::string_view text) {
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    char32_t code = byte;
+    if (byte >= 0x80 && byte < 0xA0 && Windows1252HighControls[byte - 0x80] != 0)
+      code = Windows1252HighControls[byte - 0x80];
+    if (code < 0x80) {
+      utf8 += static_cast<char>(code);
+    } else if (code < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (code >> 6));
+      utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xE0 | (code >> 12));
+      utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return utf8;
 }
 
 }  // namespace kvistra

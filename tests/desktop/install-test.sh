@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix, or unpacks the Debian package into a scratch root,
 # and looks at it as a desktop does: the menu entry's program and icon must be there, and a tree
-# file, whatever the case of its extension, must be of Kvistra's type and open with Kvistra.
+# file, whatever the case of its extension, and a document must be of Kvistra's types and open
+# with Kvistra.
 # The program must answer its command line without a display. A package must also hold its
 # manual pages, AppStream data and documents, start, and pass lintian and appstreamcli.
 # Usage: install-test.sh BUILD_DIR WITH_PROGRAM (1 when the program was built, else 0)
@@ -67,20 +68,28 @@ desktop() {
     XDG_CONFIG_HOME="$scratch/config" XDG_CONFIG_DIRS="$scratch/config" \
     PATH="$prefix/bin:$PATH" "$@"
 }
-type="$(value MimeType | cut -d';' -f1)"
-for name in Træ.KV3 træ.kv3; do
-  printf '2\r\n' >"$scratch/$name"
-  got="$(desktop gio info -a standard::content-type "$scratch/$name" |
-    sed -n 's/^ *standard::content-type: //p')"
-  [ "$got" = "$type" ] || fail "$name is of type '$got', not '$type'"
-done
-if [ "$with_program" = 1 ]; then
-  # Read all of gio's answer first: grep -q stops at the match, and gio, cut off by the closed
-  # pipe, would fail the pipeline now and then.
-  handlers="$(desktop gio mime "$type")"
-  grep -q "^Default application.*: kvistra.desktop$" <<<"$handlers" ||
-    fail "a double-click on a tree file does not open Kvistra: $handlers"
-fi
+# Each type the entry opens, with files that must be of it: tree files, then documents.
+types="$(value MimeType)"
+check_type() {
+  local type="$1" kind="$2" content="$3"
+  shift 3
+  grep -q "\(^\|;\)$type;" <<<"$types" || fail "the desktop entry does not open $type"
+  for name in "$@"; do
+    printf '%s' "$content" >"$scratch/$name"
+    got="$(desktop gio info -a standard::content-type "$scratch/$name" |
+      sed -n 's/^ *standard::content-type: //p')"
+    [ "$got" = "$type" ] || fail "$name is of type '$got', not '$type'"
+  done
+  if [ "$with_program" = 1 ]; then
+    # Read all of gio's answer first: grep -q stops at the match, and gio, cut off by the closed
+    # pipe, would fail the pipeline now and then.
+    handlers="$(desktop gio mime "$type")"
+    grep -q "^Default application.*: kvistra.desktop$" <<<"$handlers" ||
+      fail "a double-click on a $kind does not open Kvistra: $handlers"
+  fi
+}
+check_type application/x-kvistra-tree "tree file" $'2\r\n' Træ.KV3 træ.kv3
+check_type application/x-kvistra-document "document" '{"format": "Kvistra-dokument"}' træ.kvistra
 
 # answer ARGUMENT...: runs the program without a display (on $platform if set) and keeps its
 # exit code and output.
