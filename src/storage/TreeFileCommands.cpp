@@ -2,16 +2,9 @@
 
 #include "construction/Construction.h"
 #include "construction/TreeReplacement.h"
-#include "drawing/TreeDrawing.h"
-#include "events/Reduction.h"
 #include "files/FileAccess.h"
-#include "names/BranchNames.h"
-#include "results/ResultsList.h"
 #include "storage/TreeFile.h"
 #include "text/Windows1252.h"
-#include "tree/Layout.h"
-#include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 #include "window/Startup.h"
 
 namespace kvistra {

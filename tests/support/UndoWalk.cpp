@@ -31,7 +31,7 @@ const std::vector<std::vector<std::string>> GroupValues[] = {
     {{"1/2", "1/2"}, {"0.3", "0.7"}, {"1/3", "2/3"}},
     {{"1/3", "1/3", "1/3"}, {"0.2", "0.3", "0.5"}, {"1/6", "1/2", "1/3"}},
 };
-const std::array<const char*, 4> BranchTexts = {"", "rød", "blå kugle", "grøn"};
+const std::array<const char*, 4> BranchTexts = {"", "kugle", "to kugler", "terning"};
 const std::array<const char*, 4> NewNames = {"", "K", "Q1", "Z"};
 
 struct Walk {
@@ -83,11 +83,11 @@ bool entered(const Walk& w) {
   return w.valuesEntered();
 }
 
-// Trees whose groups all have the same size, so that one list of values fills every group.
 const WalkCommand Commands[] = {
     {"Nyt træ", always,
+     // Every group of the same size, so that one list of values fills each.
      [](Walk& w, Context& c) {
-       const int branchings = 1 + w.choose(3);
+       const int branchings = 2 + w.choose(2);
        const int branches = 2 + w.choose(2);
        beginTree(c, branchings);
        for (int level = 1; level <= branchings; ++level) addBranching(c, branches);
