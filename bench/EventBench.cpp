@@ -20,9 +20,9 @@ void evaluateRepeatedly(benchmark::State& run, const std::string& expression) {
     return;
   }
   for (auto _ : run) {
-    state.tree.outcomeMarked = {};
+    state.event.outcomeMarked = {};
     evaluateExpression(state, expression);
-    benchmark::DoNotOptimize(state.tree.outcomeMarked);
+    benchmark::DoNotOptimize(state.event.outcomeMarked);
   }
   run.SetItemsProcessed(run.iterations());
 }

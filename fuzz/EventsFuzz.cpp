@@ -65,7 +65,7 @@ bool sameTree(const TreeState& a, const TreeState& b) {
         return false;
     }
   }
-  return a.tree.pathNames == b.tree.pathNames && a.tree.leafCount == b.tree.leafCount &&
+  return a.pathNames == b.pathNames && a.tree.leafCount == b.tree.leafCount &&
          a.tree.branchingCount == b.tree.branchingCount;
 }
 
@@ -95,16 +95,16 @@ void checkEvaluation(const TreeState& tree, std::string_view text) {
   TreeState loud = tree;
   evaluateExpression(loud, text);
   check(sameTree(loud, tree), "evaluation leaves the tree unchanged", text);
-  check(!loud.tree.outcomeMarked[0], "no mark on outcome 0", text);
+  check(!loud.event.outcomeMarked[0], "no mark on outcome 0", text);
   for (int k = 1; k <= MaxOutcomes; ++k) {
-    if (loud.tree.outcomeMarked[k])
-      check(k <= tree.tree.leafCount && tree.tree.leaf(k).exists,
-            "marks only existing outcomes", text);
+    if (loud.event.outcomeMarked[k])
+      check(k <= tree.tree.leafCount && tree.tree.leaf(k).exists, "marks only existing outcomes",
+            text);
   }
-  check(loud.tree.outcomeCount == tree.tree.outcomeCount ||
-            loud.tree.outcomeCount == existingOutcomes(tree),
+  check(loud.event.outcomeCount == tree.event.outcomeCount ||
+            loud.event.outcomeCount == existingOutcomes(tree),
         "outcomeCount is kept or recounted", text);
-  const bool anyMark = loud.tree.outcomeMarked != tree.tree.outcomeMarked;
+  const bool anyMark = loud.event.outcomeMarked != tree.event.outcomeMarked;
   if (loud.event.parserState != ParserState::NoParenthesisError) {
     check(!anyMark && !loud.event.parseError, "a parenthesis error marks and reports nothing else",
           text);
@@ -122,7 +122,7 @@ void checkEvaluation(const TreeState& tree, std::string_view text) {
   evaluateExpressionQuietly(quiet, text);
   check(quiet.event.parserState == ParserState::MinusBeforeParenthesis && quiet.event.parseError,
         "the quiet evaluation reports nothing", text);
-  check(quiet.tree.outcomeMarked == loud.tree.outcomeMarked, "quiet and reported marks agree",
+  check(quiet.event.outcomeMarked == loud.event.outcomeMarked, "quiet and reported marks agree",
         text);
 }
 
@@ -134,7 +134,7 @@ std::optional<Marks> marksOf(const TreeState& tree, const std::string& text) {
   evaluateExpression(state, text);
   if (state.event.parserState != ParserState::NoParenthesisError || state.event.parseError)
     return std::nullopt;
-  return state.tree.outcomeMarked;
+  return state.event.outcomeMarked;
 }
 
 Marks combined(const Marks& a, const Marks& b, bool both) {

@@ -57,3 +57,4 @@ fuzz_target events "event evaluator" -dict=fuzz/events.dict
 fuzz_target probabilities "probability input"
 fuzz_target trees "tree file reader" -dict=fuzz/trees.dict -max_len=8192
 fuzz_target documents "document reader" -dict=fuzz/documents.dict -max_len=8192
+fuzz_target history "undo history" -max_len=200

@@ -9,10 +9,10 @@
 
 #include "construction/Construction.h"
 #include "drawing/TreeDrawing.h"
-#include "history/UndoHistory.h"
 #include "host/Host.h"
 #include "output/PictureExport.h"
 #include "probabilities/BranchKeys.h"
+#include "session/Session.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureRendering.h"
@@ -140,25 +140,24 @@ void ExportTree27Leaves(benchmark::State& run, PictureFormat format) {
 BENCHMARK_CAPTURE(ExportTree27Leaves, Svg, PictureFormat::Svg)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ExportTree27Leaves, Pdf, PictureFormat::Pdf)->Unit(benchmark::kMillisecond);
 
-// One undo and one redo of a step of the 27-leaf tree with a full results list and every name
-// row: the snapshot taken before the step, the restore and the redraw, twice.
+// One undo and one redo, through the session, of a step of the 27-leaf tree with a full results
+// list and every name row: the step taken, the restore and the redraw, twice.
 void UndoStep27Leaves(benchmark::State& run) {
   Tree27OnPicture tree;
   TreeState& state = tree.state;
-  Context& context = tree.context;
   state.results.count = MaxResults;
   for (int i = 1; i <= MaxResults; ++i)
     state.results.rows[i] = {"(A1,B2)-C3,A2B1C" + std::to_string(i % 3 + 1), "0.1234"};
   state.labels.count = MaxLabelRows;
   for (int i = 1; i <= MaxLabelRows; ++i)
     state.labels.rows[i] = {"A1", "R1", "Den første kugle er rød, den anden er blå"};
-  UndoHistory history;
-  WorkSnapshot before = snapshotOf(context);
-  state.tree.decimalCount = 2;
-  history.recordIfChanged("Antal decimaler", std::move(before), context);
+  Session session(state);
+  session.window() = tree.window;
+  session.run(
+      "Antal decimaler", [](Context& c) { c.state.tree.decimalCount = 2; }, tree.host);
   for (auto _ : run) {
-    history.undo(context);
-    history.redo(context);
+    session.undo(tree.host);
+    session.redo(tree.host);
   }
   run.SetItemsProcessed(run.iterations() * 2);
 }

@@ -41,7 +41,7 @@ void addTrials(Context& context, std::int64_t trials) {
   paintTreeOnScreen(context.state, context.host);
 }
 
-bool sameTreeDrawn(const TreeState& a, const TreeState& b) {
+bool sameTreeDrawn(const Work& a, const Work& b) {
   return a.tree.branches == b.tree.branches && a.tree.branchingCount == b.tree.branchingCount &&
          a.tree.leafCount == b.tree.leafCount && a.tree.complete == b.tree.complete &&
          a.reduction == b.reduction;
@@ -89,7 +89,7 @@ void simulateAgain(Context& context) {
   addTrials(context, context.state.simulation->trialsPerRun);
 }
 
-void dropOutdatedSimulation(const TreeState& before, Context& context) {
+void dropOutdatedSimulation(const Work& before, Context& context) {
   if (!context.state.simulation || sameTreeDrawn(before, context.state)) return;
   context.state.simulation.reset();
   paintTreeOnScreen(context.state, context.host);

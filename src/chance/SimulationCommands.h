@@ -24,6 +24,6 @@ void simulateAgain(Context& context);
 
 // A command that changed the tree, its probabilities or its reduction leaves no simulation of
 // the tree that was.
-void dropOutdatedSimulation(const TreeState& before, Context& context);
+void dropOutdatedSimulation(const Work& before, Context& context);
 
 }  // namespace kvistra

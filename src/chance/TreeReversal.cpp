@@ -4,6 +4,7 @@
 #include <array>
 
 #include "construction/Construction.h"
+#include "construction/TreeReplacement.h"
 #include "storage/TreeFileCommands.h"
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"

@@ -40,7 +40,7 @@ void resetScalars(TreeState& state) {
   state.tree.decimalCount = 4;
   state.tree.showFractions = false;
   state.input = InputPosition{};
-  state.results.count = 0;
+  state.results = Results{};
   state.labels.count = 0;
   state.reduction = Reduction{};
   state.event.shown = false;
@@ -70,7 +70,6 @@ void resetBranches(Tree& tree) {
       Branch& branch = tree.branch(level, slot);
       branch = Branch{};
       branch.name = " ";
-      tree.pathNames[slot][level] = "";
     }
   }
 }
@@ -94,14 +93,15 @@ void resetTree(Context& context) {
 void resetTreeState(TreeState& state) {
   state.file = FileLink{};
   resetBranches(state.tree);
+  state.pathNames = {};
   resetScalars(state);
 }
 
 TreeState freshStateFrom(const TreeState& current) {
   TreeState fresh = current;
   resetTreeState(fresh);
-  fresh.tree.outcomeMarked = {};
-  fresh.results.selectedLine = 0;
+  fresh.event.outcomeMarked = {};
+  fresh.selectedResultLine = 0;
   return fresh;
 }
 
@@ -122,7 +122,7 @@ bool buildLevel(TreeState& state, int branchesPerNode) {
       n > MaxNodesPerLevel)
     return false;
   tree.leafCount = n;
-  tree.outcomeCount = n;
+  state.event.outcomeCount = n;
   for (int slot = 1; slot <= n; ++slot) {
     const int k = (slot - 1) % b;
     Branch& branch = tree.branch(level, slot);

@@ -161,7 +161,7 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
 }
 
 bool shownEventMarks(const TreeState& state, int k) {
-  return state.event.shown && state.tree.outcomeMarked[k];
+  return state.event.shown && state.event.outcomeMarked[k];
 }
 
 // Counts and tallies are read leaf by leaf, so every leaf shows its own.
@@ -311,7 +311,7 @@ void drawMarkedPaths(const TreeState& state, Canvas& canvas, Placement at) {
   const Tree& tree = state.tree;
   canvas.setPen(EventBlue, PenStyle::Thick);
   for (int k = 1; k <= tree.outcomeSlots(); ++k) {
-    if (!tree.outcomeMarked[k] || !tree.leaf(k).exists) continue;
+    if (!state.event.outcomeMarked[k] || !tree.leaf(k).exists) continue;
     for (BranchAt node = tree.outcome(k); node.level >= 1; node = tree.above(node)) {
       const Branch& branch = tree.branch(node);
       const Branch& parent =

@@ -28,7 +28,7 @@ constexpr int WidthMargin = 30;
 constexpr int NarrowestBox = 300;
 
 void clearMarks(TreeState& state) {
-  state.tree.outcomeMarked.fill(false);
+  state.event.outcomeMarked.fill(false);
 }
 
 // The event in counts while the tree shows counts or a simulation.
@@ -63,7 +63,7 @@ void showMarkedEvent(Context& context, const std::string& display, const std::st
 double sumMarkedPaths(TreeState& state) {
   double sum = 0.0;
   for (int k = 1; k <= state.tree.outcomeSlots(); ++k)
-    if (state.tree.outcomeMarked[k]) sum += pathProbability(state, k);
+    if (state.event.outcomeMarked[k]) sum += pathProbability(state, k);
   state.event.probability = sum;
   return sum;
 }
@@ -73,7 +73,7 @@ Exact exactEventValue(const TreeState& state) {
 }
 
 Exact exactEventValue(const TreeState& state, const ExactValues& values) {
-  Exact value = exactMarkedSum(state.tree, values);
+  Exact value = exactMarkedSum(state, values);
   // On a reduced tree the event is conditional on the outcomes the reduction kept.
   const Exact kept = exactReductionProbability(state, values);
   if (sgn(kept) > 0) value /= kept;

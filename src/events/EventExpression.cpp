@@ -171,7 +171,7 @@ std::vector<Literal> literalsOf(std::string_view term) {
 }
 
 bool pathHolds(const TreeState& state, int outcome, std::string_view name) {
-  const auto& row = state.tree.pathNames[outcome];
+  const auto& row = state.pathNames[outcome];
   return std::any_of(row.begin() + 1, row.end(), [&](const RowName& n) { return n == name; });
 }
 
@@ -331,9 +331,9 @@ void matchNameTerm(TreeState& state, std::string_view term) {
   }
   for (int j = 1; j <= state.tree.outcomeSlots(); ++j) {
     if (leafExists(state, j) && outcomeMatches(state, j, literals))
-      state.tree.outcomeMarked[j] = true;
+      state.event.outcomeMarked[j] = true;
   }
-  state.tree.outcomeCount = countExistingOutcomes(state);
+  state.event.outcomeCount = countExistingOutcomes(state);
 }
 
 void matchNumberTerm(TreeState& state, std::string_view term) {
@@ -348,9 +348,9 @@ void matchNumberTerm(TreeState& state, std::string_view term) {
   const int32_t hi = *range.hi;
   for (int j = 1; j <= state.tree.outcomeSlots(); ++j) {
     const bool inside = lo <= j && j <= hi;
-    if (leafExists(state, j) && inside != negated) state.tree.outcomeMarked[j] = true;
+    if (leafExists(state, j) && inside != negated) state.event.outcomeMarked[j] = true;
   }
-  state.tree.outcomeCount = countExistingOutcomes(state);
+  state.event.outcomeCount = countExistingOutcomes(state);
 }
 
 bool nameExists(const TreeState& state, std::string_view name) {

@@ -35,10 +35,10 @@ void writeOutcomeNumbers(Context& context) {
 }
 
 // A leaf exists when it is marked; a branch above exists when one of its children does.
-void keepMarkedOutcomes(Tree& tree) {
+void keepMarkedOutcomes(Tree& tree, const std::array<bool, MaxOutcomes + 1>& marked) {
   for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     const BranchAt leaf = tree.outcome(k);
-    tree.branch(leaf).exists = tree.outcomeMarked[k];
+    tree.branch(leaf).exists = marked[k];
   }
   for (int level = tree.depth() - 1; level >= 1; --level) {
     for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
@@ -74,11 +74,11 @@ void setAllBranchesExisting(Tree& tree) {
 
 void askReduction(Context& context) {
   TreeState& state = context.state;
-  state.tree.outcomeMarked.fill(false);
+  state.event.outcomeMarked.fill(false);
   setAllBranchesExisting(state.tree);
   writeOutcomeNumbers(context);
   do {
-    state.tree.outcomeMarked.fill(false);
+    state.event.outcomeMarked.fill(false);
     const std::optional<std::string> answer =
         askExpression(context, w1252("Reduktionshændelse ?  "));
     if (!answer) {
@@ -99,21 +99,21 @@ void applyReduction(Context& context) {
   TreeState& state = context.state;
   const double p = sumMarkedPaths(state);
   state.reduction.probability = p;
-  const Exact exact = exactMarkedSum(state.tree, ExactValues(state.tree));
+  const Exact exact = exactMarkedSum(state, ExactValues(state.tree));
   const std::string value = fixedPoint(exact, 6, 4);
   if (p != 0.0) {
     state.event.shown = true;
     state.reduction.reduced = true;
-    keepMarkedOutcomes(state.tree);
+    keepMarkedOutcomes(state.tree, state.event.outcomeMarked);
     showReductionState(context);
     addResult(context, ReductionRowPrefix + state.reduction.text, value, fractionText(exact));
     paintTreeOnScreen(state, context.host);
   } else {
-    state.tree.outcomeMarked.fill(false);
+    state.event.outcomeMarked.fill(false);
     setAllBranchesExisting(state.tree);
     state.reduction.reduced = false;
     state.reduction.probability = 1.0;
-    state.tree.outcomeCount = state.tree.leafCount;
+    state.event.outcomeCount = state.tree.leafCount;
     context.host.showMessage(w1252("Reducering nægtet (sandsynligheden er 0)."), " ");
   }
   state.event.shown = false;
@@ -139,7 +139,7 @@ void restoreTree(Context& context) {
   setAllBranchesExisting(state.tree);
   state.reduction.reduced = false;
   state.reduction.probability = 1.0;
-  state.tree.outcomeCount = state.tree.leafCount;
+  state.event.outcomeCount = state.tree.leafCount;
   state.input.cancelled = false;
   rebuildPathNames(state);
   paintTreeOnScreen(state, context.host);

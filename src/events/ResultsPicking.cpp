@@ -70,11 +70,11 @@ void releaseInResultsPane(Context& context, const PaneRelease& release) {
   Results& results = context.state.results;
   // A release over a row picks it, a plain click as well as a selection, so that Delete then
   // offers to delete the row the user last pointed at.
-  if (showsRow(results, release.line)) results.selectedLine = release.line;
+  if (showsRow(results, release.line)) context.state.selectedResultLine = release.line;
   const PaneDecision decision = decideRelease(results, release);
   switch (decision.response) {
     case PaneResponse::PickRow:
-      results.selectedLine = decision.row;
+      context.state.selectedResultLine = decision.row;
       break;
     case PaneResponse::ShowRow:
       context.host.showResultLine(
@@ -93,8 +93,8 @@ void releaseInResultsPane(Context& context, const PaneRelease& release) {
 
 void keyReleasedInResultsPane(Context& context, PaneKey key) {
   Results& results = context.state.results;
-  const int picked = results.selectedLine;
-  results.selectedLine = 0;
+  const int picked = context.state.selectedResultLine;
+  context.state.selectedResultLine = 0;
   if (key == PaneKey::Other || !showsRow(results, picked)) return;
   const DeleteQuestion question = deleteQuestion(results.rows[picked]);
   if (askYesNo(context, question.line1, question.line2, question.width))

@@ -212,7 +212,8 @@ std::vector<std::string> eventWorking(const TreeState& state, const ExactValues&
 
   std::vector<PathWorking> paths;
   for (int k = 1; k <= tree.outcomeSlots(); ++k)
-    if (tree.outcomeMarked[k]) paths.push_back(pathWorking(tree, values, numbers.branches, k));
+    if (state.event.outcomeMarked[k])
+      paths.push_back(pathWorking(tree, values, numbers.branches, k));
   std::size_t nameWidth = 0;
   for (const PathWorking& path : paths) nameWidth = std::max(nameWidth, path.name.size());
 

@@ -1,6 +1,5 @@
 #include "history/UndoHistory.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "drawing/TreeDrawing.h"
@@ -10,19 +9,6 @@
 namespace kvistra {
 
 namespace {
-
-template <class Rows>
-bool sameRows(const Rows& a, int countA, const Rows& b, int countB) {
-  if (countA != countB) return false;
-  return std::equal(a.begin() + 1, a.begin() + 1 + countA, b.begin() + 1);
-}
-
-bool sameTree(const Tree& a, const Tree& b) {
-  return a.branches == b.branches && a.branchingCount == b.branchingCount &&
-         a.builtBranchings == b.builtBranchings && a.leafCount == b.leafCount &&
-         a.decimalCount == b.decimalCount && a.showFractions == b.showFractions &&
-         a.complete == b.complete;
-}
 
 // The screen shows what the state holds, as the finished command left it: the drawing kept with
 // the step when it still tells the truth, else one drawn from the state.
@@ -37,57 +23,46 @@ void redraw(Context& context, const RecordedDrawing* kept) {
   });
 }
 
-void restore(Context& context, WorkSnapshot work, bool withFile) {
+void restore(Context& context, WorkStep step, bool withFile) {
   TreeState& now = context.state;
-  // The printout's heading and the font's measure belong to the run, not to a step.
-  work.state.printout = std::move(now.printout);
-  const bool commaChanged = work.state.view.decimalComma != now.view.decimalComma;
-  // Values shown another way since, or a simulation that goes: the kept drawing is out of date.
-  const bool drawingHolds = work.drawing && work.state.view == now.view &&
-                            work.state.textLift == now.textLift && !work.state.simulation;
-  work.state.view = now.view;
-  work.state.textLift = now.textLift;
+  static_cast<Work&>(now) = std::move(step.work);
+  static_cast<ShownWork&>(now) = std::move(step.shown);
+  // Values shown another way since: the kept drawing is out of date.
+  const bool drawingHolds = step.drawing && step.view == now.view && step.textLift == now.textLift;
   // The start picture belongs to the start, never to a step.
-  work.window.startPictureVisible = context.window.startPictureVisible;
-  if (!withFile) {
-    work.state.file = std::move(now.file);
-    work.window.title = std::move(context.window.title);
+  step.window.startPictureVisible = context.window.startPictureVisible;
+  if (withFile) {
+    now.file = std::move(step.file);
+  } else {
+    step.window.title = std::move(context.window.title);
   }
   // A simulation belongs to the tree it was drawn from, which an undo or a redo replaces.
-  work.state.simulation.reset();
-  work.state.input.cancelled = false;
-  work.state.pointer.toolMode = ToolMode::None;
-  work.window.branchHint = BranchHint{};
-  now = std::move(work.state);
-  context.window = std::move(work.window);
+  now.simulation.reset();
+  now.input.cancelled = false;
+  now.pointer.toolMode = ToolMode::None;
+  step.window.branchHint = BranchHint{};
+  context.window = std::move(step.window);
   // The panes show values with the comma chosen now, not the one of when the step was kept.
-  if (commaChanged) {
+  if (step.view.decimalComma != now.view.decimalComma) {
     if (!context.window.resultLines.empty()) rebuildResultsPane(now, context.window);
     context.window.reductionNote = reductionNote(now);
   }
-  redraw(context, drawingHolds ? &*work.drawing : nullptr);
+  redraw(context, drawingHolds ? &*step.drawing : nullptr);
 }
 
 }  // namespace
 
-WorkSnapshot snapshotOf(const Context& context, const RecordedDrawing* shownDrawing) {
-  WorkSnapshot snapshot{context.state, context.window, std::nullopt};
-  if (shownDrawing) snapshot.drawing = *shownDrawing;
-  return snapshot;
+WorkStep stepOf(const Context& context, const RecordedDrawing* shownDrawing) {
+  const TreeState& state = context.state;
+  WorkStep step{state, state, context.window, state.file, state.view, state.textLift, std::nullopt};
+  if (shownDrawing && !state.simulation) step.drawing = *shownDrawing;
+  return step;
 }
 
-bool workChanged(const TreeState& before, const TreeState& after) {
-  return !sameTree(before.tree, after.tree) || !(before.reduction == after.reduction) ||
-         !sameRows(before.results.rows, before.results.count, after.results.rows,
-                   after.results.count) ||
-         !sameRows(before.labels.rows, before.labels.count, after.labels.rows, after.labels.count);
-}
-
-void UndoHistory::recordIfChanged(const std::string& name, WorkSnapshot before,
-                                  const Context& after) {
-  if (!workChanged(before.state, after.state)) return;
+void UndoHistory::recordIfChanged(const std::string& name, WorkStep before, const Context& after) {
+  if (before.work == after.state) return;
   const bool changedFile =
-      before.state.file.path != after.state.file.path || before.window.title != after.window.title;
+      before.file.path != after.state.file.path || before.window.title != after.window.title;
   undo_.push_back({name, std::move(before), changedFile});
   if (undo_.size() > Depth) undo_.pop_front();
   redo_.clear();
@@ -116,7 +91,7 @@ void UndoHistory::move(std::deque<Step>& from, std::deque<Step>& to, Context& co
   if (from.empty()) return;
   Step step = std::move(from.back());
   from.pop_back();
-  to.push_back({step.name, snapshotOf(context, shownDrawing), step.changedFile});
+  to.push_back({step.name, stepOf(context, shownDrawing), step.changedFile});
   restore(context, std::move(step.work), step.changedFile);
 }
 

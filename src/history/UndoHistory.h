@@ -12,21 +12,24 @@
 
 namespace kvistra {
 
-// What an undo gives back: the tree with its results, names and reduction, and the window as it
-// showed them. Tree state is a value, so a step is a copy of it.
-struct WorkSnapshot {
-  TreeState state;
+// What an undo gives back: the work, what was shown of it, and the window as it showed them. The
+// work is a value, so a step is a copy of it.
+struct WorkStep {
+  Work work;
+  ShownWork shown;
   WindowState window;
-  // The screen's drawing as it stood: not all of it follows from the state (a reduction shows
-  // its kept paths as an event). None when the screen was about to be drawn anew.
+  // Given back by the undo of a load or a new tree only.
+  FileLink file;
+  // How values were shown when the window's lines and the drawing were made.
+  ViewOptions view;
+  int32_t textLift = 0;
+  // The screen's drawing as it stood: not all of it follows from the work (a reduction shows
+  // its kept paths as an event). None when the screen was about to be drawn anew, or showed a
+  // simulation, which an undo drops.
   std::optional<RecordedDrawing> drawing;
 };
 
-WorkSnapshot snapshotOf(const Context& context, const RecordedDrawing* shownDrawing = nullptr);
-
-// Whether a command changed the work: the tree, its probabilities, names, decimals, results or
-// reduction. A save changes none of them and is no step.
-bool workChanged(const TreeState& before, const TreeState& after);
+WorkStep stepOf(const Context& context, const RecordedDrawing* shownDrawing = nullptr);
 
 class UndoHistory {
  public:
@@ -34,7 +37,7 @@ class UndoHistory {
 
   // After a command ran: before becomes a step named name when the command changed the work.
   // A new step forgets what could be redone.
-  void recordIfChanged(const std::string& name, WorkSnapshot before, const Context& after);
+  void recordIfChanged(const std::string& name, WorkStep before, const Context& after);
 
   bool canUndo() const { return !undo_.empty(); }
   bool canRedo() const { return !redo_.empty(); }
@@ -49,7 +52,7 @@ class UndoHistory {
  private:
   struct Step {
     std::string name;
-    WorkSnapshot work;
+    WorkStep work;
     // A load or a new tree: going back gives back the file and the caption too. Other steps
     // keep both, so an undo after a save does not forget where the tree was saved.
     bool changedFile = false;

@@ -54,7 +54,7 @@ void rebuildResultsPane(const TreeState& state, WindowState& window) {
 }
 
 void clearResults(Context& context) {
-  context.state.results.count = 0;
+  context.state.results = Results{};
   context.window.resultLines.clear();
   context.host.repaintDrawing();
 }

@@ -321,7 +321,6 @@ Tree treeFrom(const DecodedGroup& top, const TreeDecoder& decoder) {
   Tree tree{};
   resetBranches(tree);
   std::vector<std::pair<int, const DecodedGroup*>> groups{{1, &top}};
-  int keptOutcomes = 0;
   for (int level = 1; level <= decoder.depth(); ++level) {
     std::vector<std::pair<int, const DecodedGroup*>> below;
     int slot = 0;
@@ -330,7 +329,6 @@ Tree treeFrom(const DecodedGroup& top, const TreeDecoder& decoder) {
         fillBranch(tree.branch(level, ++slot), decoded, static_cast<int>(group->size()),
                    parentSlot);
         if (!decoded.branches.empty()) below.emplace_back(slot, &decoded.branches);
-        if (decoded.branches.empty() && decoded.kept) ++keptOutcomes;
       }
     }
     for (int s = 1; s <= slot; ++s) tree.branch(level, s).levelNodeCount = slot;
@@ -338,7 +336,6 @@ Tree treeFrom(const DecodedGroup& top, const TreeDecoder& decoder) {
   }
   tree.branchingCount = tree.builtBranchings = decoder.depth();
   tree.leafCount = decoder.outcomes();
-  tree.outcomeCount = keptOutcomes;
   tree.complete = true;
   layOutTree(tree);
   return tree;
@@ -426,6 +423,8 @@ TreeDocument documentFrom(const Json& document) {
   read.tree = treeFrom(top, decoder);
   read.tree.decimalCount = decimals;
   read.tree.showFractions = fractions;
+  for (int k = 1; k <= read.tree.outcomeSlots(); ++k)
+    read.keptOutcomes += read.tree.leaf(k).exists ? 1 : 0;
   read.labels = labelsFrom(document, read.tree);
   read.results = resultsFrom(document);
   return read;

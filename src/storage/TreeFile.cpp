@@ -195,7 +195,7 @@ std::string treeFileText(const TreeState& state) {
   out.real(state.reduction.probability);
   out.line(state.reduction.text);
   out.flag(state.reduction.reduced);
-  out.integer(tree.outcomeCount);
+  out.integer(state.event.outcomeCount);
   out.integer(state.results.count);
   for (int level = 1; level <= tree.depth(); ++level) {
     out.integer(tree.slotsOn(level));
@@ -224,7 +224,7 @@ bool readTreeFile(std::string_view text, TreeState& into) {
   into.reduction.probability = in.real();
   into.reduction.text = in.longText();
   into.reduction.reduced = in.flag();
-  tree.outcomeCount = in.integer(0, leaves);
+  into.event.outcomeCount = in.integer(0, leaves);
   into.results.count = in.integer(0, MaxResults);
   if (!in.ok()) return false;
 

@@ -41,10 +41,6 @@ bool settleUnsavedChanges(Context& context);
 // message and nothing changed, when the text is not a whole, consistent tree file.
 bool loadTreeText(Context& context, std::string_view text, const std::string& shownName);
 
-// Shows replacement, a complete tree, in place of the tree shown, as a loaded tree is shown;
-// shownName is the name for the caption (Windows-1252).
-void showReplacedTree(Context& context, TreeState replacement, const std::string& shownName);
-
 // A file opened without the open dialog (a recent file, one dropped on the window): the start
 // picture goes, unsaved changes are settled, and the file is loaded. True when it was loaded.
 bool openTreeFile(Context& context, const std::string& path);

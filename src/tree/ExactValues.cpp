@@ -92,10 +92,11 @@ Exact exactPathProbability(const Tree& tree, const ExactValues& values, int k) {
   return product;
 }
 
-Exact exactMarkedSum(const Tree& tree, const ExactValues& values) {
+Exact exactMarkedSum(const TreeState& state, const ExactValues& values) {
+  const Tree& tree = state.tree;
   Exact sum = 0;
   for (int k = 1; k <= tree.outcomeSlots(); ++k)
-    if (tree.outcomeMarked[k]) sum += exactPathProbability(tree, values, k);
+    if (state.event.outcomeMarked[k]) sum += exactPathProbability(tree, values, k);
   return sum;
 }
 

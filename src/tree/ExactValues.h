@@ -44,7 +44,7 @@ Exact exactSumBefore(const Tree& tree, int level, int slot);
 Exact exactPathProbability(const Tree& tree, const ExactValues& values, int k);
 
 // The marked outcomes' probability, and that of the outcomes that exist.
-Exact exactMarkedSum(const Tree& tree, const ExactValues& values);
+Exact exactMarkedSum(const TreeState& state, const ExactValues& values);
 Exact exactExistingSum(const Tree& tree, const ExactValues& values);
 
 // The probability the tree is reduced to (1 when it is not): the outcomes kept, summed exactly,

@@ -133,7 +133,7 @@ std::string eventFrequencyText(const TreeState& state, const NaturalFrequencies&
   std::int64_t marked = 0;
   bool rounded = false;
   for (int k = 1; k <= tree.outcomeSlots(); ++k) {
-    if (!tree.leaf(k).exists || !tree.outcomeMarked[k]) continue;
+    if (!tree.leaf(k).exists || !state.event.outcomeMarked[k]) continue;
     marked += all.leafCount(tree, k);
     rounded = rounded || all.leafRounded(tree, k);
   }
@@ -151,7 +151,7 @@ std::string simulatedEventText(const TreeState& state) {
   const SimulationTally& tally = *state.simulation;
   std::int64_t marked = 0;
   for (int k = 1; k <= state.tree.outcomeSlots(); ++k)
-    if (state.tree.outcomeMarked[k]) marked += tally.counts[k];
+    if (state.event.outcomeMarked[k]) marked += tally.counts[k];
   Exact share{mpz_class(marked), mpz_class(tally.trials)};
   share.canonicalize();
   return groupedNumber(marked) + " af " + groupedNumber(tally.trials) + " = " +

@@ -22,7 +22,7 @@ std::string probabilityFormat(const TreeState& state, double probability) {
 void rebuildPathNames(TreeState& state) {
   const Tree& tree = state.tree;
   for (int k = 1; k <= tree.outcomeSlots(); ++k) {
-    auto& row = state.tree.pathNames[k];
+    auto& row = state.pathNames[k];
     for (auto& cell : row) cell = "";
     const BranchAt leaf = tree.outcome(k);
     if (leaf.level < 1 || !tree.branch(leaf).exists) continue;

@@ -1,6 +1,7 @@
-// The one record of all state of a run, grouped by what belongs together: the tree with the
-// tables derived from it, the input position, the pointer, the event shown, the reduction, the
-// results and the label rows. Text is Windows-1252 bytes throughout.
+// The one record of all state of a run, grouped by what belongs together: the work an undo step
+// gives back (the tree, the reduction, the results and the label rows, compared to tell whether a
+// command changed it), what rides along with it (the input position, the event shown), and the
+// run's own state around them. Text is Windows-1252 bytes throughout.
 #pragma once
 
 #include <algorithm>
@@ -81,23 +82,20 @@ struct BranchAt {
   friend bool operator==(const BranchAt&, const BranchAt&) = default;
 };
 
-// The tree: its shape, its branches, and the per-outcome tables derived from them.
+// The tree: its shape, its branches, its decimals. Two trees are the same work when all of it is.
 struct Tree {
   // Levels 0..3 and slots 1..27; index 0 of the slots is unused so slots count from 1.
   std::array<std::array<Branch, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches{};
-  // Outcome 1..27 by level 1..3; index 0 unused in both.
-  std::array<std::array<RowName, MaxBranchings + 1>, MaxOutcomes + 1> pathNames{};
-  std::array<bool, MaxOutcomes + 1> outcomeMarked{};
 
   int32_t branchingCount = 0;
   int32_t builtBranchings = 0;
-  int32_t leafCount = 1;     // the tree's leaves as built so far: its deepest level's branches
-  int32_t outcomeCount = 0;  // existing outcomes as last counted
+  int32_t leafCount = 1;  // the tree's leaves as built so far: its deepest level's branches
   int32_t decimalCount = 4;
   // Values on the drawing as fractions ("Brøker"), a choice per tree like the decimal count;
   // not kept in tree files, so a new or loaded tree shows decimals.
   bool showFractions = false;
   bool complete = false;  // every branching built
+  friend bool operator==(const Tree&, const Tree&) = default;
 
   Branch& branch(int level, int slot) { return branches[level][slot]; }
   const Branch& branch(int level, int slot) const { return branches[level][slot]; }
@@ -187,6 +185,10 @@ struct ShownEvent {
   // With parseError: the first name of the expression that stands on more than one branching,
   // which no event can mean; empty otherwise.
   std::string ambiguousName;
+  // The outcomes 1..27 the event holds; index 0 unused. Shown, not work: an event computed but
+  // not approved changes no step.
+  std::array<bool, MaxOutcomes + 1> outcomeMarked{};
+  int32_t outcomeCount = 0;  // existing outcomes as last counted; tree files keep it
 };
 
 // The event the tree is reduced to.
@@ -197,15 +199,19 @@ struct Reduction {
   friend bool operator==(const Reduction&, const Reduction&) = default;
 };
 
+// Rows past count are empty, so that lists of the same rows are equal.
 struct Results {
   std::array<ResultRow, MaxResults + 1> rows{};  // 1..30
   int32_t count = 0;
-  int32_t selectedLine = 0;
+  friend bool operator==(const Results&, const Results&) = default;
 };
 
+// Rows past count may hold what the names dialog's open rows were given; nothing else writes
+// them, so they differ only after that dialog.
 struct LabelRows {
   std::array<LabelRow, MaxLabelRows + 1> rows{};  // 1..10
   int32_t count = 0;  // in use once the names dialog has opened or a file with rows is loaded
+  friend bool operator==(const LabelRows&, const LabelRows&) = default;
 };
 
 // The printout's own text, kept for the whole run: neither a new tree nor a tree file changes it.
@@ -249,19 +255,34 @@ struct ReversalWorking {
   std::array<std::array<double, MaxNodesPerLevel + 1>, MaxBranchings + 1> values{};
 };
 
-struct TreeState {
+// The work an undo step gives back and compares: a command that leaves it equal is no step.
+struct Work {
   Tree tree;
-  InputPosition input;
-  Pointer pointer;
-  ShownEvent event;
   Reduction reduction;
   Results results;
   LabelRows labels;
+  friend bool operator==(const Work&, const Work&) = default;
+};
+
+// What an undo step gives back with the work without being compared: where the input stood, the
+// event shown, the row picked, and the working of a reversed tree, which holds only for its tree.
+struct ShownWork {
+  InputPosition input;
+  ShownEvent event;
+  int32_t selectedResultLine = 0;
+  std::optional<ReversalWorking> reversal;
+};
+
+// The whole run: the work with what rides along, and what belongs to the run and not to a step.
+struct TreeState : Work, ShownWork {
+  // The branch names along each outcome's path, outcome 1..27 by level 1..3 (index 0 unused in
+  // both); derived from the tree by rebuildPathNames.
+  std::array<std::array<RowName, MaxBranchings + 1>, MaxOutcomes + 1> pathNames{};
+  Pointer pointer;
   Printout printout;
   FileLink file;
   ViewOptions view;
   std::optional<SimulationTally> simulation;
-  std::optional<ReversalWorking> reversal;
   // Texts are written this far above their line: the drawing font's height of "H" plus 2.
   int32_t textLift = 0;
 };

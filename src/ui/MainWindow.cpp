@@ -36,7 +36,6 @@
 #include "events/EventCalculation.h"
 #include "events/Reduction.h"
 #include "events/ResultsPicking.h"
-#include "history/UndoHistory.h"
 #include "names/BranchNames.h"
 #include "output/ClipboardExport.h"
 #include "output/PictureExport.h"
@@ -279,7 +278,7 @@ std::optional<QRect> markedLeaves(const TreeState& state,
   QRect marked;
   for (const DrawingReading& leaf : readings) {
     if (leaf.level != tree.depth()) continue;
-    const bool shown = state.event.shown ? tree.outcomeMarked[leaf.slot]
+    const bool shown = state.event.shown ? state.event.outcomeMarked[leaf.slot]
                                          : tree.branch(leaf.level, leaf.slot).exists;
     if (shown)
       marked |=
@@ -295,7 +294,8 @@ void showLines(QPlainTextEdit* pane, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-MainWindow::MainWindow(TreeState& state) : state_(state) {
+MainWindow::MainWindow(TreeState& state)
+    : session_(state), state_(session_.state()), window_(session_.window()) {
   static const bool readable = (installDrawingAccessibility(), true);
   (void)readable;
   setObjectName("mainWindow");
@@ -333,7 +333,6 @@ MainWindow::MainWindow(TreeState& state) : state_(state) {
   createCopyMenu();
   dialogs_ = std::make_unique<Dialogs>(*this, [this] { showHelp(); });
   host_ = std::make_unique<QtHost>(*drawingArea_, *dialogs_, *this);
-  context_ = std::make_unique<Context>(Context{state_, window_, *host_});
   drawingArea_->setPaintHandler([this](Canvas& canvas) { paintTree(state_, canvas); });
   connectCommands();
   setAcceptDrops(true);
@@ -675,12 +674,12 @@ void MainWindow::connectHistoryCommands() {
                               QKeySequence("Ctrl+Shift+Z", QKeySequence::PortableText)});
   connect(action(Undo), &QAction::triggered, this, [this] {
     if (refusedBehindDialog()) return;
-    history_.undo(*context_, shownDrawing());
+    session_.undo(*host_, shownDrawing());
     sync();
   });
   connect(action(Redo), &QAction::triggered, this, [this] {
     if (refusedBehindDialog()) return;
-    history_.redo(*context_, shownDrawing());
+    session_.redo(*host_, shownDrawing());
     sync();
   });
 }
@@ -831,13 +830,8 @@ void MainWindow::run(const QString& stepName, const std::function<void(Context&)
   // The command that opened the dialog is still running; another would work on its half-done
   // state, and its undo step would be lost.
   if (refusedBehindDialog()) return;
-  WorkSnapshot before = snapshotOf(*context_, shownDrawing());
-  const std::string fileBefore = state_.file.path;
-  command(*context_);
-  dropOutdatedSimulation(before.state, *context_);
-  history_.recordIfChanged(fromQt(stepName), std::move(before), *context_);
-  if (!state_.file.path.empty() && state_.file.path != fileBefore)
-    recentFiles_->add(state_.file.path);
+  const CommandReport report = session_.run(fromQt(stepName), command, *host_, shownDrawing());
+  if (report.fileChanged) recentFiles_->add(state_.file.path);
   sync();
 }
 
@@ -848,8 +842,9 @@ void MainWindow::showHistory(bool behindDialog) {
     item->setText(can ? QString("%1 %2").arg(verb, toQt(step)) : QString(verb));
     item->setToolTip(item->text());
   };
-  show(Undo, "Fortryd", history_.canUndo(), history_.undoName());
-  show(Redo, "Gentag", history_.canRedo(), history_.redoName());
+  const UndoHistory& history = session_.history();
+  show(Undo, "Fortryd", history.canUndo(), history.undoName());
+  show(Redo, "Gentag", history.canRedo(), history.redoName());
 }
 
 void MainWindow::sync() {

@@ -8,8 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "history/UndoHistory.h"
-#include "host/Context.h"
+#include "session/Session.h"
 
 class QAction;
 class QAbstractButton;
@@ -87,8 +86,7 @@ class MainWindow : public QMainWindow {
                  std::optional<Control> item = std::nullopt);
   QString stepName(Control item) const;
 
-  // Runs a core command, keeps an undo step when it changed the work, and then shows the window
-  // state it left.
+  // Runs a core command through the session, and then shows the window state it left.
   void run(const QString& stepName, const std::function<void(Context&)>& command);
   // Opens the file at path as one undo step with open; a file that has gone leaves the recent
   // files.
@@ -121,10 +119,10 @@ class MainWindow : public QMainWindow {
   void onStartPictureTimeout();
   void showHelp();
 
+  Session session_;
   TreeState& state_;
-  WindowState window_;
+  WindowState& window_;
   std::unique_ptr<QtHost> host_;
-  std::unique_ptr<Context> context_;
 
   QFrame* toolbar_ = nullptr;
   QFrame* branchCountBar_ = nullptr;
@@ -150,7 +148,6 @@ class MainWindow : public QMainWindow {
   bool activated_ = false;
   bool viewSettingsLoaded_ = false;
   std::optional<std::string> startFile_;
-  UndoHistory history_;
   RecentFiles* recentFiles_ = nullptr;
 
   static constexpr std::size_t ControlCount = static_cast<std::size_t>(Control::Count);

@@ -16,7 +16,7 @@ void showMainWindow(TreeState& state, WindowState& window, int textHeightH) {
 void activateMainWindow(TreeState& state, WindowState& window) {
   window.title = std::string("   Kvistra   ") + ProgramVersion;
   window.toolbarVisible = window.sidePaneVisible = window.branchTextsVisible = false;
-  state.results.selectedLine = 0;
+  state.selectedResultLine = 0;
   window.resultLines.clear();
   window.branchTextLines.clear();
 }

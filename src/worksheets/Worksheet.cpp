@@ -227,7 +227,7 @@ Worksheet makeWorksheet(const TreeState& state, const WindowState& window, Works
   // Whatever the screen shows: an event's marks and values, counts of N or a simulation's tallies
   // would give the blanks away.
   sheet.state.event.shown = false;
-  sheet.state.tree.outcomeMarked.fill(false);
+  sheet.state.event.outcomeMarked.fill(false);
   sheet.state.view.naturalFrequencies = false;
   sheet.state.simulation.reset();
   if (answerKey) sheet.results = keyResults(state);

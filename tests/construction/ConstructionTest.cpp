@@ -58,7 +58,7 @@ TEST(ButtonLimits, EveryRowOfTheTable) {
     EXPECT_EQ(f.state.tree.complete, c.complete) << name;
     EXPECT_EQ(f.window.branchCountBarVisible, !c.complete) << name;
     EXPECT_EQ(f.state.tree.leafCount, c.leaves) << name;
-    EXPECT_EQ(f.state.tree.outcomeCount, c.leaves) << name;
+    EXPECT_EQ(f.state.event.outcomeCount, c.leaves) << name;
   }
 }
 
@@ -121,9 +121,9 @@ TEST(BuildLevel, SlotsNamesAndParents) {
   }
   EXPECT_FALSE(f.state.tree.branch(2, 25).exists);
   EXPECT_EQ(f.state.tree.branch(2, 25).name, " ");
-  EXPECT_EQ(f.state.tree.pathNames[7][1], "B1");
-  EXPECT_EQ(f.state.tree.pathNames[7][2], "C2");
-  EXPECT_TRUE(f.state.tree.pathNames[7][3].empty());
+  EXPECT_EQ(f.state.pathNames[7][1], "B1");
+  EXPECT_EQ(f.state.pathNames[7][2], "C2");
+  EXPECT_TRUE(f.state.pathNames[7][3].empty());
 }
 
 TEST(Construction, CompletionOffersProbabilitiesAndCollectsLabels) {
@@ -191,7 +191,7 @@ TEST(Reset, ClearsTreeResultsAndReductionNote) {
   EXPECT_TRUE(f.window.branchCountBarVisible);
   EXPECT_FALSE(f.state.tree.branch(1, 1).exists);
   EXPECT_EQ(f.state.tree.branch(1, 1).name, " ");
-  EXPECT_TRUE(f.state.tree.pathNames[1][1].empty());
+  EXPECT_TRUE(f.state.pathNames[1][1].empty());
   ASSERT_FALSE(f.host.canvas.rects.empty());
   EXPECT_EQ(f.host.canvas.rects.front(), (testing::DrawnRect{0, 0, 1000, 700, true}));
   for (Control c : {Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree,

@@ -58,7 +58,7 @@ TEST(DrawTree, TextsFollowEntryEventAndDecimals) {
   f.state.tree.branch(2, 6).probabilityEntered = false;
   f.state.tree.decimalCount = 2;
   f.state.event.shown = true;
-  f.state.tree.outcomeMarked[1] = true;
+  f.state.event.outcomeMarked[1] = true;
   RecordingCanvas canvas;
   drawTree(f.state, canvas, ScreenOffsetX);
   const int h = f.state.textLift;
@@ -201,7 +201,7 @@ TEST(DrawTree, FractionsWhereTheyFitCommaAndValuesGivenTheReduction) {
       for (int k = 1; k <= 4; ++k) f.state.tree.branch(2, k).exists = std::ranges::count(c.kept, k);
       f.state.reduction = {true, "R", existingOutcomesProbability(f.state) - 1e-15};
     }
-    f.state.event.shown = f.state.tree.outcomeMarked[1] = true;
+    f.state.event.shown = f.state.event.outcomeMarked[1] = true;
     RecordingCanvas canvas;
     drawTree(f.state, canvas, ScreenOffsetX);
     const Branch& a1 = f.state.tree.branch(1, 1);

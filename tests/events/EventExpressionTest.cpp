@@ -19,7 +19,7 @@ using Outcomes = std::vector<int>;
 
 // Evaluates what a user typed, as the event command does.
 Outcomes Evaluate(TreeState& state, const std::string& typed) {
-  state.tree.outcomeMarked = {};
+  state.event.outcomeMarked = {};
   evaluateExpression(state, normaliseExpression(typed));
   return MarkedOutcomes(state);
 }
@@ -226,14 +226,14 @@ TEST(EventExpression, ReducedTreeMarksOnlyRemainingOutcomes) {
 TEST(EventExpression, OutcomeCountIsRecountedByPassingTerms) {
   TreeState state = ExampleTree();
   RemoveOutcomes(state, {4, 5, 6});
-  state.tree.outcomeCount = 99;
+  state.event.outcomeCount = 99;
   Evaluate(state, "X9");
-  EXPECT_EQ(state.tree.outcomeCount, 99) << "a failing term counts nothing";
+  EXPECT_EQ(state.event.outcomeCount, 99) << "a failing term counts nothing";
   Evaluate(state, "B1");
-  EXPECT_EQ(state.tree.outcomeCount, 3);
-  state.tree.outcomeCount = 99;
+  EXPECT_EQ(state.event.outcomeCount, 3);
+  state.event.outcomeCount = 99;
   Evaluate(state, "2..");
-  EXPECT_EQ(state.tree.outcomeCount, 3);
+  EXPECT_EQ(state.event.outcomeCount, 3);
 }
 
 TEST(EventExpression, AnyNumberOfLiteralsAndItems) {

@@ -44,7 +44,7 @@ inline TreeState MakeTree(const std::vector<int>& branchCounts) {
   state.tree.branchingCount = level;
   state.tree.builtBranchings = level;
   state.tree.leafCount = nodes;
-  state.tree.outcomeCount = nodes;
+  state.event.outcomeCount = nodes;
   state.tree.complete = true;
   rebuildPathNames(state);
   return state;
@@ -101,7 +101,7 @@ inline TreeState FractionTree() {
 inline std::vector<int> MarkedOutcomes(const TreeState& state) {
   std::vector<int> marked;
   for (int k = 1; k <= MaxOutcomes; ++k) {
-    if (state.tree.outcomeMarked[k]) marked.push_back(k);
+    if (state.event.outcomeMarked[k]) marked.push_back(k);
   }
   return marked;
 }

@@ -75,7 +75,7 @@ TEST(ResultsPicking, RowsAreEvaluatedShownAndDeletedAfterAQuestion) {
   // A plain click picks its row too.
   f.host.approveReplies = {ApproveChoice::Drop};
   releaseInResultsPane(f.context, {Left, 2, ""});
-  EXPECT_EQ(f.state.results.selectedLine, 2);
+  EXPECT_EQ(f.state.selectedResultLine, 2);
 }
 
 }  // namespace

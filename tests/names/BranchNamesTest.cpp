@@ -104,7 +104,7 @@ TEST(BranchNames, TheDialogRenamesEveryBranchOfARowAndListsTheTexts) {
   for (int slot : {2, 5}) EXPECT_EQ(f.state.tree.branch(2, slot).name, "K ");
   EXPECT_EQ(f.state.tree.branch(1, 1).name, "A ");
   EXPECT_EQ(f.state.tree.branch(2, 3).name, "C2");
-  EXPECT_EQ(f.state.tree.pathNames[5][2], "K ");
+  EXPECT_EQ(f.state.pathNames[5][2], "K ");
   EXPECT_TRUE(f.window.branchTextsVisible);
   EXPECT_EQ(f.window.branchTextLines,
             (std::vector<std::string>{w1252("Gren Tekst på gren"), " A    Regn", " B1   ", " A2   ",

@@ -191,7 +191,7 @@ TEST(replaceLetterInTree, RenamesEveryLevelAndRefusesALetterInUse) {
     EXPECT_EQ(names(f.state, 1) + names(f.state, 2), c.level1 + c.level2) << what;
     EXPECT_EQ(f.host.messages, c.messages) << what;
     EXPECT_EQ(f.state.results.count, c.level1 + c.level2 != same1 + same2 ? 2 : 1) << what;
-    EXPECT_EQ(f.state.tree.pathNames[3][2], f.state.tree.branch(2, 3).name) << what;
+    EXPECT_EQ(f.state.pathNames[3][2], f.state.tree.branch(2, 3).name) << what;
   }
 }
 

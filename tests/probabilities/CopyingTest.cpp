@@ -94,8 +94,8 @@ TEST(CopyingWalks, TwoByTwoAcross) {
   walk(f, {{Step::Across, {}, false, false, 2, 4}});
   expectNear(levelProbabilities(f.state, 2), {0.3, 0.7, 0.3, 0.7}, "level 2");
   expectCompleted(f);
-  EXPECT_EQ(f.state.tree.pathNames[4][1], "B1");
-  EXPECT_EQ(f.state.tree.pathNames[4][2], "B2");
+  EXPECT_EQ(f.state.pathNames[4][1], "B1");
+  EXPECT_EQ(f.state.pathNames[4][2], "B2");
 }
 
 TEST(CopyingWalks, ThreeByTwoDown) {

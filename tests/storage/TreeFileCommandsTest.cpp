@@ -103,7 +103,7 @@ TEST(TreeFileCommands, SavesAndOpensThroughTheDialogs) {
   EXPECT_EQ(treeFileText(f.state), treeFileText(saved.state));
   EXPECT_EQ(f.window.title, captionOf("Træ.KV3"));
   EXPECT_EQ(f.state.tree.decimalCount, 4);
-  EXPECT_EQ(f.state.tree.pathNames[3][2], "C2");
+  EXPECT_EQ(f.state.pathNames[3][2], "C2");
   EXPECT_EQ(f.state.labels.rows[5].oldName, "C2");
   EXPECT_FALSE(f.window.branchTextsVisible);
   EXPECT_EQ(f.window.resultLines, resultsPaneLines(saved.state.results));

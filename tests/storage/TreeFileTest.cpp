@@ -262,7 +262,7 @@ TEST(TreeFile, AnEventKeepsItsValueThroughASaveAndReopening) {
   Fixture reopened;
   ASSERT_TRUE(loadTreeText(reopened.context, treeFileText(f.state), "x.KV3"));
   for (const char* event : {"A1A2", "B1,A2", "C1B2"}) {
-    for (TreeState* state : {&f.state, &reopened.state}) state->tree.outcomeMarked.fill(false);
+    for (TreeState* state : {&f.state, &reopened.state}) state->event.outcomeMarked.fill(false);
     ASSERT_TRUE(evaluateExpressionQuietly(f.state, event));
     ASSERT_TRUE(evaluateExpressionQuietly(reopened.state, event));
     EXPECT_EQ(exactEventValue(reopened.state), exactEventValue(f.state)) << event;

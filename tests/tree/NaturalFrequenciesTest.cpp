@@ -74,7 +74,7 @@ TEST(NaturalFrequencies, CountsOfEachLeafForTheChosenOrTypedTotal) {
     f.build(c.shape);
     f.enterTyped(1, c.first);
     f.enterTyped(2, c.second);
-    f.state.tree.outcomeMarked[1] = f.state.tree.outcomeMarked[3] = true;
+    f.state.event.outcomeMarked[1] = f.state.event.outcomeMarked[3] = true;
     const NaturalFrequencies counts = naturalFrequencies(f.state.tree, c.typed);
     EXPECT_EQ(counts.total, c.total);
     std::vector<std::int64_t> leaves;

@@ -108,7 +108,7 @@ TEST(TreePicture, ScreenDrawingEqualsThePlainDrawing) {
          s.event.shown = true;
          // The marks and labels as drawn without the coloured paths laid over them.
          s.view.highlightEvent = false;
-         for (int k : {1, 5, 14, 27}) s.tree.outcomeMarked[k] = true;
+         for (int k : {1, 5, 14, 27}) s.event.outcomeMarked[k] = true;
        }},
       {"Danish names, two decimals",
        {2, 3, 2},

@@ -1,0 +1,38 @@
+#include "session/Session.h"
+
+#include <utility>
+
+#include "chance/SimulationCommands.h"
+#include "tree/TreeHelpers.h"
+
+namespace kvistra {
+
+CommandReport Session::run(const std::string& name, const std::function<void(Context&)>& command,
+                           Host& host, const RecordedDrawing* shownDrawing) {
+  Context context = contextWith(host);
+  WorkStep before = stepOf(context, shownDrawing);
+  command(context);
+  dropOutdatedSimulation(before.work, context);
+  const CommandReport report{!state_.file.path.empty() && state_.file.path != before.file.path};
+  history_.recordIfChanged(name, std::move(before), context);
+  afterEveryCommand();
+  return report;
+}
+
+void Session::undo(Host& host, const RecordedDrawing* shownDrawing) {
+  Context context = contextWith(host);
+  history_.undo(context, shownDrawing);
+  afterEveryCommand();
+}
+
+void Session::redo(Host& host, const RecordedDrawing* shownDrawing) {
+  Context context = contextWith(host);
+  history_.redo(context, shownDrawing);
+  afterEveryCommand();
+}
+
+void Session::afterEveryCommand() {
+  rebuildPathNames(state_);
+}
+
+}  // namespace kvistra
