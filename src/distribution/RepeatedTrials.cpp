@@ -1,0 +1,203 @@
+#include "distribution/RepeatedTrials.h"
+
+namespace kvistra {
+
+namespace {
+
+constexpr std::size_t LongestExactText = 20;
+// A decimal as typed reads well up to this many characters ("0.0823543"); longer p are
+// written as fractions in brackets.
+constexpr std::size_t LongestTypedDecimal = 8;
+const Exact SmallestCharted(1, 20000);  // 0.00005
+
+mpz_class binomialCoefficient(unsigned long n, unsigned long k) {
+  mpz_class coefficient;
+  mpz_bin_uiui(coefficient.get_mpz_t(), n, k);
+  return coefficient;
+}
+
+// Fills the table's rows from the integer numerators of P(X = k) over one common
+// denominator. One shared denominator keeps the cumulative sums integer additions.
+TrialsTable tableOf(const std::vector<mpz_class>& numerators, const mpz_class& denominator) {
+  TrialsTable table;
+  table.rows.resize(numerators.size());
+  mpz_class running = 0;
+  for (std::size_t k = 0; k < numerators.size(); ++k) {
+    running += numerators[k];
+    TrialsRow& row = table.rows[k];
+    row.k = static_cast<int>(k);
+    row.probability = Exact(numerators[k], denominator);
+    row.probability.canonicalize();
+    row.cumulative = Exact(running, denominator);
+    row.cumulative.canonicalize();
+  }
+  return table;
+}
+
+bool isBinomial(int n, const Exact& p) {
+  return n >= 1 && n <= MostTrials && sgn(p) > 0 && p < 1;
+}
+
+bool isHypergeometric(int N, int M, int n) {
+  return N >= 1 && N <= LargestPopulation && M >= 0 && M <= N && n >= 1 && n <= N &&
+         n <= MostTrials;
+}
+
+// p as the working writes it: a short decimal as typed ("0.3"), else a fraction in
+// brackets ("(1/3)"), so that the exponent applies to all of it.
+std::string baseText(const Exact& p, bool decimalComma) {
+  const std::string decimal = exactDecimalText(p, decimalComma);
+  if (!decimal.empty() && decimal.size() <= LongestTypedDecimal) return decimal;
+  return "(" + fractionText(p) + ")";
+}
+
+// A power's value: exact in the base's own form when short, else a decimal.
+std::string powerValueText(const Exact& power, bool baseIsDecimal, int decimals,
+                           bool decimalComma) {
+  const std::string exact =
+      baseIsDecimal ? exactDecimalText(power, decimalComma) : fractionText(power);
+  if (!exact.empty() && exact.size() <= LongestExactText) return exact;
+  return displaySignificantDecimal(power, decimals, decimalComma);
+}
+
+Exact power(const Exact& base, unsigned long exponent) {
+  Exact result;
+  mpz_pow_ui(result.get_num_mpz_t(), base.get_num_mpz_t(), exponent);
+  mpz_pow_ui(result.get_den_mpz_t(), base.get_den_mpz_t(), exponent);
+  return result;
+}
+
+bool allShort(std::initializer_list<const std::string*> texts) {
+  for (const std::string* text : texts)
+    if (text->size() > LongestExactText) return false;
+  return true;
+}
+
+std::string coefficientName(int n, int k) {
+  return "K(" + std::to_string(n) + ", " + std::to_string(k) + ")";
+}
+
+}  // namespace
+
+std::optional<TrialsTable> binomialTable(int n, const Exact& p) {
+  if (!isBinomial(n, p)) return std::nullopt;
+  // p = a/b, 1 − p = c/b: P(X = k) = K(n, k)·a^k·c^(n − k) / b^n, and term k + 1 is term k
+  // times (n − k)·a / ((k + 1)·c), an exact division of integers.
+  const mpz_class& a = p.get_num();
+  const mpz_class& b = p.get_den();
+  const mpz_class c = b - a;
+  std::vector<mpz_class> numerators(static_cast<std::size_t>(n) + 1);
+  mpz_pow_ui(numerators[0].get_mpz_t(), c.get_mpz_t(), static_cast<unsigned long>(n));
+  for (int k = 0; k < n; ++k) {
+    mpz_class next = numerators[static_cast<std::size_t>(k)] * a;
+    next *= n - k;
+    mpz_divexact(next.get_mpz_t(), next.get_mpz_t(), c.get_mpz_t());
+    mpz_divexact_ui(next.get_mpz_t(), next.get_mpz_t(), static_cast<unsigned long>(k + 1));
+    numerators[static_cast<std::size_t>(k) + 1] = std::move(next);
+  }
+  mpz_class denominator;
+  mpz_pow_ui(denominator.get_mpz_t(), b.get_mpz_t(), static_cast<unsigned long>(n));
+  TrialsTable table = tableOf(numerators, denominator);
+  table.mean = p * n;
+  table.variance = table.mean * (1 - p);
+  return table;
+}
+
+std::optional<TrialsTable> hypergeometricTable(int N, int M, int n) {
+  if (!isHypergeometric(N, M, n)) return std::nullopt;
+  // Numerator k is K(M, k)·K(N − M, n − k); from k to k + 1 the first factor gains
+  // (M − k)/(k + 1) and the second (n − k)/(N − M − n + k + 1), each an exact division.
+  const int failures = N - M;
+  const int first = std::max(0, n - failures);
+  const int last = std::min(n, M);
+  std::vector<mpz_class> numerators(static_cast<std::size_t>(n) + 1);
+  mpz_class term =
+      binomialCoefficient(static_cast<unsigned long>(M), static_cast<unsigned long>(first)) *
+      binomialCoefficient(static_cast<unsigned long>(failures),
+                          static_cast<unsigned long>(n - first));
+  for (int k = first; k <= last; ++k) {
+    numerators[static_cast<std::size_t>(k)] = term;
+    if (k == last) break;
+    term *= M - k;
+    mpz_divexact_ui(term.get_mpz_t(), term.get_mpz_t(), static_cast<unsigned long>(k + 1));
+    term *= n - k;
+    mpz_divexact_ui(term.get_mpz_t(), term.get_mpz_t(),
+                    static_cast<unsigned long>(failures - n + k + 1));
+  }
+  TrialsTable table = tableOf(numerators, binomialCoefficient(static_cast<unsigned long>(N),
+                                                              static_cast<unsigned long>(n)));
+  const Exact share(M, N);
+  table.mean = share * n;
+  // The finite-population factor (N − n)/(N − 1), taken as 0 for a population of one.
+  const Exact finite = N == 1 ? Exact(0) : Exact(N - n, N - 1);
+  table.variance = table.mean * (1 - share) * finite;
+  return table;
+}
+
+std::string tableProbabilityDisplayText(const Exact& probability, int decimals, bool decimalComma) {
+  // The digit counts bound the fraction's length (sizeinbase may say one too many), so the
+  // long fractions of large n are never written out.
+  const std::size_t digits = mpz_sizeinbase(probability.get_num_mpz_t(), 10) +
+                             mpz_sizeinbase(probability.get_den_mpz_t(), 10);
+  if (digits <= LongestExactText + 1) {
+    const std::string fraction = fractionText(probability);
+    if (fraction.size() <= LongestExactText) return fraction;
+  }
+  return displayDecimal(probability, decimals, decimalComma);
+}
+
+std::vector<int> chartedValues(const TrialsTable& table, int a, int b) {
+  std::vector<int> values;
+  for (const auto& row : table.rows)
+    if ((a <= row.k && row.k <= b) || row.probability >= SmallestCharted) values.push_back(row.k);
+  return values;
+}
+
+std::string binomialTermDisplayText(int n, const Exact& p, int k, int decimals, bool decimalComma,
+                                    const std::string& name) {
+  if (!isBinomial(n, p) || k < 0 || k > n) return "";
+  const Exact q = 1 - p;
+  const unsigned long successes = static_cast<unsigned long>(k);
+  const unsigned long failures = static_cast<unsigned long>(n - k);
+  const std::string pText = baseText(p, decimalComma);
+  const std::string qText = baseText(q, decimalComma);
+  const Exact pPower = power(p, successes);
+  const Exact qPower = power(q, failures);
+  const mpz_class coefficient = binomialCoefficient(static_cast<unsigned long>(n), successes);
+  std::string text = "P(" + name + " = " + std::to_string(k) + ") = " + coefficientName(n, k) +
+                     " · " + pText + superscript(k) + " · " + qText + superscript(n - k);
+  const std::string coefficientText = coefficient.get_str();
+  const std::string pPowerText =
+      powerValueText(pPower, pText.front() != '(', decimals, decimalComma);
+  const std::string qPowerText =
+      powerValueText(qPower, qText.front() != '(', decimals, decimalComma);
+  if (allShort({&coefficientText, &pPowerText, &qPowerText}))
+    text += " = " + coefficientText + " · " + pPowerText + " · " + qPowerText;
+  const Exact probability = Exact(coefficient) * pPower * qPower;
+  return text + " = " + displayDecimal(probability, decimals, decimalComma);
+}
+
+std::string hypergeometricTermDisplayText(int N, int M, int n, int k, int decimals,
+                                          bool decimalComma, const std::string& name) {
+  if (!isHypergeometric(N, M, n) || k < 0 || k > n) return "";
+  const auto coefficient = [](int top, int bottom) {
+    return bottom < 0 || bottom > top ? mpz_class(0)
+                                      : binomialCoefficient(static_cast<unsigned long>(top),
+                                                            static_cast<unsigned long>(bottom));
+  };
+  const mpz_class successes = coefficient(M, k);
+  const mpz_class failures = coefficient(N - M, n - k);
+  const mpz_class all = coefficient(N, n);
+  std::string text = "P(" + name + " = " + std::to_string(k) + ") = " + coefficientName(M, k) +
+                     " · " + coefficientName(N - M, n - k) + " / " + coefficientName(N, n);
+  const std::string successesText = successes.get_str();
+  const std::string failuresText = failures.get_str();
+  const std::string allText = all.get_str();
+  if (allShort({&successesText, &failuresText, &allText}))
+    text += " = " + successesText + " · " + failuresText + " / " + allText;
+  Exact probability(successes * failures, all);
+  probability.canonicalize();
+  return text + " = " + displayDecimal(probability, decimals, decimalComma);
+}
+
+}  // namespace kvistra
