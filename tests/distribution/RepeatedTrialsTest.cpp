@@ -37,21 +37,28 @@ TEST(RepeatedTrials, PublishedTableValues) {
   }
 }
 
-// The incremental table against the formula for each term, where one wrong ratio shows.
+Exact power(const Exact& base, unsigned long exponent) {
+  Exact result;
+  mpz_pow_ui(result.get_num_mpz_t(), base.get_num_mpz_t(), exponent);
+  mpz_pow_ui(result.get_den_mpz_t(), base.get_den_mpz_t(), exponent);
+  return result;
+}
+
+// The incremental, prime-stripped table against the formula for each term: one wrong ratio or
+// one fraction left unreduced shows. 1000003 is a prime beyond the trial divisions.
 TEST(binomialTable, AgreesWithTheFormulaForLargeN) {
-  const auto table = binomialTable(1000, q("1/3"));
-  ASSERT_TRUE(table);
-  for (unsigned long k : {0ul, 1ul, 333ul, 999ul, 1000ul}) {
-    mpz_class coefficient;
-    mpz_bin_uiui(coefficient.get_mpz_t(), 1000, k);
-    Exact expected(coefficient * (mpz_class(1) << (1000 - k)));
-    mpz_class all;
-    mpz_ui_pow_ui(all.get_mpz_t(), 3, 1000);
-    expected /= all;
-    EXPECT_EQ(table->rows[k].probability, expected) << k;
+  for (const char* p : {"1/3", "0.3", "7/1000003"}) {
+    const auto table = binomialTable(1000, q(p));
+    ASSERT_TRUE(table);
+    for (unsigned long k : {0ul, 1ul, 333ul, 999ul, 1000ul}) {
+      mpz_class coefficient;
+      mpz_bin_uiui(coefficient.get_mpz_t(), 1000, k);
+      const Exact expected = coefficient * power(q(p), k) * power(1 - q(p), 1000 - k);
+      EXPECT_EQ(table->rows[k].probability, expected) << p << " " << k;
+    }
+    EXPECT_EQ(table->mean, q(p) * 1000);
+    EXPECT_EQ(table->variance, q(p) * 1000 * (1 - q(p)));
   }
-  EXPECT_EQ(table->mean, q("1000/3"));
-  EXPECT_EQ(table->variance, q("2000/9"));
 }
 
 // Short fractions exactly, long ones as decimals rounded from the exact value.
