@@ -1,5 +1,6 @@
 #include "distribution/DisplayNumbers.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kvistra {

@@ -1,5 +1,6 @@
 #include "distribution/RepeatedTrials.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -9,9 +10,9 @@ namespace kvistra {
 namespace {
 
 constexpr std::size_t LongestExactText = 20;
-// A decimal as typed reads well up to this many characters ("0.0823543"); longer p are
+// A decimal as typed reads well up to this many characters ("0.12345678"); longer p are
 // written as fractions in brackets.
-constexpr std::size_t LongestTypedDecimal = 8;
+constexpr std::size_t LongestTypedDecimal = 10;
 const Exact SmallestCharted(1, 20000);  // 0.00005
 // Typed denominators have small primes; the last one left above this is tested for primality.
 constexpr unsigned long LargestTrialDivisor = 1000;
