@@ -28,7 +28,7 @@ std::optional<std::string> varianceTermsDisplayText(const Distribution& distribu
                                                     const std::string& name = "X");
 
 // "σ(X) = √(Var(X)) = √(3)/2 ≈ 0.8660"; without the exact root when its text is long, and
-// without the decimal when σ is a rational with at most style.decimals places ("= 5").
+// without the decimal when σ is rational and shown exactly ("= 5", "= 1/3", "= 0.5").
 std::string standardDeviationDisplayText(const Distribution& distribution, const NumberStyle& style,
                                          const std::string& name = "X");
 
