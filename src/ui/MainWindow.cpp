@@ -888,6 +888,7 @@ void MainWindow::sync() {
   showToolNote();
   placeBranchHint();
   showReadings();
+  emit synced();
 }
 
 void MainWindow::showCheckMarks() {
