@@ -10,7 +10,6 @@
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 #include "window/Startup.h"
 
 namespace kvistra {
@@ -83,13 +82,9 @@ void showLoadedTree(Context& context, const std::string& shownName) {
   context.host.repaintDrawing();
   window.branchTextsVisible = state.labels.count > 0;
   window.branchTextLines = branchTextLines(state.labels);
-  window.apply(LoadedTreeCommands);
-  window.apply(state.reduction.reduced ? ReducedCommands : RestoredCommands);
   window.reductionNote = reductionNote(state);
-  if (!invalidGroups(state.tree).empty()) {
-    window.apply(InvalidProbabilitiesCommands);
+  if (!invalidGroups(state.tree).empty())
     context.host.showMessage(invalidProbabilitiesMessage(state.tree), " ");
-  }
 }
 
 // The save dialog until it names a file that may be written: a file already there is replaced
@@ -123,13 +118,14 @@ bool saveTree(Context& context) {
   return true;
 }
 
-bool hasUnsavedChanges(const TreeState& state, const WindowState& window) {
-  if (!window.isEnabled(Control::Save) || !state.tree.complete) return false;
+bool hasUnsavedChanges(const TreeState& state) {
+  // A tree without all its probabilities is not worth keeping: it would load as a complete one.
+  if (!state.tree.complete || !state.input.allProbabilitiesEntered) return false;
   return !state.file.savedText || *state.file.savedText != treeFileText(state);
 }
 
 bool settleUnsavedChanges(Context& context) {
-  if (!hasUnsavedChanges(context.state, context.window)) return true;
+  if (!hasUnsavedChanges(context.state)) return true;
   switch (context.host.askToSaveChanges()) {
     case SaveChangesChoice::Save:
       return saveTree(context);

@@ -65,6 +65,7 @@
 #include "ui/TextConversion.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/YesNoDialog.h"
+#include "window/Controls.h"
 #include "window/Startup.h"
 #include "worksheets/Worksheet.h"
 
@@ -676,11 +677,13 @@ void MainWindow::connectHistoryCommands() {
   connect(action(Undo), &QAction::triggered, this, [this] {
     if (refusedBehindDialog()) return;
     history_.undo(*context_, shownDrawing());
+    showControls(state_, window_);
     sync();
   });
   connect(action(Redo), &QAction::triggered, this, [this] {
     if (refusedBehindDialog()) return;
     history_.redo(*context_, shownDrawing());
+    showControls(state_, window_);
     sync();
   });
 }
@@ -833,8 +836,12 @@ void MainWindow::run(const QString& stepName, const std::function<void(Context&)
   if (refusedBehindDialog()) return;
   WorkSnapshot before = snapshotOf(*context_, shownDrawing());
   const std::string fileBefore = state_.file.path;
+  ++commandsRunning_;
   command(*context_);
+  --commandsRunning_;
   dropOutdatedSimulation(before.state, *context_);
+  // A command run between the dialogs of another sees that one's work half done.
+  if (commandsRunning_ == 0) showControls(state_, window_);
   history_.recordIfChanged(fromQt(stepName), std::move(before), *context_);
   if (!state_.file.path.empty() && state_.file.path != fileBefore)
     recentFiles_->add(state_.file.path);

@@ -157,6 +157,8 @@ class MainWindow : public QMainWindow {
   UndoHistory history_;
   RecentFiles* recentFiles_ = nullptr;
 
+  // Commands started and not yet finished: more than one when one runs between another's dialogs.
+  int commandsRunning_ = 0;
   static constexpr std::size_t ControlCount = static_cast<std::size_t>(Control::Count);
   std::array<QAction*, ControlCount> actions_{};
   std::array<QAbstractButton*, ControlCount> buttons_{};

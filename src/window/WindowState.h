@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -110,11 +109,6 @@ struct BranchFocus {
   friend bool operator==(const BranchFocus&, const BranchFocus&) = default;
 };
 
-struct ControlChange {
-  Control command;
-  bool enabled;
-};
-
 struct WindowState {
   std::string title = "   Kvistra";
   std::array<bool, static_cast<std::size_t>(Control::Count)> enabled = allEnabled();
@@ -134,9 +128,6 @@ struct WindowState {
 
   bool isEnabled(Control c) const { return enabled[static_cast<std::size_t>(c)]; }
   void setEnabled(Control c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }
-  void apply(std::span<const ControlChange> changes) {
-    for (const auto& change : changes) setEnabled(change.command, change.enabled);
-  }
 
  private:
   static constexpr std::array<bool, static_cast<std::size_t>(Control::Count)> allEnabled() {
