@@ -1,5 +1,7 @@
 #include "tree/BranchCountLimits.h"
 
+#include <algorithm>
+
 namespace kvistra {
 
 namespace {
@@ -23,16 +25,28 @@ constexpr LimitRule LimitRules[] = {
     {3, 2, 7, 9, {4, false}},          {3, 2, 10, MaxNodesPerLevel, {NoneRefused, true}},
 };
 
-}  // namespace
-
-BranchCountLimit branchCountLimit(const Tree& tree) {
+// The limit a rule sets right after branching built of branchings leaves nodes on its level.
+BranchCountLimit limitAfter(int branchings, int built, int nodes) {
   for (const LimitRule& rule : LimitRules) {
-    if (rule.branchings != tree.branchingCount) continue;
-    if (rule.built != 0 && rule.built != tree.builtBranchings) continue;
-    if (tree.leafCount < rule.fewestNodes || tree.leafCount > rule.mostNodes) continue;
+    if (rule.branchings != branchings) continue;
+    if (rule.built != 0 && rule.built != built) continue;
+    if (nodes < rule.fewestNodes || nodes > rule.mostNodes) continue;
     return rule.limit;
   }
   return {};
+}
+
+}  // namespace
+
+BranchCountLimit branchCountLimit(const Tree& tree) {
+  // A count refused after one branching stays refused after the next.
+  BranchCountLimit limit;
+  for (int built = 1; built <= std::min(tree.builtBranchings, tree.depth()); ++built) {
+    const BranchCountLimit after = limitAfter(tree.branchingCount, built, tree.slotsOn(built));
+    limit.firstRefused = std::min(limit.firstRefused, after.firstRefused);
+    limit.completeWithTwo = after.completeWithTwo;
+  }
+  return limit;
 }
 
 }  // namespace kvistra

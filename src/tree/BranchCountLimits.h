@@ -10,7 +10,7 @@ struct BranchCountLimit {
   bool completeWithTwo = false;         // the remaining branchings can only have 2 branches
 };
 
-// The limit the branchings built so far leave; none before the first or on a tree no rule names.
+// The limit the branchings built so far leave: none before the first.
 BranchCountLimit branchCountLimit(const Tree& tree);
 
 }  // namespace kvistra
