@@ -1,5 +1,6 @@
-// What the main window shows, as plain data. Commands change it at the end of each operation;
-// the window copies it onto its widgets in one place.
+// What the main window shows, as plain data. Commands change it at the end of each operation,
+// but for the controls that are on, which are worked out from the work after each
+// (window/Controls); the window copies it onto its widgets in one place.
 #pragma once
 
 #include <array>
@@ -127,7 +128,6 @@ struct WindowState {
   BranchFocus branchFocus;
 
   bool isEnabled(Control c) const { return enabled[static_cast<std::size_t>(c)]; }
-  void setEnabled(Control c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }
 
  private:
   static constexpr std::array<bool, static_cast<std::size_t>(Control::Count)> allEnabled() {
