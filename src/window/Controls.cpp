@@ -13,8 +13,9 @@ using enum Control;
 
 // One control's state in each phase, a cell per phase in the order of Phase:
 //   no tree, building, first groups, stepping, complete, reduced, invalid, invalid and reduced.
-// X: on; .: off; a letter: as the work has it (see cellOn). An item of a closed menu is set as
-// the start leaves it; nothing reaches it until its menu opens.
+// X: on; .: off; a: on when the next group can be copied across; d: copied down; b: on when the
+// button's branch count still fits in the store. An item of a closed menu is set as the start
+// leaves it; nothing reaches it until its menu opens.
 struct ControlRow {
   Control control;
   std::string_view cells;
