@@ -144,11 +144,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   scriptDialogs(f.host, linesOf(typed), data[AnswerByte]);
   try {
     setFirstProbabilities(f.context);
-    checkState(f.state, f.window);
+    checkState(f.state, f.controls());
     for (int i = 0; i < CommandCount; ++i) {
       const uint8_t commands = data[CommandBytes + i / 4];
       run(f.context, (commands >> (2 * (i % 4))) & 3, i);
-      checkState(f.state, f.window);
+      checkState(f.state, f.controls());
     }
   } catch (const testing::ScriptExhausted&) {
     // The typed lines ran out in the middle of a command.

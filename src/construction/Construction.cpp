@@ -4,33 +4,13 @@
 
 #include "construction/ShapeLayout.h"
 #include "drawing/TreeDrawing.h"
+#include "tree/BranchCountLimits.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 
 namespace kvistra {
 
 namespace {
-
-// After a branching leaves a level of so many nodes, the buttons from firstDisabled up would
-// make a later level outgrow the store; or the remaining branchings can only have 2 branches.
-struct ButtonLimit {
-  int branchings;
-  int built;  // 0: whichever branching was just built
-  int fewestNodes;
-  int mostNodes;
-  int firstDisabled;  // MostBranches + 1: none
-  bool completeWithTwo;
-};
-
-constexpr int NoneDisabled = MostBranches + 1;
-
-constexpr ButtonLimit ButtonLimits[] = {
-    {2, 0, 5, 5, 6, false},           {2, 0, 6, 6, 5, false},
-    {3, 1, 3, 3, 5, false},           {3, 1, 4, 4, 4, false},
-    {3, 1, 5, 6, NoneDisabled, true}, {3, 2, 5, 6, 5, false},
-    {3, 2, 7, 9, 4, false},           {3, 2, 10, MaxNodesPerLevel, NoneDisabled, true},
-};
 
 void resetScalars(TreeState& state) {
   state.tree.builtBranchings = 0;
@@ -47,11 +27,6 @@ void resetScalars(TreeState& state) {
   state.reversal.reset();
   // A tool chosen for the old tree does not wait for a click on the new one.
   state.pointer.toolMode = ToolMode::None;
-}
-
-void disableButtonsFrom(WindowState& window, int firstBranches) {
-  for (int b = firstBranches; b <= MostBranches; ++b)
-    window.setEnabled(branchCountButton(b), false);
 }
 
 std::string branchingLabel(int branching) {
@@ -83,8 +58,6 @@ void resetTree(Context& context) {
   context.host.drawOnScreen(
       [](Canvas& canvas) { canvas.fillRect(0, 0, canvas.width(), canvas.height()); });
   resetTreeState(state);
-  window.apply(NoTreeCommands);
-  window.apply(NewTreeCommands);
   window.branchTextsVisible = false;
   window.reductionNote = ReductionNote{};
   window.branchHint = BranchHint{};
@@ -109,8 +82,6 @@ void beginTree(Context& context, int branchings) {
   resetTree(context);
   context.state.tree.branchingCount = branchings;
   context.window.branchCountPrompt = branchingLabel(1);
-  for (int b = FewestBranches; b <= MostBranches; ++b)
-    context.window.setEnabled(branchCountButton(b), true);
 }
 
 bool buildLevel(TreeState& state, int branchesPerNode) {
@@ -134,18 +105,6 @@ bool buildLevel(TreeState& state, int branchesPerNode) {
   }
   layOutEvenLevel(tree, level);
   return true;
-}
-
-bool applyButtonLimits(const TreeState& state, WindowState& window) {
-  const Tree& tree = state.tree;
-  for (const ButtonLimit& limit : ButtonLimits) {
-    if (limit.branchings != tree.branchingCount) continue;
-    if (limit.built != 0 && limit.built != tree.builtBranchings) continue;
-    if (tree.leafCount < limit.fewestNodes || tree.leafCount > limit.mostNodes) continue;
-    disableButtonsFrom(window, limit.firstDisabled);
-    return limit.completeWithTwo;
-  }
-  return false;
 }
 
 void collectLabelRows(TreeState& state) {
@@ -174,7 +133,7 @@ void addBranching(Context& context, int branchesPerNode) {
   }
   window.branchCountPrompt = branchingLabel(tree.builtBranchings + 1);
   context.host.drawOnScreen([&](Canvas& canvas) { drawConstruction(state, canvas); });
-  if (applyButtonLimits(state, window)) {
+  if (branchCountLimit(tree).completeWithTwo) {
     while (tree.builtBranchings < tree.branchingCount) {
       ++tree.builtBranchings;
       buildLevel(state, 2);
@@ -183,7 +142,6 @@ void addBranching(Context& context, int branchesPerNode) {
   }
   if (tree.builtBranchings == tree.branchingCount) {
     window.branchCountBarVisible = false;
-    window.apply(TreeCompleteCommands);
     collectLabelRows(state);
     rebuildPathNames(state);
   }

@@ -28,10 +28,6 @@ void addBranching(Context& context, int branchesPerNode);
 // false, and builds nothing, when the level would outgrow the store.
 bool buildLevel(TreeState& state, int branchesPerNode);
 
-// Disables the branch-count buttons that would overflow a level; true when the remaining
-// branchings must be completed automatically with 2 branches.
-bool applyButtonLimits(const TreeState& state, WindowState& window);
-
 void collectLabelRows(TreeState& state);
 
 }  // namespace kvistra

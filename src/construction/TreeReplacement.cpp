@@ -9,7 +9,6 @@
 #include "results/ResultsList.h"
 #include "text/Windows1252.h"
 #include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 #include "window/Startup.h"
 
 namespace kvistra {
@@ -59,13 +58,9 @@ void showLoadedTree(Context& context, const std::string& shownName) {
   context.host.repaintDrawing();
   window.branchTextsVisible = state.labels.count > 0;
   window.branchTextLines = branchTextLines(state.labels);
-  window.apply(LoadedTreeCommands);
-  window.apply(state.reduction.reduced ? ReducedCommands : RestoredCommands);
   window.reductionNote = reductionNote(state);
-  if (!invalidGroups(state.tree).empty()) {
-    window.apply(InvalidProbabilitiesCommands);
+  if (!invalidGroups(state.tree).empty())
     context.host.showMessage(invalidProbabilitiesMessage(state.tree), " ");
-  }
 }
 
 }  // namespace

@@ -85,9 +85,7 @@ std::optional<std::string> askExpression(Context& context, const std::string& qu
 }
 
 void eventKeyTyped(Context& context, char typed) {
-  const bool eventsOpen = context.window.isEnabled(Control::CalculationsMenu) &&
-                          context.window.isEnabled(Control::AskEvent);
-  if ((typed == 'H' || typed == 'h') && eventsOpen) askEvent(context);
+  if ((typed == 'H' || typed == 'h') && computableTree(context.state)) askEvent(context);
 }
 
 void askEvent(Context& context) {

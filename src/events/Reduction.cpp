@@ -12,7 +12,6 @@
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 
 namespace kvistra {
 
@@ -51,11 +50,7 @@ void keepMarkedOutcomes(Tree& tree, const std::array<bool, MaxOutcomes + 1>& mar
   }
 }
 
-void showReductionState(Context& context) {
-  context.window.apply(context.state.reduction.reduced ? ReducedCommands : RestoredCommands);
-  // A loaded tree restored before its groups are mended still computes nothing.
-  if (!invalidGroups(context.state.tree).empty())
-    context.window.apply(InvalidProbabilitiesCommands);
+void showReductionNote(Context& context) {
   context.window.reductionNote = reductionNote(context.state);
 }
 
@@ -105,7 +100,7 @@ void applyReduction(Context& context) {
     state.event.shown = true;
     state.reduction.reduced = true;
     keepMarkedOutcomes(state.tree, state.event.outcomeMarked);
-    showReductionState(context);
+    showReductionNote(context);
     addResult(context, ReductionRowPrefix + state.reduction.text, value, fractionText(exact));
     paintTreeOnScreen(state, context.host);
   } else {
@@ -144,7 +139,7 @@ void restoreTree(Context& context) {
   rebuildPathNames(state);
   paintTreeOnScreen(state, context.host);
   addResult(context, w1252(TreeRestoredNotice), " ");
-  showReductionState(context);
+  showReductionNote(context);
   context.host.repaintDrawing();
 }
 

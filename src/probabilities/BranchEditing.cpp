@@ -13,7 +13,6 @@
 #include "tree/ExactValues.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 
 namespace kvistra {
 
@@ -144,7 +143,6 @@ void clickAction(Context& context) {
   const int level = state.input.currentLevel;
   const int slot = state.input.currentSlot;
   const bool completeBefore = allBranchesEntered(state);
-  const bool invalidBefore = completeBefore && !invalidGroups(state.tree).empty();
   const std::optional<BranchAddress> hit = branchHitTest(state, PointerPoint::Release);
   if (hit) {
     state.input.currentLevel = hit->level;
@@ -160,10 +158,6 @@ void clickAction(Context& context) {
   // the stepping itself does nothing more once every probability is there.
   if (!completeBefore && state.input.allProbabilitiesEntered && state.tree.complete)
     treeCompletion(context);
-  if (invalidBefore && invalidGroups(state.tree).empty()) {
-    context.window.apply(ValidProbabilitiesCommands);
-    context.window.apply(state.reduction.reduced ? ReducedCommands : RestoredCommands);
-  }
   refreshReduction(context);
 }
 

@@ -3,7 +3,6 @@
 #include "drawing/TreeDrawing.h"
 #include "probabilities/ProbabilityInput.h"
 #include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 
 namespace kvistra {
 
@@ -97,15 +96,11 @@ void copyAvailability(Context& context) {
     state.input.canCopyDown =
         state.input.currentSlot > 0 && state.tree.slotsOn(level) - b >= state.input.currentSlot;
   }
-  showCopyCommands(context.window, state.input.canCopyAcross, state.input.canCopyDown);
 }
 
 void treeCompletion(Context& context) {
   context.host.repaintDrawing();
   rebuildPathNames(context.state);
-  context.window.apply(ProbabilitiesCompleteCommands);
-  // A tree still reduced (its probabilities cleared and entered again) offers a restore.
-  context.window.apply(context.state.reduction.reduced ? ReducedCommands : RestoredCommands);
 }
 
 }  // namespace kvistra

@@ -6,7 +6,6 @@
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
-#include "window/CommandTables.h"
 
 #include <cmath>
 
@@ -160,8 +159,7 @@ void setFirstChances(Context& context) {
   if (state.input.cancelled) return;
 
   state.input.cancelled = false;
-  context.window.apply(SteppingCommands);
-  showCopyCommands(context.window, state.input.canCopyAcross, state.input.canCopyDown);
+  state.input.firstGroupsEntered = true;
 }
 
 void setFirstProbabilities(Context& context) {
@@ -187,7 +185,7 @@ void resetAllProbabilities(Context& context) {
   state.input.canCopyAcross = false;
   state.input.canCopyDown = false;
   state.input.allProbabilitiesEntered = false;
-  context.window.apply(ProbabilitiesClearedCommands);
+  state.input.firstGroupsEntered = false;
 }
 
 bool allLeavesEntered(const TreeState& state) {
@@ -211,14 +209,6 @@ void writeProbability(Context& context, const Branch& branch, const std::string&
   context.host.drawOnScreen([&](Canvas& canvas) {
     canvas.textOut(ScreenOffsetX + branch.probabilityX, branch.y - lift, text);
   });
-}
-
-void showCopyCommands(WindowState& window, bool across, bool down) {
-  using enum Control;
-  window.setEnabled(CopyAcross, across);
-  window.setEnabled(CopyAcrossButton, across);
-  window.setEnabled(CopyDown, down);
-  window.setEnabled(CopyDownButton, down);
 }
 
 }  // namespace kvistra

@@ -43,7 +43,4 @@ bool allBranchesEntered(const TreeState& state);
 // Writes text on the drawing at branch's probability place.
 void writeProbability(Context& context, const Branch& branch, const std::string& text);
 
-// Enables the menu item and the toolbar button of each copy direction as it is possible.
-void showCopyCommands(WindowState& window, bool across, bool down);
-
 }  // namespace kvistra

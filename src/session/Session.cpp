@@ -4,6 +4,7 @@
 
 #include "chance/SimulationCommands.h"
 #include "tree/TreeHelpers.h"
+#include "window/Controls.h"
 
 namespace kvistra {
 
@@ -11,7 +12,9 @@ CommandReport Session::run(const std::string& name, const std::function<void(Con
                            Host& host, const RecordedDrawing* shownDrawing) {
   Context context = contextWith(host);
   WorkStep before = stepOf(context, shownDrawing);
+  ++commandsRunning_;
   command(context);
+  --commandsRunning_;
   dropOutdatedSimulation(before.work, context);
   const CommandReport report{!state_.file.path.empty() && state_.file.path != before.file.path};
   history_.recordIfChanged(name, std::move(before), context);
@@ -33,6 +36,8 @@ void Session::redo(Host& host, const RecordedDrawing* shownDrawing) {
 
 void Session::afterEveryCommand() {
   rebuildPathNames(state_);
+  // A command run between the dialogs of another sees that one's work half done.
+  if (commandsRunning_ == 0) showControls(state_, window_);
 }
 
 }  // namespace kvistra

@@ -37,12 +37,15 @@ class Session {
 
  private:
   Context contextWith(Host& host) { return {state_, window_, host}; }
-  // What follows every command, an undo and a redo alike: the tables derived from the work.
+  // What follows every command, an undo and a redo alike: the tables derived from the work and
+  // the controls the work leaves within reach.
   void afterEveryCommand();
 
   TreeState& state_;
   WindowState window_;
   UndoHistory history_;
+  // Commands under way: one can run while another waits for an answer to its dialog.
+  int commandsRunning_ = 0;
 };
 
 }  // namespace kvistra

@@ -61,13 +61,14 @@ bool saveTree(Context& context) {
   return true;
 }
 
-bool hasUnsavedChanges(const TreeState& state, const WindowState& window) {
-  if (!window.isEnabled(Control::Save) || !state.tree.complete) return false;
+bool hasUnsavedChanges(const TreeState& state) {
+  // A tree without all its probabilities is not worth keeping: it would load as a complete one.
+  if (!state.tree.complete || !state.input.allProbabilitiesEntered) return false;
   return !state.file.savedText || *state.file.savedText != treeFileText(state);
 }
 
 bool settleUnsavedChanges(Context& context) {
-  if (!hasUnsavedChanges(context.state, context.window)) return true;
+  if (!hasUnsavedChanges(context.state)) return true;
   switch (context.host.askToSaveChanges()) {
     case SaveChangesChoice::Save:
       return saveTree(context);

@@ -31,7 +31,7 @@ bool loadTreeFile(Context& context, const std::string& path);
 
 // Whether the tree holds work that "&Gem" would write and that is not in its file: the file text
 // differs from the one last read or written, or a saveable tree has never been in a file.
-bool hasUnsavedChanges(const TreeState& state, const WindowState& window);
+bool hasUnsavedChanges(const TreeState& state);
 
 // Before the tree is replaced or the program ends: asks whether to save changes, if there are
 // any. False when the user cancelled, or chose to save and the save did not succeed.

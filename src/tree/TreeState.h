@@ -153,6 +153,8 @@ struct InputPosition {
   bool canCopyAcross = false;
   bool canCopyDown = false;
   bool allProbabilitiesEntered = false;
+  // "Sæt chancer på første grene" has entered the first groups: the rest follow one at a time.
+  bool firstGroupsEntered = false;
   bool cancelled = false;  // the last dialog was cancelled; stops a running input sequence
 };
 

@@ -64,6 +64,7 @@
 #include "ui/TextConversion.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/YesNoDialog.h"
+#include "window/Controls.h"
 #include "window/Startup.h"
 #include "worksheets/Worksheet.h"
 
@@ -883,6 +884,7 @@ void MainWindow::sync() {
   showToolNote();
   placeBranchHint();
   showReadings();
+  emit synced();
 }
 
 void MainWindow::showCheckMarks() {

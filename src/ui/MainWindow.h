@@ -52,6 +52,10 @@ class MainWindow : public QMainWindow {
   // Opens a tree file as "&Hent" does, after the question about unsaved changes.
   void openFile(const QString& path);
 
+ signals:
+  // The widgets show the window state again, after a command, an undo or redo, or at start.
+  void synced();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -1,13 +1,12 @@
 #include "window/Startup.h"
 
-#include "window/CommandTables.h"
+#include "window/Controls.h"
 
 namespace kvistra {
 
 void showMainWindow(TreeState& state, WindowState& window, int textHeightH) {
   state.textLift = textHeightH + 2;
-  window.apply(NoTreeCommands);
-  window.apply(StartCommands);
+  showControls(state, window);
   window.toolbarVisible = window.sidePaneVisible = window.branchTextsVisible = false;
   window.startPictureVisible = true;
   window.title = "   Kvistra   ";

@@ -1,9 +1,9 @@
-// What the main window shows, as plain data. Commands change it at the end of each operation;
-// the window copies it onto its widgets in one place.
+// What the main window shows, as plain data. Commands change it at the end of each operation,
+// but for the controls that are on, which are worked out from the work after each
+// (window/Controls); the window copies it onto its widgets in one place.
 #pragma once
 
 #include <array>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -110,11 +110,6 @@ struct BranchFocus {
   friend bool operator==(const BranchFocus&, const BranchFocus&) = default;
 };
 
-struct ControlChange {
-  Control command;
-  bool enabled;
-};
-
 struct WindowState {
   std::string title = "   Kvistra";
   std::array<bool, static_cast<std::size_t>(Control::Count)> enabled = allEnabled();
@@ -133,10 +128,6 @@ struct WindowState {
   BranchFocus branchFocus;
 
   bool isEnabled(Control c) const { return enabled[static_cast<std::size_t>(c)]; }
-  void setEnabled(Control c, bool on) { enabled[static_cast<std::size_t>(c)] = on; }
-  void apply(std::span<const ControlChange> changes) {
-    for (const auto& change : changes) setEnabled(change.command, change.enabled);
-  }
 
  private:
   static constexpr std::array<bool, static_cast<std::size_t>(Control::Count)> allEnabled() {

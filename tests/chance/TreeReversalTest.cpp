@@ -96,7 +96,7 @@ TEST(TreeReversalTest, RefusesWhatCannotBeReversedAndSaysWhy) {
 void typeTree(testing::Fixture& f, const Typed& typed) {
   f.build({2, 2});
   for (int level = 1; level <= 2; ++level) test_trees::TypeLevel(f.state, level, typed[level - 1]);
-  f.window.setEnabled(Control::Save, true);
+  f.state.input.allProbabilitiesEntered = true;
 }
 
 // Each reversed branch's working, shown as its hint until a value changes; the question about
@@ -142,9 +142,9 @@ TEST(TreeReversalTest, TheReversedTreeExplainsItsValuesAndAsksOnlyWhenItGoesOn) 
   EXPECT_EQ(hint(), "1/2 = 0.5000");
   f.host.promptReplies.push_back({"A1", PromptClose::Ok});
   askReduction(f.context);
-  EXPECT_FALSE(f.window.isEnabled(Control::ReverseTree));
+  EXPECT_FALSE(f.controls().isEnabled(Control::ReverseTree));
   restoreTree(f.context);
-  EXPECT_TRUE(f.window.isEnabled(Control::ReverseTree));
+  EXPECT_TRUE(f.controls().isEnabled(Control::ReverseTree));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "construction/Construction.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
-#include "window/CommandTables.h"
 
 namespace kvistra {
 namespace {
@@ -54,7 +53,7 @@ TEST(ButtonLimits, EveryRowOfTheTable) {
     for (int b : c.clicks) addBranching(f.context, b);
     std::string name = std::to_string(c.branchings) + " branchings, clicks";
     for (int b : c.clicks) name += " " + std::to_string(b);
-    EXPECT_EQ(enabledBranchButtons(f.window), c.enabledAfter) << name;
+    EXPECT_EQ(enabledBranchButtons(f.controls()), c.enabledAfter) << name;
     EXPECT_EQ(f.state.tree.complete, c.complete) << name;
     EXPECT_EQ(f.window.branchCountBarVisible, !c.complete) << name;
     EXPECT_EQ(f.state.tree.leafCount, c.leaves) << name;
@@ -65,9 +64,9 @@ TEST(ButtonLimits, EveryRowOfTheTable) {
 TEST(ButtonLimits, ANewTreeEnablesAllFiveAgain) {
   Fixture f;
   f.build(3, {3, 3});
-  ASSERT_EQ(enabledBranchButtons(f.window), (std::vector<int>{2, 3}));
+  ASSERT_EQ(enabledBranchButtons(f.controls()), (std::vector<int>{2, 3}));
   beginTree(f.context, 2);
-  EXPECT_EQ(enabledBranchButtons(f.window), (std::vector<int>{2, 3, 4, 5, 6}));
+  EXPECT_EQ(enabledBranchButtons(f.controls()), (std::vector<int>{2, 3, 4, 5, 6}));
   EXPECT_EQ(f.window.branchCountPrompt, "Antal grene i 1. forgrening:");
 }
 
@@ -131,12 +130,12 @@ TEST(Construction, CompletionOffersProbabilitiesAndCollectsLabels) {
   f.build(3, {6});  // completed automatically
   EXPECT_EQ(f.state.tree.builtBranchings, 3);
   EXPECT_EQ(f.state.tree.leafCount, 24);
-  EXPECT_TRUE(f.window.isEnabled(Control::PrepareTreeMenu));
-  EXPECT_TRUE(f.window.isEnabled(Control::SetFirstProbabilities));
-  EXPECT_FALSE(f.window.isEnabled(Control::CopyAcross));
-  EXPECT_FALSE(f.window.isEnabled(Control::CopyDown));
-  EXPECT_FALSE(f.window.isEnabled(Control::EnterProbabilities));
-  EXPECT_FALSE(f.window.isEnabled(Control::CalculationsMenu));
+  EXPECT_TRUE(f.controls().isEnabled(Control::PrepareTreeMenu));
+  EXPECT_TRUE(f.controls().isEnabled(Control::SetFirstProbabilities));
+  EXPECT_FALSE(f.controls().isEnabled(Control::CopyAcross));
+  EXPECT_FALSE(f.controls().isEnabled(Control::CopyDown));
+  EXPECT_FALSE(f.controls().isEnabled(Control::EnterProbabilities));
+  EXPECT_FALSE(f.controls().isEnabled(Control::CalculationsMenu));
   const char* expected[] = {"", "A1", "B1", "C1", "D1", "E1", "F1", "A2", "B2", "A3", "B3"};
   for (int row = 1; row <= 10; ++row) {
     EXPECT_EQ(f.state.labels.rows[row].oldName, expected[row]);
@@ -173,7 +172,7 @@ TEST(Reset, ClearsTreeResultsAndReductionNote) {
   f.window.reductionNote.highlighted = true;
   f.window.reductionNote.event = "Reduc: A1";
   f.host.canvas.clear();
-  f.window.setEnabled(Save, true);  // as after a completed tree
+  f.state.input.allProbabilitiesEntered = true;  // as after a completed tree
 
   beginTree(f.context, 3);
   EXPECT_EQ(f.window.title, "   Kvistra   ");
@@ -197,10 +196,10 @@ TEST(Reset, ClearsTreeResultsAndReductionNote) {
   for (Control c : {Print, PrepareTreeMenu, CalculationsMenu, ReduceTree, RestoreTree,
                     CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton, EventButton,
                     ReduceButton, RestoreButton, ClearResultsButton, PrintButton, CopyMenuButton})
-    EXPECT_FALSE(f.window.isEnabled(c));
-  EXPECT_TRUE(f.window.isEnabled(PrintHeadingButton));
+    EXPECT_FALSE(f.controls().isEnabled(c));
+  EXPECT_TRUE(f.controls().isEnabled(PrintHeadingButton));
   // A half-built tree would load as a complete one.
-  EXPECT_FALSE(f.window.isEnabled(Save));
+  EXPECT_FALSE(f.controls().isEnabled(Save));
 }
 
 }  // namespace

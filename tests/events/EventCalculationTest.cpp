@@ -60,7 +60,7 @@ std::string lesson(std::initializer_list<std::string> steps) {
   if (s.view.naturalFrequencies)
     return seen + leafLabel(s, 1) + "\n" +
            eventFrequencyText(s, naturalFrequencies(s.tree, s.view.typedCaseCount)) +
-           (f.window.isEnabled(Control::NaturalFrequencies) ? "" : "\n-");
+           (f.controls().isEnabled(Control::NaturalFrequencies) ? "" : "\n-");
   for (const KeyResult& row : makeWorksheet(s, f.window, {}, true).results) {
     seen += row.line + "\n";
     for (const std::string& line : row.working) seen += line + "\n";

@@ -22,6 +22,7 @@ TEST(Reduction, AskedAgainAfterARefusalOrAnErrorUntilApplied) {
   Fixture f;
   f.build({2, 2});
   f.enterUniformProbabilities();
+  f.state.input.allProbabilitiesEntered = true;  // as the last group entered leaves it
   for (const char* typed : {"A1B1", "(A1", "b 2"})
     f.host.promptReplies.push_back({typed, PromptClose::Ok});
   askReduction(f.context);
@@ -35,17 +36,17 @@ TEST(Reduction, AskedAgainAfterARefusalOrAnErrorUntilApplied) {
   EXPECT_EQ(f.state.results.rows[1].value, "0.5000");
   EXPECT_EQ(f.window.reductionNote,
             (ReductionNote{true, "Reduc: B2", w1252("Sands. på reduc. træ:0.5000")}));
-  EXPECT_FALSE(f.window.isEnabled(Control::ReduceTree));
-  EXPECT_FALSE(f.window.isEnabled(Control::ReduceButton));
-  EXPECT_TRUE(f.window.isEnabled(Control::RestoreTree));
-  EXPECT_TRUE(f.window.isEnabled(Control::RestoreButton));
+  EXPECT_FALSE(f.controls().isEnabled(Control::ReduceTree));
+  EXPECT_FALSE(f.controls().isEnabled(Control::ReduceButton));
+  EXPECT_TRUE(f.controls().isEnabled(Control::RestoreTree));
+  EXPECT_TRUE(f.controls().isEnabled(Control::RestoreButton));
 
   restoreTree(f.context);
   EXPECT_EQ(existing(f.state, 2), std::vector<bool>(4, true));
   EXPECT_EQ(f.state.results.rows[2].line, w1252("Træet er gendannet"));
   EXPECT_EQ(f.window.reductionNote, ReductionNote{});
-  EXPECT_TRUE(f.window.isEnabled(Control::ReduceButton));
-  EXPECT_FALSE(f.window.isEnabled(Control::RestoreTree));
+  EXPECT_TRUE(f.controls().isEnabled(Control::ReduceButton));
+  EXPECT_FALSE(f.controls().isEnabled(Control::RestoreTree));
 
   f.host.promptReplies.push_back({"", PromptClose::Cancel});
   askReduction(f.context);

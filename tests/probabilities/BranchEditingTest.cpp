@@ -104,7 +104,7 @@ TEST(editBranchValue, AsksTheClickedBranchAndTheRestOfItsGroup) {
     EXPECT_EQ(f.state.input.currentLevel, before.currentLevel);
     EXPECT_EQ(f.state.input.currentSlot, before.currentSlot);
     EXPECT_TRUE(f.state.input.allProbabilitiesEntered);
-    EXPECT_TRUE(f.window.isEnabled(CalculationsMenu));
+    EXPECT_TRUE(f.controls().isEnabled(CalculationsMenu));
   }
 }
 
@@ -115,11 +115,11 @@ TEST(editBranchValue, FortrydLeavesTheTreeAsItWasReducedOrNot) {
     addResult(f.context, "A1", "0.2000");
     if (reduced) reduceTo(f, "A1");
     const std::string file = treeFileText(f.state);
-    const WindowState window = f.window;
+    const WindowState window = f.controls();
     f.type({"0.1", std::nullopt});
     clickWith(f, ToolMode::EditValue, 1, 1);
     EXPECT_EQ(treeFileText(f.state), file) << reduced;
-    EXPECT_EQ(f.window.enabled, window.enabled) << reduced;
+    EXPECT_EQ(f.controls().enabled, window.enabled) << reduced;
     EXPECT_EQ(f.window.reductionNote, window.reductionNote) << reduced;
   }
 }
@@ -145,7 +145,7 @@ TEST(editBranchValue, OnAReducedTreeSumsTheReductionAgainOrRestoresAtZero) {
     EXPECT_EQ(f.state.reduction.reduced, c.stillReduced);
     EXPECT_EQ(f.window.reductionNote.probability, w1252(c.note));
     EXPECT_EQ(f.host.messages.size(), c.stillReduced ? 0u : 1u);
-    EXPECT_EQ(f.window.isEnabled(RestoreTree), c.stillReduced);
+    EXPECT_EQ(f.controls().isEnabled(RestoreTree), c.stillReduced);
   }
 }
 
@@ -158,8 +158,8 @@ TEST(editBranchValue, TypingTheLastMissingGroupCompletesTheTree) {
   f.type({"0.4"});
   clickWith(f, ToolMode::EditValue, 2, 3);
   EXPECT_TRUE(f.state.input.allProbabilitiesEntered);
-  EXPECT_TRUE(f.window.isEnabled(CalculationsMenu));
-  EXPECT_FALSE(f.window.isEnabled(EnterProbabilities));
+  EXPECT_TRUE(f.controls().isEnabled(CalculationsMenu));
+  EXPECT_FALSE(f.controls().isEnabled(EnterProbabilities));
 }
 
 TEST(replaceLetterInTree, RenamesEveryLevelAndRefusesALetterInUse) {

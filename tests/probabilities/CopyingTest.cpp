@@ -8,7 +8,6 @@
 #include "probabilities/ProbabilityInput.h"
 #include "support/TreeBuilding.h"
 #include "tree/Layout.h"
-#include "window/CommandTables.h"
 
 namespace kvistra {
 namespace {
@@ -69,7 +68,7 @@ void walk(Fixture& f, const std::vector<WalkStep>& steps) {
     run(f, s.step);
     EXPECT_TRUE(f.host.probabilityReplies.empty()) << "step " << i;
     if (f.state.input.allProbabilitiesEntered) continue;
-    const Offered o = offered(f.window);
+    const Offered o = offered(f.controls());
     EXPECT_EQ(o.across, s.across) << "step " << i;
     EXPECT_EQ(o.down, s.down) << "step " << i;
     EXPECT_TRUE(o.enter) << "step " << i;
@@ -78,11 +77,16 @@ void walk(Fixture& f, const std::vector<WalkStep>& steps) {
   }
 }
 
-void expectCompleted(const Fixture& f) {
+void expectCompleted(Fixture& f) {
   EXPECT_TRUE(f.state.input.allProbabilitiesEntered);
-  for (const auto& change : ProbabilitiesCompleteCommands)
-    EXPECT_EQ(f.window.isEnabled(change.command), change.enabled)
-        << static_cast<int>(change.command);
+  for (Control c :
+       {Print, PrintPreview, ExportPicture, PrintWorksheet, CalculationsMenu, AskEvent, ReverseTree,
+        Simulate, SimulateAgain, NaturalFrequencies, ReduceTree, EventButton, ReduceButton,
+        ClearResultsButton, PrintButton, PrintHeadingButton, CopyMenuButton, Save})
+    EXPECT_TRUE(f.controls().isEnabled(c)) << static_cast<int>(c);
+  for (Control c : {RestoreButton, SetFirstProbabilities, CopyAcross, CopyDown, EnterProbabilities,
+                    CopyAcrossButton, CopyDownButton, EnterProbabilitiesButton})
+    EXPECT_FALSE(f.controls().isEnabled(c)) << static_cast<int>(c);
   EXPECT_GE(f.host.repaints, 1);
 }
 
@@ -165,7 +169,7 @@ TEST(enterNextGroup, FortrydClearsTheTreeAndReturnsToWhereItBegan) {
   f.type({"0.2", "0.3"});
   setFirstProbabilities(f.context);
   copyNextGroup(f.context, Direction::Across);
-  const WindowState before = f.window;
+  const WindowState before = f.controls();
   const int repaints = f.host.repaints;
   f.type({"0.4", std::nullopt});  // the first branch is taken, then "Fortryd"
   enterNextGroup(f.context);
@@ -176,11 +180,11 @@ TEST(enterNextGroup, FortrydClearsTheTreeAndReturnsToWhereItBegan) {
   for (int level = 1; level <= 3; ++level)
     for (int slot = 1; slot <= f.state.tree.branch(level, 1).levelNodeCount; ++slot)
       EXPECT_FALSE(f.state.tree.branch(level, slot).probabilityEntered);
-  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
+  EXPECT_TRUE(f.controls().isEnabled(SetFirstProbabilities));
   EXPECT_TRUE(before.isEnabled(CopyAcrossButton) && before.isEnabled(EnterProbabilitiesButton));
-  EXPECT_EQ(offered(f.window).across, false);
-  EXPECT_EQ(offered(f.window).down, false);
-  EXPECT_EQ(offered(f.window).enter, false);
+  EXPECT_EQ(offered(f.controls()).across, false);
+  EXPECT_EQ(offered(f.controls()).down, false);
+  EXPECT_EQ(offered(f.controls()).enter, false);
   EXPECT_GT(f.host.repaints, repaints);
 }
 
@@ -198,9 +202,9 @@ TEST(enterNextGroup, AfterFortrydOnlyAFreshStartIsOffered) {
   setFirstProbabilities(f.context);
   EXPECT_EQ(f.state.input.currentLevel, 2);
   EXPECT_EQ(f.state.input.currentSlot, 1);
-  const Offered o = offered(f.window);
+  const Offered o = offered(f.controls());
   EXPECT_FALSE(o.across || o.down || o.enter);
-  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
+  EXPECT_TRUE(f.controls().isEnabled(SetFirstProbabilities));
   // Starting over completes it.
   f.type({"0.2", "0.3", "0.6"});
   setFirstProbabilities(f.context);

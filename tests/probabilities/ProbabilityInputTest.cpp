@@ -182,7 +182,7 @@ TEST(resetAllProbabilities, FortrydClearsEveryProbabilityAndKeepsTheShape) {
   f.enterUniformProbabilities();
   f.state.tree.branch(2, 4).typedText = "1/3";
   f.state.tree.branch(1, 1).name = "X";
-  f.window.setEnabled(SetFirstProbabilities, false);
+  f.state.input.firstGroupsEntered = true;
   f.type({std::nullopt});
   enterBranch(f, 2, 4, 0.0);
   for (int level = 1; level <= 2; ++level) {
@@ -197,7 +197,7 @@ TEST(resetAllProbabilities, FortrydClearsEveryProbabilityAndKeepsTheShape) {
   EXPECT_EQ(f.state.tree.branch(1, 1).name, "X");
   EXPECT_EQ(f.state.input.groupSum, 0.0);
   EXPECT_EQ(f.state.input.currentSlot, 4);
-  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
+  EXPECT_TRUE(f.controls().isEnabled(SetFirstProbabilities));
   // The tree is drawn again on a cleared drawing, without probabilities.
   EXPECT_TRUE(f.host.canvas.rects.back().filledOnly);
   for (const auto& text : f.host.canvas.texts) EXPECT_EQ(text.text.find("0."), std::string::npos);
@@ -226,13 +226,13 @@ TEST(setFirstChances, AsksLevelOneAndLevelTwosFirstGroupWhenTheCountsDiffer) {
     EXPECT_EQ(f.state.input.currentSlot, c.currentSlot);
     EXPECT_EQ(f.state.input.canCopyAcross, c.across);
     EXPECT_EQ(f.state.input.canCopyDown, c.down);
-    EXPECT_FALSE(f.window.isEnabled(SetFirstProbabilities));
+    EXPECT_FALSE(f.controls().isEnabled(SetFirstProbabilities));
     for (Control command : {EnterProbabilities, EnterProbabilitiesButton})
-      EXPECT_TRUE(f.window.isEnabled(command));
+      EXPECT_TRUE(f.controls().isEnabled(command));
     for (Control command : {CopyAcross, CopyAcrossButton})
-      EXPECT_EQ(f.window.isEnabled(command), c.across);
+      EXPECT_EQ(f.controls().isEnabled(command), c.across);
     for (Control command : {CopyDown, CopyDownButton})
-      EXPECT_EQ(f.window.isEnabled(command), c.down);
+      EXPECT_EQ(f.controls().isEnabled(command), c.down);
   }
 }
 
@@ -242,14 +242,14 @@ TEST(setFirstChances, CancellingInLevelTwoClearsLevelOneToo) {
   f.type({"0.2", "0.3", std::nullopt});
   setFirstProbabilities(f.context);
   EXPECT_FALSE(f.state.tree.branch(1, 1).probabilityEntered);
-  EXPECT_TRUE(f.window.isEnabled(SetFirstProbabilities));
-  EXPECT_FALSE(f.window.isEnabled(EnterProbabilities));
-  EXPECT_FALSE(f.window.isEnabled(CopyDownButton));
+  EXPECT_TRUE(f.controls().isEnabled(SetFirstProbabilities));
+  EXPECT_FALSE(f.controls().isEnabled(EnterProbabilities));
+  EXPECT_FALSE(f.controls().isEnabled(CopyDownButton));
   // Starting over asks level 1 again from its first branch.
   f.type({"0.5", "0.5", "0.5"});
   setFirstProbabilities(f.context);
   EXPECT_EQ(levelProbabilities(f.state, 1), (std::vector<double>{0.5, 0.5, 0.0}));
-  EXPECT_TRUE(f.window.isEnabled(CopyDownButton));
+  EXPECT_TRUE(f.controls().isEnabled(CopyDownButton));
 }
 
 TEST(allLeavesEntered, OnlyTheDeepestLevelCounts) {

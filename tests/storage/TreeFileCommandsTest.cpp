@@ -109,8 +109,8 @@ TEST(TreeFileCommands, SavesAndOpensThroughTheDialogs) {
   EXPECT_EQ(f.window.resultLines, resultsPaneLines(saved.state.results));
   EXPECT_EQ(f.window.reductionNote, reductionNote(saved.state));
   EXPECT_TRUE(f.window.reductionNote.highlighted);
-  EXPECT_FALSE(f.window.isEnabled(ReduceTree) || f.window.isEnabled(ReduceButton));
-  EXPECT_TRUE(f.window.isEnabled(RestoreTree) && f.window.isEnabled(RestoreButton));
+  EXPECT_FALSE(f.controls().isEnabled(ReduceTree) || f.controls().isEnabled(ReduceButton));
+  EXPECT_TRUE(f.controls().isEnabled(RestoreTree) && f.controls().isEnabled(RestoreButton));
 }
 
 TEST(TreeFileCommands, TellsAMissingFileFromADamagedOne) {

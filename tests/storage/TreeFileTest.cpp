@@ -202,12 +202,12 @@ TEST(TreeFile, RefusesDamagedFilesAndKeepsTheTreeShown) {
     f.build({3, 2});
     f.enterUniformProbabilities();
     const std::string before = treeFileText(f.state);
-    const WindowState windowBefore = f.window;
+    const WindowState windowBefore = f.controls();
     EXPECT_FALSE(loadTreeText(f.context, text, "x.KV3")) << "line " << damage.front().first;
     EXPECT_EQ(f.host.messages, std::vector<std::string>{w1252(" | Filen kan ikke læses")});
     EXPECT_EQ(treeFileText(f.state), before);
     EXPECT_EQ(f.window.title, windowBefore.title);
-    EXPECT_EQ(f.window.enabled, windowBefore.enabled);
+    EXPECT_EQ(f.controls().enabled, windowBefore.enabled);
   }
 }
 
@@ -231,7 +231,7 @@ TEST(TreeFile, LoadsProbabilitiesThatAreNoTreeAndComputesNothingUntilMended) {
   const auto computingOpen = [&f] {
     for (Control c : {Control::AskEvent, Control::EventButton, Control::ReduceTree,
                       Control::ReduceButton, Control::Print, Control::PrintButton})
-      if (f.window.isEnabled(c)) return true;
+      if (f.controls().isEnabled(c)) return true;
     return false;
   };
   EXPECT_FALSE(computingOpen());
@@ -247,7 +247,7 @@ TEST(TreeFile, LoadsProbabilitiesThatAreNoTreeAndComputesNothingUntilMended) {
   EXPECT_FALSE(computingOpen());
   editValue(2, 1, {"0.2", "0.3"});
   EXPECT_TRUE(computingOpen());
-  EXPECT_FALSE(f.window.isEnabled(Control::RestoreTree));
+  EXPECT_FALSE(f.controls().isEnabled(Control::RestoreTree));
 }
 
 // A value computed from fractions is the same after a save and a reopening: the file keeps 15

@@ -2,12 +2,18 @@
 
 #include "construction/Construction.h"
 #include "text/Exact.h"
+#include "window/Controls.h"
 #include "window/Startup.h"
 
 namespace kvistra::testing {
 
 Fixture::Fixture() {
   showMainWindow(state, window, host.canvas.textHeight("H"));
+}
+
+const WindowState& Fixture::controls() {
+  showControls(state, window);
+  return window;
 }
 
 void Fixture::build(int branchings, std::initializer_list<int> branchCounts) {

@@ -30,6 +30,8 @@ struct Fixture {
   void enterTyped(int level, std::initializer_list<const char*> typed);
   // Texts to be typed in the probability dialog, in order; std::nullopt presses "Fortryd".
   void type(std::initializer_list<std::optional<std::string>> entries);
+  // The window's controls as the work so far has them, worked out as after a command.
+  const WindowState& controls();
 };
 
 // The probabilities of a level's branches, slot by slot.

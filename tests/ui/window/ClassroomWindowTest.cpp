@@ -109,7 +109,9 @@ class ClassroomWindowTest : public WindowTest {
     form->action(ZoomNormal)->trigger();
     form->action(ZoomIn)->trigger();
     QCOMPARE(drawing->zoom(), 1.1);
+    // The next run starts afresh, with the zoom it was left at.
     form.reset();
+    state = std::make_unique<TreeState>();
     form = openMainWindow(*state);
     QTRY_COMPARE_WITH_TIMEOUT(child<DrawingArea>(*form, "drawingArea")->zoom(), 1.1, 10000);
   }

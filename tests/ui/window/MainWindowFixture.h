@@ -4,18 +4,21 @@
 #include <QtTest>
 #include <memory>
 
+#include "ControlRecording.h"
 #include "tree/TreeState.h"
 #include "ui/MainWindow.h"
 #include "ui/Resources.h"
 
 namespace kvistra::ui::testing {
 
-// Creates the main window on state and waits until it is on the (offscreen) screen.
+// Creates the main window on state and waits until it is on the (offscreen) screen; its controls
+// are recorded from then on.
 inline std::unique_ptr<MainWindow> openMainWindow(TreeState& state) {
   ensureResources();
   auto form = std::make_unique<MainWindow>(state);
   form->show();
   if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+  ControlRecording::ofThisTest().watch(*form);
   return form;
 }
 

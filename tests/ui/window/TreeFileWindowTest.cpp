@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,6 +14,8 @@
 
 #include "DialogScript.h"
 #include "MainWindowFixture.h"
+#include "storage/TreeFile.h"
+#include "tree/Layout.h"
 #include "tree/TreeState.h"
 #include "ui/MainWindow.h"
 
@@ -117,6 +120,42 @@ class TreeFileWindowTest : public WindowTest {
       if (!missing) checkLoaded(second, started, caption, texts);
       QCOMPARE(started.tree.complete, !missing);
     }
+  }
+
+  // A file whose first group does not add up to 1 computes nothing until "Ret talværdi" has
+  // mended it; then events can be asked again.
+  void aFileMendedWithRetTalvaerdiAsksEventsAgain() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Skæv.KV3");
+    buildCompleteTree(*form);
+    TreeState skewed = *state;
+    skewed.tree.branch(1, 1).probability = 0.5;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(treeFileText(skewed)));
+    file.close();
+    const DialogStep closeMessage = {
+        "message", [](QDialog* d) {
+          static_cast<QMessageBox*>(d)->button(QMessageBox::Ok)->click();
+          return QString();
+        }};
+    QCOMPARE(
+        playScript({answerSaveChanges("Gem ikke"), closeMessage}, [&] { form->openFile(path); }),
+        QString());
+    QVERIFY(form->action(CalculationsMenu)->isEnabled());
+    QVERIFY(!form->action(AskEvent)->isEnabled());
+
+    form->action(EditValue)->trigger();
+    const Branch& a1 = state->tree.branch(1, 1);
+    const QPoint onA1(ScreenOffsetX + a1.x + LevelPitch / 2, a1.y);
+    QCOMPARE(playScript({typeProbability("0,25"), typeProbability("1/6")},
+                        [&] {
+                          QTest::mouseClick(child<QWidget>(*form, "drawingArea"), Qt::LeftButton,
+                                            {}, onA1);
+                        }),
+             QString());
+    QVERIFY(form->action(AskEvent)->isEnabled());
+    QVERIFY(form->button(EventButton)->isEnabled());
   }
 
  private:
