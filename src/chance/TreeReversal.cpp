@@ -15,6 +15,8 @@ namespace kvistra {
 namespace {
 
 constexpr const char* CannotReverse = " Træet kan ikke vendes: ";
+// A tree of this many branchings asks which branching comes first.
+constexpr int MostReversedBranchings = 3;
 // A hint's working longer than this is written step by step, a line each.
 constexpr std::size_t LongestHintLine = 100;
 constexpr std::size_t TermsPerLine = 3;
@@ -329,7 +331,7 @@ std::vector<std::string> branchingNames(const Tree& tree) {
 
 void reverseTree(Context& context) {
   int first = 2;
-  if (context.state.tree.depth() == MaxBranchings) {
+  if (context.state.tree.depth() == MostReversedBranchings) {
     const std::optional<int> chosen =
         context.host.chooseFirstBranching(branchingNames(context.state.tree));
     if (!chosen) return;

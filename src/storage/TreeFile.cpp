@@ -13,6 +13,9 @@ namespace kvistra {
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
+// What a tree file can hold: 2 or 3 branchings of at most 27 branches each.
+constexpr int32_t MostFileBranchings = 3;
+constexpr int32_t MostFileSlots = 27;
 // Far beyond any drawing, near enough that a drawing offset added to it cannot overflow.
 constexpr int32_t FarthestCoordinate = 1'000'000;
 
@@ -147,7 +150,7 @@ void writeBranch(LineWriter& out, const Branch& branch) {
 
 // A level's records must make up its parents' groups, in order.
 bool readLevel(FieldReader& in, Tree& tree, int level, int nodesAbove) {
-  const int32_t count = in.integer(1, MaxNodesPerLevel);
+  const int32_t count = in.integer(1, MostFileSlots);
   if (!in.ok()) return false;
   for (int slot = 1; slot <= count; ++slot) {
     Branch& branch = tree.branch(level, slot);
@@ -219,8 +222,8 @@ std::string treeFileText(const TreeState& state) {
 bool readTreeFile(std::string_view text, TreeState& into) {
   FieldReader in(text);
   Tree& tree = into.tree;
-  tree.branchingCount = in.integer(2, MaxBranchings);
-  const int32_t leaves = in.integer(1, MaxOutcomes);
+  tree.branchingCount = in.integer(2, MostFileBranchings);
+  const int32_t leaves = in.integer(1, MostFileSlots);
   into.reduction.probability = in.real();
   into.reduction.text = in.longText();
   into.reduction.reduced = in.flag();

@@ -12,7 +12,7 @@
 
 namespace kvistra {
 
-// Levels 0..3 and slots 1..27, as the tree's branches.
+// Levels 0..6 and slots 1..64, as the tree's branches.
 class ExactValues {
  public:
   explicit ExactValues(const Tree& tree);

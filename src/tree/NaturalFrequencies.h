@@ -23,7 +23,7 @@ inline constexpr std::int64_t LargestTypedTotal = 1000000;
 // the counts of a group always add up to its parent's.
 struct NaturalFrequencies {
   std::int64_t total = 0;
-  // Levels 0..3 and slots 1..27, as the tree's branches; the root at [0][1].
+  // Levels 0..6 and slots 1..64, as the tree's branches; the root at [0][1].
   std::array<std::array<std::int64_t, MaxNodesPerLevel + 1>, MaxBranchings + 1> counts{};
   // Whether a count was rounded, and is shown as approximate.
   std::array<std::array<bool, MaxNodesPerLevel + 1>, MaxBranchings + 1> rounded{};

@@ -15,9 +15,11 @@
 
 namespace kvistra {
 
-inline constexpr int MaxBranchings = 3;
-inline constexpr int MaxNodesPerLevel = 27;
-inline constexpr int MaxOutcomes = MaxNodesPerLevel;
+// A tree of any shape: up to 6 branchings and 64 outcomes. Every node of a level has at least two
+// branches or none, so no level holds more branches than the tree has outcomes.
+inline constexpr int MaxBranchings = 6;
+inline constexpr int MaxOutcomes = 64;
+inline constexpr int MaxNodesPerLevel = MaxOutcomes;
 // The branches under one node.
 inline constexpr int FewestBranches = 2;
 inline constexpr int MostBranches = 6;
@@ -84,7 +86,7 @@ struct BranchAt {
 
 // The tree: its shape, its branches, its decimals. Two trees are the same work when all of it is.
 struct Tree {
-  // Levels 0..3 and slots 1..27; index 0 of the slots is unused so slots count from 1.
+  // Levels 0..6 and slots 1..64; index 0 of the slots is unused so slots count from 1.
   std::array<std::array<Branch, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches{};
 
   int32_t branchingCount = 0;
@@ -115,9 +117,15 @@ struct Tree {
     if (level == 0) return 1;
     return std::clamp(branches[level][1].levelNodeCount, 0, MaxNodesPerLevel);
   }
-  // The outcomes are 1..outcomeSlots(), top to bottom: the leaves of the tree as built so far.
+  // The outcomes are 1..outcomeSlots(), top to bottom: the leaves of the tree as built so far,
+  // on whichever branching their path ends.
   int outcomeSlots() const { return std::clamp(leafCount, 0, MaxOutcomes); }
-  BranchAt outcome(int k) const { return {depth(), k}; }
+  BranchAt outcome(int k) const {
+    // While the tree is built, and whenever every path reaches the last branching, the leaves
+    // are that branching's branches in their slots.
+    if (builtBranchings < depth() || outcomeSlots() == slotsOn(depth())) return {depth(), k};
+    return leavesInOrder()[std::clamp(k, 0, MaxOutcomes)];
+  }
   const Branch& leaf(int k) const { return branch(outcome(k)); }
   int parent(int level, int slot) const { return branches[level][slot].parentIndex; }
   // The branch a branch hangs from; level 0 is the root.
@@ -143,6 +151,36 @@ struct Tree {
   }
   // The size of a branching's first group, which every group of a branching built alike shares.
   int groupSize(int level) const { return siblings(level, 1).size(); }
+
+ private:
+  // The leaves top to bottom, 1..outcomeSlots() (index 0 unused): a walk down the tree, each
+  // node's group before the next node's. Paths that end early put their leaf between others.
+  std::array<BranchAt, MaxOutcomes + 1> leavesInOrder() const {
+    // Groups follow their parents' order, so a level's groups start where the one before ended.
+    std::array<std::array<int, MaxNodesPerLevel + 1>, MaxBranchings + 1> firstChild{};
+    for (int level = 0; level < depth(); ++level) {
+      int child = 1;
+      for (int slot = 1; slot <= slotsOn(level); ++slot) {
+        firstChild[level][slot] = child;
+        while (child <= slotsOn(level + 1) && parent(level + 1, child) == slot) ++child;
+      }
+    }
+    std::array<BranchAt, MaxOutcomes + 1> leaves{};
+    int found = 0;
+    const auto walk = [&](const auto& self, int level, int slot) -> void {
+      const int first = level < depth() ? firstChild[level][slot] : 0;
+      bool leaf = true;
+      for (int child = first;
+           level < depth() && child <= slotsOn(level + 1) && parent(level + 1, child) == slot;
+           ++child) {
+        leaf = false;
+        self(self, level + 1, child);
+      }
+      if (leaf && level > 0 && found < MaxOutcomes) leaves[++found] = {level, slot};
+    };
+    walk(walk, 0, 1);
+    return leaves;
+  }
 };
 
 // Where the probability input stands, group by group.
@@ -187,7 +225,7 @@ struct ShownEvent {
   // With parseError: the first name of the expression that stands on more than one branching,
   // which no event can mean; empty otherwise.
   std::string ambiguousName;
-  // The outcomes 1..27 the event holds; index 0 unused. Shown, not work: an event computed but
+  // The outcomes 1..64 the event holds; index 0 unused. Shown, not work: an event computed but
   // not approved changes no step.
   std::array<bool, MaxOutcomes + 1> outcomeMarked{};
   int32_t outcomeCount = 0;  // existing outcomes as last counted; tree files keep it
@@ -246,7 +284,7 @@ struct SimulationTally {
   uint64_t seed = 0;
   int64_t trialsPerRun = 0;
   int64_t trials = 0;
-  std::array<int64_t, MaxOutcomes + 1> counts{};  // outcomes 1..27
+  std::array<int64_t, MaxOutcomes + 1> counts{};  // outcomes 1..64
 };
 
 // The Bayes working of each branch of a tree made by "Vend træet", in the names of the tree it
@@ -277,7 +315,7 @@ struct ShownWork {
 
 // The whole run: the work with what rides along, and what belongs to the run and not to a step.
 struct TreeState : Work, ShownWork {
-  // The branch names along each outcome's path, outcome 1..27 by level 1..3 (index 0 unused in
+  // The branch names along each outcome's path, outcome 1..64 by level 1..6 (index 0 unused in
   // both); derived from the tree by rebuildPathNames.
   std::array<std::array<RowName, MaxBranchings + 1>, MaxOutcomes + 1> pathNames{};
   Pointer pointer;

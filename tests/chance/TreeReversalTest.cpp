@@ -73,7 +73,7 @@ TEST(TreeReversalTest, ReversingAgainGivesTheTreeBackExactlyAndEveryStepKeepsThe
             "981/10000 10/109");
   // A fraction too long for the field is written as a decimal, never cut short.
   const Tree decimals = reversedTree(test_trees::FractionTree(), 2).state->tree;
-  for (int k = 1; k <= MaxOutcomes; ++k)
+  for (int k = 1; k <= decimals.outcomeSlots(); ++k)
     EXPECT_NEAR(readExact(decimals.leaf(k).typedText.view()).value_or(2).get_d(),
                 decimals.leaf(k).probability, 5e-5);
 }

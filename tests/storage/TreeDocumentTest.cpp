@@ -55,6 +55,13 @@ Json groupOf(std::initializer_list<int> sizes, const Json& below = Json()) {
   return group;
 }
 
+// Groups of two, each under the first branch of the one before: a path of so many branchings.
+Json pathOfGroups(int branchings) {
+  Json group = leaves(2);
+  for (int i = 1; i < branchings; ++i) group = groupOf({2, 0}, group);
+  return group;
+}
+
 struct Refused {
   const char* pointer;  // the member changed; without a value it is removed
   Json value;
@@ -70,11 +77,12 @@ TEST(TreeDocument, RefusesAFaultyDocumentWithAMessageNamingTheFault) {
       {"/fractions", Json(), "»fractions« mangler i dokumentet."},
       {"/tree/branches/0/branches", leaves(1),
        "Gren 1 (A1) har 1 gren under sig; en gruppe skal have 2 til 6 grene."},
-      {"/tree/branches/1/branches/0/branches", groupOf({2, 2}),
-       "Træet har mere end 3 forgreninger."},
-      {"/tree/branches", groupOf({6, 6, 6, 6, 6}), "Træet har mere end 27 grene i 2. forgrening."},
-      {"/tree/branches", groupOf({0, 0, 0, 0, 0, 6}, groupOf({6, 6, 6, 6, 3, 0})),
-       "Træet har mere end 27 udfald."},
+      {"/tree/branches/1/branches/0/branches", pathOfGroups(5),
+       "Træet har mere end 6 forgreninger."},
+      {"/tree/branches", groupOf({6, 6, 6, 6, 6, 6}, groupOf({2, 2, 2, 2, 2, 2})),
+       "Træet har mere end 64 grene i 3. forgrening."},
+      {"/tree/branches", groupOf({6, 6, 6, 6, 6, 6}, groupOf({2, 2, 2, 2, 2, 0})),
+       "Træet har mere end 64 udfald."},
       {"/tree/branches/1", 3, "Gren 2 skal være et JSON-objekt, {...}."},
       {"/tree/branches/0/value", "1/0",
        "»value« i gren 1 (A1) skal være null eller en brøk som \"1/3\" med nævner over 0."},

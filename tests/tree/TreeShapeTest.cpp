@@ -15,8 +15,8 @@ TEST(TreeShape, CountsStayWithinTheStore) {
   const Case cases[] = {
       {0, 0, 1, 0, 0, 1},      // a new tree: only the root
       {-1, -5, -1, 0, 0, 0},   // below the store
-      {3, 27, 27, 3, 27, 27},  // the largest tree
-      {5, 40, 99, 3, 27, 27},  // beyond the store
+      {6, 64, 64, 6, 64, 64},  // the largest tree
+      {9, 80, 99, 6, 64, 64},  // beyond the store
   };
   for (const Case& c : cases) {
     Tree tree;
@@ -49,6 +49,24 @@ TEST(TreeShape, GroupsAreFoundFromTheirParent) {
   }
   EXPECT_EQ(tree.above(tree.outcome(7)), (BranchAt{1, 2}));
   EXPECT_EQ(tree.groupSize(2), 4);
+}
+
+// Paths that end at the first branching: A1 and C1 branch again, B1 ends. Its outcome stands
+// between theirs, as it is drawn.
+TEST(TreeShape, OutcomesRunTopToBottomWhereverTheirPathsEnd) {
+  Tree tree;
+  tree.branchingCount = tree.builtBranchings = 2;
+  tree.leafCount = 5;
+  tree.complete = true;
+  const auto place = [&](int level, int slot, int parent, int levelCount) {
+    tree.branch(level, slot).parentIndex = parent;
+    tree.branch(level, slot).levelNodeCount = levelCount;
+  };
+  for (int slot = 1; slot <= 3; ++slot) place(1, slot, 1, 3);
+  for (int slot = 1; slot <= 4; ++slot) place(2, slot, slot <= 2 ? 1 : 3, 4);
+  const BranchAt expected[] = {{2, 1}, {2, 2}, {1, 2}, {2, 3}, {2, 4}};
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(tree.outcome(k), expected[k - 1]) << k;
+  EXPECT_EQ(tree.children(1, 2).size(), 0);
 }
 
 }  // namespace
