@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "FuzzTrees.h"
+#include "PropertyCheck.h"
 #include "construction/Construction.h"
 #include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
@@ -32,12 +33,6 @@ constexpr std::size_t CommandBytes = AnswerByte + 1;
 constexpr std::size_t CommandByteCount = 4;
 constexpr std::size_t HeaderSize = CommandBytes + CommandByteCount;
 constexpr int CommandCount = static_cast<int>(CommandByteCount) * 4;
-
-void check(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "property violated: %s\n", property);
-  std::abort();
-}
 
 std::vector<std::string> linesOf(std::string_view text) {
   std::vector<std::string> lines;

@@ -9,18 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "PropertyCheck.h"
 #include "storage/TreeDocument.h"
 #include "tree/ExactValues.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
 namespace {
-
-void check(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "property violated: %s\n", property);
-  std::abort();
-}
 
 std::string written(const TreeDocument& document) {
   return writeTreeDocument(document.tree, document.labels, document.results, document.reduction);

@@ -10,23 +10,12 @@
 #include <string>
 #include <string_view>
 
+#include "PropertyCheck.h"
 #include "events/EventExpression.h"
 #include "names/BranchNames.h"
 #include "storage/TreeFile.h"
 #include "storage/TreeFileCommands.h"
 #include "support/TreeBuilding.h"
-
-namespace kvistra {
-namespace {
-
-void check(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "property violated: %s\n", property);
-  std::abort();
-}
-
-}  // namespace
-}  // namespace kvistra
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace kvistra;
