@@ -675,11 +675,13 @@ void MainWindow::connectHistoryCommands() {
                               QKeySequence("Ctrl+Shift+Z", QKeySequence::PortableText)});
   connect(action(Undo), &QAction::triggered, this, [this] {
     if (refusedBehindDialog()) return;
+    liftTextsOnce();
     session_.undo(*host_, shownDrawing());
     sync();
   });
   connect(action(Redo), &QAction::triggered, this, [this] {
     if (refusedBehindDialog()) return;
+    liftTextsOnce();
     session_.redo(*host_, shownDrawing());
     sync();
   });
@@ -831,6 +833,7 @@ void MainWindow::run(const QString& stepName, const std::function<void(Context&)
   // The command that opened the dialog is still running; another would work on its half-done
   // state, and its undo step would be lost.
   if (refusedBehindDialog()) return;
+  liftTextsOnce();
   const CommandReport report = session_.run(fromQt(stepName), command, *host_, shownDrawing());
   if (report.fileChanged) recentFiles_->add(state_.file.path);
   sync();
@@ -952,9 +955,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     fillWorkArea();
-    int textHeight = 0;
-    drawingArea_->draw([&](Canvas& canvas) { textHeight = canvas.textHeight("H"); });
-    showMainWindow(state_, window_, textHeight);
+    showMainWindow(state_, window_);
     startPicture_->move(width() / 2 - 140, height() / 2 - 120);
     sync();
     startPictureTimer_->start();
@@ -962,6 +963,14 @@ void MainWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &MainWindow::onFirstActivation);
   }
   QMainWindow::showEvent(event);
+}
+
+void MainWindow::liftTextsOnce() {
+  if (textsLifted_) return;
+  textsLifted_ = true;
+  int textHeight = 0;
+  drawingArea_->measure([&](Canvas& canvas) { textHeight = canvas.textHeight("H"); });
+  liftTexts(state_, textHeight);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -122,6 +122,9 @@ class MainWindow : public QMainWindow {
   void onFirstActivation();
   void onStartPictureTimeout();
   void showHelp();
+  // Measures the drawing font for the texts' place above their lines, before the first command
+  // that can draw a tree: loading the font would only slow the empty window's start.
+  void liftTextsOnce();
 
   Session session_;
   TreeState& state_;
@@ -151,6 +154,7 @@ class MainWindow : public QMainWindow {
   bool shown_ = false;
   bool activated_ = false;
   bool viewSettingsLoaded_ = false;
+  bool textsLifted_ = false;
   std::optional<std::string> startFile_;
   RecentFiles* recentFiles_ = nullptr;
 

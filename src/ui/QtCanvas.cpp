@@ -35,22 +35,22 @@ QFont toQFont(const Font& font) {
 }
 
 QtCanvas::QtCanvas(QPainter& painter, QSize size, bool printer, bool document)
-    : painter_(painter),
-      size_(size),
-      printer_(printer),
-      document_(document),
-      metrics_(painter.font(), painter.device()) {
+    : painter_(painter), size_(size), printer_(printer), document_(document) {
   QtCanvas::setPen(Black, PenStyle::Solid);
   painter_.setBrush(Qt::white);
-  measureFont();
 }
 
-void QtCanvas::measureFont() {
-  metrics_ = QFontMetrics(painter_.font(), painter_.device());
-  ascent_ = metrics_.ascent();
-  capHeight_ = metrics_.capHeight();
-  descent_ = metrics_.descent();
-  lineHeight_ = metrics_.height();
+const QtCanvas::FontMeasures& QtCanvas::font() {
+  if (!font_) {
+    const QFontMetrics metrics(painter_.font(), painter_.device());
+    font_ = FontMeasures{metrics, metrics.ascent(), metrics.capHeight(), metrics.descent(),
+                         metrics.height()};
+  }
+  return *font_;
+}
+
+void QtCanvas::forgetFont() {
+  font_.reset();
   shapedTexts_.clear();
 }
 
@@ -59,7 +59,7 @@ const QtCanvas::ShapedText& QtCanvas::shaped(std::string_view text) {
   const auto known = shapedTexts_.find(key);
   if (known != shapedTexts_.end()) return known->second;
   const QString shown = toQt(text);
-  ShapedText result{metrics_.horizontalAdvance(shown), {}};
+  ShapedText result{font().metrics.horizontalAdvance(shown), {}};
   if (!printer_ && !document_)
     result.glyphs = glyphsOnBaseline(shown, painter_.font(), painter_.device());
   return shapedTexts_.emplace(std::move(key), std::move(result)).first->second;
@@ -84,13 +84,15 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
   const ShapedText& shown = shaped(text);
-  const int baseline = y + ascent_;
+  const FontMeasures& measures = font();
+  const int baseline = y + measures.ascent;
   // Text is written on the brush, so a text written again where it stands (a tree writes shared
   // names once per path) looks the same, and a new value, or blanks, cover the one before it.
   // The brush covers only the rows that letters and digits reach: the font's leading above
   // them is where the line of the branch above runs in the tightest trees.
-  const int top = baseline - capHeight_ - 1;
-  painter_.fillRect(QRect(x, top, shown.width, baseline + descent_ - top), painter_.brush());
+  const int top = baseline - measures.capHeight - 1;
+  painter_.fillRect(QRect(x, top, shown.width, baseline + measures.descent - top),
+                    painter_.brush());
   // Letters take only the colour of the pen, so a black pen of any style writes them as they are.
   const QPen& current = painter_.pen();
   if (current.color() == Qt::black && current.style() != Qt::NoPen) {
@@ -118,7 +120,7 @@ int QtCanvas::textWidth(std::string_view text) {
 }
 
 int QtCanvas::textHeight(std::string_view) {
-  return lineHeight_;
+  return font().lineHeight;
 }
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom) {
@@ -131,7 +133,7 @@ void QtCanvas::fillRect(int left, int top, int right, int bottom) {
 
 void QtCanvas::setFont(const Font& font) {
   painter_.setFont(toQFont(font));
-  measureFont();
+  forgetFont();
 }
 
 }  // namespace kvistra::ui

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPoint>
 #include <QSize>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -45,9 +46,18 @@ class QtCanvas : public Canvas {
     QList<QGlyphRun> glyphs;
   };
 
-  // A tree writes a hundred texts or more in one font, most of them several times ("0.5000",
-  // "A2"): the font's metrics are looked up once, and each text is laid out once.
-  void measureFont();
+  // The measures of the font set last. A tree writes a hundred texts or more in one font, most
+  // of them several times ("0.5000", "A2"): the font's metrics are looked up once, and each text
+  // is laid out once; a drawing without text never loads its font.
+  struct FontMeasures {
+    QFontMetrics metrics;
+    int ascent = 0;
+    int capHeight = 0;
+    int descent = 0;
+    int lineHeight = 0;
+  };
+  const FontMeasures& font();
+  void forgetFont();
   const ShapedText& shaped(std::string_view text);
   void writeLetters(QPoint start, std::string_view text, const ShapedText& shown);
 
@@ -56,11 +66,7 @@ class QtCanvas : public Canvas {
   bool printer_;
   bool document_;
   QPoint position_;
-  QFontMetrics metrics_;
-  int ascent_ = 0;
-  int capHeight_ = 0;
-  int descent_ = 0;
-  int lineHeight_ = 0;
+  std::optional<FontMeasures> font_;
   std::unordered_map<std::string, ShapedText> shapedTexts_;
 };
 

@@ -4,12 +4,15 @@
 
 namespace kvistra {
 
-void showMainWindow(TreeState& state, WindowState& window, int textHeightH) {
-  state.textLift = textHeightH + 2;
+void showMainWindow(TreeState& state, WindowState& window) {
   showControls(state, window);
   window.toolbarVisible = window.sidePaneVisible = window.branchTextsVisible = false;
   window.startPictureVisible = true;
   window.title = "   Kvistra   ";
+}
+
+void liftTexts(TreeState& state, int textHeightH) {
+  state.textLift = textHeightH + 2;
 }
 
 void activateMainWindow(TreeState& state, WindowState& window) {

@@ -11,8 +11,10 @@ namespace kvistra {
 inline constexpr const char* ProgramVersion = "Version 100106";
 inline constexpr int StartPictureDisplayMs = 3000;
 
-// Before the window is first shown; textHeightH is the drawing font's height of "H".
-void showMainWindow(TreeState& state, WindowState& window, int textHeightH);
+// Before the window is first shown.
+void showMainWindow(TreeState& state, WindowState& window);
+// Texts are written above their line by the drawing font's height of "H" (textHeightH) plus 2.
+void liftTexts(TreeState& state, int textHeightH);
 
 // When the window first becomes active.
 void activateMainWindow(TreeState& state, WindowState& window);

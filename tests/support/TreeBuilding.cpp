@@ -8,7 +8,8 @@
 namespace kvistra::testing {
 
 Fixture::Fixture() {
-  showMainWindow(state, window, host.canvas.textHeight("H"));
+  showMainWindow(state, window);
+  liftTexts(state, host.canvas.textHeight("H"));
 }
 
 const WindowState& Fixture::controls() {

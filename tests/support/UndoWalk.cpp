@@ -183,7 +183,8 @@ std::string compare(const TreeState& state, const Kept& kept, const std::string&
 std::string undoWalkFault(const std::function<int(int)>& choose, int commands,
                           const std::string& folder) {
   Walk walk(choose, folder);
-  showMainWindow(walk.state, walk.session.window(), walk.host.canvas.textHeight("H"));
+  showMainWindow(walk.state, walk.session.window());
+  liftTexts(walk.state, walk.host.canvas.textHeight("H"));
   std::vector<Kept> steps{keptOf(walk.state)};
   std::vector<std::string> names;
   for (int i = 0; i < commands; ++i) {
