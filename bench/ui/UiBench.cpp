@@ -49,7 +49,8 @@ class PictureHost : public Host {
   std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override {
     return std::nullopt;
   }
-  std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
+  std::optional<std::string> chooseFileToSave(const std::string&, const std::string&,
+                                              bool) override {
     return std::nullopt;
   }
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows&) override {

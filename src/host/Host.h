@@ -143,8 +143,11 @@ class Host {
   // dialog was cancelled.
   virtual std::optional<std::string> chooseFileToOpen(const std::string& title,
                                                       const std::string& presetName) = 0;
+  // The save dialog offers tree files first, and as the default, when treeFileFits; documents
+  // after them, or alone when the tree does not fit a tree file.
   virtual std::optional<std::string> chooseFileToSave(const std::string& title,
-                                                      const std::string& presetName) = 0;
+                                                      const std::string& presetName,
+                                                      bool treeFileFits) = 0;
   // The names dialog on the rows in use (labels.count of them); its fields as applied, or
   // nothing when it was closed without applying.
   virtual std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) = 0;

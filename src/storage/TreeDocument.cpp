@@ -423,8 +423,6 @@ TreeDocument documentFrom(const Json& document) {
   read.tree = treeFrom(top, decoder);
   read.tree.decimalCount = decimals;
   read.tree.showFractions = fractions;
-  for (int k = 1; k <= read.tree.outcomeSlots(); ++k)
-    read.keptOutcomes += read.tree.leaf(k).exists ? 1 : 0;
   read.labels = labelsFrom(document, read.tree);
   read.results = resultsFrom(document);
   return read;

@@ -27,8 +27,6 @@ struct TreeDocument {
   LabelRows labels;
   Results results;
   Reduction reduction;
-  // The outcomes a reduction keeps (all of them on a whole tree), as the event count starts.
-  int32_t keptOutcomes = 0;
 };
 
 // A document read whole, or the reason it was refused (Windows-1252, for the user); never both.

@@ -260,6 +260,17 @@ std::string_view shortFileName(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+bool fitsTreeFile(const Tree& tree) {
+  const int depth = tree.depth();
+  if (depth < 2 || depth > MostFileBranchings) return false;
+  if (tree.outcomeSlots() != tree.slotsOn(depth) || tree.outcomeSlots() > MostFileSlots)
+    return false;
+  for (int level = 1; level <= depth; ++level)
+    for (int node = 1; node <= tree.slotsOn(level - 1); ++node)
+      if (tree.children(level - 1, node).size() != tree.groupSize(level)) return false;
+  return true;
+}
+
 bool hasTreeFileExtension(std::string_view path) {
   return path.ends_with(".KV3") || path.ends_with(".kv3");
 }

@@ -29,4 +29,8 @@ std::string_view shortFileName(std::string_view path);
 // Tree files end in ".KV3" or ".kv3"; a mixed case is not one.
 bool hasTreeFileExtension(std::string_view path);
 
+// Whether a tree file can hold the tree: 2 or 3 branchings, every path through all of them, the
+// groups of a branching all of one size, and at most 27 outcomes.
+bool fitsTreeFile(const Tree& tree);
+
 }  // namespace kvistra

@@ -11,10 +11,11 @@ namespace {
 constexpr int UsageExitCode = 2;
 
 constexpr const char* HelpText =
-    "Brug: kvistra [tilvalg] [træ.KV3]\n"
+    "Brug: kvistra [tilvalg] [træ.KV3 | træ.kvistra]\n"
     "\n"
     "Kvistra tegner sandsynlighedstræer og beregner sandsynligheden for hændelser.\n"
-    "En træfil (.KV3) på kommandolinjen åbnes, når programmet er startet.\n"
+    "En træfil (.KV3) eller et Kvistra-dokument (.kvistra) på kommandolinjen åbnes, når\n"
+    "programmet er startet.\n"
     "\n"
     "Tilvalg:\n"
     "  -h, --help     vis denne hjælp og afslut\n"

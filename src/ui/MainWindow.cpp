@@ -1054,8 +1054,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.size() == 1 && urls.first().isLocalFile() &&
-      urls.first().fileName().endsWith(".kv3", Qt::CaseInsensitive))
+  if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+  const QString name = urls.first().fileName();
+  if (name.endsWith(".kv3", Qt::CaseInsensitive) || name.endsWith(".kvistra"))
     event->acceptProposedAction();
 }
 

@@ -290,12 +290,14 @@ std::optional<SimulationChoice> QtHost::chooseSimulation(const SimulationChoice&
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,
                                                     const std::string& presetName) {
-  return dialogs_.openFile().choose(toQt(title), QFile::decodeName(presetName.c_str()));
+  return dialogs_.openFile().choose(toQt(title), QFile::decodeName(presetName.c_str()), true);
 }
 
 std::optional<std::string> QtHost::chooseFileToSave(const std::string& title,
-                                                    const std::string& presetName) {
-  return dialogs_.saveFile().choose(toQt(title), QFile::decodeName(presetName.c_str()));
+                                                    const std::string& presetName,
+                                                    bool treeFileFits) {
+  return dialogs_.saveFile().choose(toQt(title), QFile::decodeName(presetName.c_str()),
+                                    treeFileFits);
 }
 
 std::optional<BranchNameFields> QtHost::showBranchNamesDialog(const LabelRows& labels) {

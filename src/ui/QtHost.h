@@ -41,7 +41,8 @@ class QtHost : public Host {
   std::optional<std::string> chooseFileToOpen(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<std::string> chooseFileToSave(const std::string& title,
-                                              const std::string& presetName) override;
+                                              const std::string& presetName,
+                                              bool treeFileFits) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
   bool outputPages(PageOutput output, int pageCount, const PageDrawing& draw) override;
   std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;

@@ -13,8 +13,10 @@ class TreeFileDialog : public QFileDialog {
  public:
   TreeFileDialog(QWidget* mainWindow, AcceptMode mode);
 
-  // The chosen path in the file system's own bytes, or nothing when cancelled.
-  std::optional<std::string> choose(const QString& title, const QString& presetName);
+  // The chosen path in the file system's own bytes, or nothing when cancelled. Tree files are
+  // offered first, and as the default, withTreeFiles; documents after them, or alone.
+  std::optional<std::string> choose(const QString& title, const QString& presetName,
+                                    bool withTreeFiles);
 
  protected:
   void accept() override;

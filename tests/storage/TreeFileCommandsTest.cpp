@@ -11,8 +11,10 @@
 #include <optional>
 
 #include "drawing/TreeDrawing.h"
+#include "events/EventTrees.h"
 #include "events/Reduction.h"
 #include "results/ResultsList.h"
+#include "storage/TreeDocument.h"
 #include "storage/TreeFile.h"
 #include "storage/TreeFiles.h"
 #include "text/Windows1252.h"
@@ -111,6 +113,36 @@ TEST(TreeFileCommands, SavesAndOpensThroughTheDialogs) {
   EXPECT_TRUE(f.window.reductionNote.highlighted);
   EXPECT_FALSE(f.controls().isEnabled(ReduceTree) || f.controls().isEnabled(ReduceButton));
   EXPECT_TRUE(f.controls().isEnabled(RestoreTree) && f.controls().isEnabled(RestoreButton));
+}
+
+// A document keeps the choice of fractions and decimals that a tree file forgets; opened again,
+// it holds no change. A tree of 64 outcomes goes only into a document.
+TEST(TreeFileCommands, ADocumentKeepsTheChoiceOfDecimalsAndTakesAnyTree) {
+  TempFolder folder;
+  const std::string path = folder / "Træ.kvistra";
+  Fixture saved;
+  testing::makeSavedTree(saved, {{2, 3}, {1, 2, 3}, 3, false});
+  saved.state.tree.decimalCount = 2;
+  saved.state.tree.showFractions = true;
+  saved.host.fileChoices = {path};
+  ASSERT_TRUE(saveTree(saved.context));
+  EXPECT_EQ(readFile(path), writeTreeDocument(saved.state.tree, saved.state.labels,
+                                              saved.state.results, saved.state.reduction));
+
+  Fixture f;
+  f.host.fileChoices = {path};
+  openTree(f.context);
+  EXPECT_EQ(treeFileText(f.state), treeFileText(saved.state));
+  EXPECT_EQ(f.state.tree.decimalCount, 2);
+  EXPECT_TRUE(f.state.tree.showFractions);
+  EXPECT_FALSE(hasUnsavedChanges(f.state));
+
+  Fixture large;
+  large.state = test_trees::MakeTree({4, 4, 4});
+  large.host.fileChoices = {folder / "Stor.KV3"};
+  EXPECT_FALSE(saveTree(large.context));
+  EXPECT_NE(large.host.messages.back().find(w1252("kan kun gemmes som Kvistra-dokument")),
+            std::string::npos);
 }
 
 TEST(TreeFileCommands, TellsAMissingFileFromADamagedOne) {

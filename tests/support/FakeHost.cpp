@@ -50,7 +50,8 @@ std::optional<std::string> FakeHost::chooseFileToOpen(const std::string&, const 
   return chooseFile();
 }
 
-std::optional<std::string> FakeHost::chooseFileToSave(const std::string&, const std::string&) {
+std::optional<std::string> FakeHost::chooseFileToSave(const std::string&, const std::string&,
+                                                      bool) {
   return chooseFile();
 }
 

@@ -78,7 +78,8 @@ class FakeHost : public Host {
   std::optional<std::string> chooseFileToOpen(const std::string& title,
                                               const std::string& presetName) override;
   std::optional<std::string> chooseFileToSave(const std::string& title,
-                                              const std::string& presetName) override;
+                                              const std::string& presetName,
+                                              bool treeFileFits) override;
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
 
   std::vector<RecordingCanvas> pages;  // last printed, shown or made a PDF; page is the first
