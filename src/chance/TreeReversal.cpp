@@ -45,6 +45,16 @@ std::string pathText(const Tree& tree, int level, int slot) {
   return path;
 }
 
+// Branchings swap places only where each of them is one kind of group under every node.
+std::optional<std::string> shapeRefusal(const Tree& tree) {
+  if (tree.depth() >= 2 && tree.depth() <= MostReversedBranchings && isEvenTree(tree))
+    return std::nullopt;
+  return w1252(CannotReverse) +
+         w1252(
+             "det kan kun et træ med 2 eller 3 forgreninger, hvor alle stier går gennem alle "
+             "forgreninger, og alle grupper i en forgrening har lige mange grene. ");
+}
+
 // A branch of the reversed tree stands for the branches of its position in the groups of the
 // branching it came from, which only holds when every group names them alike.
 std::optional<std::string> namesRefusal(const Tree& tree) {
@@ -277,6 +287,7 @@ void carryLabelRows(const TreeState& state, const BranchingOrder& order, TreeSta
 
 ReversedTree reversedTree(const TreeState& state, int firstBranching) {
   const Tree& tree = state.tree;
+  if (std::optional<std::string> refusal = shapeRefusal(tree)) return {std::nullopt, *refusal};
   if (std::optional<std::string> refusal = namesRefusal(tree)) return {std::nullopt, *refusal};
   const BranchingOrder order =
       orderWithFirst(tree.depth(), std::clamp(firstBranching, 1, std::max(tree.depth(), 1)));
@@ -330,6 +341,9 @@ std::vector<std::string> branchingNames(const Tree& tree) {
 }
 
 void reverseTree(Context& context) {
+  // Told before the choice of the first branching, which a tree of another shape has not.
+  if (std::optional<std::string> refusal = shapeRefusal(context.state.tree))
+    return context.host.showMessage(*refusal, " ");
   int first = 2;
   if (context.state.tree.depth() == MostReversedBranchings) {
     const std::optional<int> chosen =

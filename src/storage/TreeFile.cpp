@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "names/BranchNames.h"
+#include "tree/TreeHelpers.h"
 
 namespace kvistra {
 
@@ -261,14 +262,8 @@ std::string_view shortFileName(std::string_view path) {
 }
 
 bool fitsTreeFile(const Tree& tree) {
-  const int depth = tree.depth();
-  if (depth < 2 || depth > MostFileBranchings) return false;
-  if (tree.outcomeSlots() != tree.slotsOn(depth) || tree.outcomeSlots() > MostFileSlots)
-    return false;
-  for (int level = 1; level <= depth; ++level)
-    for (int node = 1; node <= tree.slotsOn(level - 1); ++node)
-      if (tree.children(level - 1, node).size() != tree.groupSize(level)) return false;
-  return true;
+  return tree.depth() >= 2 && tree.depth() <= MostFileBranchings &&
+         tree.outcomeSlots() <= MostFileSlots && isEvenTree(tree);
 }
 
 bool hasTreeFileExtension(std::string_view path) {

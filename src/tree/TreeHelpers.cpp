@@ -67,6 +67,15 @@ std::vector<InvalidGroup> invalidGroups(const Tree& tree) {
   return found;
 }
 
+bool isEvenTree(const Tree& tree) {
+  const int depth = tree.depth();
+  if (tree.outcomeSlots() != tree.slotsOn(depth)) return false;
+  for (int level = 1; level <= depth; ++level)
+    for (int node = 1; node <= tree.slotsOn(level - 1); ++node)
+      if (tree.children(level - 1, node).size() != tree.groupSize(level)) return false;
+  return true;
+}
+
 bool computableTree(const TreeState& state) {
   return state.tree.complete && state.input.allProbabilitiesEntered &&
          invalidGroups(state.tree).empty();

@@ -40,6 +40,10 @@ struct InvalidGroup {
 // times reads back as 0.9999999999999989.
 std::vector<InvalidGroup> invalidGroups(const Tree& tree);
 
+// Whether every path runs through every branching and the groups of each branching are all of
+// one size: the shape "2 forgreninger" and "3 forgreninger" build.
+bool isEvenTree(const Tree& tree);
+
 // Whether the tree is one to compute with: complete, every branch with its probability and every
 // group a distribution. Events, counts of N and simulations need it alike.
 bool computableTree(const TreeState& state);

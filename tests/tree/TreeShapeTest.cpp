@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "events/EventTrees.h"
+#include "tree/TreeHelpers.h"
 #include "tree/TreeState.h"
 
 namespace kvistra {
@@ -67,6 +68,8 @@ TEST(TreeShape, OutcomesRunTopToBottomWhereverTheirPathsEnd) {
   const BranchAt expected[] = {{2, 1}, {2, 2}, {1, 2}, {2, 3}, {2, 4}};
   for (int k = 1; k <= 5; ++k) EXPECT_EQ(tree.outcome(k), expected[k - 1]) << k;
   EXPECT_EQ(tree.children(1, 2).size(), 0);
+  EXPECT_FALSE(isEvenTree(tree));
+  EXPECT_TRUE(isEvenTree(test_trees::MakeTree({6, 4}).tree));
 }
 
 }  // namespace
