@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "construction/ShapeLayout.h"
 #include "tree/TreeState.h"
 
 namespace kvistra::fuzzing {
@@ -22,8 +23,8 @@ inline std::vector<int> branchCounts(const uint8_t* header) {
   for (int level = 1; level <= branchings; ++level) {
     const int later = branchings - level;
     int branches = 2 + header[level] % 5;
-    while (branches > 2 &&
-           (product * branches * (1 << later) > MaxOutcomes || sum + branches + 2 * later > 10))
+    while (branches > 2 && (product * branches * (1 << later) > MostOutcomesBuilt ||
+                            sum + branches + 2 * later > 10))
       --branches;
     counts.push_back(branches);
     product *= branches;
