@@ -69,6 +69,7 @@ class PictureHost : public Host {
   bool askToReplaceFile(const std::string&, bool) override { return false; }
   std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override { return {}; }
+  std::optional<int> askCount(const CountQuestion&) override { return {}; }
 
  private:
   QPainter painter_;

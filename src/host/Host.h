@@ -106,6 +106,15 @@ struct SimulationChoice {
   std::string seed;
 };
 
+// A whole number from least to most, asked with a spin box.
+struct CountQuestion {
+  std::string title;
+  std::string label;
+  int least = 1;
+  int most = 6;
+  int preset = 1;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -190,6 +199,8 @@ class Host {
   // "Simulér…": the dialog opened on preset's texts; its fields as closed with "Simulér", or
   // nothing when it was cancelled.
   virtual std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) = 0;
+  // A whole number from least to most, asked with a spin box; nothing when cancelled.
+  virtual std::optional<int> askCount(const CountQuestion& question) = 0;
 };
 
 }  // namespace kvistra

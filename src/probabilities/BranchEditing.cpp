@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "construction/ShapeEditing.h"
 #include "drawing/TreeDrawing.h"
 #include "events/Reduction.h"
 #include "host/Questions.h"
@@ -109,7 +110,7 @@ void chooseTool(Context& context, ToolMode mode) {
 }
 
 std::string toolNote(const TreeState& state) {
-  if (state.pointer.toolMode == ToolMode::None) return {};
+  if (state.pointer.toolMode == ToolMode::None) return copyPassingHint(state);
   return w1252("Klik på en gren, eller vælg den med piletasterne og tryk Enter");
 }
 
@@ -138,8 +139,29 @@ void releaseOnDrawing(Context& context, int x, int y) {
   context.host.repaintDrawing();
 }
 
+namespace {
+
+// A click with a tool that changes the tree's shape: the input then goes on at the first group
+// left without values, and a tree whose open groups went with the change is complete.
+void clickWithShapeTool(Context& context, ShapeTool tool) {
+  TreeState& state = context.state;
+  const std::optional<BranchAddress> hit = branchHitTest(state, PointerPoint::Release);
+  if (!hit) return;
+  const bool completeBefore = state.input.allProbabilitiesEntered;
+  changeShapeAt(context, {hit->level, hit->slot}, tool);
+  state.input.allProbabilitiesEntered = allBranchesEntered(state);
+  if (state.input.firstGroupsEntered) copyAvailability(context);
+  if (!completeBefore && state.input.allProbabilitiesEntered) treeCompletion(context);
+}
+
+}  // namespace
+
 void clickAction(Context& context) {
   TreeState& state = context.state;
+  if (const std::optional<ShapeTool> tool = shapeToolOf(state.pointer.toolMode)) {
+    clickWithShapeTool(context, *tool);
+    return;
+  }
   const int level = state.input.currentLevel;
   const int slot = state.input.currentSlot;
   const bool completeBefore = allBranchesEntered(state);

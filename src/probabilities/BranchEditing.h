@@ -29,7 +29,8 @@ std::optional<BranchAddress> branchHitTest(const TreeState& state, PointerPoint 
 // tool, and only that one.
 void chooseTool(Context& context, ToolMode mode);
 // What the window's status line says while a tool waits for its branch: the drawing's "Klik på
-// en gren" with the keyboard's way to choose one. Empty without a tool.
+// en gren" with the keyboard's way to choose one. Without a tool, that a copy passes over groups
+// of another size, if one does; else empty.
 std::string toolNote(const TreeState& state);
 
 // A press on the drawing of a complete tree without a tool shows what was typed for the branch.

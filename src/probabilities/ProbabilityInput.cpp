@@ -2,6 +2,7 @@
 
 #include "drawing/TreeDrawing.h"
 #include "host/Questions.h"
+#include "probabilities/Copying.h"
 #include "probabilities/ProbabilityReading.h"
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
@@ -150,16 +151,20 @@ void setFirstChances(Context& context) {
   enterSiblingGroup(context);
   if (state.input.cancelled) return;
 
-  state.input.currentLevel = 2;
-  state.input.currentSlot = 0;
-  state.input.groupSum = 0.0;
-  state.input.canCopyAcross = state.tree.groupSize(2) == state.tree.groupSize(1);
-  if (!state.input.canCopyAcross) enterSiblingGroup(context);
-  state.input.canCopyDown = state.input.currentSlot > 0;
-  if (state.input.cancelled) return;
+  if (state.tree.depth() >= 2) {
+    state.input.currentLevel = 2;
+    state.input.currentSlot = 0;
+    state.input.groupSum = 0.0;
+    if (state.tree.groupSize(2) != state.tree.groupSize(1)) enterSiblingGroup(context);
+    if (state.input.cancelled) return;
+  }
+  copyAvailability(context);
 
   state.input.cancelled = false;
   state.input.firstGroupsEntered = true;
+  // A tree whose first groups are all it has is complete with them.
+  state.input.allProbabilitiesEntered = allBranchesEntered(state);
+  if (state.input.allProbabilitiesEntered) treeCompletion(context);
 }
 
 void setFirstProbabilities(Context& context) {

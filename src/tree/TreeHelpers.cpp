@@ -76,6 +76,28 @@ bool isEvenTree(const Tree& tree) {
   return true;
 }
 
+Group groupOf(const Tree& tree, int level, int slot) {
+  return {level, tree.siblings(level, slot)};
+}
+
+bool groupEntered(const Tree& tree, const Group& group) {
+  for (int slot = group.range.first; slot <= group.range.last; ++slot)
+    if (!tree.branch(group.level, slot).probabilityEntered) return false;
+  return true;
+}
+
+std::optional<Group> firstOpenGroup(const Tree& tree) {
+  for (int level = 1; level <= tree.depth(); ++level) {
+    for (int slot = 1; slot <= tree.slotsOn(level);) {
+      const Group group = groupOf(tree, level, slot);
+      if (group.range.size() == 0) break;
+      if (!groupEntered(tree, group)) return group;
+      slot = group.range.last + 1;
+    }
+  }
+  return std::nullopt;
+}
+
 bool computableTree(const TreeState& state) {
   return state.tree.complete && state.input.allProbabilitiesEntered &&
          invalidGroups(state.tree).empty();

@@ -1,6 +1,7 @@
 // Questions asked of the tree by every part of the program.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,23 @@ std::vector<InvalidGroup> invalidGroups(const Tree& tree);
 // Whether every path runs through every branching and the groups of each branching are all of
 // one size: the shape "2 forgreninger" and "3 forgreninger" build.
 bool isEvenTree(const Tree& tree);
+
+// A group of sibling branches: its level and its slots there.
+struct Group {
+  int level = 0;
+  Slots range;
+  friend bool operator==(const Group&, const Group&) = default;
+};
+
+// The group the branch at level, slot belongs to.
+Group groupOf(const Tree& tree, int level, int slot);
+
+// Whether every branch of the group has its probability.
+bool groupEntered(const Tree& tree, const Group& group);
+
+// The first group, branching by branching and top to bottom, that still waits for a value: the
+// order in which the probabilities are asked.
+std::optional<Group> firstOpenGroup(const Tree& tree);
 
 // Whether the tree is one to compute with: complete, every branch with its probability and every
 // group a distribution. Events, counts of N and simulations need it alike.

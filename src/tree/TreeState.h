@@ -197,7 +197,16 @@ struct InputPosition {
 };
 
 // What a click on the drawing does.
-enum class ToolMode { None, EditValue, ReplaceLetter };
+enum class ToolMode {
+  None,
+  EditValue,
+  ReplaceLetter,
+  // The tools that change the tree's shape.
+  EndPath,
+  BranchOut,
+  AddBranch,
+  DeleteBranch
+};
 
 // The last press and release on the drawing, and the tool they act with.
 struct Pointer {

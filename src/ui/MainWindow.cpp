@@ -126,6 +126,12 @@ const std::vector<MenuEntry>& mainMenu() {
            {"copyDownAction", "Kopier sandsynligheder lodret", CopyDown},
            {"enterProbabilitiesAction", "Indtast sandsynligheder", EnterProbabilities},
            {"editValueAction", "Ret talværdi", EditValue},
+           {"shapeToolsSeparator", ""},
+           {"endPathAction", "Afslut grenen her", EndPath},
+           {"branchOutAction", "Forgren grenen…", BranchOut},
+           {"addBranchAction", "Tilføj gren", AddBranch},
+           {"deleteBranchAction", "Slet gren", DeleteBranch},
+           {"shapeToolsEndSeparator", ""},
            {"branchNamesAction", "Navn og tekst på grene", BranchNames},
            {"decimalsMenu",
             "Antal decimaler",
@@ -590,6 +596,10 @@ void MainWindow::connectProbabilityCommands() {
 void MainWindow::connectEditingCommands() {
   onTriggered(EditValue, [](Context& c) { chooseTool(c, ToolMode::EditValue); });
   onTriggered(ReplaceLetter, [](Context& c) { chooseTool(c, ToolMode::ReplaceLetter); });
+  onTriggered(EndPath, [](Context& c) { chooseTool(c, ToolMode::EndPath); });
+  onTriggered(BranchOut, [](Context& c) { chooseTool(c, ToolMode::BranchOut); });
+  onTriggered(AddBranch, [](Context& c) { chooseTool(c, ToolMode::AddBranch); });
+  onTriggered(DeleteBranch, [](Context& c) { chooseTool(c, ToolMode::DeleteBranch); });
   onTriggered(TwoDecimals, [](Context& c) { setDecimalCount(c, 2); });
   onTriggered(ThreeDecimals, [](Context& c) { setDecimalCount(c, 3); });
   onTriggered(FourDecimals, [](Context& c) { setDecimalCount(c, 4); });
@@ -762,10 +772,14 @@ void MainWindow::connectDrawingArea() {
 }
 
 QString MainWindow::clickStepName() {
-  const ToolMode tool = state_.pointer.toolMode;
-  return tool == ToolMode::EditValue       ? action(EditValue)->text()
-         : tool == ToolMode::ReplaceLetter ? action(ReplaceLetter)->text()
-                                           : QString();
+  static constexpr std::pair<ToolMode, Control> ToolControls[] = {
+      {ToolMode::EditValue, EditValue}, {ToolMode::ReplaceLetter, ReplaceLetter},
+      {ToolMode::EndPath, EndPath},     {ToolMode::BranchOut, BranchOut},
+      {ToolMode::AddBranch, AddBranch}, {ToolMode::DeleteBranch, DeleteBranch},
+  };
+  for (const auto& [tool, control] : ToolControls)
+    if (state_.pointer.toolMode == tool) return action(control)->text().remove(QChar(0x2026));
+  return {};
 }
 
 void MainWindow::showReadings() {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -286,6 +287,19 @@ std::optional<int> QtHost::chooseFirstBranching(const std::vector<std::string>& 
 
 std::optional<SimulationChoice> QtHost::chooseSimulation(const SimulationChoice& preset) {
   return dialogs_.simulation().choose(preset);
+}
+
+std::optional<int> QtHost::askCount(const CountQuestion& question) {
+  QInputDialog dialog(&mainWindow_);
+  dialog.setWindowTitle(toQt(question.title));
+  dialog.setLabelText(toQt(question.label));
+  dialog.setInputMode(QInputDialog::IntInput);
+  dialog.setIntRange(question.least, question.most);
+  dialog.setIntValue(question.preset);
+  dialog.setOkButtonText("OK");
+  dialog.setCancelButtonText("Fortryd");
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.intValue();
 }
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,

@@ -56,6 +56,7 @@ class QtHost : public Host {
   bool askToReplaceFile(const std::string& question, bool yesByDefault) override;
   std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) override;
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) override;
+  std::optional<int> askCount(const CountQuestion& question) override;
 
   // From now on every page goes to this PDF file, on paper turned as given, without the print
   // dialog (for tests).

@@ -44,6 +44,11 @@ constexpr ControlRow ControlTable[] = {
     {CopyDown,                          "X X . d . . . ."},
     {EnterProbabilities,                "X X . X . . . ."},
     {EditValue,                         "X X X X X X X X"},
+    // A reduced tree keeps its shape.
+    {EndPath,                           ". . X X X . X ."},
+    {BranchOut,                         ". . X X X . X ."},
+    {AddBranch,                         ". . X X X . X ."},
+    {DeleteBranch,                      ". . X X X . X ."},
     {BranchNames,                       "X X X X X X X X"},
     {DecimalsMenu,                      "X X X X X X X X"},
     {TwoDecimals,                       "X X X X X X X X"},

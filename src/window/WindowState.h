@@ -33,6 +33,11 @@ enum class Control {
   CopyDown,
   EnterProbabilities,
   EditValue,
+  // The tools that change the tree's shape.
+  EndPath,
+  BranchOut,
+  AddBranch,
+  DeleteBranch,
   BranchNames,
   DecimalsMenu,
   TwoDecimals,

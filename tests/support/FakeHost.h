@@ -120,6 +120,13 @@ class FakeHost : public Host {
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override {
     return nextOr(simulationReplies, {});
   }
+  // The counts asked for; unscripted, the question is cancelled.
+  std::deque<std::optional<int>> countReplies;
+  std::vector<std::string> countLabels;
+  std::optional<int> askCount(const CountQuestion& question) override {
+    countLabels.push_back(question.label);
+    return nextOr(countReplies, {});
+  }
 
  private:
   std::optional<std::string> chooseFile();
