@@ -72,11 +72,11 @@ void countKeptLeaf(const Tree& tree, const NaturalFrequencies& all, int k,
                    NaturalFrequencies& kept) {
   const std::int64_t count = all.leafCount(tree, k);
   const bool rounded = all.leafRounded(tree, k);
-  int slot = k;
-  for (int level = tree.depth(); level >= 0; --level) {
-    kept.counts[level][slot] += count;
-    kept.rounded[level][slot] = kept.rounded[level][slot] || rounded;
-    slot = level == 1 ? 1 : tree.branch(level, slot).parentIndex;
+  for (BranchAt at = tree.outcome(k); at.level >= 0; at = tree.above(at)) {
+    const int slot = at.level == 0 ? 1 : at.slot;
+    kept.counts[at.level][slot] += count;
+    kept.rounded[at.level][slot] = kept.rounded[at.level][slot] || rounded;
+    if (at.level == 0) break;
   }
 }
 

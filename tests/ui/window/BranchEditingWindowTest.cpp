@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QtTest>
 
 #include "DialogScript.h"
@@ -121,6 +122,37 @@ class BranchEditingWindowTest : public WindowTest {
     QVERIFY2(visible.right() < nearEdge.x() + BranchHintGap + hint->width(), "hint not near edge");
     QVERIFY(visible.contains(hint->geometry()));
     QTest::mouseRelease(drawing, Qt::LeftButton, {}, nearEdge);
+  }
+
+  // Best of three games, A winning each with p = 3/5: the paths of two equal results end after two
+  // games, with "Afslut grenen her"; A wins with p² + 2p²(1 − p) = 81/125.
+  void buildsBestOfThreeWithTheShapeTools() {
+    form->action(NewThreeBranchingTree)->trigger();
+    for (int i = 0; i < 3; ++i)
+      QTest::mouseClick(form->button(branchCountButton(2)), Qt::LeftButton);
+    for (int slot : {4, 1}) {
+      form->action(EndPath)->trigger();
+      QTest::mouseClick(drawing, Qt::LeftButton, {}, middleOf(2, slot));
+    }
+    QCOMPARE(state->tree.outcomeSlots(), 6);
+    QCOMPARE(form->action(Undo)->text(), QString("Fortryd Afslut grenen her"));
+    {
+      DialogScript script({typeProbability("3/5")});
+      form->action(SetFirstProbabilities)->trigger();
+      QVERIFY2(script.finished(), qPrintable(script.faults()));
+    }
+    for (int i = 0; i < 4; ++i) form->action(CopyAcross)->trigger();
+    QVERIFY(state->input.allProbabilitiesEntered);
+    const QString played =
+        playScript({answerPrompt("Hændelse ?  ", "A1A2,A1B2A3,B1A2A3"),
+                    {"approveResultDialog",
+                     [](QDialog* d) {
+                       QTest::mouseClick(child<QToolButton>(*d, "approveButton"), Qt::LeftButton);
+                       return QString();
+                     }}},
+                   [this] { form->action(AskEvent)->trigger(); });
+    QVERIFY2(played.isEmpty(), qPrintable(played));
+    QCOMPARE(QString::fromStdString(state->results.rows[1].line + " " + state->results.rows[1].fraction), QString("A1A2,A1B2A3,B1A2A3 81/125"));
   }
 
  private:
