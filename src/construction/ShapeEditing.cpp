@@ -15,6 +15,8 @@ namespace kvistra {
 namespace {
 
 constexpr char CaptionBlank[] = " ";
+// Wide enough for the question's longer line in the yes/no box's font.
+constexpr int OnlySiblingBoxWidth = 480;
 
 std::vector<NestedBranch> nestedGroup(const Tree& tree, BranchAt parent) {
   std::vector<NestedBranch> group;
@@ -226,10 +228,9 @@ bool changeTree(Context& context, BranchAt at, ShapeTool tool) {
         return true;
       }
       // A group keeps two branches at least: the path may end above it instead.
-      if (!askYesNo(context,
-                    w1252("Grenen har kun én søskende. Skal stien i stedet slutte før denne "
-                          "forgrening?"),
-                    " ", KeepWidth))
+      if (!askYesNo(context, w1252("Grenen har kun én søskende."),
+                    w1252(" Skal stien i stedet slutte før denne forgrening?"),
+                    OnlySiblingBoxWidth))
         return false;
       endPathAt(tree, tree.above(at));
       return true;
