@@ -1,5 +1,7 @@
 #include "names/BranchNames.h"
 
+#include <algorithm>
+
 #include "drawing/TreeDrawing.h"
 #include "names/NameFieldRules.h"
 #include "results/ResultsList.h"
@@ -13,7 +15,7 @@ namespace kvistra {
 int labelRowsOf(const Tree& tree) {
   int rows = 0;
   for (int level = 1; level <= tree.depth(); ++level) rows += tree.groupSize(level);
-  return rows;
+  return std::min(rows, MaxLabelRows);
 }
 
 void applyLabelRows(TreeState& state) {

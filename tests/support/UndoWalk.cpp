@@ -55,7 +55,8 @@ struct Walk {
   void scriptValues() {
     const int size = std::clamp(tree().groupSize(1), 2, 3);
     const auto& values = pick(GroupValues[size]);
-    for (int group = 0; group < MaxNodesPerLevel; ++group)
+    // Groups of another size take the values out of step, and some are refused: enough for all.
+    for (int group = 0; group < 4 * MaxNodesPerLevel; ++group)
       for (const std::string& value : values) host.probabilityReplies.push_back(value);
   }
   std::string branchName(int level) {
@@ -112,6 +113,21 @@ const WalkCommand Commands[] = {
        const Branch& branch = w.tree().branch(level, slot);
        releaseOnDrawing(c, ScreenOffsetX + branch.x + LevelPitch / 2, branch.y);
      }},
+    {"Form", [](const Walk& w) { return w.tree().complete && !w.state.reduction.reduced; },
+     // Groups stay within the three branches the scripted values fill.
+     [](Walk& w, Context& c) {
+       const int level = 1 + w.choose(w.tree().depth());
+       const int slot = 1 + w.choose(w.tree().slotsOn(level));
+       const bool full = w.tree().siblings(level, slot).size() >= 3;
+       const std::array tools = {ToolMode::EndPath, ToolMode::BranchOut,
+                                 full ? ToolMode::DeleteBranch : ToolMode::AddBranch,
+                                 ToolMode::DeleteBranch};
+       w.host.countReplies.push_back(2 + w.choose(2));
+       w.host.yesNoReplies.push_back(w.choose(2) == 0);
+       chooseTool(c, w.pick(tools));
+       const Branch& branch = w.tree().branch(level, slot);
+       releaseOnDrawing(c, ScreenOffsetX + branch.x + LevelPitch / 2, branch.y);
+     }},
     {"Navne", built,
      [](Walk& w, Context& c) {
        BranchNameFields fields;
@@ -151,7 +167,8 @@ const WalkCommand Commands[] = {
      [](Walk&, Context& c) { clearResults(c); }},
     {"Gem", built,
      [](Walk& w, Context& c) {
-       w.savedFiles.push_back(w.folder + "/walk" + std::to_string(w.savedFiles.size()) + ".KV3");
+       const char* type = fitsTreeFile(w.tree()) ? ".KV3" : ".kvistra";
+       w.savedFiles.push_back(w.folder + "/walk" + std::to_string(w.savedFiles.size()) + type);
        w.host.fileChoices.push_back(w.savedFiles.back());
        saveTree(c);
      }},
