@@ -83,11 +83,10 @@ Exact exactSumBefore(const Tree& tree, int level, int slot) {
 
 Exact exactPathProbability(const Tree& tree, const ExactValues& values, int k) {
   Exact product = 1;
-  int slot = k;
-  for (int level = tree.depth(); level >= 1; --level) {
-    if (slot < 1 || slot > MaxNodesPerLevel) return 0;
-    product *= values(level, slot);
-    slot = tree.parent(level, slot);
+  // From the outcome's own branch, which lies above the last branching when its path ends early.
+  for (BranchAt at = tree.outcome(k); at.level >= 1; at = tree.above(at)) {
+    if (at.slot < 1 || at.slot > MaxNodesPerLevel) return 0;
+    product *= values(at.level, at.slot);
   }
   return product;
 }
@@ -123,11 +122,9 @@ ConditionalValues::ConditionalValues(const Tree& tree, const ExactValues& values
   for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     if (deepest < 1 || !tree.leaf(k).exists) continue;
     const Exact path = exactPathProbability(tree, values, k);
-    int slot = k;
-    for (int level = deepest; level >= 1 && slot >= 1 && slot <= MaxNodesPerLevel; --level) {
-      kept[level][slot] += path;
-      slot = tree.parent(level, slot);
-    }
+    for (BranchAt at = tree.outcome(k);
+         at.level >= 1 && at.slot >= 1 && at.slot <= MaxNodesPerLevel; at = tree.above(at))
+      kept[at.level][at.slot] += path;
     kept[0][1] += path;
   }
   for (int level = 1; level <= deepest; ++level)

@@ -72,12 +72,13 @@ void countKeptLeaf(const Tree& tree, const NaturalFrequencies& all, int k,
                    NaturalFrequencies& kept) {
   const std::int64_t count = all.leafCount(tree, k);
   const bool rounded = all.leafRounded(tree, k);
-  int slot = k;
-  for (int level = tree.depth(); level >= 0; --level) {
-    kept.counts[level][slot] += count;
-    kept.rounded[level][slot] = kept.rounded[level][slot] || rounded;
-    slot = level == 1 ? 1 : tree.branch(level, slot).parentIndex;
-  }
+  const auto add = [&](BranchAt at) {
+    kept.counts[at.level][at.slot] += count;
+    kept.rounded[at.level][at.slot] = kept.rounded[at.level][at.slot] || rounded;
+  };
+  // From the leaf's own branching, which is not the last one when its path ends early.
+  for (BranchAt at = tree.outcome(k); at.level >= 1; at = tree.above(at)) add(at);
+  add({0, 1});
 }
 
 NaturalFrequencies keptCases(const Tree& tree, const NaturalFrequencies& all) {
