@@ -10,54 +10,39 @@ namespace kvistra::testing {
 
 namespace {
 
-// Reads "[value[...],value,...]" from at, one branching below level, into the document's
-// "branches" array.
-class ShapeWriter {
- public:
-  explicit ShapeWriter(std::string_view shape) : shape_(shape) {}
+void expect(std::string_view& shape, char c) {
+  if (!shape.starts_with(c)) throw std::invalid_argument("shape: expected " + std::string{c});
+  shape.remove_prefix(1);
+}
 
-  std::string group(int level) {
-    expect('[');
-    std::string branches = "[";
-    for (char name = 'A';; ++name) {
-      if (name != 'A') branches += ",";
-      branches += branch(std::string{name} + std::to_string(level), level);
-      if (peek() == ']') break;
-      expect(',');
-    }
-    expect(']');
-    return branches + "]";
+std::string groupAt(std::string_view& shape, int level);
+
+// One branch from the front of shape: its value, and its group if one follows.
+std::string branchAt(std::string_view& shape, char letter, int level) {
+  const std::string value(shape.substr(0, shape.find_first_of("[],")));
+  shape.remove_prefix(value.size());
+  const std::string below = shape.starts_with('[') ? groupAt(shape, level + 1) : "[]";
+  return "{\"name\": \"" + std::string{letter} + std::to_string(level) + "\", \"typed\": \"" +
+         value + "\", \"value\": \"" + value + "\", \"kept\": true, \"branches\": " + below + "}";
+}
+
+// "[value...,value...]" from the front of shape, on the given branching, as a "branches" array.
+std::string groupAt(std::string_view& shape, int level) {
+  expect(shape, '[');
+  std::string group = "[" + branchAt(shape, 'A', level);
+  for (char letter = 'B'; shape.starts_with(','); ++letter) {
+    shape.remove_prefix(1);
+    group += "," + branchAt(shape, letter, level);
   }
-
-  bool done() const { return at_ == shape_.size(); }
-
- private:
-  std::string branch(const std::string& name, int level) {
-    const std::size_t end = shape_.find_first_of("[],", at_);
-    const std::string value(shape_.substr(at_, end - at_));
-    at_ = end;
-    const std::string below = peek() == '[' ? group(level + 1) : "[]";
-    return "{\"name\": \"" + name + "\", \"typed\": \"" + value + "\", \"value\": \"" + value +
-           "\", \"kept\": true, \"branches\": " + below + "}";
-  }
-
-  char peek() const { return at_ < shape_.size() ? shape_[at_] : '\0'; }
-
-  void expect(char c) {
-    if (peek() != c) throw std::invalid_argument("shape: expected " + std::string{c});
-    ++at_;
-  }
-
-  std::string_view shape_;
-  std::size_t at_ = 0;
-};
+  expect(shape, ']');
+  return group + "]";
+}
 
 }  // namespace
 
 std::string shapeDocument(std::string_view shape) {
-  ShapeWriter writer(shape);
-  const std::string branches = writer.group(1);
-  if (!writer.done()) throw std::invalid_argument("shape: text after the tree");
+  const std::string branches = groupAt(shape, 1);
+  if (!shape.empty()) throw std::invalid_argument("shape: text after the tree");
   return "{\"format\": \"Kvistra-dokument\", \"version\": 1, \"decimals\": 4, \"fractions\": "
          "false, \"tree\": {\"branches\": " +
          branches +
