@@ -8,6 +8,7 @@
 #include "events/EventCalculation.h"
 #include "events/EventExpression.h"
 #include "events/Reduction.h"
+#include "session/Session.h"
 #include "storage/TreeDocument.h"
 #include "support/TreeBuilding.h"
 #include "support/TreeShapes.h"
@@ -161,7 +162,13 @@ TEST(Shapes, ComputeEveryFeatureOnEveryShape) {
     EXPECT_EQ(reopened.document->tree, f.state.tree);
     EXPECT_EQ(reopened.document->reduction, f.state.reduction);
 
-    restoreTree(f.context);
+    // Restored, and the restore undone and redone, each with the values of its tree.
+    Session session(f.state);
+    session.run("Gendan træ", restoreTree, f.host);
+    EXPECT_EQ(valueOf(f.state, shape.events[0].text), shape.events[0].value);
+    session.undo(f.host);
+    EXPECT_EQ(valueOf(f.state, shape.events[0].text), shape.given);
+    session.redo(f.host);
     EXPECT_EQ(valueOf(f.state, shape.events[0].text), shape.events[0].value);
   }
 }
