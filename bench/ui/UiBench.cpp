@@ -13,6 +13,7 @@
 #include "output/PictureExport.h"
 #include "probabilities/BranchKeys.h"
 #include "session/Session.h"
+#include "support/TreeShapes.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureRendering.h"
@@ -164,6 +165,46 @@ void UndoStep27Leaves(benchmark::State& run) {
   run.SetItemsProcessed(run.iterations() * 2);
 }
 BENCHMARK(UndoStep27Leaves)->Unit(benchmark::kMicrosecond);
+
+// The 64 outcomes of six branchings of two (126 branches), opened from its document and drawn on
+// an off-screen picture tall enough for all of it.
+struct Tree64OnPicture {
+  QImage picture{1000, 1200, QImage::Format_RGB32};
+  PictureHost host{picture};
+  TreeState state;
+  WindowState window;
+  Context context{state, window, host};
+
+  Tree64OnPicture() {
+    state.textLift = 16;
+    opened = testing::openShape(context, testing::evenShape("1/3,2/3", 6));
+  }
+  bool opened = false;
+};
+
+void DrawTree64Outcomes(benchmark::State& run) {
+  Tree64OnPicture tree;
+  if (!tree.opened) return run.SkipWithError("the tree was not opened");
+  for (auto _ : run) drawTree(tree.state, tree.host.canvas(), ScreenOffsetX);
+  run.SetItemsProcessed(run.iterations() * 64);
+}
+BENCHMARK(DrawTree64Outcomes)->Unit(benchmark::kMicrosecond);
+
+// One undo and one redo of a step of the 64-outcome tree, through the session with its redraw.
+void UndoStep64Outcomes(benchmark::State& run) {
+  Tree64OnPicture tree;
+  if (!tree.opened) return run.SkipWithError("the tree was not opened");
+  Session session(tree.state);
+  session.window() = tree.window;
+  session.run(
+      "Antal decimaler", [](Context& c) { c.state.tree.decimalCount = 2; }, tree.host);
+  for (auto _ : run) {
+    session.undo(tree.host);
+    session.redo(tree.host);
+  }
+  run.SetItemsProcessed(run.iterations() * 2);
+}
+BENCHMARK(UndoStep64Outcomes)->Unit(benchmark::kMicrosecond);
 
 // From creating the main window to the end of the drawing area's first paint.
 void StartupToFirstPaint(benchmark::State& run) {

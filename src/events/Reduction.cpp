@@ -33,7 +33,8 @@ void writeOutcomeNumbers(Context& context) {
   });
 }
 
-// A leaf exists when it is marked; a branch above exists when one of its children does.
+// A leaf exists when it is marked; a branch above exists when one of its children does. A leaf
+// above the last branching keeps its mark.
 void keepMarkedOutcomes(Tree& tree, const std::array<bool, MaxOutcomes + 1>& marked) {
   for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     const BranchAt leaf = tree.outcome(k);
@@ -42,6 +43,7 @@ void keepMarkedOutcomes(Tree& tree, const std::array<bool, MaxOutcomes + 1>& mar
   for (int level = tree.depth() - 1; level >= 1; --level) {
     for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       const Slots children = tree.children(level, slot);
+      if (children.size() == 0) continue;
       bool kept = false;
       for (int child = children.first; child <= children.last; ++child)
         kept = kept || tree.branch(level + 1, child).exists;

@@ -83,6 +83,7 @@ Exact exactSumBefore(const Tree& tree, int level, int slot) {
 
 Exact exactPathProbability(const Tree& tree, const ExactValues& values, int k) {
   Exact product = 1;
+  // From the outcome's own branch, which lies above the last branching when its path ends early.
   for (BranchAt at = tree.outcome(k); at.level >= 1; at = tree.above(at)) {
     if (at.slot < 1 || at.slot > MaxNodesPerLevel) return 0;
     product *= values(at.level, at.slot);

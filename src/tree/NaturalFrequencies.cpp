@@ -72,12 +72,13 @@ void countKeptLeaf(const Tree& tree, const NaturalFrequencies& all, int k,
                    NaturalFrequencies& kept) {
   const std::int64_t count = all.leafCount(tree, k);
   const bool rounded = all.leafRounded(tree, k);
-  for (BranchAt at = tree.outcome(k); at.level >= 0; at = tree.above(at)) {
-    const int slot = at.level == 0 ? 1 : at.slot;
-    kept.counts[at.level][slot] += count;
-    kept.rounded[at.level][slot] = kept.rounded[at.level][slot] || rounded;
-    if (at.level == 0) break;
-  }
+  const auto add = [&](BranchAt at) {
+    kept.counts[at.level][at.slot] += count;
+    kept.rounded[at.level][at.slot] = kept.rounded[at.level][at.slot] || rounded;
+  };
+  // From the leaf's own branching, which is not the last one when its path ends early.
+  for (BranchAt at = tree.outcome(k); at.level >= 1; at = tree.above(at)) add(at);
+  add({0, 1});
 }
 
 NaturalFrequencies keptCases(const Tree& tree, const NaturalFrequencies& all) {
