@@ -1,9 +1,11 @@
 #include "construction/Construction.h"
 
+#include <optional>
 #include <string>
 
 #include "construction/ShapeLayout.h"
 #include "drawing/TreeDrawing.h"
+#include "text/Windows1252.h"
 #include "tree/BranchCountLimits.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
@@ -12,6 +14,9 @@ namespace kvistra {
 
 namespace {
 
+// The branchings "Andre træformer…" offers first: the shapes of 2 and 3 have items of their own.
+constexpr int OtherShapePresetBranchings = 4;
+
 void resetScalars(TreeState& state) {
   state.tree.builtBranchings = 0;
   state.tree.complete = false;
@@ -19,6 +24,7 @@ void resetScalars(TreeState& state) {
   state.tree.leafCount = 1;
   state.tree.decimalCount = 4;
   state.tree.showFractions = false;
+  state.tree.boundByOutcomesOnly = false;
   state.input = InputPosition{};
   state.results = Results{};
   state.labels.count = 0;
@@ -31,6 +37,43 @@ void resetScalars(TreeState& state) {
 
 std::string branchingLabel(int branching) {
   return "Antal grene i " + std::to_string(branching) + ". forgrening:";
+}
+
+// Builds the next branching with b branches under every node and draws the tree so far; false,
+// with nothing built, when it would outgrow the store. A tree that cannot end in a shape of
+// "2 forgreninger" or "3 forgreninger" is laid out anew in rows, so the levels before move.
+bool buildNextBranching(Context& context, int branchesPerNode) {
+  TreeState& state = context.state;
+  Tree& tree = state.tree;
+  ++tree.builtBranchings;
+  if (!buildLevel(state, branchesPerNode)) {
+    --tree.builtBranchings;
+    return false;
+  }
+  if (mayHaveBuiltShape(tree)) {
+    context.host.drawOnScreen([&](Canvas& canvas) { drawConstruction(state, canvas); });
+  } else {
+    layOutInRows(tree);
+    paintTreeOnScreen(state, context.host);
+  }
+  return true;
+}
+
+// Builds the remaining branchings with 2 branches when no other count fits, and ends the
+// construction when every branching is built.
+void finishBranchings(Context& context) {
+  TreeState& state = context.state;
+  Tree& tree = state.tree;
+  if (branchCountLimit(tree).completeWithTwo)
+    while (tree.builtBranchings < tree.branchingCount) buildNextBranching(context, 2);
+  if (tree.builtBranchings == tree.branchingCount) {
+    context.window.branchCountBarVisible = false;
+    collectLabelRows(state);
+    rebuildPathNames(state);
+  }
+  tree.complete = tree.builtBranchings == tree.branchingCount;
+  if (tree.complete) tree.boundByOutcomesOnly = false;
+  context.host.repaintDrawing();
 }
 
 }  // namespace
@@ -121,32 +164,30 @@ void collectLabelRows(TreeState& state) {
   }
 }
 
+void beginOtherShapeTree(Context& context, int branchings) {
+  if (branchings < 1 || branchings > MaxBranchings) return;
+  beginTree(context, branchings);
+  context.state.tree.boundByOutcomesOnly = true;
+  // Six branchings of 2 are all the outcomes there are room for: the tree is built at once.
+  if (branchCountLimit(context.state.tree).completeWithTwo) finishBranchings(context);
+}
+
+void askOtherShapeTree(Context& context) {
+  const std::optional<int> branchings = context.host.askCount(
+      {.title = w1252("Andre træformer"),
+       .label = "Antal forgreninger (1-" + std::to_string(MaxBranchings) + "):",
+       .least = 1,
+       .most = MaxBranchings,
+       .preset = OtherShapePresetBranchings});
+  if (branchings) beginOtherShapeTree(context, *branchings);
+}
+
 void addBranching(Context& context, int branchesPerNode) {
-  TreeState& state = context.state;
-  Tree& tree = state.tree;
-  WindowState& window = context.window;
+  const Tree& tree = context.state.tree;
   if (tree.complete || tree.builtBranchings >= tree.branchingCount) return;
-  ++tree.builtBranchings;
-  if (!buildLevel(state, branchesPerNode)) {
-    --tree.builtBranchings;
-    return;
-  }
-  window.branchCountPrompt = branchingLabel(tree.builtBranchings + 1);
-  context.host.drawOnScreen([&](Canvas& canvas) { drawConstruction(state, canvas); });
-  if (branchCountLimit(tree).completeWithTwo) {
-    while (tree.builtBranchings < tree.branchingCount) {
-      ++tree.builtBranchings;
-      buildLevel(state, 2);
-      context.host.drawOnScreen([&](Canvas& canvas) { drawConstruction(state, canvas); });
-    }
-  }
-  if (tree.builtBranchings == tree.branchingCount) {
-    window.branchCountBarVisible = false;
-    collectLabelRows(state);
-    rebuildPathNames(state);
-  }
-  tree.complete = tree.builtBranchings == tree.branchingCount;
-  context.host.repaintDrawing();
+  if (!buildNextBranching(context, branchesPerNode)) return;
+  context.window.branchCountPrompt = branchingLabel(tree.builtBranchings + 1);
+  finishBranchings(context);
 }
 
 }  // namespace kvistra

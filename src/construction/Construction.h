@@ -21,6 +21,14 @@ TreeState freshStateFrom(const TreeState& current);
 // "&2 forgreninger" / "&3 forgreninger": a fresh tree waiting for its branch counts.
 void beginTree(Context& context, int branchings);
 
+// A fresh tree of 1 to 6 branchings whose branch counts are bound by its outcomes alone: a count
+// fits while the outcomes, with 2 branches on every later branching, stay within MaxOutcomes.
+void beginOtherShapeTree(Context& context, int branchings);
+
+// "Andre træformer…", once unsaved changes are settled: asks the number of branchings and begins
+// a tree of them; cancelled, the tree shown stays as it was.
+void askOtherShapeTree(Context& context);
+
 // A click on one of the buttons "2" … "6": builds the next branching with b branches per node.
 void addBranching(Context& context, int branchesPerNode);
 

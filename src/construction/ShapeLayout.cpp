@@ -72,6 +72,10 @@ bool hasBuiltShape(const Tree& tree) {
   return true;
 }
 
+bool mayHaveBuiltShape(const Tree& tree) {
+  return tree.depth() >= 2 && tree.depth() <= 3 && tree.outcomeSlots() <= MostOutcomesBuilt;
+}
+
 int outcomeRowY(int row, int rows) {
   const int spacing = std::max(VerticalSpan / std::max(rows, 1), ClosestRows);
   const int span = (rows - 1) * spacing;
@@ -83,10 +87,11 @@ void layOutTree(Tree& tree) {
   Branch& root = tree.root();
   root.x = RootX;
   root.y = RootY;
-  if (hasBuiltShape(tree)) {
-    for (int level = 1; level <= tree.depth(); ++level) layOutEvenLevel(tree, level);
-    return;
-  }
+  if (!hasBuiltShape(tree)) return layOutInRows(tree);
+  for (int level = 1; level <= tree.depth(); ++level) layOutEvenLevel(tree, level);
+}
+
+void layOutInRows(Tree& tree) {
   for (int level = 1; level <= tree.depth(); ++level)
     for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
       placeAcross(tree.branch(level, slot), level);

@@ -25,8 +25,16 @@ void layOutEvenLevel(Tree& tree, int level);
 // the same size, every path through every branching, at most MostOutcomesBuilt outcomes.
 bool hasBuiltShape(const Tree& tree);
 
+// Whether a tree being built with its groups alike on every branching may still end in a shape
+// "2 forgreninger" and "3 forgreninger" build, and so is laid out level by level as they lay out.
+bool mayHaveBuiltShape(const Tree& tree);
+
 // The y of row 0..rows-1 of a tree of that many outcomes that construction does not build.
 int outcomeRowY(int row, int rows);
+
+// One row per outcome of the branchings there are, whatever the shape: how a tree of a shape
+// construction does not build is laid out, also while it is built.
+void layOutInRows(Tree& tree);
 
 // Sets the coordinates of every branch, the root's included, for the tree's shape.
 void layOutTree(Tree& tree);

@@ -392,7 +392,8 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
 void drawConstruction(const TreeState& state, Canvas& canvas) {
   const Tree& tree = state.tree;
   const int dx = ConstructionOffsetX;
-  drawLine(canvas, dx, RootY, dx + RootStemLength, RootY);
+  const int rootY = tree.root().y;
+  drawLine(canvas, dx, rootY, dx + RootStemLength, rootY);
   for (int level = 1; level <= tree.builtBranchings; ++level) {
     for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       const Branch& branch = tree.branch(level, slot);

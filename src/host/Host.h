@@ -106,7 +106,7 @@ struct SimulationChoice {
   std::string seed;
 };
 
-// A whole number from least to most, asked with a spin box.
+// A whole number from least to most, asked with a spin box; nothing when cancelled.
 struct CountQuestion {
   std::string title;
   std::string label;
@@ -200,6 +200,7 @@ class Host {
   // nothing when it was cancelled.
   virtual std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) = 0;
   // A whole number from least to most, asked with a spin box; nothing when cancelled.
+  // The dialog's caption and the spin box's label are Windows-1252.
   virtual std::optional<int> askCount(const CountQuestion& question) = 0;
 };
 

@@ -36,9 +36,19 @@ BranchCountLimit limitAfter(int branchings, int built, int nodes) {
   return {};
 }
 
+// Every later branching needs at least 2 branches, so the count chosen next leaves room for them.
+BranchCountLimit limitOfOutcomes(const Tree& tree) {
+  const int later = tree.depth() - tree.builtBranchings - 1;
+  if (later < 0) return {};
+  const int most = MaxOutcomes / (std::max(tree.outcomeSlots(), 1) << later);
+  return {.firstRefused = std::clamp(most + 1, FewestBranches, NoneRefused),
+          .completeWithTwo = most == FewestBranches};
+}
+
 }  // namespace
 
 BranchCountLimit branchCountLimit(const Tree& tree) {
+  if (tree.boundByOutcomesOnly) return limitOfOutcomes(tree);
   // A count refused after one branching stays refused after the next.
   BranchCountLimit limit;
   for (int built = 1; built <= std::min(tree.builtBranchings, tree.depth()); ++built) {

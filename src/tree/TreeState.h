@@ -97,6 +97,10 @@ struct Tree {
   // not kept in tree files, so a new or loaded tree shows decimals.
   bool showFractions = false;
   bool complete = false;  // every branching built
+  // Built by "Andre træformer…": while it is built its branch counts are bound by MaxOutcomes
+  // alone, not by the table of "2 forgreninger" and "3 forgreninger". Cleared once complete, so
+  // the tree is the same work as one of the same shape built by those.
+  bool boundByOutcomesOnly = false;
   friend bool operator==(const Tree&, const Tree&) = default;
 
   Branch& branch(int level, int slot) { return branches[level][slot]; }

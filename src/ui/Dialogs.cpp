@@ -5,6 +5,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/ApproveResultDialog.h"
 #include "ui/BranchNamesDialog.h"
+#include "ui/CountDialog.h"
 #include "ui/PrintHeadingDialog.h"
 #include "ui/ProbabilityDialog.h"
 #include "ui/PromptDialog.h"
@@ -67,6 +68,10 @@ ReverseTreeDialog& Dialogs::reverseTree() {
 
 SimulationDialog& Dialogs::simulation() {
   return madeOnFirstUse(simulation_);
+}
+
+CountDialog& Dialogs::count() {
+  return madeOnFirstUse(count_);
 }
 
 WorksheetDialog& Dialogs::worksheet() {

@@ -11,6 +11,7 @@ namespace kvistra::ui {
 
 class AboutDialog;
 class ApproveResultDialog;
+class CountDialog;
 class PrintHeadingDialog;
 class ProbabilityDialog;
 class PromptDialog;
@@ -40,6 +41,7 @@ class Dialogs {
   WorksheetDialog& worksheet();
   ReverseTreeDialog& reverseTree();
   SimulationDialog& simulation();
+  CountDialog& count();
 
  private:
   template <class Dialog, class... Arguments>
@@ -60,6 +62,7 @@ class Dialogs {
   WorksheetDialog* worksheet_ = nullptr;
   ReverseTreeDialog* reverseTree_ = nullptr;
   SimulationDialog* simulation_ = nullptr;
+  CountDialog* count_ = nullptr;
 };
 
 }  // namespace kvistra::ui

@@ -115,6 +115,7 @@ const std::vector<MenuEntry>& mainMenu() {
        {
            {"newTwoBranchingTreeAction", "&2 forgreninger", NewTwoBranchingTree},
            {"newThreeBranchingTreeAction", "&3 forgreninger", NewThreeBranchingTree},
+           {"newOtherShapeTreeAction", "&Andre træformer…", NewOtherShapeTree},
        }},
       {"prepareTreeMenu",
        "&Klargør træ",
@@ -572,6 +573,9 @@ void MainWindow::connectConstructionCommands() {
                   if (settleUnsavedChanges(c)) beginTree(c, branchings);
                 });
   }
+  onTriggered(NewOtherShapeTree, [](Context& c) {
+    if (settleUnsavedChanges(c)) askOtherShapeTree(c);
+  });
   for (int b = FewestBranches; b <= MostBranches; ++b) {
     connect(button(branchCountButton(b)), &QAbstractButton::clicked, this, [this, b] {
       run(branchCountLabel_->text().trimmed().chopped(1), [b](Context& c) { addBranching(c, b); });

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -20,6 +19,7 @@
 #include "output/PageLayout.h"
 #include "ui/ApproveResultDialog.h"
 #include "ui/BranchNamesDialog.h"
+#include "ui/CountDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingArea.h"
 #include "ui/PictureRendering.h"
@@ -290,16 +290,7 @@ std::optional<SimulationChoice> QtHost::chooseSimulation(const SimulationChoice&
 }
 
 std::optional<int> QtHost::askCount(const CountQuestion& question) {
-  QInputDialog dialog(&mainWindow_);
-  dialog.setWindowTitle(toQt(question.title));
-  dialog.setLabelText(toQt(question.label));
-  dialog.setInputMode(QInputDialog::IntInput);
-  dialog.setIntRange(question.least, question.most);
-  dialog.setIntValue(question.preset);
-  dialog.setOkButtonText("OK");
-  dialog.setCancelButtonText("Fortryd");
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.intValue();
+  return dialogs_.count().ask(question);
 }
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,

@@ -38,6 +38,7 @@ constexpr ControlRow ControlTable[] = {
     {DrawTreeMenu,                      "X X X X X X X X"},
     {NewTwoBranchingTree,               "X X X X X X X X"},
     {NewThreeBranchingTree,             "X X X X X X X X"},
+    {NewOtherShapeTree,                 "X X X X X X X X"},
     {PrepareTreeMenu,                   ". . X X X X X X"},
     {SetFirstProbabilities,             "X X X . . . . ."},
     {CopyAcross,                        "X X . a . . . ."},

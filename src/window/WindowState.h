@@ -27,6 +27,7 @@ enum class Control {
   DrawTreeMenu,
   NewTwoBranchingTree,
   NewThreeBranchingTree,
+  NewOtherShapeTree,
   PrepareTreeMenu,
   SetFirstProbabilities,
   CopyAcross,

@@ -38,6 +38,7 @@ inline constexpr std::array<std::string_view, RecordedControlCount> RecordedCont
     "DrawTreeMenu",
     "NewTwoBranchingTree",
     "NewThreeBranchingTree",
+    "NewOtherShapeTree",
     "PrepareTreeMenu",
     "SetFirstProbabilities",
     "CopyAcross",
