@@ -4,6 +4,7 @@
 #include <array>
 
 #include "construction/Construction.h"
+#include "construction/ShapeLayout.h"
 #include "construction/TreeReplacement.h"
 #include "storage/TreeFileCommands.h"
 #include "text/Windows1252.h"
@@ -303,6 +304,8 @@ ReversedTree reversedTree(const TreeState& state, int firstBranching) {
     for (int slot = 1; slot <= out.slotsOn(level); ++slot)
       out.branch(level, slot).name = tree.branch(order.from[level], (slot - 1) % b + 1).name;
   }
+  // Two dice have more outcomes than construction lays out evenly.
+  layOutTree(out);
   for (int level = 1; level <= order.count; ++level) {
     for (int slot = 1; slot <= out.slotsOn(level); ++slot) {
       Branch& branch = out.branch(level, slot);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "chance/TreeReversal.h"
 #include "construction/Construction.h"
 #include "construction/ShapeLayout.h"
 #include "support/TreeBuilding.h"
@@ -234,9 +235,17 @@ TEST(OtherShapes, LaidOutAsTheirShapeIsWhateverBuiltThem) {
           << name;
       EXPECT_EQ(other.state.pathNames, own.state.pathNames) << name;
     }
-    Tree loaded = other.state.tree;
-    layOutTree(loaded);
-    EXPECT_EQ(loaded, other.state.tree) << name;
+    const auto expectLaidOutAsLoaded = [&](const Tree& tree, const std::string& what) {
+      Tree loaded = tree;
+      layOutTree(loaded);
+      EXPECT_EQ(loaded, tree) << what;
+    };
+    expectLaidOutAsLoaded(other.state.tree, name);
+    if (c.branchings < 2 || c.branchings > 3) continue;
+    other.enterUniformProbabilities();
+    const ReversedTree reversed = reversedTree(other.state, 2);
+    ASSERT_TRUE(reversed.state) << name;
+    expectLaidOutAsLoaded(reversed.state->tree, name + ", reversed");
   }
 }
 
