@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +100,21 @@ inline DialogStep answerSaveChanges(const QString& answer) {
             }
             d->reject();
             return "no button " + answer;
+          }};
+}
+
+// Types count in the count dialog, which must ask label with preset shown, and presses Enter;
+// without a count, Esc.
+inline DialogStep answerCount(const QString& label, const QString& preset, const QString& count) {
+  return {"countDialog", [label, preset, count](QDialog* d) {
+            auto* field = child<QSpinBox>(*d, "countField");
+            const QString wrong =
+                mismatch("label", child<QLabel>(*d, "countLabel")->text(), label) +
+                mismatch("field's name", field->accessibleName(), label) +
+                mismatch("preset", field->text(), preset);
+            QTest::keyClicks(field, count);  // in place of the preset, which is selected
+            QTest::keyClick(field, count.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+            return wrong;
           }};
 }
 

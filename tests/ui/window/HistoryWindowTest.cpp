@@ -2,6 +2,7 @@
 // files and a dropped tree, walked through the real window.
 #include <QAction>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -239,6 +240,37 @@ class HistoryWindowTest : public WindowTest {
     form->openFile(path);
     play({answerPrompt("Hændelse ?  ", "1..27"), approveInView(*form, false)},
          [&] { form->action(AskEvent)->trigger(); });
+  }
+
+  // "Andre træformer…" asks about unsaved work before the branchings, and "Fortryd" in either
+  // keeps the tree and no step. The bar offers the counts that leave room for 2 on every later
+  // branching within 64 outcomes, and builds the rest when only 2 is left.
+  void otherShapesAskFirstAndKeepWithinSixtyFourOutcomes() {
+    const QString built = buildTwoBranchingTree(
+        *form, 2, 3, {typeProbability("0.3"), typeProbability("1/3"), typeProbability("1/4")});
+    QVERIFY2(built.isEmpty(), qPrintable(built));
+    form->action(CopyDown)->trigger();
+    const std::string before = treeFileText(*state);
+    QMenu* drawMenu = form->menu(DrawTreeMenu);
+    const auto chooseOtherShapes = [&] {
+      drawMenu->popup(form->mapToGlobal(QPoint(0, 0)));
+      QTRY_VERIFY(drawMenu->isVisible());
+      QTest::keyClick(drawMenu, Qt::Key_A);
+    };
+    const QString label = "Antal forgreninger (1-6):";
+    play({answerSaveChanges("Fortryd")}, chooseOtherShapes);
+    play({answerSaveChanges("Gem ikke"), answerCount(label, "4", "")}, chooseOtherShapes);
+    QCOMPARE(treeFileText(*state), before);
+    QCOMPARE(form->action(Undo)->text(), "Fortryd Kopier sandsynligheder lodret");
+
+    play({answerSaveChanges("Gem ikke"), answerCount(label, "4", "5")}, chooseOtherShapes);
+    for (int b : {2, 2, 2}) QTest::mouseClick(form->button(branchCountButton(b)), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(*form, "branchCountLabel")->text(), "Antal grene i 4. forgrening:");
+    QVERIFY(form->button(branchCountButton(4))->isEnabled());
+    QVERIFY(!form->button(branchCountButton(5))->isEnabled());
+    QTest::mouseClick(form->button(branchCountButton(4)), Qt::LeftButton);
+    QTRY_VERIFY(!child<QWidget>(*form, "branchCountBar")->isVisible());
+    QCOMPARE(state->tree.leafCount, 64);
   }
 
  private:
