@@ -103,18 +103,14 @@ inline DialogStep answerSaveChanges(const QString& answer) {
           }};
 }
 
-// Types count in the count dialog, which must ask label with preset shown, and presses Enter;
-// without a count, Esc.
-inline DialogStep answerCount(const QString& label, const QString& preset, const QString& count) {
-  return {"countDialog", [label, preset, count](QDialog* d) {
+// Types count in the count dialog, which must ask label, and presses Enter; without a count, Esc.
+inline DialogStep answerCount(const QString& label, const QString& count) {
+  return {"countDialog", [label, count](QDialog* d) {
             auto* field = child<QSpinBox>(*d, "countField");
-            const QString wrong =
-                mismatch("label", child<QLabel>(*d, "countLabel")->text(), label) +
-                mismatch("field's name", field->accessibleName(), label) +
-                mismatch("preset", field->text(), preset);
-            QTest::keyClicks(field, count);  // in place of the preset, which is selected
+            QTest::keyClicks(field, count);  // in place of the number shown, which is selected
             QTest::keyClick(field, count.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-            return wrong;
+            return mismatch("label", child<QLabel>(*d, "countLabel")->text(), label) +
+                   mismatch("field's name", field->accessibleName(), label);
           }};
 }
 
