@@ -162,11 +162,6 @@ TEST(Construction, ConstructionDrawingGrowsWithEachBranching) {
   EXPECT_FALSE(f.state.tree.complete);
 }
 
-Tree laidOutAsRead(Tree tree) {
-  layOutTree(tree);
-  return tree;
-}
-
 // "Andre træformer…": a count b fits while outcomes so far · b · 2^(later branchings) ≤ 64, and
 // when only 2 fits the rest is built at once. The tree is laid out as when read from a document,
 // and one "2 forgreninger" or "3 forgreninger" could build is the same work as theirs.
@@ -178,12 +173,15 @@ TEST(OtherShapes, CountsFitSixtyFourOutcomesAndTreesAreAsTheirShape) {
   };
   // clang-format off
   const Case cases[] = {
-      {6, {}, {}, 64},              {1, {}, {2, 3, 4, 5, 6}, 0},  {1, {4}, {}, 4},
-      {2, {6, 6}, {}, 36},          {2, {2, 2}, {}, 4},           {3, {5}, {2, 3, 4, 5, 6}, 0},
-      {3, {5, 2, 2}, {}, 20},       {3, {6}, {2, 3, 4, 5}, 0},    {3, {6, 5}, {}, 60},
-      {3, {3, 3, 3}, {}, 27},       {5, {}, {2, 3, 4}, 0},        {5, {2, 2, 2}, {2, 3, 4}, 0},
+      {6, {}, {}, 64},              {1, {}, {2, 3, 4, 5, 6}, 0},  {2, {6, 6}, {}, 36},
+      {2, {2, 2}, {}, 4},           {3, {5}, {2, 3, 4, 5, 6}, 0}, {3, {5, 2, 2}, {}, 20},
+      {3, {6, 5}, {}, 60},          {3, {3, 3, 3}, {}, 27},       {5, {2, 2, 2}, {2, 3, 4}, 0},
   };
   // clang-format on
+  const auto laidOutAsRead = [](Tree tree) {
+    layOutTree(tree);
+    return tree;
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     Fixture other;
