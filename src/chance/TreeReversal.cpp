@@ -304,7 +304,7 @@ ReversedTree reversedTree(const TreeState& state, int firstBranching) {
     for (int slot = 1; slot <= out.slotsOn(level); ++slot)
       out.branch(level, slot).name = tree.branch(order.from[level], (slot - 1) % b + 1).name;
   }
-  // Two dice have more outcomes than construction lays out evenly.
+  // A tree of more outcomes than construction lays out evenly, such as two dice, stands in rows.
   layOutTree(out);
   for (int level = 1; level <= order.count; ++level) {
     for (int slot = 1; slot <= out.slotsOn(level); ++slot) {

@@ -64,8 +64,9 @@ bool buildNextBranching(Context& context, int branchesPerNode) {
 void finishBranchings(Context& context) {
   TreeState& state = context.state;
   Tree& tree = state.tree;
-  if (branchCountLimit(tree).completeWithTwo)
-    while (tree.builtBranchings < tree.branchingCount) buildNextBranching(context, 2);
+  const bool onlyTwoFit = branchCountLimit(tree).completeWithTwo;
+  while (onlyTwoFit && tree.builtBranchings < tree.branchingCount)
+    if (!buildNextBranching(context, 2)) break;
   if (tree.builtBranchings == tree.branchingCount) {
     context.window.branchCountBarVisible = false;
     collectLabelRows(state);
