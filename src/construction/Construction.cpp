@@ -1,10 +1,12 @@
 #include "construction/Construction.h"
 
+#include <array>
 #include <string>
 
 #include "construction/ShapeLayout.h"
 #include "drawing/TreeDrawing.h"
 #include "tree/BranchCountLimits.h"
+#include "tree/LabelRowMap.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
 
@@ -108,17 +110,19 @@ bool buildLevel(TreeState& state, int branchesPerNode) {
 }
 
 void collectLabelRows(TreeState& state) {
-  int row = 0;
-  for (int level = 1; level <= state.tree.depth(); ++level) {
-    // The first group holds every name the branching gives.
-    const Slots group = state.tree.children(level - 1, 1);
-    for (int slot = group.first; slot <= group.last && row < MaxLabelRows; ++slot) {
-      LabelRow& label = state.labels.rows[++row];
+  const LabelRowMap map = labelRowMap(state.tree);
+  std::array<bool, MaxLabelRows + 1> filled{};
+  for (int level = 1; level <= state.tree.depth(); ++level)
+    for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot) {
+      // A row takes the name of its first branch from the top.
+      const int row = map.rowOf[level][slot];
+      if (row == 0 || filled[row]) continue;
+      filled[row] = true;
+      LabelRow& label = state.labels.rows[row];
       label.oldName = state.tree.branch(level, slot).name.view();
       label.newName = label.oldName.view();
       label.text.clear();
     }
-  }
 }
 
 void addBranching(Context& context, int branchesPerNode) {

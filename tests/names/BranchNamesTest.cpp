@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
+#include "construction/Construction.h"
+
 #include "names/NameFieldRules.h"
 #include "results/ResultsList.h"
+#include "storage/TreeDocument.h"
 #include "support/TreeBuilding.h"
 #include "text/CharSet.h"
 #include "text/Windows1252.h"
@@ -116,6 +121,61 @@ TEST(BranchNames, TheDialogRenamesEveryBranchOfARowAndListsTheTexts) {
   editBranchNames(f.context);
   EXPECT_EQ(f.state.labels.rows[4].newName, "K ");
   EXPECT_EQ(f.state.results.count, 2);
+}
+
+nlohmann::json branchNamed(const std::string& name, nlohmann::json branches = {}) {
+  return {{"name", name},
+          {"typed", ""},
+          {"value", nullptr},
+          {"kept", true},
+          {"branches", branches.is_null() ? nlohmann::json::array() : branches}};
+}
+
+// A1 ... F1; under A1 the group A2 ... F2, under B1 the group G2 H2, under A2 the group A3 B3.
+std::string differingGroups() {
+  nlohmann::json first = nlohmann::json::array(), underA1 = nlohmann::json::array();
+  for (char letter : std::string("BCDEF"))
+    underA1.push_back(branchNamed(letter + std::string("2")));
+  underA1.insert(underA1.begin(), branchNamed("A2", {branchNamed("A3"), branchNamed("B3")}));
+  first.push_back(branchNamed("A1", underA1));
+  first.push_back(branchNamed("B1", {branchNamed("G2"), branchNamed("H2")}));
+  for (char letter : std::string("CDEF")) first.push_back(branchNamed(letter + std::string("1")));
+  Fixture f;
+  f.build({2, 2});
+  nlohmann::json document = nlohmann::json::parse(
+      writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction));
+  document["tree"]["branches"] = first;
+  return document.dump();
+}
+
+// Rows are the distinct names of each branching, not its first group's, and stay so once renamed.
+TEST(BranchNames, GroupsThatDifferGiveARowToEachNameOfTheirBranching) {
+  Fixture f;
+  f.state.tree = readTreeDocument(differingGroups()).document->tree;
+  f.state.tree.complete = true;
+  collectLabelRows(f.state);
+  std::vector<std::string> rows;
+  for (int row = 1; row <= labelRowsOf(f.state.tree); ++row)
+    rows.push_back(f.state.labels.rows[row].oldName.str());
+  EXPECT_EQ(rows, (std::vector<std::string>{"A1", "B1", "C1", "D1", "E1", "F1", "A2", "B2", "C2",
+                                            "D2", "E2", "F2", "G2", "H2", "A3", "B3"}));
+
+  BranchNameFields fields = fieldsOf(f.state.labels);
+  fields[12] = {"x", ""};       // G2, under B1 only
+  fields[15] = {"z", "Zebra"};  // B3, past the tenth row
+  f.host.branchNameReplies = {fields, std::nullopt};
+  editBranchNames(f.context);
+  editBranchNames(f.context);
+  ASSERT_EQ(f.host.namesDialogRows.size(), 2u);
+  for (const LabelRows& shown : f.host.namesDialogRows) EXPECT_EQ(shown.count, 16);
+  EXPECT_EQ(f.state.tree.branch(2, 1).name, "A2");
+  EXPECT_EQ(f.state.tree.branch(2, 7).name, "X ");
+  EXPECT_EQ(f.state.tree.branch(3, 2).name, "Z ");
+
+  const TreeDocumentReading read = readTreeDocument(
+      writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction));
+  ASSERT_TRUE(read.document) << read.error;
+  EXPECT_EQ(read.document->labels, f.state.labels);
 }
 
 }  // namespace

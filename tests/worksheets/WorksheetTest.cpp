@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "construction/ShapeLayout.h"
 #include "events/EventCalculation.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
@@ -87,6 +88,49 @@ TEST(Worksheet, KeyWorksOutTheResultsThatStillHoldTheirValue) {
   EXPECT_EQ(sheet.results[0].working.front(), w1252("A1A2A3:  1/3 · 1/4 · 1/2 = 1/24"));
   EXPECT_EQ(sheet.results[1].line, "A1: 0.5000");
   EXPECT_TRUE(sheet.results[1].working.empty());
+}
+
+// Blanks from each branching on, named as the two- and three-branching dialogs always named them.
+TEST(Worksheet, OffersBlanksFromEachBranchingOn) {
+  using enum WorksheetBlanks;
+  const std::string paths = "Kun udfaldenes sandsynligheder";
+  const std::string all = w1252("Alle sandsynligheder på grenene");
+  const std::vector<WorksheetChoice> offered[] = {
+      {{AllBranches, all}, {PathProbabilities, paths}},
+      {{AllBranches, all}, {LaterBranchings, "Kun anden forgrening"}, {PathProbabilities, paths}},
+      {{AllBranches, all},
+       {LaterBranchings, "Kun anden og tredje forgrening"},
+       {ThirdBranching, "Kun tredje forgrening"},
+       {PathProbabilities, paths}},
+      {{AllBranches, all},
+       {LaterBranchings, "Kun anden til sjette forgrening"},
+       {ThirdBranching, "Kun tredje til sjette forgrening"},
+       {FourthBranching, "Kun fjerde til sjette forgrening"},
+       {FifthBranching, "Kun femte og sjette forgrening"},
+       {SixthBranching, "Kun sjette forgrening"},
+       {PathProbabilities, paths}},
+  };
+  for (int branchings : {1, 2, 3, 6})
+    EXPECT_EQ(worksheetChoices(branchings), offered[std::min(branchings, 4) - 1]) << branchings;
+}
+
+// Paths that end early: the outcomes still spread over the page as those of a tree built alike.
+TEST(Worksheet, SpreadsATreeWhosePathsEndEarlyDownThePage) {
+  Fixture even;
+  even.build({2, 2});
+  Fixture early;
+  early.build({2, 2});
+  Tree& tree = early.state.tree;
+  tree.branch(2, 1).levelNodeCount = 2;  // B1 ends: outcomes A2, B2 under A1, then B1
+  tree.leafCount = 3;
+  layOutTree(tree);
+  testing::RecordingCanvas page(true, 800, 1131);
+  const auto spread = [&page](const Fixture& f) {
+    const Tree laidOut = worksheetPageTree(
+        makeWorksheet(f.state, f.window, WorksheetBlanks::AllBranches, false), page, 0);
+    return std::pair{laidOut.leaf(1).y, laidOut.leaf(laidOut.outcomeSlots()).y};
+  };
+  EXPECT_EQ(spread(early), spread(even));
 }
 
 // A PDF that could not be made, or not written whole, is told and leaves no file.
