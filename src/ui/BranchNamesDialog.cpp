@@ -35,6 +35,8 @@ constexpr QRect ApplyButtonPlace(416, 304, 33, 33);
 // The rows stand in an area that shows ten of them and scrolls through more.
 constexpr int RowsShown = 10;
 constexpr int RowsAreaTop = FirstRowTop - FieldRise;
+// Wide enough for the text fields, narrow enough to leave room for the scroll bar.
+constexpr int RowsWidth = TextFieldLeft + TextFieldWidth + 8;
 const char* const ApplyHint = "Godkend navne og tekster";
 
 // Text the program cannot keep (outside Windows-1252) never enters a field, pasted or typed.
@@ -120,7 +122,7 @@ BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
   rowsArea_->setGeometry(0, RowsAreaTop, DialogSize.width(), rowsHeight(RowsShown));
   auto* rows = new QWidget(rowsArea_);
   rows->setObjectName("rows");
-  rows->resize(DialogSize.width(), rowsHeight(RowsShown));
+  rows->resize(RowsWidth, rowsHeight(RowsShown));
   for (int row = 1; row <= MaxLabelRows; ++row) {
     const auto i = static_cast<std::size_t>(row - 1);
     rowNames_[i] =
@@ -206,7 +208,7 @@ std::optional<BranchNameFields> BranchNamesDialog::ask(const LabelRows& labels) 
     nameFields_[i]->setAccessibleName("Nyt navn " + which);
     textFields_[i]->setAccessibleName("Tekst på grenen " + which);
   }
-  rowsArea_->widget()->resize(rowsArea_->viewport()->width(), rowsHeight(rowsShown));
+  rowsArea_->widget()->resize(RowsWidth, rowsHeight(rowsShown));
   rowsArea_->verticalScrollBar()->setValue(0);
   nameFields_[0]->selectAll();
   nameFields_[0]->setFocus();
