@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/Windows1252.h"
 
 namespace kvistra {
@@ -34,6 +35,24 @@ TEST(CopyAll, ResultsFramedTreeMovedRightExplanationBelow) {
   EXPECT_TRUE(picture.hasText(10, 500, w1252("Gren Tekst på gren")));
   EXPECT_TRUE(picture.hasText(10, 500 + 4 * 14, " K    " + w1252("Sjælden")));
   EXPECT_TRUE(picture.hasText(10, 500 + 5 * 14, " C2   "));
+}
+
+// A tree taller or wider than the drawing area shows is copied whole, cut to what is drawn; the
+// trees "2 forgreninger" and "3 forgreninger" build keep the drawing area's size.
+TEST(CopyAll, ATreeBeyondTheBuiltTreesIsCopiedWhole) {
+  const std::pair<std::string, bool> shapes[] = {
+      {testing::evenShape("1/2,1/2", 6), true},
+      {testing::evenShape("1/3,1/3,1/3", 3), false},
+      {testing::evenShape("1/2,1/2", 4), true},  // 16 outcomes, but a fourth branching
+  };
+  for (const auto& [shape, cropped] : shapes) {
+    Fixture f;
+    ASSERT_TRUE(testing::openShape(f.context, shape)) << shape;
+    for (void (*copy)(Context&) : {copyTree, copyAll}) {
+      copy(f.context);
+      EXPECT_EQ(f.host.copiedCropped, cropped) << shape;
+    }
+  }
 }
 
 }  // namespace
