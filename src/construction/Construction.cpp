@@ -1,6 +1,5 @@
 #include "construction/Construction.h"
 
-#include <array>
 #include <string>
 
 #include "construction/ShapeLayout.h"
@@ -110,19 +109,7 @@ bool buildLevel(TreeState& state, int branchesPerNode) {
 }
 
 void collectLabelRows(TreeState& state) {
-  const LabelRowMap map = labelRowMap(state.tree);
-  std::array<bool, MaxLabelRows + 1> filled{};
-  for (int level = 1; level <= state.tree.depth(); ++level)
-    for (int slot = 1; slot <= state.tree.slotsOn(level); ++slot) {
-      // A row takes the name of its first branch from the top.
-      const int row = map.rowOf[level][slot];
-      if (row == 0 || filled[row]) continue;
-      filled[row] = true;
-      LabelRow& label = state.labels.rows[row];
-      label.oldName = state.tree.branch(level, slot).name.view();
-      label.newName = label.oldName.view();
-      label.text.clear();
-    }
+  fillLabelRows(state.tree, LabelRows{}, state.labels);
 }
 
 void addBranching(Context& context, int branchesPerNode) {

@@ -43,7 +43,12 @@ std::vector<std::string> branchTextLines(const LabelRows& labels) {
 
 void editBranchNames(Context& context) {
   TreeState& state = context.state;
-  state.labels.count = labelRowsOf(state.tree);
+  // Rows made before the tree's shape changed name no longer the branches: they are made anew
+  // from the tree, each keeping the text its name had.
+  const int rows = labelRowsOf(state.tree);
+  if (state.labels.count > 0 && state.labels.count != rows)
+    fillLabelRows(state.tree, LabelRows(state.labels), state.labels);
+  state.labels.count = rows;
   if (const auto fields = context.host.showBranchNamesDialog(state.labels)) {
     for (int row = 1; row <= MaxLabelRows; ++row) {
       const BranchNameField& field = (*fields)[static_cast<std::size_t>(row - 1)];

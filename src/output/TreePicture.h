@@ -20,8 +20,8 @@ inline constexpr int PictureCaptionY = 10;
 void drawTreePicture(const TreeState& state, Canvas& canvas, std::string_view caption);
 
 // Whether the tree reaches past where the trees "2 forgreninger" and "3 forgreninger" build can
-// reach: right of a third branching or below the lowest row they use. The drawing area may show
-// only part of such a tree, so its pictures are cut to what is drawn instead.
+// reach: right of a third branching or below the lowest row they use. The drawing area may not
+// show all of such a tree, so its pictures are cut to what is drawn instead.
 bool outgrowsBuiltTrees(const Tree& tree);
 
 // Puts the picture, the size of the drawing area, on the clipboard; a tree that outgrows the

@@ -45,4 +45,22 @@ LabelRowMap labelRowMap(const Tree& tree) {
   return map;
 }
 
+void fillLabelRows(const Tree& tree, const LabelRows& textsFrom, LabelRows& labels) {
+  const LabelRowMap map = labelRowMap(tree);
+  std::array<bool, MaxLabelRows + 1> filled{};
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
+      const int row = map.rowOf[level][slot];
+      if (row == 0 || filled[row]) continue;
+      filled[row] = true;
+      LabelRow& label = labels.rows[row];
+      label.oldName = tree.branch(level, slot).name.view();
+      label.newName = label.oldName.view();
+      label.text.clear();
+      for (int earlier = 1; earlier <= std::clamp(textsFrom.count, 0, MaxLabelRows); ++earlier)
+        if (textsFrom.rows[earlier].newName == label.newName)
+          label.text = textsFrom.rows[earlier].text;
+    }
+}
+
 }  // namespace kvistra

@@ -18,4 +18,9 @@ struct LabelRowMap {
 
 LabelRowMap labelRowMap(const Tree& tree);
 
+// Fills the rows with the names the branches now have: each row the name of its first branch from
+// the top, as its old and its new name, and the text of the row of textsFrom that gave the same
+// new name, if any. The count is left as it was.
+void fillLabelRows(const Tree& tree, const LabelRows& textsFrom, LabelRows& labels);
+
 }  // namespace kvistra

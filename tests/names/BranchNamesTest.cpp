@@ -163,11 +163,11 @@ TEST(BranchNames, GroupsThatDifferGiveARowToEachNameOfTheirBranching) {
   BranchNameFields fields = fieldsOf(f.state.labels);
   fields[12] = {"x", ""};       // G2, under B1 only
   fields[15] = {"z", "Zebra"};  // B3, past the tenth row
-  f.host.branchNameReplies = {fields, std::nullopt};
+  f.host.branchNameReplies = {fields, std::nullopt, std::nullopt};
   editBranchNames(f.context);
   editBranchNames(f.context);
   ASSERT_EQ(f.host.namesDialogRows.size(), 2u);
-  for (const LabelRows& shown : f.host.namesDialogRows) EXPECT_EQ(shown.count, 16);
+  for (const LabelRows& rows : f.host.namesDialogRows) EXPECT_EQ(rows.count, 16);
   EXPECT_EQ(f.state.tree.branch(2, 1).name, "A2");
   EXPECT_EQ(f.state.tree.branch(2, 7).name, "X ");
   EXPECT_EQ(f.state.tree.branch(3, 2).name, "Z ");
@@ -176,6 +176,18 @@ TEST(BranchNames, GroupsThatDifferGiveARowToEachNameOfTheirBranching) {
       writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction));
   ASSERT_TRUE(read.document) << read.error;
   EXPECT_EQ(read.document->labels, f.state.labels);
+
+  // A third branch under A2 brings a name of its own: the dialog gets its row, the texts stay.
+  Tree& tree = f.state.tree;
+  tree.branch(3, 3) = tree.branch(3, 2);
+  tree.branch(3, 3).name = "C3";
+  for (int slot = 1; slot <= 3; ++slot) tree.branch(3, slot).levelNodeCount = 3;
+  ++tree.leafCount;
+  editBranchNames(f.context);
+  const LabelRows& shown = f.host.namesDialogRows.back();
+  EXPECT_EQ(shown.count, 17);
+  EXPECT_EQ(shown.rows[17].oldName, "C3");
+  EXPECT_EQ(shown.rows[16].text, "Zebra");
 }
 
 }  // namespace
