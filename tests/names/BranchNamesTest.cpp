@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
-#include "construction/Construction.h"
-
 #include "names/NameFieldRules.h"
 #include "results/ResultsList.h"
 #include "storage/TreeDocument.h"
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/CharSet.h"
 #include "text/Windows1252.h"
 
@@ -123,71 +120,29 @@ TEST(BranchNames, TheDialogRenamesEveryBranchOfARowAndListsTheTexts) {
   EXPECT_EQ(f.state.results.count, 2);
 }
 
-nlohmann::json branchNamed(const std::string& name, nlohmann::json branches = {}) {
-  return {{"name", name},
-          {"typed", ""},
-          {"value", nullptr},
-          {"kept", true},
-          {"branches", branches.is_null() ? nlohmann::json::array() : branches}};
-}
-
-// A1 ... F1; under A1 the group A2 ... F2, under B1 the group G2 H2, under A2 the group A3 B3.
-std::string differingGroups() {
-  nlohmann::json first = nlohmann::json::array(), underA1 = nlohmann::json::array();
-  for (char letter : std::string("BCDEF"))
-    underA1.push_back(branchNamed(letter + std::string("2")));
-  underA1.insert(underA1.begin(), branchNamed("A2", {branchNamed("A3"), branchNamed("B3")}));
-  first.push_back(branchNamed("A1", underA1));
-  first.push_back(branchNamed("B1", {branchNamed("G2"), branchNamed("H2")}));
-  for (char letter : std::string("CDEF")) first.push_back(branchNamed(letter + std::string("1")));
-  Fixture f;
-  f.build({2, 2});
-  nlohmann::json document = nlohmann::json::parse(
-      writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction));
-  document["tree"]["branches"] = first;
-  return document.dump();
-}
-
-// Rows are the distinct names of each branching, not its first group's, and stay so once renamed.
+// B1's group is larger than A1's: a row for each name of a branching, not its first group's,
+// past the tenth row; kept by a document, and made anew when the shape changes.
 TEST(BranchNames, GroupsThatDifferGiveARowToEachNameOfTheirBranching) {
   Fixture f;
-  f.state.tree = readTreeDocument(differingGroups()).document->tree;
-  f.state.tree.complete = true;
-  collectLabelRows(f.state);
-  std::vector<std::string> rows;
-  for (int row = 1; row <= labelRowsOf(f.state.tree); ++row)
-    rows.push_back(f.state.labels.rows[row].oldName.str());
-  EXPECT_EQ(rows, (std::vector<std::string>{"A1", "B1", "C1", "D1", "E1", "F1", "A2", "B2", "C2",
-                                            "D2", "E2", "F2", "G2", "H2", "A3", "B3"}));
-
+  ASSERT_TRUE(testing::openShape(
+      f.context, "[1/6[1/2[1/2,1/2],1/2],1/6[1/6,1/6,1/6,1/6,1/6,1/6],1/6,1/6,1/6,1/6]"));
   BranchNameFields fields = fieldsOf(f.state.labels);
-  fields[12] = {"x", ""};       // G2, under B1 only
-  fields[15] = {"z", "Zebra"};  // B3, past the tenth row
-  f.host.branchNameReplies = {fields, std::nullopt, std::nullopt};
+  fields[11] = {"z", "Zebra"};  // F2, under B1 only
+  f.host.branchNameReplies = {fields, std::nullopt};
   editBranchNames(f.context);
-  editBranchNames(f.context);
-  ASSERT_EQ(f.host.namesDialogRows.size(), 2u);
-  for (const LabelRows& rows : f.host.namesDialogRows) EXPECT_EQ(rows.count, 16);
-  EXPECT_EQ(f.state.tree.branch(2, 1).name, "A2");
-  EXPECT_EQ(f.state.tree.branch(2, 7).name, "X ");
-  EXPECT_EQ(f.state.tree.branch(3, 2).name, "Z ");
-
-  const TreeDocumentReading read = readTreeDocument(
-      writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction));
-  ASSERT_TRUE(read.document) << read.error;
-  EXPECT_EQ(read.document->labels, f.state.labels);
-
-  // A third branch under A2 brings a name of its own: the dialog gets its row, the texts stay.
-  Tree& tree = f.state.tree;
+  EXPECT_EQ(f.host.namesDialogRows[0].count, 14);
+  EXPECT_EQ(f.state.tree.branch(2, 8).name, "Z ");
+  const std::string document =
+      writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction);
+  EXPECT_EQ(readTreeDocument(document).document.value().labels, f.state.labels);
+  Tree& tree = f.state.tree;  // a third branch, C3, under A2
   tree.branch(3, 3) = tree.branch(3, 2);
   tree.branch(3, 3).name = "C3";
   for (int slot = 1; slot <= 3; ++slot) tree.branch(3, slot).levelNodeCount = 3;
   ++tree.leafCount;
   editBranchNames(f.context);
-  const LabelRows& shown = f.host.namesDialogRows.back();
-  EXPECT_EQ(shown.count, 17);
-  EXPECT_EQ(shown.rows[17].oldName, "C3");
-  EXPECT_EQ(shown.rows[16].text, "Zebra");
+  EXPECT_EQ(f.host.namesDialogRows[1].rows[15].oldName, "C3");
+  EXPECT_EQ(f.host.namesDialogRows[1].rows[12].text, "Zebra");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "drawing/TreeDrawing.h"
+#include "drawing/Zoom.h"
 #include "support/TreeBuilding.h"
 #include "support/TreeShapes.h"
 #include "text/Windows1252.h"
@@ -37,21 +39,19 @@ TEST(CopyAll, ResultsFramedTreeMovedRightExplanationBelow) {
   EXPECT_TRUE(picture.hasText(10, 500 + 5 * 14, " C2   "));
 }
 
-// A tree taller or wider than the drawing area shows is copied whole, cut to what is drawn; the
-// trees "2 forgreninger" and "3 forgreninger" build keep the drawing area's size.
+// A tree beyond the built ones is copied whole, cut to what is drawn, and fits a window's height
+// when fitted; a built tree keeps the drawing area's size.
 TEST(CopyAll, ATreeBeyondTheBuiltTreesIsCopiedWhole) {
-  const std::pair<std::string, bool> shapes[] = {
-      {testing::evenShape("1/2,1/2", 6), true},
-      {testing::evenShape("1/3,1/3,1/3", 3), false},
-      {testing::evenShape("1/2,1/2", 4), true},  // 16 outcomes, but a fourth branching
-  };
-  for (const auto& [shape, cropped] : shapes) {
+  for (const auto& [branchings, beyond] : {std::pair{6, true}, {4, true}, {3, false}}) {
     Fixture f;
-    ASSERT_TRUE(testing::openShape(f.context, shape)) << shape;
+    ASSERT_TRUE(testing::openShape(f.context, testing::evenShape("1/2,1/2", branchings)));
     for (void (*copy)(Context&) : {copyTree, copyAll}) {
       copy(f.context);
-      EXPECT_EQ(f.host.copiedCropped, cropped) << shape;
+      EXPECT_EQ(f.host.copiedCropped, beyond) << branchings;
     }
+    const InkBounds ink =
+        inkOf(f.host.canvas, 800, 400, [&](Canvas& c) { drawTree(f.state, c, ScreenOffsetX); });
+    EXPECT_LE(zoomToFit(ink, 800, 400) * (ink.bottom + InkMargin), 400.5);
   }
 }
 

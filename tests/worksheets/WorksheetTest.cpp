@@ -6,9 +6,9 @@
 #include <set>
 #include <tuple>
 
-#include "construction/ShapeLayout.h"
 #include "events/EventCalculation.h"
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
 
@@ -90,47 +90,31 @@ TEST(Worksheet, KeyWorksOutTheResultsThatStillHoldTheirValue) {
   EXPECT_TRUE(sheet.results[1].working.empty());
 }
 
-// Blanks from each branching on, named as the two- and three-branching dialogs always named them.
+// Blanks from each branching on, named as the two- and three-branching dialogs named them.
 TEST(Worksheet, OffersBlanksFromEachBranchingOn) {
-  using enum WorksheetBlanks;
-  const std::string paths = "Kun udfaldenes sandsynligheder";
-  const std::string all = w1252("Alle sandsynligheder på grenene");
-  const std::vector<WorksheetChoice> offered[] = {
-      {{AllBranches, all}, {PathProbabilities, paths}},
-      {{AllBranches, all}, {LaterBranchings, "Kun anden forgrening"}, {PathProbabilities, paths}},
-      {{AllBranches, all},
-       {LaterBranchings, "Kun anden og tredje forgrening"},
-       {ThirdBranching, "Kun tredje forgrening"},
-       {PathProbabilities, paths}},
-      {{AllBranches, all},
-       {LaterBranchings, "Kun anden til sjette forgrening"},
-       {ThirdBranching, "Kun tredje til sjette forgrening"},
-       {FourthBranching, "Kun fjerde til sjette forgrening"},
-       {FifthBranching, "Kun femte og sjette forgrening"},
-       {SixthBranching, "Kun sjette forgrening"},
-       {PathProbabilities, paths}},
-  };
-  for (int branchings : {1, 2, 3, 6})
-    EXPECT_EQ(worksheetChoices(branchings), offered[std::min(branchings, 4) - 1]) << branchings;
+  std::string captions;
+  for (int branchings : {1, 3, 6})
+    for (const WorksheetChoice& choice : worksheetChoices(branchings))
+      captions += (choice.caption.starts_with("Kun ") ? choice.caption.substr(4) : "Alle") + "|";
+  EXPECT_EQ(captions,
+            "Alle|udfaldenes sandsynligheder|Alle|anden og tredje forgrening|tredje forgrening|"
+            "udfaldenes sandsynligheder|Alle|anden til sjette forgrening|tredje til sjette "
+            "forgrening|fjerde til sjette forgrening|femte og sjette forgrening|sjette "
+            "forgrening|udfaldenes sandsynligheder|");
 }
 
-// Paths that end early: the outcomes still spread over the page as those of a tree built alike.
+// An outcome whose path ends early stands as low on the page as the last one of an even tree.
 TEST(Worksheet, SpreadsATreeWhosePathsEndEarlyDownThePage) {
-  Fixture even;
-  even.build({2, 2});
-  Fixture early;
-  early.build({2, 2});
-  Tree& tree = early.state.tree;
-  tree.branch(2, 1).levelNodeCount = 2;  // B1 ends: outcomes A2, B2 under A1, then B1
-  tree.leafCount = 3;
-  layOutTree(tree);
   testing::RecordingCanvas page(true, 800, 1131);
-  const auto spread = [&page](const Fixture& f) {
-    const Tree laidOut = worksheetPageTree(
-        makeWorksheet(f.state, f.window, WorksheetBlanks::AllBranches, false), page, 0);
-    return std::pair{laidOut.leaf(1).y, laidOut.leaf(laidOut.outcomeSlots()).y};
-  };
-  EXPECT_EQ(spread(early), spread(even));
+  std::vector<int> lowest;
+  for (const std::string shape : {"[1/2[1/2,1/2],1/2]", "[1/2[1/2,1/2],1/2[1/2,1/2]]"}) {
+    Fixture f;
+    ASSERT_TRUE(testing::openShape(f.context, shape));
+    const Worksheet sheet = makeWorksheet(f.state, f.window, WorksheetBlanks::AllBranches, false);
+    const Tree tree = worksheetPageTree(sheet, page, 0);
+    lowest.push_back(tree.leaf(tree.outcomeSlots()).y);
+  }
+  EXPECT_EQ(lowest[0], lowest[1]);
 }
 
 // A PDF that could not be made, or not written whole, is told and leaves no file.
