@@ -7,6 +7,7 @@
 #include "drawing/TreeDrawing.h"
 #include "text/Windows1252.h"
 #include "tree/BranchCountLimits.h"
+#include "tree/LabelRowMap.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
 
@@ -152,17 +153,7 @@ bool buildLevel(TreeState& state, int branchesPerNode) {
 }
 
 void collectLabelRows(TreeState& state) {
-  int row = 0;
-  for (int level = 1; level <= state.tree.depth(); ++level) {
-    // The first group holds every name the branching gives.
-    const Slots group = state.tree.children(level - 1, 1);
-    for (int slot = group.first; slot <= group.last && row < MaxLabelRows; ++slot) {
-      LabelRow& label = state.labels.rows[++row];
-      label.oldName = state.tree.branch(level, slot).name.view();
-      label.newName = label.oldName.view();
-      label.text.clear();
-    }
-  }
+  fillLabelRows(state.tree, LabelRows{}, state.labels);
 }
 
 void beginOtherShapeTree(Context& context, int branchings) {

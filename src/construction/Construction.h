@@ -36,6 +36,7 @@ void addBranching(Context& context, int branchesPerNode);
 // false, and builds nothing, when the level would outgrow the store.
 bool buildLevel(TreeState& state, int branchesPerNode);
 
+// Fills the names dialog's rows with the names the branches now have, the texts empty.
 void collectLabelRows(TreeState& state);
 
 }  // namespace kvistra

@@ -453,7 +453,9 @@ std::string leafReading(const TreeState& state, const ShownValues& shown, int k)
   return text;
 }
 
-std::string readingOf(const TreeState& state, const ShownValues& shown, int level, int slot) {
+// outcome is the leaf's number, 0 for a branch that is no leaf.
+std::string readingOf(const TreeState& state, const ShownValues& shown, int level, int slot,
+                      int outcome) {
   const Tree& tree = state.tree;
   const Branch& branch = tree.branch(level, slot);
   std::string text = branchLabel(tree, level, slot);
@@ -463,7 +465,7 @@ std::string readingOf(const TreeState& state, const ShownValues& shown, int leve
   const std::string explained = branchText(state.labels, branch.name.str());
   if (!explained.empty()) text += ", " + explained;
   if (!branch.exists) text += ", fjernet";
-  if (level == tree.depth()) text += leafReading(state, shown, slot);
+  if (outcome > 0) text += leafReading(state, shown, outcome);
   return text;
 }
 
@@ -487,14 +489,22 @@ std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& meas
   const int offsetX = tree.complete ? ScreenOffsetX : ConstructionOffsetX;
   const ShownValues shown = tree.complete ? shownValues(state, measurer) : ShownValues{};
   addTotalReading(state, measurer, shown, readings);
+  // Paths may end on any branching: a leaf is read with its outcome wherever it stands.
+  std::array<std::array<int, MaxNodesPerLevel + 1>, MaxBranchings + 1> outcomeOf{};
+  if (tree.complete)
+    for (int k = 1; k <= tree.outcomeSlots(); ++k) {
+      const BranchAt leaf = tree.outcome(k);
+      outcomeOf[leaf.level][leaf.slot] = k;
+    }
   for (int level = 1; level <= levels && level <= MaxBranchings; ++level)
     for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
       const Branch& branch = tree.branch(level, slot);
       const int left = offsetX + branch.x;
-      readings.push_back(
-          {level, slot,
-           tree.complete ? readingOf(state, shown, level, slot) : branchLabel(tree, level, slot),
-           left, branch.y - state.textLift, left + LevelPitch, branch.y + 4});
+      readings.push_back({level, slot,
+                          tree.complete
+                              ? readingOf(state, shown, level, slot, outcomeOf[level][slot])
+                              : branchLabel(tree, level, slot),
+                          left, branch.y - state.textLift, left + LevelPitch, branch.y + 4});
     }
   if (tree.complete && state.simulation) {
     const int chartLeft =

@@ -22,12 +22,13 @@ double zoomedIn(double zoom) {
 double zoomedOut(double zoom) {
   for (auto step = ZoomSteps.rbegin(); step != ZoomSteps.rend(); ++step)
     if (*step < zoom - OnStep) return *step;
-  return SmallestZoom;
+  // Below the smallest step, fitted to the window, there is no further step out.
+  return std::min(zoom, SmallestZoom);
 }
 
 double boundedZoom(double zoom) {
   if (!std::isfinite(zoom) || zoom <= 0) return 1.0;
-  return std::clamp(zoom, SmallestZoom, LargestZoom);
+  return std::clamp(zoom, SmallestFittedZoom, LargestZoom);
 }
 
 double zoomToFit(const InkBounds& ink, int width, int height) {

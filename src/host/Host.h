@@ -65,7 +65,7 @@ struct BranchNameField {
   std::string name;
   std::string text;
 };
-// Rows 1 to 10 of the names dialog, at 0 to 9.
+// Rows 1 to 36 of the names dialog, at 0 to 35.
 using BranchNameFields = std::array<BranchNameField, MaxLabelRows>;
 
 // The kinds of file a picture of the tree is saved as.
@@ -76,9 +76,17 @@ using PageDrawing = std::function<void(Canvas& canvas, int pageIndex)>;
 // What is done with the pages: printed after the print dialog, or shown first ("Vis udskrift").
 enum class PageOutput { Print, Preview };
 
-// What a worksheet leaves blank for the pupils: every branch's value, those of the second (and
-// third) branching only, those of the third only, or only the outcomes' path probabilities.
-enum class WorksheetBlanks { AllBranches, LaterBranchings, ThirdBranching, PathProbabilities };
+// What a worksheet leaves blank for the pupils: the values of every branching from the first, the
+// second, the third ... on, or only the outcomes' path probabilities.
+enum class WorksheetBlanks {
+  AllBranches,
+  LaterBranchings,  // from the second branching on
+  ThirdBranching,
+  FourthBranching,
+  FifthBranching,
+  SixthBranching,
+  PathProbabilities
+};
 enum class WorksheetAction { Print, Preview, SavePdf };
 // The worksheet dialog's choices, and the button it was closed with.
 struct WorksheetRequest {

@@ -1,21 +1,18 @@
 #include "names/BranchNames.h"
 
-#include <algorithm>
-
 #include "drawing/TreeDrawing.h"
 #include "names/NameFieldRules.h"
 #include "results/ResultsList.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
+#include "tree/LabelRowMap.h"
 #include "tree/Layout.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
 
 int labelRowsOf(const Tree& tree) {
-  int rows = 0;
-  for (int level = 1; level <= tree.depth(); ++level) rows += tree.groupSize(level);
-  return std::min(rows, MaxLabelRows);
+  return labelRowMap(tree).count;
 }
 
 void applyLabelRows(TreeState& state) {
@@ -26,17 +23,12 @@ void applyLabelRows(TreeState& state) {
     if (name.size() == 1) name += ' ';
     labels.rows[i].newName = name;
   }
-  // A branch takes the row of its position in its group; the rows of a branching follow those
-  // of the branchings before it.
   Tree& tree = state.tree;
-  int firstRow = 1;
-  for (int level = 1; level <= tree.depth(); ++level) {
-    for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
-      const int row = firstRow + slot - tree.siblings(level, slot).first;
-      if (row <= MaxLabelRows) tree.branch(level, slot).name = labels.rows[row].newName.view();
-    }
-    firstRow += tree.groupSize(level);
-  }
+  const LabelRowMap map = labelRowMap(tree);
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
+      if (const int row = map.rowOf[level][slot]; row > 0)
+        tree.branch(level, slot).name = labels.rows[row].newName.view();
   rebuildPathNames(state);
 }
 
@@ -51,7 +43,12 @@ std::vector<std::string> branchTextLines(const LabelRows& labels) {
 
 void editBranchNames(Context& context) {
   TreeState& state = context.state;
-  state.labels.count = labelRowsOf(state.tree);
+  // Rows made before the tree's shape changed name no longer the branches: they are made anew
+  // from the tree, each keeping the text its name had.
+  const int rows = labelRowsOf(state.tree);
+  if (state.labels.count > 0 && state.labels.count != rows)
+    fillLabelRows(state.tree, LabelRows(state.labels), state.labels);
+  state.labels.count = rows;
   if (const auto fields = context.host.showBranchNamesDialog(state.labels)) {
     for (int row = 1; row <= MaxLabelRows; ++row) {
       const BranchNameField& field = (*fields)[static_cast<std::size_t>(row - 1)];

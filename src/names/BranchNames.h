@@ -9,7 +9,8 @@
 
 namespace kvistra {
 
-// One row per branch of a branchings' first group: b1 + b2 (+ b3).
+// The names dialog's rows: b1 + b2 (+ b3) on a tree built alike, one per distinct name on each
+// branching otherwise.
 int labelRowsOf(const Tree& tree);
 
 // Every branch takes the new name of its row; a one-character name is kept with a blank.

@@ -49,12 +49,13 @@ void drawEverything(const TreeState& state, Canvas& canvas) {
 }
 
 void copyAll(Context& context) {
+  const auto draw = [&](Canvas& canvas) { drawEverything(context.state, canvas); };
+  if (outgrowsBuiltTrees(context.state.tree)) return context.host.copyCroppedPicture(draw);
   const PictureSize size = context.host.drawingSize();
   const auto scaled = [](int pixels) {
     return static_cast<int>(std::lround(pixels * EverythingScale));
   };
-  context.host.copyPicture(scaled(size.width), scaled(size.height),
-                           [&](Canvas& canvas) { drawEverything(context.state, canvas); });
+  context.host.copyPicture(scaled(size.width), scaled(size.height), draw);
 }
 
 }  // namespace kvistra

@@ -11,11 +11,21 @@ void drawTreePicture(const TreeState& state, Canvas& canvas, std::string_view ca
   if (!caption.empty()) canvas.textOut(PictureCaptionX, PictureCaptionY, caption);
 }
 
+bool outgrowsBuiltTrees(const Tree& tree) {
+  constexpr int BuiltBranchings = 3;
+  constexpr int LowestBuiltRow = RootY + VerticalSpan / 2;
+  if (tree.depth() > BuiltBranchings) return true;
+  for (int k = 1; k <= tree.outcomeSlots(); ++k)
+    if (tree.leaf(k).y > LowestBuiltRow) return true;
+  return false;
+}
+
 void copyTreePicture(Context& context, std::string_view caption) {
-  const PictureSize size = context.host.drawingSize();
   const TreeState& state = context.state;
-  context.host.copyPicture(size.width, size.height,
-                           [&](Canvas& canvas) { drawTreePicture(state, canvas, caption); });
+  const auto draw = [&](Canvas& canvas) { drawTreePicture(state, canvas, caption); };
+  if (outgrowsBuiltTrees(state.tree)) return context.host.copyCroppedPicture(draw);
+  const PictureSize size = context.host.drawingSize();
+  context.host.copyPicture(size.width, size.height, draw);
 }
 
 }  // namespace kvistra

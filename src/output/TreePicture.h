@@ -19,7 +19,13 @@ inline constexpr int PictureCaptionY = 10;
 // caption's place.
 void drawTreePicture(const TreeState& state, Canvas& canvas, std::string_view caption);
 
-// Puts the picture, the size of the drawing area, on the clipboard.
+// Whether the tree reaches past where the trees "2 forgreninger" and "3 forgreninger" build can
+// reach: right of a third branching or below the lowest row they use. The drawing area may not
+// show all of such a tree, so its pictures are cut to what is drawn instead.
+bool outgrowsBuiltTrees(const Tree& tree);
+
+// Puts the picture, the size of the drawing area, on the clipboard; a tree that outgrows the
+// built trees whole, cut to what is drawn.
 void copyTreePicture(Context& context, std::string_view caption);
 
 }  // namespace kvistra

@@ -17,6 +17,8 @@ constexpr std::string_view LineEnd = "\r\n";
 // What a tree file can hold: 2 or 3 branchings of at most 27 branches each.
 constexpr int32_t MostFileBranchings = 3;
 constexpr int32_t MostFileSlots = 27;
+// The names dialog's rows a tree file holds: the most a tree of its shapes has.
+constexpr int32_t MostFileLabelRows = 10;
 // Far beyond any drawing, near enough that a drawing offset added to it cannot overflow.
 constexpr int32_t FarthestCoordinate = 1'000'000;
 
@@ -244,7 +246,7 @@ bool readTreeFile(std::string_view text, TreeState& into) {
     into.results.rows[i].line = in.longText();
     in.shortText(into.results.rows[i].value);
   }
-  into.labels.count = in.integer(0, MaxLabelRows);
+  into.labels.count = in.integer(0, MostFileLabelRows);
   if (!in.ok()) return false;
   in.require(into.labels.count == 0 || into.labels.count == labelRowsOf(tree));
   for (int i = 1; i <= into.labels.count; ++i) {

@@ -23,7 +23,9 @@ inline constexpr int MaxNodesPerLevel = MaxOutcomes;
 // The branches under one node.
 inline constexpr int FewestBranches = 2;
 inline constexpr int MostBranches = 6;
-inline constexpr int MaxLabelRows = 10;
+// The names dialog's rows: one for each name a branching gives, on up to 6 branchings of up to 6
+// branches.
+inline constexpr int MaxLabelRows = MaxBranchings * MostBranches;
 inline constexpr int MaxResults = 30;
 
 using BranchName = ShortString<10>;
@@ -262,7 +264,7 @@ struct Results {
 // Rows past count may hold what the names dialog's open rows were given; nothing else writes
 // them, so they differ only after that dialog.
 struct LabelRows {
-  std::array<LabelRow, MaxLabelRows + 1> rows{};  // 1..10
+  std::array<LabelRow, MaxLabelRows + 1> rows{};  // 1..36
   int32_t count = 0;  // in use once the names dialog has opened or a file with rows is loaded
   friend bool operator==(const LabelRows&, const LabelRows&) = default;
 };

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QValidator>
 #include <algorithm>
@@ -30,6 +32,11 @@ constexpr int NameFieldWidth = 41;
 constexpr int TextFieldLeft = 232;
 constexpr int TextFieldWidth = 200;
 constexpr QRect ApplyButtonPlace(416, 304, 33, 33);
+// The rows stand in an area that shows ten of them and scrolls through more.
+constexpr int RowsShown = 10;
+constexpr int RowsAreaTop = FirstRowTop - FieldRise;
+// Wide enough for the text fields, narrow enough to leave room for the scroll bar.
+constexpr int RowsWidth = TextFieldLeft + TextFieldWidth + 8;
 const char* const ApplyHint = "Godkend navne og tekster";
 
 // Text the program cannot keep (outside Windows-1252) never enters a field, pasted or typed.
@@ -55,8 +62,13 @@ QIcon applyIcon() {
   return QIcon(picture);
 }
 
+// A row's top within the rows' area.
 int top(int row) {
-  return FirstRowTop + (row - 1) * RowPitch;
+  return FirstRowTop - RowsAreaTop + (row - 1) * RowPitch;
+}
+
+int rowsHeight(int rows) {
+  return rows * RowPitch;
 }
 
 }  // namespace
@@ -103,13 +115,21 @@ BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
   QLabel* heading = placeLabel(this, "heading", HeadingPlace.x(), HeadingPlace.y());
   heading->setText("Navn   Nyt navn     Tekst på grenen");
   heading->adjustSize();
+  rowsArea_ = new QScrollArea(this);
+  rowsArea_->setObjectName("rowsArea");
+  rowsArea_->setFrameShape(QFrame::NoFrame);
+  rowsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rowsArea_->setGeometry(0, RowsAreaTop, DialogSize.width(), rowsHeight(RowsShown));
+  auto* rows = new QWidget(rowsArea_);
+  rows->setObjectName("rows");
+  rows->resize(RowsWidth, rowsHeight(RowsShown));
   for (int row = 1; row <= MaxLabelRows; ++row) {
     const auto i = static_cast<std::size_t>(row - 1);
     rowNames_[i] =
-        placeLabel(this, qPrintable(QString("rowName%1").arg(row)), RowNameLeft, top(row));
-    nameFields_[i] = new NameField(this, row);
+        placeLabel(rows, qPrintable(QString("rowName%1").arg(row)), RowNameLeft, top(row));
+    nameFields_[i] = new NameField(rows, row);
     nameFields_[i]->setGeometry(NameFieldLeft, top(row) - FieldRise, NameFieldWidth, FieldHeight);
-    textFields_[i] = new QLineEdit(this);
+    textFields_[i] = new QLineEdit(rows);
     textFields_[i]->setObjectName(QString("textField%1").arg(row));
     textFields_[i]->setMaxLength(static_cast<int>(TextFieldLength));
     textFields_[i]->setValidator(new Windows1252Validator(textFields_[i]));
@@ -118,9 +138,10 @@ BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
     nameFields_[i]->setAccessibleName(QString("Nyt navn %1").arg(row));
     textFields_[i]->setAccessibleName(QString("Tekst på grenen %1").arg(row));
   }
+  rowsArea_->setWidget(rows);
   // Name fields first, then text fields, then the button.
   QWidget* previous = nameFields_[0];
-  for (std::size_t i = 1; i < MaxLabelRows; ++i) {
+  for (std::size_t i = 1; i < nameFields_.size(); ++i) {
     setTabOrder(previous, nameFields_[i]);
     previous = nameFields_[i];
   }
@@ -142,7 +163,7 @@ BranchNamesDialog::BranchNamesDialog(QWidget* mainWindow)
 
 BranchNameFields BranchNamesDialog::fields() const {
   BranchNameFields result;
-  for (std::size_t i = 0; i < MaxLabelRows; ++i)
+  for (std::size_t i = 0; i < result.size(); ++i)
     result[i] = {fromQt(nameFields_[i]->text()), fromQt(textFields_[i]->text())};
   return result;
 }
@@ -157,12 +178,15 @@ void BranchNamesDialog::apply() {
   // Back to the field to correct: the row without a name, or the later of the two.
   NameField* field =
       nameFields_[static_cast<std::size_t>(std::max(clash->row, clash->otherRow) - 1)];
+  rowsArea_->ensureWidgetVisible(field);
   field->setFocus();
   field->selectAll();
 }
 
 std::optional<BranchNameFields> BranchNamesDialog::ask(const LabelRows& labels) {
   labels_ = labels;
+  // Ten rows always stand in the dialog; more only as far as the tree has them.
+  const int rowsShown = std::clamp(labels.count, RowsShown, MaxLabelRows);
   for (int row = 1; row <= MaxLabelRows; ++row) {
     const auto i = static_cast<std::size_t>(row - 1);
     const LabelRow& label = labels.rows[static_cast<std::size_t>(row)];
@@ -176,10 +200,16 @@ std::optional<BranchNameFields> BranchNamesDialog::ask(const LabelRows& labels) 
     }
     nameFields_[i]->setEnabled(inUse);
     textFields_[i]->setEnabled(inUse);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(rowNames_[i]), static_cast<QWidget*>(nameFields_[i]),
+          static_cast<QWidget*>(textFields_[i])})
+      widget->setVisible(row <= rowsShown);
     const QString which = inUse ? name : QString::number(row);
     nameFields_[i]->setAccessibleName("Nyt navn " + which);
     textFields_[i]->setAccessibleName("Tekst på grenen " + which);
   }
+  rowsArea_->widget()->resize(RowsWidth, rowsHeight(rowsShown));
+  rowsArea_->verticalScrollBar()->setValue(0);
   nameFields_[0]->selectAll();
   nameFields_[0]->setFocus();
   if (exec() != Accepted) return std::nullopt;

@@ -1,5 +1,5 @@
-// The names dialog: a new name and a text for the branches of every row, one row for each
-// branch of a branching's first group.
+// The names dialog: a new name and a text for the branches of every row, one row for each name
+// a branching gives. Ten rows show; more scroll.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +10,7 @@
 #include "host/Host.h"
 
 class QLabel;
+class QScrollArea;
 class QToolButton;
 
 namespace kvistra::ui {
@@ -43,6 +44,7 @@ class BranchNamesDialog : public QDialog {
   void apply();
 
   LabelRows labels_;
+  QScrollArea* rowsArea_ = nullptr;
   std::array<QLabel*, MaxLabelRows> rowNames_{};
   std::array<NameField*, MaxLabelRows> nameFields_{};
   std::array<QLineEdit*, MaxLabelRows> textFields_{};

@@ -284,13 +284,16 @@ std::optional<QRect> markedLeaves(const TreeState& state,
   if (!state.event.shown && !state.reduction.reduced) return std::nullopt;
   const Tree& tree = state.tree;
   QRect marked;
-  for (const DrawingReading& leaf : readings) {
-    if (leaf.level != tree.depth()) continue;
-    const bool shown = state.event.shown ? state.event.outcomeMarked[leaf.slot]
-                                         : tree.branch(leaf.level, leaf.slot).exists;
-    if (shown)
-      marked |=
-          QRect(QPoint(leaf.left, leaf.top), QPoint(std::max(inkRight, leaf.right), leaf.bottom));
+  // Outcomes stand on whichever branching their paths end.
+  for (int k = 1; k <= tree.outcomeSlots(); ++k) {
+    const BranchAt at = tree.outcome(k);
+    const bool shown = state.event.shown ? state.event.outcomeMarked[k] : tree.branch(at).exists;
+    const auto leaf = std::find_if(readings.begin(), readings.end(), [at](const auto& reading) {
+      return reading.level == at.level && reading.slot == at.slot;
+    });
+    if (shown && leaf != readings.end())
+      marked |= QRect(QPoint(leaf->left, leaf->top),
+                      QPoint(std::max(inkRight, leaf->right), leaf->bottom));
   }
   return marked;
 }

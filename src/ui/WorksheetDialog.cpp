@@ -7,7 +7,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "ui/DialogLook.h"
+#include "ui/TextConversion.h"
+#include "worksheets/Worksheet.h"
 
 namespace kvistra::ui {
 
@@ -25,22 +29,11 @@ constexpr BlankChoice BlankChoices[] = {
     {WorksheetBlanks::AllBranches, "allBranchesChoice"},
     {WorksheetBlanks::LaterBranchings, "laterBranchingsChoice"},
     {WorksheetBlanks::ThirdBranching, "thirdBranchingChoice"},
+    {WorksheetBlanks::FourthBranching, "fourthBranchingChoice"},
+    {WorksheetBlanks::FifthBranching, "fifthBranchingChoice"},
+    {WorksheetBlanks::SixthBranching, "sixthBranchingChoice"},
     {WorksheetBlanks::PathProbabilities, "pathProbabilitiesChoice"},
 };
-
-QString captionOf(WorksheetBlanks blanks, int branchings) {
-  switch (blanks) {
-    case WorksheetBlanks::AllBranches:
-      return "Alle sandsynligheder på grenene";
-    case WorksheetBlanks::LaterBranchings:
-      return branchings >= 3 ? "Kun anden og tredje forgrening" : "Kun anden forgrening";
-    case WorksheetBlanks::ThirdBranching:
-      return "Kun tredje forgrening";
-    case WorksheetBlanks::PathProbabilities:
-      return "Kun udfaldenes sandsynligheder";
-  }
-  return {};
-}
 
 void setCaption(QAbstractButton* button, const QString& caption) {
   button->setText(caption);
@@ -102,13 +95,16 @@ void WorksheetDialog::addActionButton(QDialogButtonBox* buttons, const char* nam
 }
 
 std::optional<WorksheetRequest> WorksheetDialog::ask(int branchings) {
-  // A tree of two branchings has no third to leave blank; a choice kept from a larger tree gives
+  // A tree offers blanks only on the branchings it has; a choice kept from a larger tree gives
   // way to the first.
+  const std::vector<WorksheetChoice> offered = worksheetChoices(branchings);
   for (std::size_t i = 0; i < blankChoices_.size(); ++i) {
     QRadioButton* choice = blankChoices_[i];
-    setCaption(choice, captionOf(BlankChoices[i].blanks, branchings));
-    choice->setVisible(BlankChoices[i].blanks != WorksheetBlanks::ThirdBranching ||
-                       branchings >= 3);
+    const auto match = std::find_if(offered.begin(), offered.end(), [i](const auto& offer) {
+      return offer.blanks == BlankChoices[i].blanks;
+    });
+    if (match != offered.end()) setCaption(choice, toQt(match->caption));
+    choice->setVisible(match != offered.end());
     if (choice->isChecked() && choice->isHidden()) blankChoices_[0]->setChecked(true);
   }
   adjustSize();

@@ -20,15 +20,15 @@ class WorksheetDialog : public QDialog {
  public:
   explicit WorksheetDialog(QWidget* mainWindow);
 
-  // Asked for a tree of this many branchings, which names the second choice; nothing when
-  // cancelled.
+  // Asked for a tree of this many branchings, which decides the choices and names them;
+  // nothing when cancelled.
   std::optional<WorksheetRequest> ask(int branchings);
 
  private:
   void addActionButton(QDialogButtonBox* buttons, const char* name, const QString& caption,
                        std::optional<WorksheetAction> action);
 
-  std::array<QRadioButton*, 4> blankChoices_{};
+  std::array<QRadioButton*, 7> blankChoices_{};
   QCheckBox* answerKeyBox_ = nullptr;
   WorksheetAction action_ = WorksheetAction::Print;
 };

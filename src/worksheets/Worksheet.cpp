@@ -34,28 +34,40 @@ constexpr const char* PdfName = "opgaveark.pdf";
 constexpr const char* PdfFailed = " Det lykkedes ikke at gemme opgavearket som PDF-fil. ";
 const SaveFileType PdfFile{"PDF-dokument (*.pdf)", "pdf"};
 
-// Each choice of blanks: the first branching whose values are blank, what the leaves write, and
-// what the pupils are told to do (UTF-8).
-struct BlanksLayout {
-  WorksheetBlanks blanks;
-  int firstBlankLevel;
-  LeafValues leaves;
-  const char* instruction;
-};
-constexpr BlanksLayout BlanksLayouts[] = {
-    {WorksheetBlanks::AllBranches, 1, LeafValues::ShownEvent,
-     "Skriv sandsynlighederne på grenene."},
-    {WorksheetBlanks::LaterBranchings, 2, LeafValues::ShownEvent,
-     "Skriv de manglende sandsynligheder på grenene."},
-    {WorksheetBlanks::ThirdBranching, 3, LeafValues::ShownEvent,
-     "Skriv de manglende sandsynligheder på grenene."},
-    {WorksheetBlanks::PathProbabilities, MaxBranchings + 1, LeafValues::Blank,
-     "Skriv sandsynligheden for hvert udfald ud for dets nummer."},
+constexpr const char* AllBlankInstruction = "Skriv sandsynlighederne på grenene.";
+constexpr const char* LaterBlankInstruction = "Skriv de manglende sandsynligheder på grenene.";
+constexpr const char* PathBlankInstruction =
+    "Skriv sandsynligheden for hvert udfald ud for dets nummer.";
+
+// The branchings as the choices name them (UTF-8), first to sixth.
+constexpr const char* Ordinals[MaxBranchings] = {"første", "anden", "tredje",
+                                                 "fjerde", "femte", "sjette"};
+
+// The choices that leave the values blank from a branching on, in order from the first.
+constexpr WorksheetBlanks BlankFrom[MaxBranchings] = {
+    WorksheetBlanks::AllBranches,    WorksheetBlanks::LaterBranchings,
+    WorksheetBlanks::ThirdBranching, WorksheetBlanks::FourthBranching,
+    WorksheetBlanks::FifthBranching, WorksheetBlanks::SixthBranching,
 };
 
-const BlanksLayout& layoutOf(WorksheetBlanks blanks) {
-  return *std::find_if(std::begin(BlanksLayouts), std::end(BlanksLayouts),
-                       [blanks](const BlanksLayout& layout) { return layout.blanks == blanks; });
+// The first branching whose values are blank; past the last one for the path probabilities.
+int firstBlankLevel(WorksheetBlanks blanks) {
+  const auto* from = std::find(std::begin(BlankFrom), std::end(BlankFrom), blanks);
+  return static_cast<int>(from - std::begin(BlankFrom)) + 1;
+}
+
+// "Kun anden forgrening", "Kun anden og tredje forgrening", "Kun anden til sjette forgrening".
+std::string blankFromCaption(int first, int branchings) {
+  if (first == 1) return "Alle sandsynligheder på grenene";
+  const std::string from = std::string("Kun ") + Ordinals[first - 1];
+  if (first == branchings) return from + " forgrening";
+  const char* joint = first + 1 == branchings ? " og " : " til ";
+  return from + joint + Ordinals[branchings - 1] + " forgrening";
+}
+
+const char* instructionOf(WorksheetBlanks blanks) {
+  if (blanks == WorksheetBlanks::PathProbabilities) return PathBlankInstruction;
+  return blanks == WorksheetBlanks::AllBranches ? AllBlankInstruction : LaterBlankInstruction;
 }
 
 TreeDrawingOptions drawingOptions(const Worksheet& sheet, bool key) {
@@ -65,9 +77,9 @@ TreeDrawingOptions drawingOptions(const Worksheet& sheet, bool key) {
     options.leafValues = LeafValues::All;
     return options;
   }
-  const BlanksLayout& layout = layoutOf(sheet.blanks);
-  options.leafValues = layout.leaves;
-  for (int level = layout.firstBlankLevel; level <= MaxBranchings; ++level)
+  const bool pathsBlank = sheet.blanks == WorksheetBlanks::PathProbabilities;
+  options.leafValues = pathsBlank ? LeafValues::Blank : LeafValues::ShownEvent;
+  for (int level = firstBlankLevel(sheet.blanks); level <= MaxBranchings; ++level)
     options.blankLevels[level] = true;
   return options;
 }
@@ -134,9 +146,9 @@ int heightOfLines(const std::vector<std::string>& lines, int lineHeight) {
 // the tree's own layout, so a full page goes on below its foot and is shrunk to fit the paper.
 void spreadDown(Tree& tree, int lineHeight, int textLift, int pageHeight, int heightBelow) {
   const int deepest = std::max(1, tree.depth());
-  const int leaves = std::max(1, tree.outcomeSlots());
-  const int firstY = tree.branch(deepest, 1).y;
-  const int lastY = tree.branch(deepest, leaves).y;
+  // The outcomes stand top to bottom, on whichever branching their paths end.
+  const int firstY = tree.leaf(1).y;
+  const int lastY = tree.leaf(std::max(1, tree.outcomeSlots())).y;
   if (lastY <= firstY) return;
   const int top = InstructionY + lineHeight + InstructionGap + textLift - PrinterOffsetY;
   const int bottom =
@@ -221,6 +233,14 @@ std::vector<std::string> keyLinesOf(const Worksheet& sheet, int pageIndex) {
 
 }  // namespace
 
+std::vector<WorksheetChoice> worksheetChoices(int branchings) {
+  std::vector<WorksheetChoice> choices;
+  for (int first = 1; first <= std::clamp(branchings, 1, MaxBranchings); ++first)
+    choices.push_back({BlankFrom[first - 1], w1252(blankFromCaption(first, branchings))});
+  choices.push_back({WorksheetBlanks::PathProbabilities, w1252("Kun udfaldenes sandsynligheder")});
+  return choices;
+}
+
 Worksheet makeWorksheet(const TreeState& state, const WindowState& window, WorksheetBlanks blanks,
                         bool answerKey) {
   Worksheet sheet{state, printedBranchTexts(window), blanks, answerKey, {}};
@@ -252,7 +272,7 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
   canvas.setFont(PageFont);
   canvas.textOut(PageTextX, PageTitleY, key ? KeyTitle : WorksheetTitle);
   canvas.textOut(PageTextX, PageHeadingY, sheet.state.printout.heading);
-  if (!key) canvas.textOut(PageTextX, InstructionY, w1252(layoutOf(sheet.blanks).instruction));
+  if (!key) canvas.textOut(PageTextX, InstructionY, w1252(instructionOf(sheet.blanks)));
 
   TreeState spread = sheet.state;
   spread.tree = worksheetPageTree(sheet, canvas, pageIndex);

@@ -26,6 +26,17 @@ struct Worksheet {
   std::vector<KeyResult> results;
 };
 
+// A choice of the worksheet dialog and its caption (Windows-1252).
+struct WorksheetChoice {
+  WorksheetBlanks blanks;
+  std::string caption;
+  friend bool operator==(const WorksheetChoice&, const WorksheetChoice&) = default;
+};
+
+// The choices a tree of that many branchings offers, in the dialog's order: every branching's
+// values, those from each later branching on, and the outcomes' path probabilities.
+std::vector<WorksheetChoice> worksheetChoices(int branchings);
+
 Worksheet makeWorksheet(const TreeState& state, const WindowState& window, WorksheetBlanks blanks,
                         bool answerKey);
 

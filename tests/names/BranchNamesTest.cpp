@@ -4,7 +4,9 @@
 
 #include "names/NameFieldRules.h"
 #include "results/ResultsList.h"
+#include "storage/TreeDocument.h"
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/CharSet.h"
 #include "text/Windows1252.h"
 
@@ -116,6 +118,31 @@ TEST(BranchNames, TheDialogRenamesEveryBranchOfARowAndListsTheTexts) {
   editBranchNames(f.context);
   EXPECT_EQ(f.state.labels.rows[4].newName, "K ");
   EXPECT_EQ(f.state.results.count, 2);
+}
+
+// B1's group is larger than A1's: a row for each name of a branching, not its first group's,
+// past the tenth row; kept by a document, and made anew when the shape changes.
+TEST(BranchNames, GroupsThatDifferGiveARowToEachNameOfTheirBranching) {
+  Fixture f;
+  ASSERT_TRUE(testing::openShape(
+      f.context, "[1/6[1/2[1/2,1/2],1/2],1/6[1/6,1/6,1/6,1/6,1/6,1/6],1/6,1/6,1/6,1/6]"));
+  BranchNameFields fields = fieldsOf(f.state.labels);
+  fields[11] = {"z", "Zebra"};  // F2, under B1 only
+  f.host.branchNameReplies = {fields, std::nullopt};
+  editBranchNames(f.context);
+  EXPECT_EQ(f.host.namesDialogRows[0].count, 14);
+  EXPECT_EQ(f.state.tree.branch(2, 8).name, "Z ");
+  const std::string document =
+      writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction);
+  EXPECT_EQ(readTreeDocument(document).document.value().labels, f.state.labels);
+  Tree& tree = f.state.tree;  // a third branch, C3, under A2
+  tree.branch(3, 3) = tree.branch(3, 2);
+  tree.branch(3, 3).name = "C3";
+  for (int slot = 1; slot <= 3; ++slot) tree.branch(3, slot).levelNodeCount = 3;
+  ++tree.leafCount;
+  editBranchNames(f.context);
+  EXPECT_EQ(f.host.namesDialogRows[1].rows[15].oldName, "C3");
+  EXPECT_EQ(f.host.namesDialogRows[1].rows[12].text, "Zebra");
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "drawing/TreeDrawing.h"
+#include "drawing/Zoom.h"
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/Windows1252.h"
 
 namespace kvistra {
@@ -34,6 +37,22 @@ TEST(CopyAll, ResultsFramedTreeMovedRightExplanationBelow) {
   EXPECT_TRUE(picture.hasText(10, 500, w1252("Gren Tekst på gren")));
   EXPECT_TRUE(picture.hasText(10, 500 + 4 * 14, " K    " + w1252("Sjælden")));
   EXPECT_TRUE(picture.hasText(10, 500 + 5 * 14, " C2   "));
+}
+
+// A tree beyond the built ones is copied whole, cut to what is drawn, and fits a window's height
+// when fitted; a built tree keeps the drawing area's size.
+TEST(CopyAll, ATreeBeyondTheBuiltTreesIsCopiedWhole) {
+  for (const auto& [branchings, beyond] : {std::pair{6, true}, {4, true}, {3, false}}) {
+    Fixture f;
+    ASSERT_TRUE(testing::openShape(f.context, testing::evenShape("1/2,1/2", branchings)));
+    for (void (*copy)(Context&) : {copyTree, copyAll}) {
+      copy(f.context);
+      EXPECT_EQ(f.host.copiedCropped, beyond) << branchings;
+    }
+    const InkBounds ink =
+        inkOf(f.host.canvas, 800, 400, [&](Canvas& c) { drawTree(f.state, c, ScreenOffsetX); });
+    EXPECT_LE(zoomToFit(ink, 800, 400) * (ink.bottom + InkMargin), 400.5);
+  }
 }
 
 }  // namespace

@@ -67,9 +67,13 @@ class FakeHost : public Host {
   void copyPicture(int width, int height, const std::function<void(Canvas&)>& draw) override {
     copiedPicture.emplace(false, width, height);
     draw(*copiedPicture);
+    copiedCropped = false;
   }
+  // Whether the last picture was cut to what is drawn rather than given a size.
+  bool copiedCropped = false;
   void copyCroppedPicture(const std::function<void(Canvas&)>& draw) override {
     copyPicture(drawingArea.width, drawingArea.height, draw);
+    copiedCropped = true;
   }
   std::optional<std::string> renderPicture(PictureFormat, int,
                                            const std::function<void(Canvas&)>&) override {

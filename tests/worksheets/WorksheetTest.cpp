@@ -8,6 +8,7 @@
 
 #include "events/EventCalculation.h"
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
 
@@ -87,6 +88,33 @@ TEST(Worksheet, KeyWorksOutTheResultsThatStillHoldTheirValue) {
   EXPECT_EQ(sheet.results[0].working.front(), w1252("A1A2A3:  1/3 · 1/4 · 1/2 = 1/24"));
   EXPECT_EQ(sheet.results[1].line, "A1: 0.5000");
   EXPECT_TRUE(sheet.results[1].working.empty());
+}
+
+// Blanks from each branching on, named as the two- and three-branching dialogs named them.
+TEST(Worksheet, OffersBlanksFromEachBranchingOn) {
+  std::string captions;
+  for (int branchings : {1, 3, 6})
+    for (const WorksheetChoice& choice : worksheetChoices(branchings))
+      captions += (choice.caption.starts_with("Kun ") ? choice.caption.substr(4) : "Alle") + "|";
+  EXPECT_EQ(captions,
+            "Alle|udfaldenes sandsynligheder|Alle|anden og tredje forgrening|tredje forgrening|"
+            "udfaldenes sandsynligheder|Alle|anden til sjette forgrening|tredje til sjette "
+            "forgrening|fjerde til sjette forgrening|femte og sjette forgrening|sjette "
+            "forgrening|udfaldenes sandsynligheder|");
+}
+
+// An outcome whose path ends early stands as low on the page as the last one of an even tree.
+TEST(Worksheet, SpreadsATreeWhosePathsEndEarlyDownThePage) {
+  testing::RecordingCanvas page(true, 800, 1131);
+  std::vector<int> lowest;
+  for (const std::string shape : {"[1/2[1/2,1/2],1/2]", "[1/2[1/2,1/2],1/2[1/2,1/2]]"}) {
+    Fixture f;
+    ASSERT_TRUE(testing::openShape(f.context, shape));
+    const Worksheet sheet = makeWorksheet(f.state, f.window, WorksheetBlanks::AllBranches, false);
+    const Tree tree = worksheetPageTree(sheet, page, 0);
+    lowest.push_back(tree.leaf(tree.outcomeSlots()).y);
+  }
+  EXPECT_EQ(lowest[0], lowest[1]);
 }
 
 // A PDF that could not be made, or not written whole, is told and leaves no file.

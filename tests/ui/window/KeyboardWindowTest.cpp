@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -185,6 +186,25 @@ class KeyboardWindowTest : public WindowTest {
     QVERIFY(simulated.value(5).contains(QRegularExpression(", simuleret \\d+ af 10 \\(")));
     QCOMPARE(simulated.value(6), QString("Simulering: 10 forsøg, frø 1"));
     QVERIFY(simulated.value(10).startsWith("Udfald 4: simuleret hyppighed "));
+
+    // An early leaf is read with its outcome; the sixteenth name's row is scrolled to by Tab.
+    wrong = playScript({answerSaveChanges("Gem ikke")},
+                       [&] { form->openFile(DOCUMENTS_DIR "/differing-groups.kvistra"); });
+    QCOMPARE(branchNames(drawing).value(2), QString("C1, 0.1667, udfald 10"));
+    wrong = playScript(
+        {{"branchNamesDialog",
+          [](QDialog* d) {
+            QLineEdit* last = child<QLineEdit>(*d, "nameField16");
+            child<QLineEdit>(*d, "nameField15")->setFocus();
+            QTest::keyClick(child<QLineEdit>(*d, "nameField15"), Qt::Key_Tab);
+            const QWidget* view = child<QScrollArea>(*d, "rowsArea")->viewport();
+            const bool shown =
+                view->rect().contains(QRect(last->mapTo(view, QPoint()), last->size()));
+            d->reject();
+            return d->focusWidget() == last && shown && last->isEnabled() ? QString() : "B3 hidden";
+          }}},
+        [&] { form->action(BranchNames)->trigger(); });
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
   }
 };
 
