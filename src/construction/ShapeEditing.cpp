@@ -8,6 +8,7 @@
 #include "host/Questions.h"
 #include "results/ResultsList.h"
 #include "text/Windows1252.h"
+#include "tree/LabelRowMap.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -238,8 +239,18 @@ bool changeTree(Context& context, BranchAt at, ShapeTool tool) {
   return false;
 }
 
+// The names dialog's rows, once made, follow the new shape: a row for each name, each keeping
+// its text, so that what is saved reads back.
+void relabel(TreeState& state) {
+  if (state.labels.count == 0) return;
+  const LabelRows before = state.labels;
+  state.labels.count = labelRowMap(state.tree).count;
+  fillLabelRows(state.tree, before, state.labels);
+}
+
 // What was shown of the old shape no longer fits the new one.
 void forgetOldShape(TreeState& state) {
+  relabel(state);
   state.event.shown = false;
   state.event.outcomeMarked = {};
   state.event.outcomeCount = state.tree.outcomeSlots();

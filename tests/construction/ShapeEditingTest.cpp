@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "construction/Construction.h"
+#include "names/BranchNames.h"
 #include "probabilities/BranchEditing.h"
 #include "probabilities/Copying.h"
 #include "probabilities/ProbabilityInput.h"
+#include "storage/TreeDocument.h"
 #include "support/TreeBuilding.h"
 #include "text/Windows1252.h"
 #include "tree/Layout.h"
@@ -109,8 +111,13 @@ TEST(ShapeTools, ChangeTheShapeAndClearOnlyTheGroupsWhoseSizeChanged) {
     for (int b : c.built) addBranching(f.context, b);
     f.enterUniformProbabilities();
     f.state.input.allProbabilitiesEntered = f.state.input.firstGroupsEntered = true;
+    f.state.labels.count = labelRowsOf(f.state.tree);  // as after the names dialog
     const Tree before = f.state.tree;
     for (const ToolClick& toolClick : c.clicks) click(f, toolClick);
+    // The names dialog's rows follow the shape, or the document would not read back.
+    const TreeDocumentReading reread = readTreeDocument(
+        writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction));
+    EXPECT_EQ(reread.error, "");
     if (c.outcomes) {
       EXPECT_EQ(outcomePaths(f.state.tree), c.outcomes);
     }
