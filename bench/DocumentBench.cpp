@@ -20,7 +20,7 @@ TreeState largestTree() {
 }
 
 std::string documentOf(const TreeState& state) {
-  return writeTreeDocument(state.tree, state.labels, state.results, state.reduction);
+  return writeTreeDocument(state);
 }
 
 void BM_WriteDocument27Outcomes(benchmark::State& run) {

@@ -32,9 +32,7 @@ void BM_WriteDocument64Outcomes(benchmark::State& run) {
   testing::Fixture f;
   if (!testing::openShape(f.context, SixBranchings)) return run.SkipWithError("not opened");
   const TreeState& state = f.state;
-  for (auto _ : run)
-    benchmark::DoNotOptimize(
-        writeTreeDocument(state.tree, state.labels, state.results, state.reduction));
+  for (auto _ : run) benchmark::DoNotOptimize(writeTreeDocument(state));
 }
 
 void BM_ReadDocument64Outcomes(benchmark::State& run) {

@@ -18,7 +18,7 @@ namespace kvistra {
 namespace {
 
 std::string written(const TreeDocument& document) {
-  return writeTreeDocument(document.tree, document.labels, document.results, document.reduction);
+  return writeTreeDocument(document);
 }
 
 bool fitsTheStore(const Tree& tree) {

@@ -11,6 +11,7 @@
 
 #include "construction/Construction.h"
 #include "construction/ShapeLayout.h"
+#include "distribution/VariableValue.h"
 #include "files/FileAccess.h"
 #include "names/BranchNames.h"
 #include "names/NameFieldRules.h"
@@ -50,6 +51,11 @@ OrderedJson branchJson(const Tree& tree, const ExactValues& values, BranchAt at)
   json["value"] = branch.probabilityEntered ? OrderedJson(fractionOf(values(at.level, at.slot)))
                                             : OrderedJson(nullptr);
   json["kept"] = branch.exists;
+  // The random variable's members stand only where they say something, so a document without
+  // one reads as it always did.
+  if (branch.counted) json["counted"] = true;
+  if (!branch.branchValue.empty()) json["branchValue"] = text(branch.branchValue.view());
+  if (!branch.outcomeValue.empty()) json["outcomeValue"] = text(branch.outcomeValue.view());
   json["branches"] = groupJson(tree, values, at);
   return json;
 }
@@ -86,6 +92,21 @@ OrderedJson resultsJson(const Results& results) {
     rows.push_back(std::move(json));
   }
   return rows;
+}
+
+// The kinds of random variable, as a document names them.
+constexpr std::pair<VariableKind, const char*> VariableKindNames[] = {
+    {VariableKind::CountOfNames, "countOfNames"},
+    {VariableKind::SumOfBranches, "sumOfBranches"},
+    {VariableKind::ValuePerOutcome, "valuePerOutcome"},
+};
+
+OrderedJson variableJson(const RandomVariable& variable) {
+  OrderedJson json = OrderedJson::object();
+  for (const auto& [kind, name] : VariableKindNames)
+    if (kind == variable.kind) json["kind"] = name;
+  json["name"] = std::string(1, variable.name);
+  return json;
 }
 
 OrderedJson reductionJson(const Reduction& reduction) {
@@ -202,6 +223,14 @@ std::optional<Exact> fractionFrom(std::string_view text) {
   return value;
 }
 
+// A value of the random variable, which a branch need not have: empty when it has none.
+std::string variableValueAt(const Json& object, const char* key, const std::string& place) {
+  if (!object.contains(key)) return {};
+  std::string typed = textAt(object, key, place, VariableText::capacity);
+  if (!readVariableValue(typed)) refuseType(key, place, "et tal som \"-5\", \"2.5\" eller \"1/2\"");
+  return typed;
+}
+
 // A branch as the document gives it, before the store has room made for it.
 struct DecodedBranch {
   std::string place;
@@ -209,6 +238,9 @@ struct DecodedBranch {
   std::string typed;
   std::optional<Exact> value;
   bool kept = true;
+  bool counted = false;
+  std::string branchValue;
+  std::string outcomeValue;
   std::vector<DecodedBranch> branches;
 };
 
@@ -262,6 +294,9 @@ class TreeDecoder {
         refuseType("value", decoded.place, "null eller en brøk som \"1/3\" med nævner over 0");
     }
     decoded.kept = flagAt(json, "kept", decoded.place);
+    if (json.contains("counted")) decoded.counted = flagAt(json, "counted", decoded.place);
+    decoded.branchValue = variableValueAt(json, "branchValue", decoded.place);
+    decoded.outcomeValue = variableValueAt(json, "outcomeValue", decoded.place);
     decoded.branches = group(json, decoded.place, path, level + 1);
     if (decoded.branches.empty() && ++outcomes_ > MaxOutcomes)
       refuse("Træet har mere end " + std::to_string(MaxOutcomes) + " udfald.");
@@ -313,6 +348,9 @@ void fillBranch(Branch& branch, const DecodedBranch& decoded, int groupSize, int
   branch.probabilityEntered = decoded.value.has_value();
   branch.probability = decoded.value ? decoded.value->get_d() : 0.0;
   branch.exists = decoded.kept;
+  branch.counted = decoded.counted;
+  branch.branchValue = decoded.branchValue;
+  branch.outcomeValue = decoded.outcomeValue;
 }
 
 // The store level by level: a level's slots hold the groups of the level above's nodes in order,
@@ -402,6 +440,24 @@ Results resultsFrom(const Json& document) {
 
 // The format and version come first: a newer document is refused for being newer, whatever
 // else it holds.
+// The random variable, which a document need not have.
+std::optional<RandomVariable> variableFrom(const Json& document) {
+  if (!document.contains("variable")) return std::nullopt;
+  const std::string place = "den stokastiske variabel";
+  const Json& json = objectAt(document, "variable", place);
+  RandomVariable variable;
+  const std::string kind = textAt(json, "kind", place, 20);
+  const auto* named = std::find_if(std::begin(VariableKindNames), std::end(VariableKindNames),
+                                   [&](const auto& entry) { return kind == entry.second; });
+  if (named == std::end(VariableKindNames))
+    refuseType("kind", place, "\"countOfNames\", \"sumOfBranches\" eller \"valuePerOutcome\"");
+  variable.kind = named->first;
+  const std::string name = textAt(json, "name", place, 1);
+  if (name.size() != 1 || name[0] < 'A' || name[0] > 'Z') refuseType("name", place, "et bogstav");
+  variable.name = name[0];
+  return variable;
+}
+
 void checkFormatAndVersion(const Json& document) {
   const auto format = document.is_object() ? document.find("format") : document.end();
   if (format == document.end() || *format != std::string(TreeDocumentFormat))
@@ -425,13 +481,14 @@ TreeDocument documentFrom(const Json& document) {
   read.tree.showFractions = fractions;
   read.labels = labelsFrom(document, read.tree);
   read.results = resultsFrom(document);
+  read.variable = variableFrom(document);
   return read;
 }
 
 }  // namespace
 
-std::string writeTreeDocument(const Tree& tree, const LabelRows& labels, const Results& results,
-                              const Reduction& reduction) {
+std::string writeTreeDocument(const Work& work) {
+  const Tree& tree = work.tree;
   OrderedJson document = OrderedJson::object();
   document["format"] = std::string(TreeDocumentFormat);
   document["version"] = TreeDocumentVersion;
@@ -440,9 +497,10 @@ std::string writeTreeDocument(const Tree& tree, const LabelRows& labels, const R
   OrderedJson branches = OrderedJson::object();
   branches["branches"] = groupJson(tree, ExactValues(tree), {0, 1});
   document["tree"] = std::move(branches);
-  document["reduction"] = reductionJson(reduction);
-  document["labels"] = labelsJson(labels);
-  document["results"] = resultsJson(results);
+  document["reduction"] = reductionJson(work.reduction);
+  document["labels"] = labelsJson(work.labels);
+  document["results"] = resultsJson(work.results);
+  if (work.variable) document["variable"] = variableJson(*work.variable);
   return document.dump(2) + "\n";
 }
 

@@ -21,13 +21,8 @@ inline constexpr std::string_view TreeDocumentFormat = "Kvistra-dokument";
 // Far beyond the largest tree with its results; a larger file is not a document of this program.
 inline constexpr std::size_t LargestTreeDocument = 4 << 20;
 
-// What a document holds, as the program keeps it: the tree complete and laid out.
-struct TreeDocument {
-  Tree tree;
-  LabelRows labels;
-  Results results;
-  Reduction reduction;
-};
+// What a document holds is the work, as the program keeps it: the tree complete and laid out.
+using TreeDocument = Work;
 
 // A document read whole, or the reason it was refused (Windows-1252, for the user); never both.
 struct TreeDocumentReading {
@@ -37,8 +32,7 @@ struct TreeDocumentReading {
 
 // The document, pretty-printed with its members always in the same order, so the same work
 // gives the same bytes.
-std::string writeTreeDocument(const Tree& tree, const LabelRows& labels, const Results& results,
-                              const Reduction& reduction);
+std::string writeTreeDocument(const Work& work);
 
 // Checks the whole document before it makes anything of it. Probabilities that break the rules
 // of a group whose values are all entered load, as in a tree file, for "Ret talværdi" to mend.

@@ -39,8 +39,7 @@ std::string shownNameOf(const std::string& path) {
 
 // What "&Gem" writes to path: a document or a tree file, by the path's extension.
 std::string savedText(const TreeState& state, const std::string& path) {
-  if (hasTreeDocumentExtension(path))
-    return writeTreeDocument(state.tree, state.labels, state.results, state.reduction);
+  if (hasTreeDocumentExtension(path)) return writeTreeDocument(state);
   return treeFileText(state);
 }
 
@@ -75,6 +74,7 @@ bool loadDocumentText(Context& context, std::string_view text, const std::string
   loaded.labels = std::move(document.labels);
   loaded.results = std::move(document.results);
   loaded.reduction = std::move(document.reduction);
+  loaded.variable = document.variable;
   // Counted again by the next event; a reduction leaves every outcome counted, as here.
   loaded.event.outcomeCount = loaded.tree.leafCount;
   showReplacedTree(context, std::move(loaded), shownName);

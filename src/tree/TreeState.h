@@ -31,6 +31,8 @@ inline constexpr int MaxResults = 30;
 using BranchName = ShortString<10>;
 using TypedProbability = ShortString<10>;
 using RowName = ShortString<12>;
+// A value of the random variable as typed ("-5", "2.5", "-1/2").
+using VariableText = ShortString<24>;
 
 // One branch of the store. Coordinates are drawing units before the drawing's x offset.
 struct Branch {
@@ -47,6 +49,12 @@ struct Branch {
   double probability = 0.0;
   bool exists = false;
   bool probabilityEntered = false;
+  // What the random variable makes of the branch, kept on the branch so that it follows it
+  // through renames and changes of shape: whether its name is one counted, its value (summed
+  // along a path), and, on a leaf, its outcome's own value. Not kept in tree files.
+  bool counted = false;
+  VariableText branchValue;
+  VariableText outcomeValue;
   friend bool operator==(const Branch&, const Branch&) = default;
 };
 
@@ -310,12 +318,24 @@ struct ReversalWorking {
   std::array<std::array<double, MaxNodesPerLevel + 1>, MaxBranchings + 1> values{};
 };
 
+// How the random variable gets its value on an outcome: the number of counted branches on the
+// path, the sum of the branch values along it, or the outcome's own value.
+enum class VariableKind { CountOfNames, SumOfBranches, ValuePerOutcome };
+
+// The random variable defined on the tree; its values stand on the branches.
+struct RandomVariable {
+  VariableKind kind = VariableKind::CountOfNames;
+  char name = 'X';
+  friend bool operator==(const RandomVariable&, const RandomVariable&) = default;
+};
+
 // The work an undo step gives back and compares: a command that leaves it equal is no step.
 struct Work {
   Tree tree;
   Reduction reduction;
   Results results;
   LabelRows labels;
+  std::optional<RandomVariable> variable;
   friend bool operator==(const Work&, const Work&) = default;
 };
 

@@ -115,8 +115,7 @@ TEST(ShapeTools, ChangeTheShapeAndClearOnlyTheGroupsWhoseSizeChanged) {
     const Tree before = f.state.tree;
     for (const ToolClick& toolClick : c.clicks) click(f, toolClick);
     // The names dialog's rows follow the shape, or the document would not read back.
-    const TreeDocumentReading reread = readTreeDocument(
-        writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction));
+    const TreeDocumentReading reread = readTreeDocument(writeTreeDocument(f.state));
     EXPECT_EQ(reread.error, "");
     if (c.outcomes) {
       EXPECT_EQ(outcomePaths(f.state.tree), c.outcomes);

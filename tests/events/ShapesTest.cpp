@@ -93,7 +93,7 @@ std::string valueOf(TreeState& state, const char* event) {
 }
 
 std::string documentOf(const TreeState& state) {
-  return writeTreeDocument(state.tree, state.labels, state.results, state.reduction);
+  return writeTreeDocument(state);
 }
 
 bool opened(Fixture& f, const Shape& shape) {

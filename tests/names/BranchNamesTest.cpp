@@ -132,8 +132,7 @@ TEST(BranchNames, GroupsThatDifferGiveARowToEachNameOfTheirBranching) {
   editBranchNames(f.context);
   EXPECT_EQ(f.host.namesDialogRows[0].count, 14);
   EXPECT_EQ(f.state.tree.branch(2, 8).name, "Z ");
-  const std::string document =
-      writeTreeDocument(f.state.tree, f.state.labels, f.state.results, f.state.reduction);
+  const std::string document = writeTreeDocument(f.state);
   EXPECT_EQ(readTreeDocument(document).document.value().labels, f.state.labels);
   Tree& tree = f.state.tree;  // a third branch, C3, under A2
   tree.branch(3, 3) = tree.branch(3, 2);

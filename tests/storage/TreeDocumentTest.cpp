@@ -18,11 +18,11 @@ using Json = nlohmann::json;
 using testing::Fixture;
 
 std::string documentOf(const TreeState& state) {
-  return writeTreeDocument(state.tree, state.labels, state.results, state.reduction);
+  return writeTreeDocument(state);
 }
 
 std::string documentOf(const TreeDocument& read) {
-  return writeTreeDocument(read.tree, read.labels, read.results, read.reduction);
+  return writeTreeDocument(read);
 }
 
 // A 2 x 2 tree with every value typed: A1 1/3, B1 2/3, A2 and B2 1/2.

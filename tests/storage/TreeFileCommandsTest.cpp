@@ -126,8 +126,7 @@ TEST(TreeFileCommands, ADocumentKeepsTheChoiceOfDecimalsAndTakesAnyTree) {
   saved.state.tree.showFractions = true;
   saved.host.fileChoices = {path};
   ASSERT_TRUE(saveTree(saved.context));
-  EXPECT_EQ(readFile(path), writeTreeDocument(saved.state.tree, saved.state.labels,
-                                              saved.state.results, saved.state.reduction));
+  EXPECT_EQ(readFile(path), writeTreeDocument(saved.state));
 
   Fixture f;
   f.host.fileChoices = {path};
