@@ -17,6 +17,8 @@ constexpr const char* DocumentPresetName = "*.kvistra";
 constexpr const char* OnlyAsDocument =
     " Træet kan kun gemmes som Kvistra-dokument (*.kvistra), for en træfil (*.KV3) kan ikke "
     "rumme dets form. ";
+constexpr const char* VariableOnlyInDocument =
+    " Den stokastiske variabel kan kun gemmes i et Kvistra-dokument (*.kvistra). ";
 constexpr const char* ValuesMissing =
     " Dokumentet kan ikke hentes: ikke alle grene har en sandsynlighed. ";
 constexpr const char* FileMissing = " Filen findes ikke";
@@ -43,10 +45,16 @@ std::string savedText(const TreeState& state, const std::string& path) {
   return treeFileText(state);
 }
 
+// Whether all of the work can go into a tree file: its shape, and no random variable, which a
+// tree file has no room for.
+bool workFitsTreeFile(const TreeState& state) {
+  return fitsTreeFile(state.tree) && !state.variable;
+}
+
 // The name the open and save dialogs start from when the tree has no file of its own.
 const char* presetFor(const TreeState& state) {
-  return hasTreeDocumentExtension(state.file.path) || !fitsTreeFile(state.tree) ? DocumentPresetName
-                                                                                : PresetName;
+  return hasTreeDocumentExtension(state.file.path) || !workFitsTreeFile(state) ? DocumentPresetName
+                                                                               : PresetName;
 }
 
 bool everyValueEntered(const Tree& tree) {
@@ -86,7 +94,7 @@ bool loadDocumentText(Context& context, std::string_view text, const std::string
 std::optional<std::string> chooseFileToWrite(Context& context) {
   const std::string& ownFile = context.state.file.path;
   std::string preset = ownFile.empty() ? presetFor(context.state) : ownFile;
-  const bool fits = fitsTreeFile(context.state.tree);
+  const bool fits = workFitsTreeFile(context.state);
   for (;;) {
     std::optional<std::string> path =
         context.host.chooseFileToSave(" Gem dit Kvistra ", preset, fits);
@@ -107,6 +115,7 @@ bool saveTree(Context& context) {
   const bool document = hasTreeDocumentExtension(*path);
   if (!document && !hasTreeFileExtension(*path)) return refuse(context, SaveFailed);
   if (!document && !fitsTreeFile(state.tree)) return refuse(context, OnlyAsDocument);
+  if (!document && state.variable) return refuse(context, VariableOnlyInDocument);
   const std::optional<std::uintmax_t> space = freeSpaceBeside(*path);
   if (!space || *space <= LeastFreeSpace) return refuse(context, DiskFull);
   std::string text = savedText(state, *path);

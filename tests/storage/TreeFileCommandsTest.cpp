@@ -142,6 +142,13 @@ TEST(TreeFileCommands, ADocumentKeepsTheChoiceOfDecimalsAndTakesAnyTree) {
   EXPECT_FALSE(saveTree(large.context));
   EXPECT_NE(large.host.messages.back().find(w1252("kan kun gemmes som Kvistra-dokument")),
             std::string::npos);
+
+  // A random variable is never silently left out of a tree file.
+  saved.state.variable = RandomVariable{};
+  saved.host.fileChoices = {folder / "Med X.KV3"};
+  EXPECT_FALSE(saveTree(saved.context));
+  EXPECT_NE(saved.host.messages.back().find("Kvistra-dokument"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder / "Med X.KV3"));
 }
 
 TEST(TreeFileCommands, TellsAMissingFileFromADamagedOne) {
