@@ -12,6 +12,7 @@
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
 #include "tree/NaturalFrequencies.h"
+#include "tree/RandomVariable.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -55,6 +56,8 @@ constexpr int ChartGap = 30;
 struct ShownValues {
   std::array<std::array<std::string, MaxNodesPerLevel + 1>, MaxBranchings + 1> branches;
   std::array<std::string, MaxOutcomes + 1> paths;
+  // The random variable's value, "X = 2", right after the outcome's number.
+  std::array<std::string, MaxOutcomes + 1> variable;
   bool inCounts = false;  // "Antal ud af N", on a tree that can be counted
   std::string total;      // the root's cases
   std::string outOf;      // " ud af N", after a shown event's leaves
@@ -130,6 +133,16 @@ void fillLeafValues(const TreeState& state, const ExactValues& values,
   }
 }
 
+// "X = 2" on each outcome while the variable is shown there; "X = ?" while its value waits.
+void fillVariableValues(const TreeState& state, ShownValues& shown) {
+  if (!state.variable || !state.view.variableOnOutcomes) return;
+  const std::string name = std::string(1, state.variable->name) + " = ";
+  for (int k = 1; k <= state.tree.outcomeSlots(); ++k) {
+    const std::optional<Exact> x = variableValue(state.tree, *state.variable, k);
+    shown.variable[k] = name + (x ? shownNumber(fractionText(*x), state.view.decimalComma) : "?");
+  }
+}
+
 ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   const Tree& tree = state.tree;
   const ExactValues values(tree);
@@ -138,6 +151,7 @@ ShownValues shownValues(const TreeState& state, Canvas& canvas) {
   ShownValues shown;
   const std::optional<NaturalFrequencies> frequencies = shownFrequencies(state);
   fillLeafValues(state, values, frequencies, shown);
+  fillVariableValues(state, shown);
   if (frequencies) {
     for (int level = 1; level <= tree.depth(); ++level)
       for (int slot = 1; slot <= tree.slotsOn(level); ++slot) {
@@ -176,6 +190,7 @@ std::string leafLabelWith(const TreeState& state, const ShownValues& shown, int 
   std::string number = std::to_string(k);
   if (number.size() < 2) number.insert(0, 2 - number.size(), ' ');
   std::string label = number + " ";
+  if (!shown.variable[k].empty()) label += shown.variable[k] + "  ";
   const bool marked = shownEventMarks(state, k);
   if (leafShowsValue(state, shown, k, leafValues)) label += shown.paths[k];
   if (leafValues == LeafValues::Blank) return label;
@@ -445,6 +460,7 @@ std::string valueReading(const Branch& branch, const std::string& shownValue) {
 // What a leaf adds: its outcome, whether a shown event marks it, and what its label shows.
 std::string leafReading(const TreeState& state, const ShownValues& shown, int k) {
   std::string text = ", udfald " + std::to_string(k);
+  if (!shown.variable[k].empty()) text += ", " + shown.variable[k];
   const bool marked = shownEventMarks(state, k);
   if (state.event.shown) text += marked ? ", markeret" : ", ikke markeret";
   if (leafShowsValue(state, shown, k, LeafValues::ShownEvent))

@@ -297,6 +297,7 @@ struct ViewOptions {
   bool conditionalValues = false;   // "Vis betingede sandsynligheder" on a reduced tree
   bool naturalFrequencies = false;  // "Antal ud af N": counts of N cases for probabilities
   std::optional<int64_t> typedCaseCount{};  // the N typed; without one the tree chooses it
+  bool variableOnOutcomes = true;           // "Vis X på udfaldene", once X is defined
   friend bool operator==(const ViewOptions&, const ViewOptions&) = default;
 };
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "drawing/TreeDrawing.h"
 #include "events/EventExpression.h"
 #include "events/Reduction.h"
 #include "storage/TreeDocument.h"
@@ -74,6 +75,13 @@ TEST(RandomVariable, GivesTheMeanAndVarianceWorkedOutByHand) {
     ASSERT_TRUE(x);
     EXPECT_EQ(fractionText(x->mean()), c.mean);
     EXPECT_EQ(fractionText(x->variance()), c.variance);
+    // The first outcome is read, as drawn, with its value.
+    const std::string first =
+        "udfald 1, X = " + fractionText(*variableValue(tree, *f.state.variable, 1));
+    bool read = false;
+    for (const DrawingReading& reading : drawingReadings(f.state, f.host.canvas))
+      read = read || reading.text.find(first) != std::string::npos;
+    EXPECT_TRUE(read) << first;
 
     // The document keeps the variable and every value it stands on.
     const TreeDocumentReading reread = readTreeDocument(writeTreeDocument(f.state));
