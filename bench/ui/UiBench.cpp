@@ -143,6 +143,19 @@ void ExportTree27Leaves(benchmark::State& run, PictureFormat format) {
 BENCHMARK_CAPTURE(ExportTree27Leaves, Svg, PictureFormat::Svg)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ExportTree27Leaves, Pdf, PictureFormat::Pdf)->Unit(benchmark::kMillisecond);
 
+// One undo and one redo of a step that changes the decimals, through the session with its redraw.
+void undoAndRedo(benchmark::State& run, TreeState& state, const WindowState& window, Host& host) {
+  Session session(state);
+  session.window() = window;
+  session.run(
+      "Antal decimaler", [](Context& c) { c.state.tree.decimalCount = 2; }, host);
+  for (auto _ : run) {
+    session.undo(host);
+    session.redo(host);
+  }
+  run.SetItemsProcessed(run.iterations() * 2);
+}
+
 // One undo and one redo, through the session, of a step of the 27-leaf tree with a full results
 // list and every name row: the step taken, the restore and the redraw, twice.
 void UndoStep27Leaves(benchmark::State& run) {
@@ -154,15 +167,7 @@ void UndoStep27Leaves(benchmark::State& run) {
   state.labels.count = MaxLabelRows;
   for (int i = 1; i <= MaxLabelRows; ++i)
     state.labels.rows[i] = {"A1", "R1", "Den første kugle er rød, den anden er blå"};
-  Session session(state);
-  session.window() = tree.window;
-  session.run(
-      "Antal decimaler", [](Context& c) { c.state.tree.decimalCount = 2; }, tree.host);
-  for (auto _ : run) {
-    session.undo(tree.host);
-    session.redo(tree.host);
-  }
-  run.SetItemsProcessed(run.iterations() * 2);
+  undoAndRedo(run, state, tree.window, tree.host);
 }
 BENCHMARK(UndoStep27Leaves)->Unit(benchmark::kMicrosecond);
 
@@ -194,15 +199,7 @@ BENCHMARK(DrawTree64Outcomes)->Unit(benchmark::kMicrosecond);
 void UndoStep64Outcomes(benchmark::State& run) {
   Tree64OnPicture tree;
   if (!tree.opened) return run.SkipWithError("the tree was not opened");
-  Session session(tree.state);
-  session.window() = tree.window;
-  session.run(
-      "Antal decimaler", [](Context& c) { c.state.tree.decimalCount = 2; }, tree.host);
-  for (auto _ : run) {
-    session.undo(tree.host);
-    session.redo(tree.host);
-  }
-  run.SetItemsProcessed(run.iterations() * 2);
+  undoAndRedo(run, tree.state, tree.window, tree.host);
 }
 BENCHMARK(UndoStep64Outcomes)->Unit(benchmark::kMicrosecond);
 
