@@ -15,7 +15,9 @@ std::optional<Exact> agreeingTypedValue(const Branch& branch) {
 }
 
 // The exact values of the group first..last on level, each branch's typed and stored value read
-// once: a typed value that agrees; else 1 minus the siblings when that agrees; else the stored.
+// once: a typed value that agrees; else, for the one branch of the group without one, 1 minus
+// the siblings when that agrees; else the stored. Two such branches cannot each be the rest of
+// the other: as each other's rest they would change with every save and load.
 std::vector<Exact> groupValues(const Tree& tree, int level, int first, int last) {
   std::vector<std::optional<Exact>> typed;
   std::vector<Exact> alone;
@@ -26,6 +28,7 @@ std::vector<Exact> groupValues(const Tree& tree, int level, int first, int last)
     alone.push_back(typed.back() ? *typed.back() : fifteenDigitValue(branch.probability));
     sum += alone.back();
   }
+  const bool oneUntyped = std::count(typed.begin(), typed.end(), std::nullopt) == 1;
   std::vector<Exact> values;
   for (std::size_t i = 0; i < alone.size(); ++i) {
     if (typed[i]) {
@@ -34,7 +37,7 @@ std::vector<Exact> groupValues(const Tree& tree, int level, int first, int last)
     }
     Exact rest = 1 - (sum - alone[i]);
     const double stored = tree.branch(level, first + static_cast<int>(i)).probability;
-    values.push_back(agreesWith(rest, stored) ? rest : alone[i]);
+    values.push_back(oneUntyped && agreesWith(rest, stored) ? rest : alone[i]);
   }
   return values;
 }
