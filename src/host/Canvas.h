@@ -25,10 +25,16 @@ inline constexpr Color EventBlue{0, 90, 200};
 // Thick is solid and three times as wide: for what must stand out from the tree's lines.
 enum class PenStyle { Solid, Dashed, Thick };
 
+// The texts a canvas is given are the program's Windows-1252 bytes, but for the distribution's
+// display texts, which need "σ", "√", "≤" and "−": those are UTF-8, written in a font that says so.
+enum class TextEncoding { Windows1252, Utf8 };
+
+// How text is written: the typeface, and the encoding of the texts written in it.
 struct Font {
   std::string family;
   int pixelHeight = 12;
   bool bold = false;
+  TextEncoding encoding = TextEncoding::Windows1252;
   friend bool operator==(const Font&, const Font&) = default;
 };
 

@@ -58,7 +58,7 @@ const QtCanvas::ShapedText& QtCanvas::shaped(std::string_view text) {
   std::string key(text);
   const auto known = shapedTexts_.find(key);
   if (known != shapedTexts_.end()) return known->second;
-  const QString shown = toQt(text);
+  const QString shown = textOf(text);
   ShapedText result{font().metrics.horizontalAdvance(shown), {}};
   if (!printer_ && !document_)
     result.glyphs = glyphsOnBaseline(shown, painter_.font(), painter_.device());
@@ -109,7 +109,7 @@ void QtCanvas::writeLetters(QPoint start, std::string_view text, const ShapedTex
   // The glyphs laid out once serve a picture drawn pixel for pixel, scrolled or not. A printer
   // page or a zoomed screen is written the plain way, so letters are shaped at their size.
   if (printer_ || document_ || painter_.transform().type() > QTransform::TxTranslate) {
-    painter_.drawText(start, toQt(text));
+    painter_.drawText(start, textOf(text));
     return;
   }
   for (const QGlyphRun& glyphs : shown.glyphs) painter_.drawGlyphRun(start, glyphs);
@@ -133,7 +133,14 @@ void QtCanvas::fillRect(int left, int top, int right, int bottom) {
 
 void QtCanvas::setFont(const Font& font) {
   painter_.setFont(toQFont(font));
+  encoding_ = font.encoding;
   forgetFont();
+}
+
+QString QtCanvas::textOf(std::string_view text) const {
+  if (encoding_ == TextEncoding::Utf8)
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return toQt(text);
 }
 
 }  // namespace kvistra::ui

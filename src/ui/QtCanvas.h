@@ -60,6 +60,8 @@ class QtCanvas : public Canvas {
   void forgetFont();
   const ShapedText& shaped(std::string_view text);
   void writeLetters(QPoint start, std::string_view text, const ShapedText& shown);
+  // The text as Qt's string, read in the encoding of the font it is written in.
+  QString textOf(std::string_view text) const;
 
   QPainter& painter_;
   QSize size_;
@@ -67,6 +69,7 @@ class QtCanvas : public Canvas {
   bool document_;
   QPoint position_;
   std::optional<FontMeasures> font_;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
   std::unordered_map<std::string, ShapedText> shapedTexts_;
 };
 
