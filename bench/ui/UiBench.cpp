@@ -59,7 +59,9 @@ class PictureHost : public Host {
   }
   bool outputPages(PageOutput, int, const PageDrawing&) override { return false; }
   std::string pagesAsPdf(int, const PageDrawing&) override { return {}; }
-  std::optional<WorksheetRequest> showWorksheetDialog(int) override { return std::nullopt; }
+  std::optional<WorksheetRequest> showWorksheetDialog(int, std::optional<char>) override {
+    return std::nullopt;
+  }
   std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string&, const std::string&,
                                                  const std::vector<SaveFileType>&) override {
     return std::nullopt;

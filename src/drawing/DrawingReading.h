@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "host/Canvas.h"
+
 namespace kvistra {
 
 // A branch (level 1 and up, slot on its level), or, at level and slot 0, something drawn that is
@@ -15,6 +17,8 @@ struct DrawingReading {
   int top = 0;
   int right = 0;
   int bottom = 0;
+  // Readings are Windows-1252 like the drawing's texts, but for display texts with "σ" or "≤".
+  TextEncoding encoding = TextEncoding::Windows1252;
   friend bool operator==(const DrawingReading&, const DrawingReading&) = default;
 };
 

@@ -65,6 +65,11 @@ class RecordingCanvas final : public Canvas {
     measurer_.setFont(font);
     drawing_.steps_.emplace_back(RecordedDrawing::SetFont{font});
   }
+  void setTextEncoding(TextEncoding encoding) override {
+    encoding_ = encoding;
+    measurer_.setTextEncoding(encoding);
+    drawing_.steps_.emplace_back(RecordedDrawing::SetTextEncoding{encoding});
+  }
   bool isPrinter() const override { return false; }
   int width() const override { return width_; }
   int height() const override { return height_; }
@@ -75,6 +80,7 @@ class RecordingCanvas final : public Canvas {
     drawing_.clear();
     drawing_.steps_.emplace_back(RecordedDrawing::Begin{});
     if (font_) drawing_.steps_.emplace_back(RecordedDrawing::SetFont{*font_});
+    drawing_.steps_.emplace_back(RecordedDrawing::SetTextEncoding{encoding_});
     drawing_.steps_.emplace_back(pen_);
     drawing_.steps_.emplace_back(RecordedDrawing::MoveTo{x_, y_});
   }
@@ -85,6 +91,7 @@ class RecordingCanvas final : public Canvas {
   int height_;
   RecordedDrawing::SetPen pen_{Black, PenStyle::Solid};
   std::optional<Font> font_;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
   int x_ = 0;
   int y_ = 0;
 };
@@ -107,6 +114,7 @@ void RecordedDrawing::replay(Canvas& canvas) const {
           using S = std::decay_t<decltype(s)>;
           if constexpr (std::is_same_v<S, Begin>) {
             canvas.setFont(startFont_);
+            canvas.setTextEncoding(TextEncoding::Windows1252);
             canvas.setPen(Black, PenStyle::Solid);
             canvas.moveTo(0, 0);
           } else if constexpr (std::is_same_v<S, SetPen>) {
@@ -121,6 +129,8 @@ void RecordedDrawing::replay(Canvas& canvas) const {
             canvas.rectangle(s.left, s.top, s.right, s.bottom);
           } else if constexpr (std::is_same_v<S, FillRect>) {
             canvas.fillRect(s.left, s.top, s.right, s.bottom);
+          } else if constexpr (std::is_same_v<S, SetTextEncoding>) {
+            canvas.setTextEncoding(s.encoding);
           } else {
             canvas.setFont(s.font);
           }

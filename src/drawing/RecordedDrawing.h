@@ -68,7 +68,11 @@ class RecordedDrawing {
   struct SetFont {
     Font font;
   };
-  using Step = std::variant<Begin, SetPen, MoveTo, LineTo, TextOut, Rectangle, FillRect, SetFont>;
+  struct SetTextEncoding {
+    TextEncoding encoding;
+  };
+  using Step = std::variant<Begin, SetPen, MoveTo, LineTo, TextOut, Rectangle, FillRect, SetFont,
+                            SetTextEncoding>;
 
   Font startFont_;
   std::vector<Step> steps_;

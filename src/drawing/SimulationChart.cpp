@@ -4,11 +4,13 @@
 #include <array>
 #include <string>
 
+#include "distribution/DisplayNumbers.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
 #include "tree/ExactValues.h"
 #include "tree/Layout.h"
 #include "tree/NaturalFrequencies.h"
+#include "tree/RandomVariable.h"
 
 namespace kvistra {
 
@@ -123,6 +125,38 @@ std::string barReading(const TreeState& state, const ChartLayout& layout, int k)
          shownNumber(fixedPoint(layout.bars.expected[k], 0, 4), comma);
 }
 
+// With the random variable defined, the mean and spread of X over the trials drawn, beside E(X)
+// and σ(X): "Gennemsnit af X: 1.4930   E(X) = 1.5000". UTF-8 display texts; none without X or
+// trials.
+std::vector<std::string> variableLines(const TreeState& state) {
+  const std::optional<Distribution> expected = variableDistribution(state);
+  const SimulationTally& tally = *state.simulation;
+  if (!expected || tally.trials <= 0) return {};
+  std::vector<DistributionRow> drawn;
+  for (int k = 1; k <= state.tree.outcomeSlots(); ++k)
+    if (state.tree.leaf(k).exists && tally.counts[k] > 0)
+      drawn.push_back({*variableValue(state.tree, *state.variable, k), Exact(tally.counts[k])});
+  const std::optional<Distribution> simulated = conditionalDistribution(drawn);
+  if (!simulated) return {};
+  const int decimals = state.tree.decimalCount;
+  const bool comma = state.view.decimalComma;
+  const std::string name(1, state.variable->name);
+  const auto decimal = [&](const Exact& value) { return displayDecimal(value, decimals, comma); };
+  const auto root = [&](const Exact& square) {
+    return displayText(roundedRootText(square, decimals), comma);
+  };
+  return {"Gennemsnit af " + name + ": " + decimal(simulated->mean()) + "   E(" + name +
+              ") = " + decimal(expected->mean()),
+          "Spredning af " + name + ": " + root(simulated->variance()) + "   σ(" + name +
+              ") = " + root(expected->variance())};
+}
+
+// Below the key: where the lines of X stand, one text line apart.
+int variableLinesTop(const ChartLayout& layout) {
+  const int keyTop = layout.axisY + TickLength + layout.textHeight + 10;
+  return keyTop + 2 * (layout.textHeight + 4) + 8;
+}
+
 }  // namespace
 
 void drawSimulationChart(const TreeState& state, Canvas& canvas, int left, int offsetY) {
@@ -143,6 +177,12 @@ void drawSimulationChart(const TreeState& state, Canvas& canvas, int left, int o
   }
   drawScale(canvas, left, layout.top, layout.axisY, layout.scaleEnd, state.view.decimalComma);
   drawKey(canvas, left, layout.axisY + TickLength + layout.textHeight + 10, thickness);
+  const DisplayTexts display(canvas);
+  int y = variableLinesTop(layout);
+  for (const std::string& line : variableLines(state)) {
+    canvas.textOut(left, y, line);
+    y += layout.textHeight + 4;
+  }
 }
 
 std::vector<DrawingReading> simulationChartReadings(const TreeState& state, Canvas& measurer,
@@ -160,6 +200,12 @@ std::vector<DrawingReading> simulationChartReadings(const TreeState& state, Canv
     const int y = tree.leaf(k).y + offsetY;
     readings.push_back({0, 0, barReading(state, layout, k), left + 1, y - layout.thickness - 1,
                         left + 1 + BarRoom, y + 1 + layout.thickness});
+  }
+  int y = variableLinesTop(layout);
+  for (const std::string& line : variableLines(state)) {
+    readings.push_back(
+        {0, 0, line, left, y, left + BarRoom, y + layout.textHeight, TextEncoding::Utf8});
+    y += layout.textHeight + 4;
   }
   return readings;
 }

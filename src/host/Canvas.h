@@ -26,15 +26,13 @@ inline constexpr Color EventBlue{0, 90, 200};
 enum class PenStyle { Solid, Dashed, Thick };
 
 // The texts a canvas is given are the program's Windows-1252 bytes, but for the distribution's
-// display texts, which need "σ", "√", "≤" and "−": those are UTF-8, written in a font that says so.
+// display texts, which need "σ", "√", "≤" and "−": those are UTF-8.
 enum class TextEncoding { Windows1252, Utf8 };
 
-// How text is written: the typeface, and the encoding of the texts written in it.
 struct Font {
   std::string family;
   int pixelHeight = 12;
   bool bold = false;
-  TextEncoding encoding = TextEncoding::Windows1252;
   friend bool operator==(const Font&, const Font&) = default;
 };
 
@@ -55,9 +53,25 @@ class Canvas {
   // Filled with the brush only.
   virtual void fillRect(int left, int top, int right, int bottom) = 0;
   virtual void setFont(const Font& font) = 0;
+  // How the texts given from now on are read; a canvas starts with Windows-1252.
+  virtual void setTextEncoding(TextEncoding encoding) = 0;
   virtual bool isPrinter() const = 0;
   virtual int width() const = 0;
   virtual int height() const = 0;
+};
+
+// Texts written while it lives are UTF-8 display texts; Windows-1252 again after it.
+class DisplayTexts {
+ public:
+  explicit DisplayTexts(Canvas& canvas) : canvas_(canvas) {
+    canvas_.setTextEncoding(TextEncoding::Utf8);
+  }
+  ~DisplayTexts() { canvas_.setTextEncoding(TextEncoding::Windows1252); }
+  DisplayTexts(const DisplayTexts&) = delete;
+  DisplayTexts& operator=(const DisplayTexts&) = delete;
+
+ private:
+  Canvas& canvas_;
 };
 
 inline void drawLine(Canvas& canvas, int x1, int y1, int x2, int y2) {

@@ -85,7 +85,9 @@ enum class WorksheetBlanks {
   FourthBranching,
   FifthBranching,
   SixthBranching,
-  PathProbabilities
+  PathProbabilities,
+  // The table of the random variable's distribution and its mean, beside the finished tree.
+  VariableDistribution
 };
 enum class WorksheetAction { Print, Preview, SavePdf };
 // The worksheet dialog's choices, and the button it was closed with.
@@ -183,9 +185,11 @@ class Host {
   void previewPage(const std::function<void(Canvas&)>& draw) {
     outputPages(PageOutput::Preview, 1, [&](Canvas& canvas, int) { draw(canvas); });
   }
-  // The worksheet dialog for a tree of this many branchings; nothing when it was cancelled. It
-  // keeps its choices from one opening to the next.
-  virtual std::optional<WorksheetRequest> showWorksheetDialog(int branchings) = 0;
+  // The worksheet dialog for a tree of this many branchings, offering the distribution of the
+  // random variable of that name when there is one to tabulate; nothing when it was cancelled.
+  // It keeps its choices from one opening to the next.
+  virtual std::optional<WorksheetRequest> showWorksheetDialog(
+      int branchings, std::optional<char> distributedVariable) = 0;
   // The save dialog for a file of one of the given types; as chooseFileToSave.
   virtual std::optional<SaveAsChoice> chooseFileToSaveAs(
       const std::string& title, const std::string& presetName,

@@ -34,7 +34,9 @@ class BranchItemAccessible : public QAccessibleInterface {
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Name || !isValid()) return {};
-    return toQt(drawing_->readings()[index_].text);
+    const DrawingReading& reading = drawing_->readings()[index_];
+    if (reading.encoding == TextEncoding::Utf8) return QString::fromStdString(reading.text);
+    return toQt(reading.text);
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

@@ -40,6 +40,10 @@ class MeasuringCanvas final : public Canvas {
     font_ = font;
     if (canvas_) canvas_->setFont(font);
   }
+  void setTextEncoding(TextEncoding encoding) override {
+    encoding_ = encoding;
+    if (canvas_) canvas_->setTextEncoding(encoding);
+  }
   bool isPrinter() const override { return false; }
   int width() const override { return 1; }
   int height() const override { return 1; }
@@ -52,12 +56,14 @@ class MeasuringCanvas final : public Canvas {
       painter_.setFont(startFont_);
       canvas_.emplace(painter_, scratch_.size(), false);
       if (font_) canvas_->setFont(*font_);
+      canvas_->setTextEncoding(encoding_);
     }
     return *canvas_;
   }
 
   QFont startFont_;
   std::optional<Font> font_;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
   QImage scratch_;
   QPainter painter_;
   std::optional<QtCanvas> canvas_;

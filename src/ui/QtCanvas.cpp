@@ -133,8 +133,14 @@ void QtCanvas::fillRect(int left, int top, int right, int bottom) {
 
 void QtCanvas::setFont(const Font& font) {
   painter_.setFont(toQFont(font));
-  encoding_ = font.encoding;
   forgetFont();
+}
+
+void QtCanvas::setTextEncoding(TextEncoding encoding) {
+  if (encoding == encoding_) return;
+  encoding_ = encoding;
+  // The shaped texts are keyed by their bytes, which now read otherwise.
+  shapedTexts_.clear();
 }
 
 QString QtCanvas::textOf(std::string_view text) const {

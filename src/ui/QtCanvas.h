@@ -34,6 +34,7 @@ class QtCanvas : public Canvas {
   void rectangle(int left, int top, int right, int bottom) override;
   void fillRect(int left, int top, int right, int bottom) override;
   void setFont(const Font& font) override;
+  void setTextEncoding(TextEncoding encoding) override;
   bool isPrinter() const override { return printer_; }
   int width() const override { return size_.width(); }
   int height() const override { return size_.height(); }

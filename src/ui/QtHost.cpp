@@ -172,8 +172,9 @@ std::string QtHost::pagesAsPdf(int pageCount, const PageDrawing& draw) {
   return bytes.toStdString();
 }
 
-std::optional<WorksheetRequest> QtHost::showWorksheetDialog(int branchings) {
-  return dialogs_.worksheet().ask(branchings);
+std::optional<WorksheetRequest> QtHost::showWorksheetDialog(
+    int branchings, std::optional<char> distributedVariable) {
+  return dialogs_.worksheet().ask(branchings, distributedVariable);
 }
 
 std::optional<SaveAsChoice> QtHost::chooseFileToSaveAs(const std::string& title,

@@ -46,7 +46,8 @@ class QtHost : public Host {
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
   bool outputPages(PageOutput output, int pageCount, const PageDrawing& draw) override;
   std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
-  std::optional<WorksheetRequest> showWorksheetDialog(int branchings) override;
+  std::optional<WorksheetRequest> showWorksheetDialog(
+      int branchings, std::optional<char> distributedVariable) override;
   std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string& title,
                                                  const std::string& presetName,
                                                  const std::vector<SaveFileType>& types) override;

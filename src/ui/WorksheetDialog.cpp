@@ -33,6 +33,7 @@ constexpr BlankChoice BlankChoices[] = {
     {WorksheetBlanks::FifthBranching, "fifthBranchingChoice"},
     {WorksheetBlanks::SixthBranching, "sixthBranchingChoice"},
     {WorksheetBlanks::PathProbabilities, "pathProbabilitiesChoice"},
+    {WorksheetBlanks::VariableDistribution, "variableDistributionChoice"},
 };
 
 void setCaption(QAbstractButton* button, const QString& caption) {
@@ -94,10 +95,11 @@ void WorksheetDialog::addActionButton(QDialogButtonBox* buttons, const char* nam
   });
 }
 
-std::optional<WorksheetRequest> WorksheetDialog::ask(int branchings) {
+std::optional<WorksheetRequest> WorksheetDialog::ask(int branchings,
+                                                     std::optional<char> distributedVariable) {
   // A tree offers blanks only on the branchings it has; a choice kept from a larger tree gives
   // way to the first.
-  const std::vector<WorksheetChoice> offered = worksheetChoices(branchings);
+  const std::vector<WorksheetChoice> offered = worksheetChoices(branchings, distributedVariable);
   for (std::size_t i = 0; i < blankChoices_.size(); ++i) {
     QRadioButton* choice = blankChoices_[i];
     const auto match = std::find_if(offered.begin(), offered.end(), [i](const auto& offer) {

@@ -4,12 +4,14 @@
 #include <cmath>
 #include <optional>
 
+#include "distribution/DisplayNumbers.h"
 #include "drawing/TreeDrawing.h"
 #include "files/FileAccess.h"
 #include "output/PageLayout.h"
 #include "output/Printing.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
+#include "tree/RandomVariable.h"
 #include "tree/TreeHelpers.h"
 
 namespace kvistra {
@@ -38,6 +40,12 @@ constexpr const char* AllBlankInstruction = "Skriv sandsynlighederne på grenene
 constexpr const char* LaterBlankInstruction = "Skriv de manglende sandsynligheder på grenene.";
 constexpr const char* PathBlankInstruction =
     "Skriv sandsynligheden for hvert udfald ud for dets nummer.";
+// The distribution's instruction, heading and caption, around the variable's letter.
+constexpr const char* DistributionInstruction[] = {"Udfyld tabellen over fordelingen af ",
+                                                   ", og udregn E(", ")."};
+constexpr const char* DistributionHeading = "Fordeling af ";
+// Blanks between the table's x column and its P column.
+constexpr std::size_t TableColumnGap = 4;
 
 // The branchings as the choices name them (UTF-8), first to sixth.
 constexpr const char* Ordinals[MaxBranchings] = {"første", "anden", "tredje",
@@ -65,9 +73,19 @@ std::string blankFromCaption(int first, int branchings) {
   return from + joint + Ordinals[branchings - 1] + " forgrening";
 }
 
-const char* instructionOf(WorksheetBlanks blanks) {
-  if (blanks == WorksheetBlanks::PathProbabilities) return PathBlankInstruction;
-  return blanks == WorksheetBlanks::AllBranches ? AllBlankInstruction : LaterBlankInstruction;
+std::string instructionOf(const Worksheet& sheet) {
+  const std::string name(1, sheet.variableName);
+  switch (sheet.blanks) {
+    case WorksheetBlanks::PathProbabilities:
+      return PathBlankInstruction;
+    case WorksheetBlanks::VariableDistribution:
+      return DistributionInstruction[0] + name + DistributionInstruction[1] + name +
+             DistributionInstruction[2];
+    case WorksheetBlanks::AllBranches:
+      return AllBlankInstruction;
+    default:
+      return LaterBlankInstruction;
+  }
 }
 
 TreeDrawingOptions drawingOptions(const Worksheet& sheet, bool key) {
@@ -111,6 +129,7 @@ class WidenedCanvas : public Canvas {
     page_.fillRect(pageX(left), top, pageX(right), bottom);
   }
   void setFont(const Font& font) override { page_.setFont(font); }
+  void setTextEncoding(TextEncoding encoding) override { page_.setTextEncoding(encoding); }
   bool isPrinter() const override { return page_.isPrinter(); }
   int width() const override { return static_cast<int>(page_.width() / scale_); }
   int height() const override { return page_.height(); }
@@ -233,12 +252,41 @@ std::vector<std::string> keyLinesOf(const Worksheet& sheet, int pageIndex) {
 
 }  // namespace
 
-std::vector<WorksheetChoice> worksheetChoices(int branchings) {
+std::vector<WorksheetChoice> worksheetChoices(int branchings,
+                                              std::optional<char> distributedVariable) {
   std::vector<WorksheetChoice> choices;
   for (int first = 1; first <= std::clamp(branchings, 1, MaxBranchings); ++first)
     choices.push_back({BlankFrom[first - 1], w1252(blankFromCaption(first, branchings))});
   choices.push_back({WorksheetBlanks::PathProbabilities, w1252("Kun udfaldenes sandsynligheder")});
+  if (distributedVariable)
+    choices.push_back({WorksheetBlanks::VariableDistribution,
+                       DistributionHeading + std::string(1, *distributedVariable)});
   return choices;
+}
+
+std::vector<std::string> distributionTableLines(const Worksheet& sheet, bool key) {
+  if (!sheet.distribution) return {};
+  const NumberStyle style{sheet.state.tree.showFractions, sheet.state.tree.decimalCount,
+                          sheet.state.view.decimalComma};
+  const std::string name(1, sheet.variableName);
+  const auto filled = [&](const Exact& value) {
+    return key ? displayNumber(value, style) : pathBlank();
+  };
+  // The x column is as wide as its widest value, so the P column lines up in the page's
+  // fixed-pitch font.
+  std::vector<std::string> xs{"x"};
+  for (const DistributionRow& row : sheet.distribution->rows())
+    xs.push_back(displayNumber(row.value, style));
+  std::size_t width = 0;
+  for (const std::string& x : xs) width = std::max(width, displayLength(x));
+  const auto padded = [&](const std::string& x) {
+    return x + std::string(width - displayLength(x) + TableColumnGap, ' ');
+  };
+  std::vector<std::string> lines{DistributionHeading + name, padded(xs[0]) + "P(" + name + " = x)"};
+  for (std::size_t i = 0; i < sheet.distribution->rows().size(); ++i)
+    lines.push_back(padded(xs[i + 1]) + filled(sheet.distribution->rows()[i].probability));
+  lines.push_back("E(" + name + ") = " + filled(sheet.distribution->mean()));
+  return lines;
 }
 
 Worksheet makeWorksheet(const TreeState& state, const WindowState& window, WorksheetBlanks blanks,
@@ -251,6 +299,12 @@ Worksheet makeWorksheet(const TreeState& state, const WindowState& window, Works
   sheet.state.view.naturalFrequencies = false;
   sheet.state.simulation.reset();
   if (answerKey) sheet.results = keyResults(state);
+  if (blanks == WorksheetBlanks::VariableDistribution) {
+    sheet.distribution = variableDistribution(state);
+    if (state.variable) sheet.variableName = state.variable->name;
+    // The pupils read the values of X off the outcomes.
+    sheet.state.view.variableOnOutcomes = true;
+  }
   return sheet;
 }
 
@@ -260,7 +314,8 @@ int worksheetPageCount(const Worksheet& sheet) {
 
 Tree worksheetPageTree(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
   const int lineHeight = canvas.textHeight("H");
-  const int heightBelow = heightOfLines(sheet.branchTexts, lineHeight) +
+  const int heightBelow = heightOfLines(distributionTableLines(sheet, pageIndex == 1), lineHeight) +
+                          heightOfLines(sheet.branchTexts, lineHeight) +
                           heightOfLines(keyLinesOf(sheet, pageIndex), lineHeight);
   Tree spread = sheet.state.tree;
   spreadDown(spread, lineHeight, sheet.state.textLift, canvas.height(), heightBelow);
@@ -272,7 +327,7 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
   canvas.setFont(PageFont);
   canvas.textOut(PageTextX, PageTitleY, key ? KeyTitle : WorksheetTitle);
   canvas.textOut(PageTextX, PageHeadingY, sheet.state.printout.heading);
-  if (!key) canvas.textOut(PageTextX, InstructionY, w1252(instructionOf(sheet.blanks)));
+  if (!key) canvas.textOut(PageTextX, InstructionY, w1252(instructionOf(sheet)));
 
   TreeState spread = sheet.state;
   spread.tree = worksheetPageTree(sheet, canvas, pageIndex);
@@ -281,6 +336,10 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
 
   const int lineHeight = canvas.textHeight("H");
   int top = treeBottom(spread.tree, lineHeight) + SectionGap;
+  if (const auto table = distributionTableLines(sheet, key); !table.empty()) {
+    const DisplayTexts display(canvas);
+    top = writeLines(canvas, table, top, lineHeight) + SectionGap;
+  }
   if (!sheet.branchTexts.empty())
     top = writeLines(canvas, sheet.branchTexts, top, lineHeight) + SectionGap;
   if (const auto results = keyLinesOf(sheet, pageIndex); !results.empty())
@@ -288,8 +347,10 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
 }
 
 void printWorksheet(Context& context) {
+  std::optional<char> distributedVariable;
+  if (variableDistribution(context.state)) distributedVariable = context.state.variable->name;
   const std::optional<WorksheetRequest> request =
-      context.host.showWorksheetDialog(context.state.tree.depth());
+      context.host.showWorksheetDialog(context.state.tree.depth(), distributedVariable);
   if (!request) return;
   const Worksheet sheet =
       makeWorksheet(context.state, context.window, request->blanks, request->answerKey);

@@ -2,9 +2,11 @@
 // blank, and an answer-key page with every value filled in and the results worked out.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "distribution/Distribution.h"
 #include "host/Canvas.h"
 #include "host/Context.h"
 
@@ -24,6 +26,9 @@ struct Worksheet {
   WorksheetBlanks blanks = WorksheetBlanks::AllBranches;
   bool answerKey = true;
   std::vector<KeyResult> results;
+  // With the distribution's blank: the random variable's rows, and its name.
+  std::optional<Distribution> distribution{};
+  char variableName = 'X';
 };
 
 // A choice of the worksheet dialog and its caption (Windows-1252).
@@ -34,8 +39,14 @@ struct WorksheetChoice {
 };
 
 // The choices a tree of that many branchings offers, in the dialog's order: every branching's
-// values, those from each later branching on, and the outcomes' path probabilities.
-std::vector<WorksheetChoice> worksheetChoices(int branchings);
+// values, those from each later branching on, the outcomes' path probabilities, and the
+// distribution of the random variable named, when there is one.
+std::vector<WorksheetChoice> worksheetChoices(int branchings,
+                                              std::optional<char> distributedVariable = {});
+
+// The distribution's table as the page writes it (UTF-8 display text): its heading, a row for
+// each value of X with P(X = x) blank or, on the key, filled in, and E(X) likewise.
+std::vector<std::string> distributionTableLines(const Worksheet& sheet, bool key);
 
 Worksheet makeWorksheet(const TreeState& state, const WindowState& window, WorksheetBlanks blanks,
                         bool answerKey);

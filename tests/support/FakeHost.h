@@ -91,7 +91,7 @@ class FakeHost : public Host {
   bool failPdf = false;  // else the PDF's bytes are "%PDF" and the page count
   std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
   std::deque<std::optional<WorksheetRequest>> worksheetReplies;  // std::nullopt cancels
-  std::optional<WorksheetRequest> showWorksheetDialog(int) override;
+  std::optional<WorksheetRequest> showWorksheetDialog(int, std::optional<char>) override;
   std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string&, const std::string&,
                                                  const std::vector<SaveFileType>&) override {
     const std::optional<std::string> path = chooseFile();

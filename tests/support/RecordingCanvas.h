@@ -18,6 +18,7 @@ struct DrawnLine {
 struct DrawnText {
   int x, y;
   std::string text;
+  TextEncoding encoding = TextEncoding::Windows1252;
   friend bool operator==(const DrawnText&, const DrawnText&) = default;
 };
 
@@ -36,6 +37,7 @@ class RecordingCanvas : public Canvas {
   std::vector<DrawnText> texts;
   std::vector<DrawnRect> rects;
   Font font;
+  TextEncoding encoding = TextEncoding::Windows1252;
   PenStyle penStyle = PenStyle::Solid;
   Color penColor = Black;
 
@@ -59,7 +61,7 @@ class RecordingCanvas : public Canvas {
   }
   void lineTo(int x, int y) override;
   void textOut(int x, int y, std::string_view text) override {
-    texts.push_back({x, y, std::string(text)});
+    texts.push_back({x, y, std::string(text), encoding});
   }
   // A fixed-pitch font of 8 units a character and 14 high keeps the numbers easy to check.
   int textWidth(std::string_view text) override { return 8 * static_cast<int>(text.size()); }
@@ -67,6 +69,7 @@ class RecordingCanvas : public Canvas {
   void rectangle(int l, int t, int r, int b) override { rects.push_back({l, t, r, b, false}); }
   void fillRect(int l, int t, int r, int b) override { rects.push_back({l, t, r, b, true}); }
   void setFont(const Font& f) override { font = f; }
+  void setTextEncoding(TextEncoding e) override { encoding = e; }
   bool isPrinter() const override { return printer_; }
   int width() const override { return width_; }
   int height() const override { return height_; }

@@ -110,5 +110,41 @@ TEST(RandomVariable, WaitsForEveryValueItNeeds) {
   EXPECT_FALSE(variableDistribution(f.state));
 }
 
+// Catches a simulated mean not divided by the trials, or a spread taken as a sample's (over n - 1)
+// where σ(X) beside it is the distribution's.
+TEST(RandomVariable, SimulationShowsTheTrialsMeanAndSpreadBesideTheExpected) {
+  struct SimulationCase {
+    const char* what;
+    std::vector<int64_t> counts;  // outcomes 1..8 of three coins
+    const char* lines;
+  };
+  const SimulationCase cases[] = {
+      {"each outcome once",
+       {1, 1, 1, 1, 1, 1, 1, 1},
+       "Gennemsnit af X: 1.5000   E(X) = 1.5000|Spredning af X: 0.8660   σ(X) = 0.8660|"},
+      {"three heads every time",
+       {5, 0, 0, 0, 0, 0, 0, 0},
+       "Gennemsnit af X: 3.0000   E(X) = 1.5000|Spredning af X: 0.0000   σ(X) = 0.8660|"},
+  };
+  for (const SimulationCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    Fixture f;
+    ASSERT_TRUE(testing::openShape(f.context, evenShape("1/2,1/2", 3)));
+    Tree& tree = f.state.tree;
+    for (int level = 1; level <= tree.depth(); ++level)
+      for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
+        tree.branch(level, slot).counted = letterOf(tree.branch(level, slot)) == 'A';
+    f.state.variable = RandomVariable{VariableKind::CountOfNames, 'X'};
+    SimulationTally tally;
+    for (std::size_t k = 0; k < c.counts.size(); ++k) tally.counts[k + 1] = c.counts[k];
+    for (int64_t count : c.counts) tally.trials += count;
+    f.state.simulation = tally;
+    std::string lines;
+    for (const DrawingReading& reading : drawingReadings(f.state, f.host.canvas))
+      if (reading.encoding == TextEncoding::Utf8) lines += reading.text + "|";
+    EXPECT_EQ(lines, c.lines);
+  }
+}
+
 }  // namespace
 }  // namespace kvistra

@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "drawing/TreeDrawing.h"
 #include "events/EventCalculation.h"
 #include "support/TreeBuilding.h"
 #include "support/TreeShapes.h"
@@ -101,6 +102,37 @@ TEST(Worksheet, OffersBlanksFromEachBranchingOn) {
             "udfaldenes sandsynligheder|Alle|anden til sjette forgrening|tredje til sjette "
             "forgrening|fjerde til sjette forgrening|femte og sjette forgrening|sjette "
             "forgrening|udfaldenes sandsynligheder|");
+}
+
+// Catches a key that fills the table wrongly, a pupils' page that gives its values away, or a
+// table written in the tree's encoding, which has no "−" for a negative x.
+TEST(Worksheet, TabulatesTheDistributionOfXBlankAndTheKeyFillsItIn) {
+  Fixture f;
+  buildFractionTree(f);
+  Tree& tree = f.state.tree;
+  for (int level = 1; level <= 3; ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
+      tree.branch(level, slot).counted = tree.branch(level, slot).name[0] == 'A';
+  f.state.variable = RandomVariable{VariableKind::CountOfNames, 'Y'};
+  f.state.input.allProbabilitiesEntered = true;
+  EXPECT_EQ(worksheetChoices(3, 'Y').back().caption, "Fordeling af Y");
+
+  const Worksheet sheet =
+      makeWorksheet(f.state, f.window, WorksheetBlanks::VariableDistribution, true);
+  const std::string blank = pathBlank();
+  EXPECT_EQ(
+      distributionTableLines(sheet, false),
+      (std::vector<std::string>{"Fordeling af Y", "x    P(Y = x)", "0    " + blank, "1    " + blank,
+                                "2    " + blank, "3    " + blank, "E(Y) = " + blank}));
+  EXPECT_EQ(distributionTableLines(sheet, true),
+            (std::vector<std::string>{"Fordeling af Y", "x    P(Y = x)", "0    1/4", "1    11/24",
+                                      "2    1/4", "3    1/24", "E(Y) = 13/12"}));
+  testing::RecordingCanvas page(true, 800, 1131);
+  drawWorksheetPage(sheet, page, 1);
+  const auto written = std::find_if(page.texts.begin(), page.texts.end(),
+                                    [](const auto& text) { return text.text == "1    11/24"; });
+  ASSERT_NE(written, page.texts.end());
+  EXPECT_EQ(written->encoding, TextEncoding::Utf8);
 }
 
 // An outcome whose path ends early stands as low on the page as the last one of an even tree.

@@ -56,6 +56,7 @@ class PlainCanvas : public Canvas {
     painter_.fillRect(QRect(left, top, right - left, bottom - top), painter_.brush());
   }
   void setFont(const Font&) override {}
+  void setTextEncoding(TextEncoding) override {}
   bool isPrinter() const override { return false; }
   int width() const override { return PictureSize.width(); }
   int height() const override { return PictureSize.height(); }
