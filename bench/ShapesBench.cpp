@@ -3,11 +3,13 @@
 // written.
 #include <benchmark/benchmark.h>
 
+#include "distribution/DistributionText.h"
 #include "events/EventCalculation.h"
 #include "events/EventExpression.h"
 #include "storage/TreeDocument.h"
 #include "support/TreeBuilding.h"
 #include "support/TreeShapes.h"
+#include "tree/RandomVariable.h"
 
 namespace kvistra {
 namespace {
@@ -28,6 +30,26 @@ void BM_EventOver64Outcomes(benchmark::State& run) {
   }
 }
 
+// X = the number of first branches on the path: its distribution given the tree, E(X), Var(X)
+// and their working, as the distribution pane shows them after every command.
+void BM_VariableOver64Outcomes(benchmark::State& run) {
+  testing::Fixture f;
+  if (!testing::openShape(f.context, SixBranchings)) return run.SkipWithError("not opened");
+  Tree& tree = f.state.tree;
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
+      tree.branch(level, slot).counted = tree.branch(level, slot).name[0] == 'A';
+  f.state.variable = RandomVariable{VariableKind::CountOfNames, 'X'};
+  const NumberStyle style;
+  for (auto _ : run) {
+    const std::optional<Distribution> x = variableDistribution(f.state);
+    if (!x) return run.SkipWithError("no distribution");
+    benchmark::DoNotOptimize(meanDisplayText(*x, style));
+    benchmark::DoNotOptimize(varianceDisplayText(*x, style));
+    benchmark::DoNotOptimize(standardDeviationDisplayText(*x, style));
+  }
+}
+
 void BM_WriteDocument64Outcomes(benchmark::State& run) {
   testing::Fixture f;
   if (!testing::openShape(f.context, SixBranchings)) return run.SkipWithError("not opened");
@@ -42,6 +64,7 @@ void BM_ReadDocument64Outcomes(benchmark::State& run) {
 }
 
 BENCHMARK(BM_EventOver64Outcomes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VariableOver64Outcomes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WriteDocument64Outcomes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadDocument64Outcomes)->Unit(benchmark::kMicrosecond);
 
