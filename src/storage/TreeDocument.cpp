@@ -11,6 +11,7 @@
 
 #include "construction/Construction.h"
 #include "construction/ShapeLayout.h"
+#include "construction/TrialsTree.h"
 #include "distribution/VariableValue.h"
 #include "files/FileAccess.h"
 #include "names/BranchNames.h"
@@ -106,6 +107,21 @@ OrderedJson variableJson(const RandomVariable& variable) {
   for (const auto& [kind, name] : VariableKindNames)
     if (kind == variable.kind) json["kind"] = name;
   json["name"] = std::string(1, variable.name);
+  return json;
+}
+
+OrderedJson trialsJson(const RepeatedTrials& trials) {
+  OrderedJson json = OrderedJson::object();
+  json["count"] = trials.count;
+  json["success"] = std::string(1, trials.success);
+  json["failure"] = std::string(1, trials.failure);
+  json["withReplacement"] = trials.withReplacement;
+  if (trials.withReplacement) {
+    json["probability"] = std::string(trials.probability.view());
+  } else {
+    json["population"] = trials.population;
+    json["successes"] = trials.populationSuccesses;
+  }
   return json;
 }
 
@@ -440,6 +456,13 @@ Results resultsFrom(const Json& document) {
 
 // The format and version come first: a newer document is refused for being newer, whatever
 // else it holds.
+char letterAt(const Json& object, const char* key, const std::string& place) {
+  const std::string letter = textAt(object, key, place, 1);
+  if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z')
+    refuseType(key, place, "et bogstav");
+  return letter[0];
+}
+
 // The random variable, which a document need not have.
 std::optional<RandomVariable> variableFrom(const Json& document) {
   if (!document.contains("variable")) return std::nullopt;
@@ -452,10 +475,38 @@ std::optional<RandomVariable> variableFrom(const Json& document) {
   if (named == std::end(VariableKindNames))
     refuseType("kind", place, "\"countOfNames\", \"sumOfBranches\" eller \"valuePerOutcome\"");
   variable.kind = named->first;
-  const std::string name = textAt(json, "name", place, 1);
-  if (name.size() != 1 || name[0] < 'A' || name[0] > 'Z') refuseType("name", place, "et bogstav");
-  variable.name = name[0];
+  variable.name = letterAt(json, "name", place);
   return variable;
+}
+
+// The repeated trials the work was built from, which a document need not have.
+std::optional<RepeatedTrials> trialsFrom(const Json& document) {
+  if (!document.contains("trials")) return std::nullopt;
+  const std::string place = "de gentagne forsøg";
+  const Json& json = objectAt(document, "trials", place);
+  RepeatedTrials trials;
+  trials.count = integerAt(json, "count", place, 1, MostTrials, "et helt tal fra 1 til 1000");
+  trials.success = letterAt(json, "success", place);
+  trials.failure = letterAt(json, "failure", place);
+  trials.withReplacement = flagAt(json, "withReplacement", place);
+  if (trials.withReplacement) {
+    trials.probability = textAt(json, "probability", place, VariableText::capacity);
+  } else {
+    trials.population =
+        integerAt(json, "population", place, 1, LargestPopulation, "et helt tal fra 1 til 10000");
+    trials.populationSuccesses =
+        integerAt(json, "successes", place, 0, LargestPopulation, "et helt tal fra 0 til 10000");
+  }
+  if (const std::string refusal = trialsRefusal(trials); !refusal.empty())
+    refuse("De gentagne forsøg kan ikke bruges: " + refusal);
+  return trials;
+}
+
+// A work of trials too many to draw has no tree: its list of branches is empty.
+bool withoutTree(const Json& document, const std::optional<RepeatedTrials>& trials) {
+  if (!trials || drawnAsTree(*trials)) return false;
+  const Json& tree = objectAt(document, "tree", "dokumentet");
+  return tree.contains("branches") && tree["branches"].is_array() && tree["branches"].empty();
 }
 
 void checkFormatAndVersion(const Json& document) {
@@ -472,6 +523,14 @@ TreeDocument documentFrom(const Json& document) {
   TreeDocument read;
   const int decimals = integerAt(document, "decimals", "dokumentet", 2, 4, "2, 3 eller 4");
   const bool fractions = flagAt(document, "fractions", "dokumentet");
+  read.trials = trialsFrom(document);
+  if (withoutTree(document, read.trials)) {
+    read.tree.decimalCount = decimals;
+    read.tree.showFractions = fractions;
+    read.results = resultsFrom(document);
+    read.variable = variableFrom(document);
+    return read;
+  }
   TreeDecoder decoder;
   const DecodedGroup top = decoder.root(objectAt(document, "tree", "dokumentet"));
   read.reduction = reductionFrom(document);
@@ -501,6 +560,7 @@ std::string writeTreeDocument(const Work& work) {
   document["labels"] = labelsJson(work.labels);
   document["results"] = resultsJson(work.results);
   if (work.variable) document["variable"] = variableJson(*work.variable);
+  if (work.trials) document["trials"] = trialsJson(*work.trials);
   return document.dump(2) + "\n";
 }
 

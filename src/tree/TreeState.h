@@ -330,6 +330,19 @@ struct RandomVariable {
   friend bool operator==(const RandomVariable&, const RandomVariable&) = default;
 };
 
+// Repeated trials ("Gentagne forsøg…"): n trials of success or failure, each a success with the
+// probability p, or n drawn without replacement from N of which M are successes.
+struct RepeatedTrials {
+  int32_t count = 1;         // n
+  VariableText probability;  // p as typed, "0.3" or "1/6"; with replacement only
+  char success = 'S';
+  char failure = 'F';
+  bool withReplacement = true;
+  int32_t population = 0;           // N, without replacement
+  int32_t populationSuccesses = 0;  // M, without replacement
+  friend bool operator==(const RepeatedTrials&, const RepeatedTrials&) = default;
+};
+
 // The work an undo step gives back and compares: a command that leaves it equal is no step.
 struct Work {
   Tree tree;
@@ -337,6 +350,9 @@ struct Work {
   Results results;
   LabelRows labels;
   std::optional<RandomVariable> variable;
+  // The trials the work was built from: beside the tree built from them, or alone when they are
+  // too many to draw.
+  std::optional<RepeatedTrials> trials;
   friend bool operator==(const Work&, const Work&) = default;
 };
 
