@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/TextEncoding.h"
+
 namespace kvistra {
 
 struct Color {
@@ -25,11 +27,8 @@ inline constexpr Color EventBlue{0, 90, 200};
 // Thick is solid and three times as wide: for what must stand out from the tree's lines.
 enum class PenStyle { Solid, Dashed, Thick };
 
-// The texts a canvas is given are the program's Windows-1252 bytes, but for the distribution's
-// display texts, which need "σ", "√", "≤" and "−": those are UTF-8, written in a font that says so.
-enum class TextEncoding { Windows1252, Utf8 };
-
-// How text is written: the typeface, and the encoding of the texts written in it.
+// How text is written: the typeface, and the encoding of the texts written in it; UTF-8 texts
+// are written in a font that says so.
 struct Font {
   std::string family;
   int pixelHeight = 12;
