@@ -35,6 +35,8 @@ void answerQuestion(Context& context, const VariableQuestion& question,
   }
   state.event.shown = true;
   sumMarkedPaths(state);
+  // The pane shows the answer and colours its bars while the approve box is open.
+  context.window.distributionPane = distributionPaneOf(state);
   context.host.repaintDrawing();
   const Exact value = probabilityOf(*x, question);
   const std::string working = answerDisplayText(*x, question, paneNumberStyle(state), name);

@@ -776,8 +776,11 @@ void MainWindow::connectDrawingArea() {
   connect(drawingArea_, &DrawingArea::released, this, [this](QPoint at) {
     run(clickStepName(), [at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); });
   });
-  // Marks drawn while a box is open are read at once, not when the command ends.
+  // Marks drawn while a box is open are read at once, not when the command ends; so is the
+  // answer a question about X marked them for.
   connect(drawingArea_, &DrawingArea::drawn, this, &MainWindow::showReadings);
+  connect(drawingArea_, &DrawingArea::drawn, this,
+          [this] { distributionPane_->showPane(window_.distributionPane); });
   connect(drawingArea_, &DrawingArea::branchKeyPressed, this, [this](BranchKey key) {
     const QString step = key == BranchKey::Enter ? clickStepName() : QString();
     run(step, [key](Context& c) { branchKeyPressed(c, key); });
