@@ -12,7 +12,7 @@ namespace kvistra {
 
 namespace {
 
-// The variable's letter in a row: the first character that is no part of a number or a sign.
+// The variable's letter in a row: the first character that belongs to no number and no sign.
 std::string rowLetter(const std::string& rowText) {
   const std::size_t at = rowText.find_first_not_of("0123456789-.,/<>= ");
   return at == std::string::npos ? "X" : rowText.substr(at, 1);

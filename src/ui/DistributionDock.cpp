@@ -134,10 +134,10 @@ DistributionDock::DistributionDock(QWidget* parent) : QDockWidget(parent) {
   copyButton_->setAccessibleName(copyButton_->text());
   copyButton_->setToolTip("Kopiér diagrammet til Klippebordet");
   connect(copyButton_, &QPushButton::clicked, this, &DistributionDock::copyRequested);
-  for (QWidget* part :
+  for (QWidget* shown :
        std::initializer_list<QWidget*>{heading_, note_, distributionTable_, mean_, variance_,
                                        standardDeviation_, working_, chart_})
-    column->addWidget(part);
+    column->addWidget(shown);
   column->addWidget(copyButton_, 0, Qt::AlignRight);
   createQuestionRow(content);
   column->addStretch(1);
