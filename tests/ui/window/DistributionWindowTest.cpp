@@ -1,11 +1,13 @@
 // The pane "Fordeling af X" in the real window: three coins with X the number of heads, read
 // through the accessibility tree, asked P(X ≥ 2) through the pane's controls and approved.
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -72,6 +74,9 @@ class DistributionWindowTest : public WindowTest {
              QString("σ(X) = √(3)/2 ≈ 0.8660"));
     QVERIFY(
         child<QWidget>(*form, "distributionChart")->accessibleDescription().contains("x = 2: 3/8"));
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(child<QPushButton>(*form, "copyChartButton"), Qt::LeftButton);
+    QVERIFY(!QGuiApplication::clipboard()->image().isNull());
 
     // P(X ≥ 2) is marked, offered and approved.
     auto* comparison = child<QComboBox>(*form, "comparisonBox");
