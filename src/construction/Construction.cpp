@@ -31,6 +31,8 @@ void resetScalars(TreeState& state) {
   state.labels.count = 0;
   state.reduction = Reduction{};
   state.event.shown = false;
+  // A question about X asked of the old tree is none of the new one's.
+  state.variableQuestion.clear();
   state.reversal.reset();
   // A tool chosen for the old tree does not wait for a click on the new one.
   state.pointer.toolMode = ToolMode::None;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "distribution/DistributionText.h"
 #include "distribution/VariableValue.h"
 
 namespace kvistra {
@@ -80,6 +81,32 @@ std::string questionDisplayText(const VariableQuestion& question, const NumberSt
            displayNumber(question.upper, style) + ")";
   return "P(" + name + std::string(signsOf(question.comparison).display) +
          displayNumber(question.bound, style) + ")";
+}
+
+std::string answerDisplayText(const Distribution& distribution, const VariableQuestion& question,
+                              const NumberStyle& style, const std::string& name) {
+  std::vector<const DistributionRow*> taken;
+  for (const auto& row : distribution.rows())
+    if (satisfies(question, row.value)) taken.push_back(&row);
+  const auto rowName = [&](const DistributionRow& row) {
+    return "P(" + name + " = " + displayNumber(row.value, style) + ")";
+  };
+  std::string text = questionDisplayText(question, style, name);
+  const std::string answer = displayNumber(probabilityOf(distribution, question), style);
+  if (taken.empty() || (taken.size() == 1 && question.comparison == Comparison::Equal))
+    return text + " = " + answer;
+  if (taken.size() == 1) return text + " = " + rowName(*taken.front()) + " = " + answer;
+  if (taken.size() > MostRowsSpelledOut)
+    return text + " = " + rowName(*taken.front()) + " + … + " + rowName(*taken.back()) + " = " +
+           answer;
+  std::string names;
+  std::string terms;
+  for (std::size_t i = 0; i < taken.size(); ++i) {
+    const std::string plus = i > 0 ? " + " : "";
+    names += plus + rowName(*taken[i]);
+    terms += plus + displayNumber(taken[i]->probability, style);
+  }
+  return text + " = " + names + " = " + terms + " = " + answer;
 }
 
 std::string questionRowText(const VariableQuestion& question, const std::string& name) {

@@ -35,6 +35,12 @@ Exact probabilityOf(const Distribution& distribution, const VariableQuestion& qu
 std::string questionDisplayText(const VariableQuestion& question, const NumberStyle& style,
                                 const std::string& name = "X");
 
+// The answer with its working, UTF-8: "P(X ≥ 2) = P(X = 2) + P(X = 3) = 3/8 + 1/8 = 1/2". A
+// single row taken is named once ("P(X ≥ 3) = P(X = 3) = 1/8", "P(X = 2) = 3/8"), none is "= 0",
+// and past MostRowsSpelledOut rows only the first and last are named.
+std::string answerDisplayText(const Distribution& distribution, const VariableQuestion& question,
+                              const NumberStyle& style, const std::string& name = "X");
+
 // The results-list row, plain ASCII: "X<=1", "X>=2", "X=3", "X<1", "X>1", "1<=X<=3",
 // "X=-1/2".
 std::string questionRowText(const VariableQuestion& question, const std::string& name = "X");

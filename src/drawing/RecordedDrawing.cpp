@@ -62,6 +62,7 @@ class RecordingCanvas final : public Canvas {
   }
   void setFont(const Font& font) override {
     font_ = font;
+    encoding_ = font.encoding;
     measurer_.setFont(font);
     drawing_.steps_.emplace_back(RecordedDrawing::SetFont{font});
   }

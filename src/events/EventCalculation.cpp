@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "events/EventExpression.h"
+#include "events/VariableQuestions.h"
 #include "events/Working.h"
 #include "host/Questions.h"
 #include "output/PageLayout.h"
@@ -105,6 +106,7 @@ void askEvent(Context& context) {
 }
 
 void reevaluateResult(Context& context, const std::string& rowText) {
+  if (isVariableQuestionRow(rowText)) return reevaluateVariableQuestion(context, rowText);
   // Until every group is a distribution, any value shown would be wrong.
   if (!invalidGroups(context.state.tree).empty()) return;
   clearMarks(context.state);
@@ -135,15 +137,18 @@ void approveResult(Context& context, const std::string& display, const EventResu
   ApproveBoxActions actions;
   // The marks stay on while the box is open, so the copied picture carries them.
   actions.copyTree = [&] { copyTreePicture(context, line.text); };
-  actions.print = [&] { printTree(context, line.text, working); };
-  actions.exportPicture = [&] { exportTree(context, line.text, working); };
+  const TextEncoding encoding = result.workingEncoding;
+  actions.print = [&] { printTree(context, line.text, working, encoding); };
+  actions.exportPicture = [&] { exportTree(context, line.text, working, encoding); };
   actions.working = working;
-  if (!working.empty())
-    actions.copyWorking = [&] { context.host.copyText(working, CopiedTextFont); };
+  actions.workingEncoding = encoding;
+  Font workingFont = CopiedTextFont;
+  workingFont.encoding = encoding;
+  if (!working.empty()) actions.copyWorking = [&] { context.host.copyText(working, workingFont); };
   const ApproveChoice choice = context.host.showApproveBox(line.text, line.width, actions);
   context.state.event.shown = false;
   if (choice == ApproveChoice::Approve)
-    addResult(context, display, result.value, result.fraction, result.working);
+    addResult(context, display, result.value, result.fraction, result.working, encoding);
   context.state.input.cancelled = false;
 }
 

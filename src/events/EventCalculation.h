@@ -35,7 +35,8 @@ void askEvent(Context& context);
 // be computed.
 void eventKeyTyped(Context& context, char typed);
 
-// A row of the results list evaluated again, without messages.
+// A row of the results list evaluated again, without messages; a question about the random
+// variable as that question.
 void reevaluateResult(Context& context, const std::string& rowText);
 
 // The approve box's line and width for an event shown with its value and, when known, the value
@@ -53,6 +54,7 @@ struct EventResult {
   std::string fraction;  // the exact value reduced; empty when not known
   std::vector<std::string> working;
   std::vector<std::string> counts{};  // the event in the counts shown, below the working
+  TextEncoding workingEncoding = TextEncoding::Windows1252;
 };
 
 // Shows the approve box; an approved result becomes a row of the results list, holding the

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/TextEncoding.h"
+
 namespace kvistra {
 
 struct Color {
@@ -25,14 +27,13 @@ inline constexpr Color EventBlue{0, 90, 200};
 // Thick is solid and three times as wide: for what must stand out from the tree's lines.
 enum class PenStyle { Solid, Dashed, Thick };
 
-// The texts a canvas is given are the program's Windows-1252 bytes, but for the distribution's
-// display texts, which need "σ", "√", "≤" and "−": those are UTF-8.
-enum class TextEncoding { Windows1252, Utf8 };
-
+// How text is written: the typeface, and the encoding of the texts written in it; UTF-8 texts
+// are written in a font that says so, or after Canvas::setTextEncoding.
 struct Font {
   std::string family;
   int pixelHeight = 12;
   bool bold = false;
+  TextEncoding encoding = TextEncoding::Windows1252;
   friend bool operator==(const Font&, const Font&) = default;
 };
 
@@ -53,7 +54,8 @@ class Canvas {
   // Filled with the brush only.
   virtual void fillRect(int left, int top, int right, int bottom) = 0;
   virtual void setFont(const Font& font) = 0;
-  // How the texts given from now on are read; a canvas starts with Windows-1252.
+  // How the texts given from now on are read, in the font set: for display texts amid a drawing
+  // whose font the drawer does not choose. setFont sets the encoding of its font.
   virtual void setTextEncoding(TextEncoding encoding) = 0;
   virtual bool isPrinter() const = 0;
   virtual int width() const = 0;

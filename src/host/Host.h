@@ -42,6 +42,7 @@ struct ApproveBoxActions {
   std::function<void()> exportPicture;
   std::function<void()> print;
   std::vector<std::string> working;
+  TextEncoding workingEncoding = TextEncoding::Windows1252;
   std::function<void()> copyWorking;
 };
 

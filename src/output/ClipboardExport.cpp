@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawing/DistributionChart.h"
 #include "drawing/TreeDrawing.h"
 #include "names/BranchNames.h"
 #include "output/PageLayout.h"
@@ -56,6 +57,14 @@ void copyAll(Context& context) {
     return static_cast<int>(std::lround(pixels * EverythingScale));
   };
   context.host.copyPicture(scaled(size.width), scaled(size.height), draw);
+}
+
+void copyDistributionChart(Context& context) {
+  if (!context.window.distributionPane) return;
+  const DistributionPane& pane = *context.window.distributionPane;
+  context.host.copyCroppedPicture([&](Canvas& canvas) {
+    drawDistributionChart(pane, canvas, CopiedChartWidth, CopiedChartHeight);
+  });
 }
 
 }  // namespace kvistra

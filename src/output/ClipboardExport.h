@@ -24,4 +24,7 @@ void copyBranchTexts(Context& context);
 void copyAll(Context& context);
 void drawEverything(const TreeState& state, Canvas& canvas);
 
+// "Kopiér" in the pane "Fordeling af X": the pane's chart as a picture, cut to what is drawn.
+void copyDistributionChart(Context& context);
+
 }  // namespace kvistra

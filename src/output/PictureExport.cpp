@@ -86,8 +86,9 @@ PictureFile pictureFile(const std::string& typedPath, std::size_t filterIndex) {
 }
 
 void drawExportedTree(const TreeState& state, Canvas& canvas, std::string_view resultLine,
-                      const std::vector<std::string>& working) {
+                      const std::vector<std::string>& working, TextEncoding workingEncoding) {
   drawTreePicture(state, canvas, resultLine);
+  canvas.setFont(Font{"Arial", TreePictureFontPixels, true, workingEncoding});
   const int lineHeight = canvas.textHeight("H");
   int top = lowestLeafLine(state) + WorkingGap;
   for (const std::string& line : working) {
@@ -101,10 +102,11 @@ void exportTree(Context& context) {
 }
 
 void exportTree(Context& context, std::string_view resultLine,
-                const std::vector<std::string>& working) {
+                const std::vector<std::string>& working, TextEncoding workingEncoding) {
   const TreeState& state = context.state;
-  savePicture(context,
-              [&](Canvas& canvas) { drawExportedTree(state, canvas, resultLine, working); });
+  savePicture(context, [&](Canvas& canvas) {
+    drawExportedTree(state, canvas, resultLine, working, workingEncoding);
+  });
 }
 
 void copyCroppedTree(Context& context) {

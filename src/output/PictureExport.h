@@ -31,13 +31,15 @@ PictureFile pictureFile(const std::string& typedPath, std::size_t filterIndex);
 void exportTree(Context& context);
 
 // From the approve box: the tree with the event's marks, the result line above it and its
-// working below it.
+// working, in its encoding, below it.
 void exportTree(Context& context, std::string_view resultLine,
-                const std::vector<std::string>& working);
+                const std::vector<std::string>& working,
+                TextEncoding workingEncoding = TextEncoding::Windows1252);
 
 // The exported drawing: the clipboard's picture of the tree, with the working below the tree.
 void drawExportedTree(const TreeState& state, Canvas& canvas, std::string_view resultLine,
-                      const std::vector<std::string>& working);
+                      const std::vector<std::string>& working,
+                      TextEncoding workingEncoding = TextEncoding::Windows1252);
 
 // "Kopier træet (beskåret)": the clipboard's picture of the tree, cut to what is drawn.
 void copyCroppedTree(Context& context);

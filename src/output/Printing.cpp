@@ -35,8 +35,11 @@ int treeBottom(const TreeState& state, int lineHeight) {
 }
 
 // The working under its title; what the page has no room for below goes on in a second column.
-void writeWorking(Canvas& canvas, const std::vector<std::string>& working, int top,
-                  int lineHeight) {
+void writeWorking(Canvas& canvas, const std::vector<std::string>& working, int top, int lineHeight,
+                  TextEncoding encoding) {
+  Font font = PageFont;
+  font.encoding = encoding;
+  canvas.setFont(font);
   canvas.textOut(PageTextX, top, "Udregning");
   const int rows = std::max(1, (canvas.height() - top) / lineHeight - 1);
   for (int i = 0; i < static_cast<int>(working.size()); ++i) {
@@ -47,16 +50,17 @@ void writeWorking(Canvas& canvas, const std::vector<std::string>& working, int t
 }
 
 void printPage(Context& context, const std::string& resultLine,
-               const std::vector<std::string>& working) {
+               const std::vector<std::string>& working, TextEncoding workingEncoding) {
   context.host.printPage([&](Canvas& canvas) {
-    drawPrintPage(context.state, context.window, canvas, resultLine, working);
+    drawPrintPage(context.state, context.window, canvas, resultLine, working, workingEncoding);
   });
 }
 
 }  // namespace
 
 void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& canvas,
-                   const std::string& resultLine, const std::vector<std::string>& working) {
+                   const std::string& resultLine, const std::vector<std::string>& working,
+                   TextEncoding workingEncoding) {
   canvas.setFont(PageFont);
   canvas.textOut(PageTextX, PageTitleY, "Udskrift fra KVISTRA");
   canvas.textOut(PageTextX, PageHeadingY, state.printout.heading);
@@ -72,7 +76,8 @@ void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& ca
       canvas.textOut(PageTextX, top + static_cast<int>(i) * lineHeight, lines[i]);
     bottom = std::max(bottom, top + static_cast<int>(lines.size()) * lineHeight);
   }
-  if (!working.empty()) writeWorking(canvas, working, bottom + PageExplanationGap, lineHeight);
+  if (!working.empty())
+    writeWorking(canvas, working, bottom + PageExplanationGap, lineHeight, workingEncoding);
 }
 
 std::vector<std::string> printedBranchTexts(const WindowState& window) {
@@ -84,7 +89,7 @@ std::vector<std::string> printedBranchTexts(const WindowState& window) {
 }
 
 void printTree(Context& context) {
-  printPage(context, "", {});
+  printPage(context, "", {}, TextEncoding::Windows1252);
 }
 
 void previewTree(Context& context) {
@@ -93,11 +98,11 @@ void previewTree(Context& context) {
 }
 
 void printTree(Context& context, const std::string& resultLine,
-               const std::vector<std::string>& working) {
+               const std::vector<std::string>& working, TextEncoding workingEncoding) {
   bool& marksShown = context.state.event.shown;
   const bool wereShown = marksShown;
   marksShown = true;
-  printPage(context, resultLine, working);
+  printPage(context, resultLine, working, workingEncoding);
   marksShown = wereShown;
 }
 

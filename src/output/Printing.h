@@ -18,13 +18,15 @@ void printTree(Context& context);
 void previewTree(Context& context);
 
 // Printing from the approve box: the page with the event's outcomes marked, the result being
-// approved written under the heading, and its working below everything else.
+// approved written under the heading, and its working, in its encoding, below everything else.
 void printTree(Context& context, const std::string& resultLine,
-               const std::vector<std::string>& working);
+               const std::vector<std::string>& working,
+               TextEncoding workingEncoding = TextEncoding::Windows1252);
 
 // The page on a printer's canvas, in page units; resultLine and working may be empty.
 void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& canvas,
-                   const std::string& resultLine, const std::vector<std::string>& working = {});
+                   const std::string& resultLine, const std::vector<std::string>& working = {},
+                   TextEncoding workingEncoding = TextEncoding::Windows1252);
 
 // The explanation lines a page prints: the pane's title line and its name rows, or none when
 // the pane is hidden or holds no row.

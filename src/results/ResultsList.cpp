@@ -27,7 +27,8 @@ std::string paneLine(const ResultRow& row, bool comma) {
 }  // namespace
 
 void addResult(Context& context, const std::string& lineText, const std::string& valueText,
-               const std::string& fraction, const std::vector<std::string>& working) {
+               const std::string& fraction, const std::vector<std::string>& working,
+               TextEncoding workingEncoding) {
   Results& results = context.state.results;
   if (results.count < MaxResults) {
     ResultRow& row = results.rows[++results.count];
@@ -35,6 +36,7 @@ void addResult(Context& context, const std::string& lineText, const std::string&
     row.value = valueText;
     row.fraction = fraction;
     row.working = working;
+    row.workingEncoding = workingEncoding;
     rebuildResultsPane(context.state, context.window);
   }
   if (results.count == MaxResults - 1)

@@ -16,9 +16,11 @@ inline constexpr const char* TreeRestoredNotice = "Træet er gendannet";
 inline constexpr const char* ReductionRowPrefix = "Reduc: ";
 
 // Appends a row when there is room and shows the list again; warns at the 29th row and when
-// the list is full. fraction is the value exactly, when known; working how it came about.
+// the list is full. fraction is the value exactly, when known; working how it came about, in
+// its encoding.
 void addResult(Context& context, const std::string& lineText, const std::string& valueText,
-               const std::string& fraction = "", const std::vector<std::string>& working = {});
+               const std::string& fraction = "", const std::vector<std::string>& working = {},
+               TextEncoding workingEncoding = TextEncoding::Windows1252);
 
 // The pane's lines: a blank line, then one line a row with the value ending in column 25; with
 // comma, the values are shown with a decimal comma, as the rows themselves never are.

@@ -5,6 +5,7 @@
 #include "chance/SimulationCommands.h"
 #include "tree/TreeHelpers.h"
 #include "window/Controls.h"
+#include "window/DistributionPane.h"
 
 namespace kvistra {
 
@@ -36,6 +37,7 @@ void Session::redo(Host& host, const RecordedDrawing* shownDrawing) {
 
 void Session::afterEveryCommand() {
   rebuildPathNames(state_);
+  window_.distributionPane = distributionPaneOf(state_);
   // A command run between the dialogs of another sees that one's work half done.
   if (commandsRunning_ == 0) showControls(state_, window_);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "text/ShortString.h"
+#include "text/TextEncoding.h"
 
 namespace kvistra {
 
@@ -74,8 +75,10 @@ struct ResultRow {
   RowName value;
   std::string fraction{};
   // How an approved event's value came about, on the tree of that moment; in memory only, and
-  // only until the tree changes.
+  // only until the tree changes. A question about the random variable is worked in UTF-8 display
+  // text, an event in the program's Windows-1252.
   std::vector<std::string> working{};
+  TextEncoding workingEncoding = TextEncoding::Windows1252;
   friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 
@@ -361,6 +364,9 @@ struct Work {
 struct ShownWork {
   InputPosition input;
   ShownEvent event;
+  // The last question about the random variable asked in its pane, as its results row ("X>=2");
+  // its answer is worked out again on the tree as it stands.
+  std::string variableQuestion;
   int32_t selectedResultLine = 0;
   std::optional<ReversalWorking> reversal;
 };

@@ -106,7 +106,7 @@ ApproveChoice ApproveResultDialog::ask(const QString& resultLine, int width,
 
 void ApproveResultDialog::showWorking(const std::vector<std::string>& lines, int width) {
   QStringList shown;
-  for (const std::string& line : lines) shown << toQt(line);
+  for (const std::string& line : lines) shown << toQt(line, actions_.workingEncoding);
   working_->showLines(shown);
   working_->setVisible(!lines.empty());
   copyWorkingButton_->setVisible(!lines.empty());

@@ -38,6 +38,7 @@ class MeasuringCanvas final : public Canvas {
   void fillRect(int, int, int, int) override {}
   void setFont(const Font& font) override {
     font_ = font;
+    encoding_ = font.encoding;
     if (canvas_) canvas_->setFont(font);
   }
   void setTextEncoding(TextEncoding encoding) override {

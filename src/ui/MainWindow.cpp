@@ -36,6 +36,7 @@
 #include "events/EventCalculation.h"
 #include "events/Reduction.h"
 #include "events/ResultsPicking.h"
+#include "events/VariableQuestions.h"
 #include "names/BranchNames.h"
 #include "output/ClipboardExport.h"
 #include "output/PictureExport.h"
@@ -50,6 +51,7 @@
 #include "ui/DialogLook.h"
 #include "ui/DialogPlacement.h"
 #include "ui/Dialogs.h"
+#include "ui/DistributionDock.h"
 #include "ui/DrawingAccessibility.h"
 #include "ui/DrawingArea.h"
 #include "ui/HelpWindow.h"
@@ -227,6 +229,7 @@ constexpr int BranchCountButtonLeft = 320;
 constexpr int BranchCountButtonPitch = 32;
 constexpr int BranchCountButtonSize = 25;
 constexpr int SidePaneWidth = 297;
+constexpr int DistributionPaneWidth = 300;
 constexpr int BranchTextsPaneHeight = 190;
 constexpr int ReductionNoteHeight = 49;
 constexpr int BranchHintMargin = 2;
@@ -342,6 +345,7 @@ MainWindow::MainWindow(TreeState& state)
   connect(startPictureTimer_, &QTimer::timeout, this, &MainWindow::onStartPictureTimeout);
 
   createCopyMenu();
+  createDistributionPane();
   dialogs_ = std::make_unique<Dialogs>(*this, [this] { showHelp(); });
   host_ = std::make_unique<QtHost>(*drawingArea_, *dialogs_, *this);
   drawingArea_->setPaintHandler([this](Canvas& canvas) { paintTree(state_, canvas); });
@@ -510,6 +514,21 @@ void MainWindow::createDrawingArea() {
   // Presses and moves over the hint belong to the drawing below it.
   branchHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
   branchHint_->hide();
+}
+
+void MainWindow::createDistributionPane() {
+  distributionPane_ = new DistributionDock(this);
+  addDockWidget(Qt::RightDockWidgetArea, distributionPane_);
+  resizeDocks({distributionPane_}, {DistributionPaneWidth}, Qt::Horizontal);
+  distributionPane_->hide();
+  connect(distributionPane_, &DistributionDock::questionAsked, this,
+          [this](Comparison comparison, const QString& bound, const QString& upper) {
+            run("Beregn", [&](Context& c) {
+              askVariableQuestion(c, comparison, fromQt(bound), fromQt(upper));
+            });
+          });
+  connect(distributionPane_, &DistributionDock::copyRequested, this,
+          [this] { run({}, copyDistributionChart); });
 }
 
 void MainWindow::createCopyMenu() {
@@ -757,8 +776,11 @@ void MainWindow::connectDrawingArea() {
   connect(drawingArea_, &DrawingArea::released, this, [this](QPoint at) {
     run(clickStepName(), [at](Context& c) { releaseOnDrawing(c, at.x(), at.y()); });
   });
-  // Marks drawn while a box is open are read at once, not when the command ends.
+  // Marks drawn while a box is open are read at once, not when the command ends; so is the
+  // answer a question about X marked them for.
   connect(drawingArea_, &DrawingArea::drawn, this, &MainWindow::showReadings);
+  connect(drawingArea_, &DrawingArea::drawn, this,
+          [this] { distributionPane_->showPane(window_.distributionPane); });
   connect(drawingArea_, &DrawingArea::branchKeyPressed, this, [this](BranchKey key) {
     const QString step = key == BranchKey::Enter ? clickStepName() : QString();
     run(step, [key](Context& c) { branchKeyPressed(c, key); });
@@ -896,6 +918,7 @@ void MainWindow::sync() {
   for (const std::string& tip : resultRowTips(state_)) tips << toQt(tip);
   resultsList_->setLineTips(tips);
   showLines(branchTextsList_, window_.branchTextLines);
+  distributionPane_->showPane(window_.distributionPane);
   const ReductionNote& note = window_.reductionNote;
   QPalette notePalette = reductionNote_->palette();
   notePalette.setColor(QPalette::Window,

@@ -22,6 +22,7 @@ class QTimer;
 namespace kvistra::ui {
 
 class Dialogs;
+class DistributionDock;
 class DrawingArea;
 class HelpWindow;
 class QtHost;
@@ -73,6 +74,7 @@ class MainWindow : public QMainWindow {
   void createSidePane();
   void createDrawingArea();
   void createCopyMenu();
+  void createDistributionPane();
   void connectCommands();
   void connectConstructionCommands();
   void connectProbabilityCommands();
@@ -143,6 +145,7 @@ class MainWindow : public QMainWindow {
   QLabel* reductionProbabilityLabel_ = nullptr;
   QScrollArea* drawingScroll_ = nullptr;
   DrawingArea* drawingArea_ = nullptr;
+  DistributionDock* distributionPane_ = nullptr;
   QLabel* startPicture_ = nullptr;
   StartGuide* startGuide_ = nullptr;
   QLabel* branchHint_ = nullptr;

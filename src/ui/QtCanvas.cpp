@@ -133,6 +133,7 @@ void QtCanvas::fillRect(int left, int top, int right, int bottom) {
 
 void QtCanvas::setFont(const Font& font) {
   painter_.setFont(toQFont(font));
+  encoding_ = font.encoding;
   forgetFont();
 }
 
@@ -144,9 +145,7 @@ void QtCanvas::setTextEncoding(TextEncoding encoding) {
 }
 
 QString QtCanvas::textOf(std::string_view text) const {
-  if (encoding_ == TextEncoding::Utf8)
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return toQt(text);
+  return toQt(text, encoding_);
 }
 
 }  // namespace kvistra::ui

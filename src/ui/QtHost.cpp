@@ -240,7 +240,7 @@ void QtHost::copyText(const std::vector<std::string>& lines, const Font& font) {
   QString plain;
   QString html = "<html><head><meta charset=\"utf-8\"></head><body>\n";
   for (const auto& line : lines) {
-    const QString shown = toQt(line);
+    const QString shown = toQt(line, font.encoding);
     plain += shown + '\n';
     html += paragraph.arg(shown.toHtmlEscaped().replace(' ', "&nbsp;"));
   }

@@ -32,6 +32,12 @@ QString toQt(std::string_view windows1252) {
   return text;
 }
 
+QString toQt(std::string_view text, TextEncoding encoding) {
+  if (encoding == TextEncoding::Utf8)
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return toQt(text);
+}
+
 std::string fromQt(const QString& text) {
   QStringEncoder encode(Encoding, QStringConverter::Flag::Stateless);
   const QByteArray bytes = encode(text);

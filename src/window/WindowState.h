@@ -4,10 +4,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tree/TreeState.h"
+#include "window/DistributionPane.h"
 
 namespace kvistra {
 
@@ -132,6 +134,8 @@ struct WindowState {
   ReductionNote reductionNote;
   BranchHint branchHint;
   BranchFocus branchFocus;
+  // "Fordeling af X", while the work has a random variable.
+  std::optional<DistributionPane> distributionPane;
 
   bool isEnabled(Control c) const { return enabled[static_cast<std::size_t>(c)]; }
 

@@ -189,23 +189,42 @@ int treeBottom(const Tree& tree, int lineHeight) {
   return bottom + labelBelowLine(lineHeight);
 }
 
-// Writes the lines from top down; past OneColumnLines they are shared between two columns.
-// Returns the y below them.
-int writeLines(Canvas& canvas, const std::vector<std::string>& lines, int top, int lineHeight) {
+// Writes the lines from top down; past OneColumnLines they are shared between two columns. Each
+// line is read in its encoding, where one is given (Windows-1252 otherwise). Returns the y below
+// them.
+int writeLines(Canvas& canvas, const std::vector<std::string>& lines, int top, int lineHeight,
+               const std::vector<TextEncoding>& encodings = {}) {
   const int rows = rowsOf(lines);
-  for (int i = 0; i < static_cast<int>(lines.size()); ++i)
+  Font font = PageFont;
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    const TextEncoding encoding = at < encodings.size() ? encodings[at] : PageFont.encoding;
+    if (encoding != font.encoding) {
+      font.encoding = encoding;
+      canvas.setFont(font);
+    }
     canvas.textOut(PageTextX + (i / rows) * PageWorkingColumnPitch, top + (i % rows) * lineHeight,
                    lines[i]);
+  }
+  if (font != PageFont) canvas.setFont(PageFont);
   return top + rows * lineHeight;
 }
 
-std::vector<std::string> keyLines(const std::vector<KeyResult>& results) {
+// The key's lines, and the encoding of each: a question about the random variable is worked in
+// UTF-8.
+std::vector<std::string> keyLines(const std::vector<KeyResult>& results,
+                                  std::vector<TextEncoding>* encodings = nullptr) {
   std::vector<std::string> lines{ResultsTitle};
+  std::vector<TextEncoding> lineEncodings{PageFont.encoding};
   for (const KeyResult& result : results) {
     lines.push_back(result.line);
-    for (const std::string& line : result.working)
+    lineEncodings.push_back(PageFont.encoding);
+    for (const std::string& line : result.working) {
       lines.push_back(std::string(WorkingIndent, ' ') + line);
+      lineEncodings.push_back(result.workingEncoding);
+    }
   }
+  if (encodings) *encodings = std::move(lineEncodings);
   return lines;
 }
 
@@ -225,7 +244,7 @@ std::vector<KeyResult> keyResults(const TreeState& state) {
   std::vector<KeyResult> results;
   for (int i = 1; i <= std::clamp(state.results.count, 0, MaxResults); ++i) {
     const ResultRow& row = state.results.rows[i];
-    results.push_back({keyLine(row, state.view.decimalComma), row.working});
+    results.push_back({keyLine(row, state.view.decimalComma), row.working, row.workingEncoding});
   }
   return results;
 }
@@ -245,8 +264,9 @@ void savePagesAsPdf(Context& context, int pageCount, const PageDrawing& draw) {
 }
 
 // What the page writes under the tree besides the explanation: on the key, its results.
-std::vector<std::string> keyLinesOf(const Worksheet& sheet, int pageIndex) {
-  return pageIndex == 1 && !sheet.results.empty() ? keyLines(sheet.results)
+std::vector<std::string> keyLinesOf(const Worksheet& sheet, int pageIndex,
+                                    std::vector<TextEncoding>* encodings = nullptr) {
+  return pageIndex == 1 && !sheet.results.empty() ? keyLines(sheet.results, encodings)
                                                   : std::vector<std::string>{};
 }
 
@@ -342,8 +362,9 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
   }
   if (!sheet.branchTexts.empty())
     top = writeLines(canvas, sheet.branchTexts, top, lineHeight) + SectionGap;
-  if (const auto results = keyLinesOf(sheet, pageIndex); !results.empty())
-    writeLines(canvas, results, top, lineHeight);
+  std::vector<TextEncoding> encodings;
+  if (const auto results = keyLinesOf(sheet, pageIndex, &encodings); !results.empty())
+    writeLines(canvas, results, top, lineHeight, encodings);
 }
 
 void printWorksheet(Context& context) {

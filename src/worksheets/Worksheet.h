@@ -17,6 +17,7 @@ namespace kvistra {
 struct KeyResult {
   std::string line;
   std::vector<std::string> working;
+  TextEncoding workingEncoding = TextEncoding::Windows1252;
 };
 
 // What the pages show, made once before they are printed, shown or saved.

@@ -39,6 +39,20 @@ TEST(VariableQuestion, AnswersTextsAndRowRoundTrip) {
   }
 }
 
+// The rows taken named and summed; one row named once, none summed at all.
+TEST(VariableQuestion, AnswersWithTheirWorking) {
+  const Distribution coins(
+      {{0, Exact(1, 8)}, {1, Exact(3, 8)}, {2, Exact(3, 8)}, {3, Exact(1, 8)}});
+  const std::pair<VariableQuestion, std::string> cases[] = {
+      {{AtLeast, 2, 0}, "P(X ≥ 2) = P(X = 2) + P(X = 3) = 3/8 + 1/8 = 1/2"},
+      {{Equal, 3, 0}, "P(X = 3) = 1/8"},
+      {{Below, 1, 0}, "P(X < 1) = P(X = 0) = 1/8"},
+      {{Above, 3, 0}, "P(X > 3) = 0"},
+  };
+  for (const auto& [question, answer] : cases)
+    EXPECT_EQ(answerDisplayText(coins, question, {}), answer);
+}
+
 TEST(readQuestionRow, RefusesWhatIsNoQuestion) {
   for (const char* row : {"", "X", "X<=", "Y<=1", "X=<1", "X≤1", "X<=1 ", "3<=X",
                           "1<=X<=", "X<=1<=3", "P(X<=1)", "X==1"})

@@ -68,7 +68,10 @@ class RecordingCanvas : public Canvas {
   int textHeight(std::string_view) override { return 14; }
   void rectangle(int l, int t, int r, int b) override { rects.push_back({l, t, r, b, false}); }
   void fillRect(int l, int t, int r, int b) override { rects.push_back({l, t, r, b, true}); }
-  void setFont(const Font& f) override { font = f; }
+  void setFont(const Font& f) override {
+    font = f;
+    encoding = f.encoding;
+  }
   void setTextEncoding(TextEncoding e) override { encoding = e; }
   bool isPrinter() const override { return printer_; }
   int width() const override { return width_; }

@@ -73,4 +73,15 @@ bool openShape(Context& context, std::string_view shape) {
   return opened;
 }
 
+bool openThreeCoins(Context& context, char letter) {
+  if (!openShape(context, evenShape("1/2,1/2", 3))) return false;
+  Tree& tree = context.state.tree;
+  for (int level = 1; level <= tree.depth(); ++level)
+    for (int slot = 1; slot <= tree.slotsOn(level); ++slot)
+      tree.branch(level, slot).counted = tree.branch(level, slot).name[0] == 'A';
+  if (letter) context.state.variable = RandomVariable{VariableKind::CountOfNames, letter};
+  tree.showFractions = true;
+  return true;
+}
+
 }  // namespace kvistra::testing

@@ -19,4 +19,8 @@ std::string evenShape(std::string_view values, int branchings);
 // Opens the shape's document as "Hent" opens a file; false when it was refused.
 bool openShape(Context& context, std::string_view shape);
 
+// Three coins shown in fractions, every branch A (heads) or B, and X the number of heads; the
+// variable is left out when letter is 0.
+bool openThreeCoins(Context& context, char letter = 'X');
+
 }  // namespace kvistra::testing
