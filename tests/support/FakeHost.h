@@ -131,6 +131,20 @@ class FakeHost : public Host {
     countLabels.push_back(question.label);
     return nextOr(countReplies, {});
   }
+  // The random variable's dialog: each reply closes it; unscripted, "Fortryd". The forms it
+  // was opened on go to variableForms.
+  std::deque<VariableReply> variableReplies;
+  std::vector<VariableForm> variableForms;
+  VariableReply showVariableDialog(const VariableForm& form) override {
+    variableForms.push_back(form);
+    return nextOr(variableReplies, {});
+  }
+  // Saving a random variable in a tree file; unscripted, "&Fortryd".
+  std::deque<TreeFileVariableChoice> saveAsDocumentReplies;
+  TreeFileVariableChoice askToSaveAsDocument(const std::string& question) override {
+    questionsAsked.push_back(question);
+    return nextOr(saveAsDocumentReplies, TreeFileVariableChoice::Cancel);
+  }
 
  private:
   std::optional<std::string> chooseFile();
