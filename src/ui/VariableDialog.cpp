@@ -152,15 +152,21 @@ void VariableDialog::fillTables(const VariableForm& form) {
     nameValueFields_.push_back(field);
   }
   QGridLayout* outcomes = freshRows(tables_[indexOf(VariableKind::ValuePerOutcome)]);
+  outcomes->setColumnStretch(1, 1);
   for (std::size_t row = 0; row < form.outcomes.size(); ++row) {
     const VariableOutcomeRow& outcome = form.outcomes[row];
-    auto* label = new QLabel(QString("%1   %2").arg(outcome.outcome).arg(toQt(outcome.path)));
+    // The number in a column of its own, so the paths line up past outcome 9.
+    auto* number = new QLabel(QString::number(outcome.outcome));
+    number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* path = new QLabel(toQt(outcome.path));
     QLineEdit* field =
-        valueField(nullptr, outcome.value, QString("Værdi på udfald %1").arg(outcome.outcome));
+        valueField(nullptr, outcome.value,
+                   QString("Værdi på udfald %1: %2").arg(outcome.outcome).arg(path->text()));
     field->setObjectName(QString("outcomeValue%1").arg(outcome.outcome));
-    label->setBuddy(field);
-    outcomes->addWidget(label, static_cast<int>(row), 0);
-    outcomes->addWidget(field, static_cast<int>(row), 1);
+    path->setBuddy(field);
+    outcomes->addWidget(number, static_cast<int>(row), 0);
+    outcomes->addWidget(path, static_cast<int>(row), 1);
+    outcomes->addWidget(field, static_cast<int>(row), 2);
     outcomeValueFields_.push_back(field);
   }
 }
