@@ -32,6 +32,8 @@ void resetScalars(TreeState& state) {
   state.reduction = Reduction{};
   state.event.shown = false;
   state.reversal.reset();
+  // The random variable stood on the old tree's branches.
+  state.variable.reset();
   // A tool chosen for the old tree does not wait for a click on the new one.
   state.pointer.toolMode = ToolMode::None;
 }

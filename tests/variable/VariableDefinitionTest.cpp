@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "chance/SimulationCommands.h"
+#include "construction/Construction.h"
 #include "names/BranchNames.h"
+#include "results/ResultsList.h"
+#include "session/Session.h"
 #include "support/TreeBuilding.h"
 #include "support/TreeShapes.h"
 #include "text/TextFormat.h"
@@ -100,6 +104,28 @@ TEST(VariableDefinition, CountedNamesSurviveARenameAndARemoval) {
   defineVariable(f.context);
   EXPECT_FALSE(f.state.variable);
   EXPECT_TRUE(f.state.tree.branch(1, 1).counted);
+}
+
+// The variable is no change of the chances: a simulation stays and the results get no notice;
+// it is one step of its own, and a new tree starts without it.
+TEST(VariableDefinition, IsAStepOfItsOwnThatLeavesTheChancesAlone) {
+  Fixture f;
+  ASSERT_TRUE(testing::openShape(f.context, evenShape("1/2,1/2", 2)));
+  addResult(f.context, "A1", "0.5000");
+  f.host.simulationReplies = {SimulationChoice{"100", "1"}};
+  simulate(f.context);
+  ASSERT_TRUE(f.state.simulation);
+  Session session(f.state);
+  VariableForm form = variableFormOf(f.state);
+  form.names[0].counted = true;
+  f.host.variableReplies = {{VariableChoice::Define, form}};
+  session.run("Stokastisk variabel…", defineVariable, f.host);
+  EXPECT_TRUE(f.state.variable);
+  EXPECT_TRUE(f.state.simulation);
+  EXPECT_EQ(f.state.results.count, 1);
+  EXPECT_EQ(session.history().undoName(), "Stokastisk variabel…");
+  beginTree(f.context, 2);
+  EXPECT_FALSE(f.state.variable);
 }
 
 // Only the chosen kind's fields are judged; empty is a value not typed yet.
