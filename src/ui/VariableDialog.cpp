@@ -99,6 +99,8 @@ VariableDialog::VariableDialog(QWidget* mainWindow)
     tables_[i]->setAccessibleName(kindButtons_[i]->accessibleName());
     tables_[i]->setFixedSize(kind == VariableKind::ValuePerOutcome ? OutcomeTableSize : TableSize);
     tables_[i]->setWidgetResizable(true);
+    // The rows take the keyboard, and the table scrolls to the one that has it.
+    tables_[i]->setFocusPolicy(Qt::NoFocus);
     connect(kindButtons_[i], &QRadioButton::toggled, this, &VariableDialog::enableChosenTable);
     kindColumn->addWidget(kindButtons_[i]);
     kindColumn->addWidget(tables_[i]);
@@ -169,6 +171,15 @@ void VariableDialog::fillTables(const VariableForm& form) {
     outcomes->addWidget(field, static_cast<int>(row), 2);
     outcomeValueFields_.push_back(field);
   }
+  // Tab goes through each way's rows after its choice, not after the buttons.
+  std::vector<QWidget*> order{nameField_, kindButtons_[0]};
+  order.insert(order.end(), countedBoxes_.begin(), countedBoxes_.end());
+  order.push_back(kindButtons_[1]);
+  order.insert(order.end(), nameValueFields_.begin(), nameValueFields_.end());
+  order.push_back(kindButtons_[2]);
+  order.insert(order.end(), outcomeValueFields_.begin(), outcomeValueFields_.end());
+  order.insert(order.end(), {okButton(), cancelButton(), removeButton_});
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void VariableDialog::enableChosenTable() {
