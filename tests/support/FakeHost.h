@@ -131,18 +131,14 @@ class FakeHost : public Host {
     countLabels.push_back(question.label);
     return nextOr(countReplies, {});
   }
-  // The random variable's dialog: each reply closes it; unscripted, "Fortryd". The forms it
-  // was opened on go to variableForms.
+  // The random variable's dialog and the question before it is left out of a tree file;
+  // unscripted, both are answered "Fortryd".
   std::deque<VariableReply> variableReplies;
-  std::vector<VariableForm> variableForms;
-  VariableReply showVariableDialog(const VariableForm& form) override {
-    variableForms.push_back(form);
+  VariableReply showVariableDialog(const VariableForm&) override {
     return nextOr(variableReplies, {});
   }
-  // Saving a random variable in a tree file; unscripted, "&Fortryd".
   std::deque<TreeFileVariableChoice> saveAsDocumentReplies;
-  TreeFileVariableChoice askToSaveAsDocument(const std::string& question) override {
-    questionsAsked.push_back(question);
+  TreeFileVariableChoice askToSaveAsDocument(const std::string&) override {
     return nextOr(saveAsDocumentReplies, TreeFileVariableChoice::Cancel);
   }
 
