@@ -14,14 +14,14 @@ namespace {
 constexpr const char* NotANumber = "Skriv et tal, f.eks. -5, 2.5 eller 1/2.";
 constexpr const char* NotALetter = "Navnet skal være ét bogstav fra A til Z, f.eks. X.";  // UTF-8
 
-// Blanks around a name or a value are not part of it; a one-letter name is kept with one.
+// Blanks around a name or a value do not belong to it; a one-letter name is kept with one.
 std::string_view trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The value as it is kept: empty while none is typed.
+// Whether typed can be kept as a value: a number its text has room for, or nothing yet.
 bool isValue(std::string_view typed) {
   const std::string_view value = trimmed(typed);
   return value.empty() || (value.size() <= VariableText::capacity && readVariableValue(value));
@@ -46,7 +46,9 @@ std::string pathOf(const Tree& tree, int k) {
 VariableForm variableFormOf(const TreeState& state) {
   const Tree& tree = state.tree;
   VariableForm form;
-  if (state.variable) {
+  // What a removed variable left on the branches is kept for an undo, not offered again.
+  const bool defined = state.variable.has_value();
+  if (defined) {
     form.kind = state.variable->kind;
     form.name = std::string(1, state.variable->name);
     form.defined = true;
@@ -57,11 +59,13 @@ VariableForm variableFormOf(const TreeState& state) {
                             [name](const VariableNameRow& r) { return r.name == name; });
     if (row == form.names.end())
       row = form.names.insert(form.names.end(), {std::string(name), false, {}});
+    if (!defined) return;
     row->counted = row->counted || branch.counted;
     if (row->value.empty()) row->value = branch.branchValue.str();
   });
   for (int k = 1; k <= tree.outcomeSlots(); ++k)
-    form.outcomes.push_back({k, pathOf(tree, k), tree.leaf(k).outcomeValue.str()});
+    form.outcomes.push_back(
+        {k, pathOf(tree, k), defined ? tree.leaf(k).outcomeValue.str() : std::string()});
   return form;
 }
 

@@ -11,8 +11,9 @@
 namespace kvistra {
 
 // The dialog's form on the tree as it stands: the variable's definition, or, when there is
-// none, "Antal af …" named X with nothing counted. Names are listed once each, in the order
-// they first stand from the top branching down; a name counts when any of its branches does.
+// none, "Antal af …" named X with nothing counted and no values. Names are listed once each, in
+// the order they first stand from the top branching down; a name counts when any of its
+// branches does.
 VariableForm variableFormOf(const TreeState& state);
 
 // The field that holds what the dialog cannot take, and what to tell about it.

@@ -94,6 +94,7 @@ TEST(VariableDefinition, CountsItsNamesThroughARenameAndLeavesTheChancesAlone) {
   defineVariable(f.context);
   EXPECT_FALSE(f.state.variable);
   EXPECT_TRUE(f.state.tree.branch(1, 1).counted);
+  EXPECT_FALSE(variableFormOf(f.state).names[0].counted);
   f.state.variable = RandomVariable{};
   beginTree(f.context, 2);
   EXPECT_FALSE(f.state.variable);
