@@ -73,6 +73,10 @@ class PictureHost : public Host {
   std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override { return {}; }
   std::optional<int> askCount(const CountQuestion&) override { return {}; }
+  VariableReply showVariableDialog(const VariableForm&) override { return {}; }
+  TreeFileVariableChoice askToSaveAsDocument(const std::string&) override {
+    return TreeFileVariableChoice::Cancel;
+  }
 
  private:
   QPainter painter_;

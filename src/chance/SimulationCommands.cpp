@@ -1,5 +1,6 @@
 #include "chance/SimulationCommands.h"
 
+#include <algorithm>
 #include <random>
 
 #include "chance/Simulation.h"
@@ -41,10 +42,21 @@ void addTrials(Context& context, std::int64_t trials) {
   paintTreeOnScreen(context.state, context.host);
 }
 
+// What the random variable keeps on a branch does not change the chances drawn from.
+bool sameChances(const Branch& a, Branch b) {
+  b.counted = a.counted;
+  b.branchValue = a.branchValue;
+  b.outcomeValue = a.outcomeValue;
+  return a == b;
+}
+
 bool sameTreeDrawn(const Work& a, const Work& b) {
-  return a.tree.branches == b.tree.branches && a.tree.branchingCount == b.tree.branchingCount &&
-         a.tree.leafCount == b.tree.leafCount && a.tree.complete == b.tree.complete &&
-         a.reduction == b.reduction;
+  for (int level = 0; level <= MaxBranchings; ++level)
+    if (!std::equal(a.tree.branches[level].begin(), a.tree.branches[level].end(),
+                    b.tree.branches[level].begin(), sameChances))
+      return false;
+  return a.tree.branchingCount == b.tree.branchingCount && a.tree.leafCount == b.tree.leafCount &&
+         a.tree.complete == b.tree.complete && a.reduction == b.reduction;
 }
 
 }  // namespace

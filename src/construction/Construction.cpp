@@ -34,6 +34,8 @@ void resetScalars(TreeState& state) {
   // A question about X asked of the old tree is none of the new one's.
   state.variableQuestion.clear();
   state.reversal.reset();
+  // The random variable stood on the old tree's branches.
+  state.variable.reset();
   // A tool chosen for the old tree does not wait for a click on the new one.
   state.pointer.toolMode = ToolMode::None;
 }

@@ -126,6 +126,43 @@ struct CountQuestion {
   int preset = 1;
 };
 
+// One row of the random variable's dialog for a name on the tree: the name as the branches
+// hold it, whether it is counted, and the value each of its branches adds to a sum, as typed.
+struct VariableNameRow {
+  std::string name;
+  bool counted = false;
+  std::string value;
+  friend bool operator==(const VariableNameRow&, const VariableNameRow&) = default;
+};
+// One row for an outcome: its number, the names along its path ("K1 K2 K3") and its value.
+struct VariableOutcomeRow {
+  int outcome = 0;
+  std::string path;
+  std::string value;
+  friend bool operator==(const VariableOutcomeRow&, const VariableOutcomeRow&) = default;
+};
+// "Stokastisk variabel…" as plain data (Windows-1252): the kind chosen, the name as typed, a
+// row for each distinct name on the tree and one for each outcome, and whether a variable is
+// defined now, which "Fjern variablen" needs.
+struct VariableForm {
+  VariableKind kind = VariableKind::CountOfNames;
+  std::string name = "X";
+  std::vector<VariableNameRow> names;
+  std::vector<VariableOutcomeRow> outcomes;
+  bool defined = false;
+  friend bool operator==(const VariableForm&, const VariableForm&) = default;
+};
+// How the dialog was closed: "OK", "Fjern variablen" or "Fortryd" (or its close box).
+enum class VariableChoice { Define, Remove, Cancel };
+struct VariableReply {
+  VariableChoice choice = VariableChoice::Cancel;
+  VariableForm form;
+};
+
+// The answer to saving a tree with its random variable as a tree file: "&Ja" saves a document
+// instead, "&Nej" the tree file without the variable, "&Fortryd" nothing.
+enum class TreeFileVariableChoice { SaveDocument, SaveWithoutVariable, Cancel };
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -215,6 +252,12 @@ class Host {
   // A whole number from least to most, asked with a spin box; nothing when cancelled.
   // The dialog's caption and the spin box's label are Windows-1252.
   virtual std::optional<int> askCount(const CountQuestion& question) = 0;
+  // "Stokastisk variabel…" opened on form; it stays open until its fields pass
+  // variableFormFault (variable/VariableDefinition.h) or it is closed another way.
+  virtual VariableReply showVariableDialog(const VariableForm& form) = 0;
+  // Asked when a tree with a random variable is to be saved as a tree file, which cannot hold
+  // it; the question is Windows-1252.
+  virtual TreeFileVariableChoice askToSaveAsDocument(const std::string& question) = 0;
 };
 
 }  // namespace kvistra

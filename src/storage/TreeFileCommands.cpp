@@ -17,8 +17,10 @@ constexpr const char* DocumentPresetName = "*.kvistra";
 constexpr const char* OnlyAsDocument =
     " Træet kan kun gemmes som Kvistra-dokument (*.kvistra), for en træfil (*.KV3) kan ikke "
     "rumme dets form. ";
-constexpr const char* VariableOnlyInDocument =
-    " Den stokastiske variabel kan kun gemmes i et Kvistra-dokument (*.kvistra). ";
+constexpr const char* VariableNotInTreeFile =  // UTF-8; see w1252
+    "En .KV3-fil kan ikke gemme den stokastiske variabel. Vil du gemme som Kvistra-dokument i "
+    "stedet?";
+constexpr std::string_view DocumentExtension = ".kvistra";
 constexpr const char* ValuesMissing =
     " Dokumentet kan ikke hentes: ikke alle grene har en sandsynlighed. ";
 constexpr const char* FileMissing = " Filen findes ikke";
@@ -51,7 +53,13 @@ bool workFitsTreeFile(const TreeState& state) {
   return fitsTreeFile(state.tree) && !state.variable;
 }
 
-// The name the open and save dialogs start from when the tree has no file of its own.
+// The same file as a document: "Mønt.KV3" becomes "Mønt.kvistra".
+std::string asDocument(const std::string& treeFilePath) {
+  return treeFilePath.substr(0, treeFilePath.rfind('.')) + std::string(DocumentExtension);
+}
+
+// The name the open and save dialogs start from when the tree has no file of its own; a tree
+// with a random variable starts among documents, which keep it.
 const char* presetFor(const TreeState& state) {
   return hasTreeDocumentExtension(state.file.path) || !workFitsTreeFile(state) ? DocumentPresetName
                                                                                : PresetName;
@@ -90,14 +98,26 @@ bool loadDocumentText(Context& context, std::string_view text, const std::string
 }
 
 // The save dialog until it names a file that may be written: a file already there is replaced
-// only when the user says so, and saving the tree again over its own file is the default.
+// only when the user says so, and saving the tree again over its own file is the default. A
+// tree file chosen for a tree with a random variable is first offered as a document instead.
 std::optional<std::string> chooseFileToWrite(Context& context) {
   const std::string& ownFile = context.state.file.path;
   std::string preset = ownFile.empty() ? presetFor(context.state) : ownFile;
-  const bool fits = workFitsTreeFile(context.state);
+  const bool fits = fitsTreeFile(context.state.tree);
   for (;;) {
     std::optional<std::string> path =
         context.host.chooseFileToSave(" Gem dit Kvistra ", preset, fits);
+    if (path && fits && context.state.variable && hasTreeFileExtension(*path)) {
+      switch (context.host.askToSaveAsDocument(w1252(VariableNotInTreeFile))) {
+        case TreeFileVariableChoice::SaveDocument:
+          *path = asDocument(*path);
+          break;
+        case TreeFileVariableChoice::SaveWithoutVariable:
+          break;
+        case TreeFileVariableChoice::Cancel:
+          return std::nullopt;
+      }
+    }
     if (!path || !fileExists(*path)) return path;
     const std::string question =
         w1252("»") + shownNameOf(*path) + w1252("« findes allerede. Vil du erstatte den?");
@@ -115,7 +135,6 @@ bool saveTree(Context& context) {
   const bool document = hasTreeDocumentExtension(*path);
   if (!document && !hasTreeFileExtension(*path)) return refuse(context, SaveFailed);
   if (!document && !fitsTreeFile(state.tree)) return refuse(context, OnlyAsDocument);
-  if (!document && state.variable) return refuse(context, VariableOnlyInDocument);
   const std::optional<std::uintmax_t> space = freeSpaceBeside(*path);
   if (!space || *space <= LeastFreeSpace) return refuse(context, DiskFull);
   std::string text = savedText(state, *path);
@@ -128,6 +147,8 @@ bool saveTree(Context& context) {
 bool hasUnsavedChanges(const TreeState& state) {
   // A tree without all its probabilities is not worth keeping: it would load as a complete one.
   if (!state.tree.complete || !state.input.allProbabilitiesEntered) return false;
+  // A tree file saved without the random variable does not hold all of the work.
+  if (state.variable && !hasTreeDocumentExtension(state.file.path)) return true;
   return !state.file.savedText || *state.file.savedText != savedText(state, state.file.path);
 }
 

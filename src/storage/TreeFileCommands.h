@@ -30,7 +30,8 @@ void openTree(Context& context);
 bool loadTreeFile(Context& context, const std::string& path);
 
 // Whether the tree holds work that "&Gem" would write and that is not in its file: the file text
-// differs from the one last read or written, or a saveable tree has never been in a file.
+// differs from the one last read or written, a saveable tree has never been in a file, or its
+// file is a tree file, which has left out the random variable.
 bool hasUnsavedChanges(const TreeState& state);
 
 // Before the tree is replaced or the program ends: asks whether to save changes, if there are

@@ -14,6 +14,7 @@
 #include "ui/ReverseTreeDialog.h"
 #include "ui/SimulationDialog.h"
 #include "ui/TreeFileDialog.h"
+#include "ui/VariableDialog.h"
 #include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
 
@@ -72,6 +73,10 @@ SimulationDialog& Dialogs::simulation() {
 
 CountDialog& Dialogs::count() {
   return madeOnFirstUse(count_);
+}
+
+VariableDialog& Dialogs::variable() {
+  return madeOnFirstUse(variable_);
 }
 
 WorksheetDialog& Dialogs::worksheet() {

@@ -20,6 +20,7 @@ class ReverseTreeDialog;
 class SimulationDialog;
 class BranchNamesDialog;
 class TreeFileDialog;
+class VariableDialog;
 class WorksheetDialog;
 class YesNoDialog;
 
@@ -42,6 +43,7 @@ class Dialogs {
   ReverseTreeDialog& reverseTree();
   SimulationDialog& simulation();
   CountDialog& count();
+  VariableDialog& variable();
 
  private:
   template <class Dialog, class... Arguments>
@@ -63,6 +65,7 @@ class Dialogs {
   ReverseTreeDialog* reverseTree_ = nullptr;
   SimulationDialog* simulation_ = nullptr;
   CountDialog* count_ = nullptr;
+  VariableDialog* variable_ = nullptr;
 };
 
 }  // namespace kvistra::ui

@@ -66,6 +66,7 @@
 #include "ui/TextConversion.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/YesNoDialog.h"
+#include "variable/VariableDefinition.h"
 #include "window/Controls.h"
 #include "window/Startup.h"
 #include "worksheets/Worksheet.h"
@@ -156,6 +157,7 @@ const std::vector<MenuEntry>& mainMenu() {
        nullptr,
        {
            {"askEventAction", "&Hændelser", AskEvent},
+           {"defineVariableAction", "S&tokastisk variabel…", DefineVariable},
            {"reduceTreeAction", "&Reducér træ", ReduceTree},
            {"restoreTreeAction", "&Gendan træ", RestoreTree},
            {"reverseTreeAction", "&Vend træet", ReverseTree},
@@ -176,6 +178,8 @@ const std::vector<MenuEntry>& mainMenu() {
            {"viewSeparator", ""},
            {"naturalFrequenciesAction", "Antal ud af N", NaturalFrequencies},
            {"caseCountAction", "Antal tilfælde N…", CaseCount},
+           {"variableSeparator", ""},
+           {"variableOnOutcomesAction", "Vis X på udfaldene", VariableOnOutcomes},
        }},
       {"helpMenu",
        "&Hjælp",
@@ -243,6 +247,7 @@ constexpr const char* DecimalCommaKey = "decimalComma";
 constexpr const char* ZoomKey = "zoom";
 constexpr const char* HighlightEventKey = "highlightEvent";
 constexpr const char* ConditionalValuesKey = "conditionalValues";
+constexpr const char* VariableOnOutcomesKey = "variableOnOutcomes";
 
 std::size_t indexOf(Control command) {
   return static_cast<std::size_t>(command);
@@ -643,6 +648,7 @@ void MainWindow::connectViewCommands() {
       {DecimalComma, DecimalCommaKey, setDecimalComma},
       {ConditionalValues, ConditionalValuesKey, setConditionalValues},
       {HighlightEvent, HighlightEventKey, setHighlightEvent},
+      {VariableOnOutcomes, VariableOnOutcomesKey, setVariableOnOutcomes},
   };
   for (const auto& [command, key, choose] : keptChoices) {
     action(command)->setCheckable(true);
@@ -672,11 +678,14 @@ void MainWindow::loadViewSettings() {
   const bool comma = keptChoice(DecimalCommaKey, view.decimalComma);
   const bool highlight = keptChoice(HighlightEventKey, view.highlightEvent);
   const bool conditional = keptChoice(ConditionalValuesKey, view.conditionalValues);
+  const bool onOutcomes = keptChoice(VariableOnOutcomesKey, view.variableOnOutcomes);
   if (comma != view.decimalComma) run({}, [comma](Context& c) { setDecimalComma(c, comma); });
   if (highlight != view.highlightEvent)
     run({}, [highlight](Context& c) { setHighlightEvent(c, highlight); });
   if (conditional != view.conditionalValues)
     run({}, [conditional](Context& c) { setConditionalValues(c, conditional); });
+  if (onOutcomes != view.variableOnOutcomes)
+    run({}, [onOutcomes](Context& c) { setVariableOnOutcomes(c, onOutcomes); });
 }
 
 void MainWindow::connectFileAndOutputCommands() {
@@ -755,6 +764,7 @@ void MainWindow::connectEventCommands() {
   onTriggered(ReverseTree, reverseTree);
   onTriggered(Simulate, simulate);
   onTriggered(SimulateAgain, simulateAgain);
+  onTriggered(DefineVariable, defineVariable);
   // A row evaluated again may be approved as a new result; a key may delete a row.
   const QString eventStep = stepName(AskEvent);
   connect(resultsList_, &ResultsPane::released, this,
@@ -943,6 +953,7 @@ void MainWindow::showCheckMarks() {
   action(ConditionalValues)->setChecked(state_.view.conditionalValues);
   action(HighlightEvent)->setChecked(state_.view.highlightEvent);
   action(NaturalFrequencies)->setChecked(state_.view.naturalFrequencies);
+  action(VariableOnOutcomes)->setChecked(state_.view.variableOnOutcomes);
 }
 
 void MainWindow::showToolNote() {

@@ -33,6 +33,7 @@
 #include "ui/SimulationDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/TreeFileDialog.h"
+#include "ui/VariableDialog.h"
 #include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
 
@@ -292,6 +293,29 @@ std::optional<SimulationChoice> QtHost::chooseSimulation(const SimulationChoice&
 
 std::optional<int> QtHost::askCount(const CountQuestion& question) {
   return dialogs_.count().ask(question);
+}
+
+VariableReply QtHost::showVariableDialog(const VariableForm& form) {
+  return dialogs_.variable().ask(form);
+}
+
+TreeFileVariableChoice QtHost::askToSaveAsDocument(const std::string& question) {
+  const QString text = toQt(question);
+  QMessageBox box(QMessageBox::Question, "Kvistra", text, QMessageBox::NoButton, &mainWindow_);
+  box.setObjectName("saveAsDocumentBox");
+  box.setAccessibleName(text);
+  QPushButton* document = box.addButton("&Ja", QMessageBox::YesRole);
+  QPushButton* treeFile = box.addButton("&Nej", QMessageBox::NoRole);
+  QPushButton* cancel = box.addButton("&Fortryd", QMessageBox::RejectRole);
+  for (QPushButton* button : {document, treeFile, cancel})
+    button->setAccessibleName(button->text().remove('&'));
+  // The variable is kept unless the user chooses to leave it out.
+  box.setDefaultButton(document);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == document) return TreeFileVariableChoice::SaveDocument;
+  if (box.clickedButton() == treeFile) return TreeFileVariableChoice::SaveWithoutVariable;
+  return TreeFileVariableChoice::Cancel;
 }
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,

@@ -58,6 +58,8 @@ class QtHost : public Host {
   std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) override;
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) override;
   std::optional<int> askCount(const CountQuestion& question) override;
+  VariableReply showVariableDialog(const VariableForm& form) override;
+  TreeFileVariableChoice askToSaveAsDocument(const std::string& question) override;
 
   // From now on every page goes to this PDF file, on paper turned as given, without the print
   // dialog (for tests).

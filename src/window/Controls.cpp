@@ -14,8 +14,8 @@ using enum Control;
 // One control's state in each phase, a cell per phase in the order of Phase:
 //   no tree, building, first groups, stepping, complete, reduced, invalid, invalid and reduced.
 // X: on; .: off; a: on when the next group can be copied across; d: copied down; b: on when the
-// button's branch count still fits in the store. An item of a closed menu is set as the start
-// leaves it; nothing reaches it until its menu opens.
+// button's branch count still fits in the store; v: on while the work has a random variable. An
+// item of a closed menu is set as the start leaves it; nothing reaches it until its menu opens.
 struct ControlRow {
   Control control;
   std::string_view cells;
@@ -61,6 +61,7 @@ constexpr ControlRow ControlTable[] = {
     {DecimalComma,                      "X X X X X X X X"},
     {CalculationsMenu,                  ". . . . X X X X"},
     {AskEvent,                          "X X X X X X . ."},
+    {DefineVariable,                    "X X X X X X . ."},
     {ReduceTree,                        ". . . . X . . ."},
     {RestoreTree,                       ". . . . . X . X"},
     // Only the whole tree is reversed.
@@ -75,6 +76,7 @@ constexpr ControlRow ControlTable[] = {
     {ZoomToFit,                         "X X X X X X X X"},
     {NaturalFrequencies,                ". . . . X X . ."},
     {CaseCount,                         "X X X X X X X X"},
+    {VariableOnOutcomes,                "v v v v v v v v"},
     {HelpMenu,                          "X X X X X X X X"},
     {HelpContents,                      "X X X X X X X X"},
     {About,                             "X X X X X X X X"},
@@ -125,6 +127,8 @@ bool cellOn(char cell, Control control, const ControlConditions& conditions) {
       return conditions.canCopyDown;
     case 'b':
       return branchesOf(control) < conditions.firstRefusedBranchCount;
+    case 'v':
+      return conditions.hasVariable;
     default:
       return false;
   }
@@ -145,7 +149,8 @@ Phase phaseOf(const TreeState& state) {
 ControlConditions controlConditionsOf(const TreeState& state) {
   return {.canCopyAcross = state.input.canCopyAcross,
           .canCopyDown = state.input.canCopyDown,
-          .firstRefusedBranchCount = branchCountLimit(state.tree).firstRefused};
+          .firstRefusedBranchCount = branchCountLimit(state.tree).firstRefused,
+          .hasVariable = state.variable.has_value()};
 }
 
 EnabledControls enabledControls(Phase phase, const ControlConditions& conditions) {

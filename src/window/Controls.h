@@ -30,6 +30,7 @@ struct ControlConditions {
   bool canCopyAcross = false;
   bool canCopyDown = false;
   int firstRefusedBranchCount = MostBranches + 1;
+  bool hasVariable = false;
 };
 
 ControlConditions controlConditionsOf(const TreeState& state);

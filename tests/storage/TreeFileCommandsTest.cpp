@@ -142,13 +142,28 @@ TEST(TreeFileCommands, ADocumentKeepsTheChoiceOfDecimalsAndTakesAnyTree) {
   EXPECT_FALSE(saveTree(large.context));
   EXPECT_NE(large.host.messages.back().find(w1252("kan kun gemmes som Kvistra-dokument")),
             std::string::npos);
+}
 
-  // A random variable is never silently left out of a tree file.
-  saved.state.variable = RandomVariable{};
-  saved.host.fileChoices = {folder / "Med X.KV3"};
-  EXPECT_FALSE(saveTree(saved.context));
-  EXPECT_NE(saved.host.messages.back().find("Kvistra-dokument"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(folder / "Med X.KV3"));
+// A random variable is never silently left out of a tree file: "&Ja" saves a document of the
+// same name instead, "&Nej" the tree file without it, which leaves the work unsaved, and
+// "&Fortryd" nothing.
+TEST(TreeFileCommands, ATreeFileChosenForAVariableIsOfferedAsADocument) {
+  using enum TreeFileVariableChoice;
+  const std::pair<TreeFileVariableChoice, std::vector<std::string>> cases[] = {
+      {SaveDocument, {"Med X.kvistra"}}, {SaveWithoutVariable, {"Med X.KV3"}}, {Cancel, {}}};
+  for (const auto& [answer, written] : cases) {
+    TempFolder folder;
+    Fixture f;
+    testing::makeSavedTree(f, {{2, 3}, {}, 1, false});
+    f.state.variable = RandomVariable{};
+    f.state.input.allProbabilitiesEntered = true;  // as after the input
+    f.host.fileChoices = {folder / "Med X.KV3"};
+    f.host.saveAsDocumentReplies = {answer};
+    EXPECT_EQ(saveTree(f.context), !written.empty());
+    EXPECT_EQ(folder.names(), written);
+    EXPECT_TRUE(f.state.variable);
+    EXPECT_EQ(hasUnsavedChanges(f.state), answer != SaveDocument) << written.size();
+  }
 }
 
 TEST(TreeFileCommands, TellsAMissingFileFromADamagedOne) {

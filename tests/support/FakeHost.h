@@ -131,6 +131,16 @@ class FakeHost : public Host {
     countLabels.push_back(question.label);
     return nextOr(countReplies, {});
   }
+  // The random variable's dialog and the question before it is left out of a tree file;
+  // unscripted, both are answered "Fortryd".
+  std::deque<VariableReply> variableReplies;
+  VariableReply showVariableDialog(const VariableForm&) override {
+    return nextOr(variableReplies, {});
+  }
+  std::deque<TreeFileVariableChoice> saveAsDocumentReplies;
+  TreeFileVariableChoice askToSaveAsDocument(const std::string&) override {
+    return nextOr(saveAsDocumentReplies, TreeFileVariableChoice::Cancel);
+  }
 
  private:
   std::optional<std::string> chooseFile();

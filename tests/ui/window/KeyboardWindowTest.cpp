@@ -1,17 +1,21 @@
 // The half tree worked without a mouse, and read through the accessibility tree as a screen
-// reader reads it.
+// reader reads it; three coins read with their number of heads.
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include "DialogScript.h"
 #include "MainWindowFixture.h"
+#include "support/TreeShapes.h"
 #include "tree/TreeState.h"
 #include "ui/DrawingArea.h"
 #include "ui/MainWindow.h"
@@ -205,6 +209,54 @@ class KeyboardWindowTest : public WindowTest {
           }}},
         [&] { form->action(BranchNames)->trigger(); });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+  }
+
+  // Three coins and the number of heads: the random variable defined through the menu and its
+  // dialog, read on the outcomes, and undone; "Vis X på udfaldene" is on only meanwhile, as the
+  // recorded controls show.
+  void theHeadsOfThreeCoinsAreCountedAndRead() {
+    QTemporaryDir folder;
+    QFile file(folder.filePath("Mønter.kvistra"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kvistra::testing::shapeDocument(kvistra::testing::evenShape("1/2,1/2", 3)).c_str());
+    file.close();
+    form->openFile(file.fileName());
+
+    // A word where the chosen way wants a number keeps the dialog open on that field; heads
+    // (the A of each coin) counted instead are taken.
+    const QString faults = playScript(
+        {{"variableDialog",
+          [](QDialog* d) {
+            QString wrong = mismatch("name", child<QLineEdit>(*d, "nameField")->text(), "X");
+            if (child<QPushButton>(*d, "removeButton")->isEnabled()) wrong += "; remove is on";
+            child<QRadioButton>(*d, "outcomesWithValuesChoice")->click();
+            QTest::keyClicks(child<QLineEdit>(*d, "outcomeValue1"), "to");
+            QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
+            if (d->focusWidget() != child<QLineEdit>(*d, "outcomeValue1"))
+              wrong += "; the faulty field has no focus";
+            child<QRadioButton>(*d, "countedNamesChoice")->click();
+            for (QCheckBox* box : d->findChildren<QCheckBox*>())
+              box->setChecked(box->accessibleName().startsWith('A'));
+            QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
+            return d->isVisible() ? (d->reject(), wrong + "; OK left it open") : wrong;
+          }},
+         acknowledgeMessage("Skriv et tal, f.eks. -5, 2.5 eller 1/2.")},
+        [&] {
+          QMenu* menu = form->menu(CalculationsMenu);
+          menu->popup(form->mapToGlobal(QPoint(0, 0)));
+          QTRY_VERIFY(menu->isVisible());
+          QTest::keyClick(menu, Qt::Key_T);
+        });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    auto* drawing = child<DrawingArea>(*form, "drawingArea");
+    QCOMPARE(branchNames(drawing).value(7), QString("B3 efter A1A2, 0.5000, udfald 2, X = 2"));
+
+    form->action(VariableOnOutcomes)->trigger();
+    QVERIFY(!branchNames(drawing).join(";").contains("X ="));
+    form->action(VariableOnOutcomes)->trigger();
+    QCOMPARE(form->action(Undo)->text(), QString("Fortryd Stokastisk variabel…"));
+    form->action(Undo)->trigger();
+    QVERIFY(!branchNames(drawing).join(";").contains("X ="));
   }
 };
 

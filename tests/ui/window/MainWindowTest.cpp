@@ -30,6 +30,7 @@
 #include "ui/PromptDialog.h"
 #include "ui/ResultLineDialog.h"
 #include "ui/TextConversion.h"
+#include "ui/VariableDialog.h"
 #include "ui/YesNoDialog.h"
 
 using namespace kvistra;
@@ -255,10 +256,10 @@ class MainWindowTest : public WindowTest {
   void everyControlHasAnAccessibleName() {
     // Every dialog made, so that their controls are checked too.
     Dialogs& dialogs = form->dialogs();
-    QWidget* const made[] = {&dialogs.about(),       &dialogs.approveResult(),
-                             &dialogs.probability(), &dialogs.prompt(),
-                             &dialogs.resultLine(),  &dialogs.yesNo(),
-                             &dialogs.branchNames(), &dialogs.printHeading()};
+    QWidget* const made[] = {
+        &dialogs.about(),       &dialogs.approveResult(), &dialogs.probability(),
+        &dialogs.prompt(),      &dialogs.resultLine(),    &dialogs.yesNo(),
+        &dialogs.branchNames(), &dialogs.printHeading(),  &dialogs.variable()};
     for (QWidget* dialog : made) QVERIFY(dialog);
     for (QWidget* control : form->findChildren<QWidget*>()) {
       const bool named = qobject_cast<QAbstractButton*>(control) ||
