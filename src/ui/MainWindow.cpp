@@ -350,7 +350,6 @@ MainWindow::MainWindow(TreeState& state)
   connect(startPictureTimer_, &QTimer::timeout, this, &MainWindow::onStartPictureTimeout);
 
   createCopyMenu();
-  createDistributionPane();
   dialogs_ = std::make_unique<Dialogs>(*this, [this] { showHelp(); });
   host_ = std::make_unique<QtHost>(*drawingArea_, *dialogs_, *this);
   drawingArea_->setPaintHandler([this](Canvas& canvas) { paintTree(state_, canvas); });
@@ -519,6 +518,13 @@ void MainWindow::createDrawingArea() {
   // Presses and moves over the hint belong to the drawing below it.
   branchHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
   branchHint_->hide();
+}
+
+void MainWindow::showDistributionPane() {
+  // Made when the work first has a variable: most runs never need it, and start-up would pay.
+  if (!distributionPane_ && !window_.distributionPane) return;
+  if (!distributionPane_) createDistributionPane();
+  distributionPane_->showPane(window_.distributionPane);
 }
 
 void MainWindow::createDistributionPane() {
@@ -789,8 +795,7 @@ void MainWindow::connectDrawingArea() {
   // Marks drawn while a box is open are read at once, not when the command ends; so is the
   // answer a question about X marked them for.
   connect(drawingArea_, &DrawingArea::drawn, this, &MainWindow::showReadings);
-  connect(drawingArea_, &DrawingArea::drawn, this,
-          [this] { distributionPane_->showPane(window_.distributionPane); });
+  connect(drawingArea_, &DrawingArea::drawn, this, &MainWindow::showDistributionPane);
   connect(drawingArea_, &DrawingArea::branchKeyPressed, this, [this](BranchKey key) {
     const QString step = key == BranchKey::Enter ? clickStepName() : QString();
     run(step, [key](Context& c) { branchKeyPressed(c, key); });
@@ -928,7 +933,7 @@ void MainWindow::sync() {
   for (const std::string& tip : resultRowTips(state_)) tips << toQt(tip);
   resultsList_->setLineTips(tips);
   showLines(branchTextsList_, window_.branchTextLines);
-  distributionPane_->showPane(window_.distributionPane);
+  showDistributionPane();
   const ReductionNote& note = window_.reductionNote;
   QPalette notePalette = reductionNote_->palette();
   notePalette.setColor(QPalette::Window,

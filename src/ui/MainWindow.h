@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow {
   void createDrawingArea();
   void createCopyMenu();
   void createDistributionPane();
+  // The pane "Fordeling af X" as the window state has it; shown while the work has a variable.
+  void showDistributionPane();
   void connectCommands();
   void connectConstructionCommands();
   void connectProbabilityCommands();

@@ -1,6 +1,8 @@
-// The pane "Fordeling af X" in the real window: three coins with X the number of heads, read
-// through the accessibility tree, asked P(X ≥ 2) through the pane's controls and approved.
+// The pane "Fordeling af X" in the real window: three coins, X defined as the number of heads
+// through the menu, the pane read through the accessibility tree, asked P(X ≥ 2) through its
+// controls and approved.
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -15,8 +17,6 @@
 
 #include "DialogScript.h"
 #include "MainWindowFixture.h"
-#include "storage/TreeDocument.h"
-#include "support/TreeBuilding.h"
 #include "support/TreeShapes.h"
 #include "ui/DistributionDock.h"
 #include "ui/MainWindow.h"
@@ -28,14 +28,12 @@ using namespace kvistra::ui::testing;
 
 namespace {
 
-// Three coins in a document; X counts the heads.
+// Three coins in a document, heads first: A1, A2 and A3.
 QString threeCoinsDocument(const QTemporaryDir& folder) {
-  kvistra::testing::Fixture f;
-  if (!kvistra::testing::openThreeCoins(f.context)) return {};
-  const QString path = folder.filePath("tre-mynter.kvistra");
+  const QString path = folder.filePath("tre-mønter.kvistra");
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return {};
-  file.write(QByteArray::fromStdString(writeTreeDocument(f.state)));
+  file.write(kvistra::testing::shapeDocument(kvistra::testing::evenShape("1/2,1/2", 3)).c_str());
   return path;
 }
 
@@ -51,13 +49,25 @@ class DistributionWindowTest : public WindowTest {
 
  private slots:
   void readsTheDistributionAndAsksAboutX() {
-    auto* pane = child<DistributionDock>(*form, "distributionPane");
-    QVERIFY(!pane->isVisible());
     const QTemporaryDir folder;
     const QString document = threeCoinsDocument(folder);
     QVERIFY(!document.isEmpty());
-    QString wrong = playScript({}, [&] { form->openFile(document); });
+    form->openFile(document);
+    form->action(Control::Fractions)->trigger();
+    QVERIFY(!form->findChild<DistributionDock*>("distributionPane"));
+
+    // X = the number of heads, defined through the menu.
+    QString wrong =
+        playScript({{"variableDialog",
+                     [](QDialog* d) {
+                       for (QCheckBox* box : d->findChildren<QCheckBox*>())
+                         box->setChecked(box->accessibleName().startsWith('A'));
+                       QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
+                       return QString();
+                     }}},
+                   [&] { form->action(Control::DefineVariable)->trigger(); });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    auto* pane = child<DistributionDock>(*form, "distributionPane");
     QVERIFY(pane->isVisible());
     QCOMPARE(readName(pane), QString("Fordeling af X"));
 
