@@ -91,6 +91,7 @@ bool loadDocumentText(Context& context, std::string_view text, const std::string
   loaded.results = std::move(document.results);
   loaded.reduction = std::move(document.reduction);
   loaded.variable = document.variable;
+  loaded.trials = document.trials;
   // Counted again by the next event; a reduction leaves every outcome counted, as here.
   loaded.event.outcomeCount = loaded.tree.leafCount;
   showReplacedTree(context, std::move(loaded), shownName);
