@@ -59,7 +59,7 @@ class PictureHost : public Host {
   }
   bool outputPages(PageOutput, int, const PageDrawing&) override { return false; }
   std::string pagesAsPdf(int, const PageDrawing&) override { return {}; }
-  std::optional<WorksheetRequest> showWorksheetDialog(int, std::optional<char>) override {
+  std::optional<WorksheetRequest> showWorksheetDialog(const WorksheetOffer&) override {
     return std::nullopt;
   }
   std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string&, const std::string&,
@@ -73,6 +73,7 @@ class PictureHost : public Host {
   std::optional<int> chooseFirstBranching(const std::vector<std::string>&) override { return {}; }
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice&) override { return {}; }
   std::optional<int> askCount(const CountQuestion&) override { return {}; }
+  std::optional<RepeatedTrials> askRepeatedTrials(const RepeatedTrials&) override { return {}; }
   VariableReply showVariableDialog(const VariableForm&) override { return {}; }
   TreeFileVariableChoice askToSaveAsDocument(const std::string&) override {
     return TreeFileVariableChoice::Cancel;

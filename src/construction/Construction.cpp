@@ -36,6 +36,7 @@ void resetScalars(TreeState& state) {
   state.reversal.reset();
   // The random variable stood on the old tree's branches.
   state.variable.reset();
+  state.trials.reset();
   // A tool chosen for the old tree does not wait for a click on the new one.
   state.pointer.toolMode = ToolMode::None;
 }

@@ -2,9 +2,12 @@
 
 #include <vector>
 
+#include "construction/Construction.h"
 #include "construction/ShapeEditing.h"
+#include "construction/TreeReplacement.h"
 #include "distribution/DisplayNumbers.h"
 #include "distribution/VariableValue.h"
+#include "text/Windows1252.h"
 
 namespace kvistra {
 
@@ -106,6 +109,48 @@ Tree trialsTree(const RepeatedTrials& trials) {
   tree.showFractions =
       !trials.withReplacement || trials.probability.view().find('/') != std::string_view::npos;
   return tree;
+}
+
+bool treeOfTrials(const Tree& tree, const RepeatedTrials& trials) {
+  if (!drawnAsTree(trials)) return tree.depth() == 0;
+  const Tree built = trialsTree(trials);
+  if (tree.depth() != built.depth() || tree.outcomeSlots() != built.outcomeSlots()) return false;
+  for (int level = 1; level <= built.depth(); ++level) {
+    if (tree.slotsOn(level) != built.slotsOn(level)) return false;
+    for (int slot = 1; slot <= built.slotsOn(level); ++slot) {
+      const Branch& have = tree.branch(level, slot);
+      const Branch& made = built.branch(level, slot);
+      if (have.name != made.name || have.typedText != made.typedText ||
+          have.parentIndex != made.parentIndex || have.probability != made.probability)
+        return false;
+    }
+  }
+  return true;
+}
+
+void askRepeatedTrials(Context& context) {
+  RepeatedTrials preset;
+  preset.probability = "1/2";
+  const std::optional<RepeatedTrials> trials =
+      context.host.askRepeatedTrials(context.state.trials.value_or(preset));
+  if (!trials || !trialsRefusal(*trials).empty()) return;
+  TreeState made = freshStateFrom(context.state);
+  made.trials = *trials;
+  if (drawnAsTree(*trials)) {
+    made.tree = trialsTree(*trials);
+    made.variable = RandomVariable{VariableKind::CountOfNames, 'X'};
+  }
+  made.event.outcomeCount = made.tree.leafCount;
+  showReplacedTree(context, std::move(made), w1252("Gentagne forsøg"));
+}
+
+std::string trialsDescription(const RepeatedTrials& trials, bool decimalComma) {
+  const std::string n = "n = " + std::to_string(trials.count);
+  if (!trials.withReplacement)
+    return n + " trukket fra N = " + std::to_string(trials.population) +
+           " med M = " + std::to_string(trials.populationSuccesses) + " succeser";
+  const std::optional<Exact> p = successProbability(trials);
+  return n + ", p = " + (p ? displayText(typedValue(*p), decimalComma) : "?");
 }
 
 std::optional<TrialsTable> trialsTable(const RepeatedTrials& trials) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "distribution/RepeatedTrials.h"
+#include "host/Context.h"
 #include "text/Exact.h"
 #include "tree/TreeState.h"
 
@@ -31,7 +32,20 @@ bool drawnAsTree(const RepeatedTrials& trials);
 // failures have run out.
 Tree trialsTree(const RepeatedTrials& trials);
 
+// The trials in words (UTF-8): "n = 10, p = 0.3", or "n = 10 trukket fra N = 50 med M = 5
+// succeser" without replacement.
+std::string trialsDescription(const RepeatedTrials& trials, bool decimalComma);
+
 // X = the number of successes: binomial with replacement, hypergeometric without.
 std::optional<TrialsTable> trialsTable(const RepeatedTrials& trials);
+
+// Whether the tree is still the one the trials built, whatever its layout and the random
+// variable's marks: any change of a name, a value or the shape makes it an ordinary tree.
+bool treeOfTrials(const Tree& tree, const RepeatedTrials& trials);
+
+// "Gentagne forsøg…": asks the trials (after the question about unsaved changes, which the
+// caller asks) and shows them, as one step: the full tree with X = the number of successes when
+// they are drawn as a tree, else the trials alone.
+void askRepeatedTrials(Context& context);
 
 }  // namespace kvistra

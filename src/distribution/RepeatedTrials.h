@@ -13,6 +13,8 @@ namespace kvistra {
 
 constexpr int MostTrials = 1000;
 constexpr int LargestPopulation = 10000;
+// The most trials whose table a worksheet gives the pupils to fill in: 21 rows fit a page.
+constexpr int MostTabulatedTrials = 20;
 
 struct TrialsRow {
   int k = 0;

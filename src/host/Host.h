@@ -88,7 +88,16 @@ enum class WorksheetBlanks {
   SixthBranching,
   PathProbabilities,
   // The table of the random variable's distribution and its mean, beside the finished tree.
-  VariableDistribution
+  VariableDistribution,
+  // The table of the repeated trials' number of successes, k | P(X = k) | P(X ≤ k).
+  TrialsTable
+};
+// What a worksheet can be made of: the tree's branchings (0 without a tree), the random variable
+// whose distribution can be tabulated, and whether the trials can.
+struct WorksheetOffer {
+  int branchings = 0;
+  std::optional<char> distributedVariable;
+  bool trialsTable = false;
 };
 enum class WorksheetAction { Print, Preview, SavePdf };
 // The worksheet dialog's choices, and the button it was closed with.
@@ -223,11 +232,9 @@ class Host {
   void previewPage(const std::function<void(Canvas&)>& draw) {
     outputPages(PageOutput::Preview, 1, [&](Canvas& canvas, int) { draw(canvas); });
   }
-  // The worksheet dialog for a tree of this many branchings, offering the distribution of the
-  // random variable of that name when there is one to tabulate; nothing when it was cancelled.
-  // It keeps its choices from one opening to the next.
-  virtual std::optional<WorksheetRequest> showWorksheetDialog(
-      int branchings, std::optional<char> distributedVariable) = 0;
+  // The worksheet dialog with the choices the offer makes; nothing when it was cancelled. It
+  // keeps its choices from one opening to the next.
+  virtual std::optional<WorksheetRequest> showWorksheetDialog(const WorksheetOffer& offer) = 0;
   // The save dialog for a file of one of the given types; as chooseFileToSave.
   virtual std::optional<SaveAsChoice> chooseFileToSaveAs(
       const std::string& title, const std::string& presetName,
@@ -252,6 +259,9 @@ class Host {
   // A whole number from least to most, asked with a spin box; nothing when cancelled.
   // The dialog's caption and the spin box's label are Windows-1252.
   virtual std::optional<int> askCount(const CountQuestion& question) = 0;
+  // "Gentagne forsøg…": the dialog opened on preset; the trials as closed with "OK", which the
+  // dialog lets by only when they can be made, or nothing when it was cancelled.
+  virtual std::optional<RepeatedTrials> askRepeatedTrials(const RepeatedTrials& preset) = 0;
   // "Stokastisk variabel…" opened on form; it stays open until its fields pass
   // variableFormFault (variable/VariableDefinition.h) or it is closed another way.
   virtual VariableReply showVariableDialog(const VariableForm& form) = 0;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "chance/SimulationCommands.h"
+#include "construction/TrialsTree.h"
 #include "tree/TreeHelpers.h"
 #include "window/Controls.h"
 #include "window/DistributionPane.h"
@@ -17,6 +18,8 @@ CommandReport Session::run(const std::string& name, const std::function<void(Con
   command(context);
   --commandsRunning_;
   dropOutdatedSimulation(before.work, context);
+  // Any edit of the tree the trials built makes it an ordinary tree; X stays.
+  if (state_.trials && !treeOfTrials(state_.tree, *state_.trials)) state_.trials.reset();
   const CommandReport report{!state_.file.path.empty() && state_.file.path != before.file.path};
   history_.recordIfChanged(name, std::move(before), context);
   afterEveryCommand();

@@ -14,6 +14,7 @@
 #include "ui/ReverseTreeDialog.h"
 #include "ui/SimulationDialog.h"
 #include "ui/TreeFileDialog.h"
+#include "ui/TrialsDialog.h"
 #include "ui/VariableDialog.h"
 #include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
@@ -77,6 +78,10 @@ CountDialog& Dialogs::count() {
 
 VariableDialog& Dialogs::variable() {
   return madeOnFirstUse(variable_);
+}
+
+TrialsDialog& Dialogs::trials() {
+  return madeOnFirstUse(trials_);
 }
 
 WorksheetDialog& Dialogs::worksheet() {

@@ -20,6 +20,7 @@ class ReverseTreeDialog;
 class SimulationDialog;
 class BranchNamesDialog;
 class TreeFileDialog;
+class TrialsDialog;
 class VariableDialog;
 class WorksheetDialog;
 class YesNoDialog;
@@ -44,6 +45,7 @@ class Dialogs {
   SimulationDialog& simulation();
   CountDialog& count();
   VariableDialog& variable();
+  TrialsDialog& trials();
 
  private:
   template <class Dialog, class... Arguments>
@@ -66,6 +68,7 @@ class Dialogs {
   SimulationDialog* simulation_ = nullptr;
   CountDialog* count_ = nullptr;
   VariableDialog* variable_ = nullptr;
+  TrialsDialog* trials_ = nullptr;
 };
 
 }  // namespace kvistra::ui

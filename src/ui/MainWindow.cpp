@@ -31,6 +31,7 @@
 #include "chance/SimulationCommands.h"
 #include "chance/TreeReversal.h"
 #include "construction/Construction.h"
+#include "construction/TrialsTree.h"
 #include "drawing/TreeDrawing.h"
 #include "drawing/Zoom.h"
 #include "events/EventCalculation.h"
@@ -119,6 +120,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"newTwoBranchingTreeAction", "&2 forgreninger", NewTwoBranchingTree},
            {"newThreeBranchingTreeAction", "&3 forgreninger", NewThreeBranchingTree},
            {"newOtherShapeTreeAction", "&Andre træformer…", NewOtherShapeTree},
+           {"newRepeatedTrialsAction", "&Gentagne forsøg…", NewRepeatedTrials},
        }},
       {"prepareTreeMenu",
        "&Klargør træ",
@@ -606,6 +608,9 @@ void MainWindow::connectConstructionCommands() {
                   if (settleUnsavedChanges(c)) beginTree(c, branchings);
                 });
   }
+  onTriggered(NewRepeatedTrials, [](Context& c) {
+    if (settleUnsavedChanges(c)) askRepeatedTrials(c);
+  });
   onTriggered(NewOtherShapeTree, [](Context& c) {
     if (settleUnsavedChanges(c)) askOtherShapeTree(c);
   });

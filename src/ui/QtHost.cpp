@@ -33,6 +33,7 @@
 #include "ui/SimulationDialog.h"
 #include "ui/TextConversion.h"
 #include "ui/TreeFileDialog.h"
+#include "ui/TrialsDialog.h"
 #include "ui/VariableDialog.h"
 #include "ui/WorksheetDialog.h"
 #include "ui/YesNoDialog.h"
@@ -173,9 +174,8 @@ std::string QtHost::pagesAsPdf(int pageCount, const PageDrawing& draw) {
   return bytes.toStdString();
 }
 
-std::optional<WorksheetRequest> QtHost::showWorksheetDialog(
-    int branchings, std::optional<char> distributedVariable) {
-  return dialogs_.worksheet().ask(branchings, distributedVariable);
+std::optional<WorksheetRequest> QtHost::showWorksheetDialog(const WorksheetOffer& offer) {
+  return dialogs_.worksheet().ask(offer);
 }
 
 std::optional<SaveAsChoice> QtHost::chooseFileToSaveAs(const std::string& title,
@@ -293,6 +293,10 @@ std::optional<SimulationChoice> QtHost::chooseSimulation(const SimulationChoice&
 
 std::optional<int> QtHost::askCount(const CountQuestion& question) {
   return dialogs_.count().ask(question);
+}
+
+std::optional<RepeatedTrials> QtHost::askRepeatedTrials(const RepeatedTrials& preset) {
+  return dialogs_.trials().ask(preset);
 }
 
 VariableReply QtHost::showVariableDialog(const VariableForm& form) {

@@ -46,8 +46,7 @@ class QtHost : public Host {
   std::optional<BranchNameFields> showBranchNamesDialog(const LabelRows& labels) override;
   bool outputPages(PageOutput output, int pageCount, const PageDrawing& draw) override;
   std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
-  std::optional<WorksheetRequest> showWorksheetDialog(
-      int branchings, std::optional<char> distributedVariable) override;
+  std::optional<WorksheetRequest> showWorksheetDialog(const WorksheetOffer& offer) override;
   std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string& title,
                                                  const std::string& presetName,
                                                  const std::vector<SaveFileType>& types) override;
@@ -58,6 +57,7 @@ class QtHost : public Host {
   std::optional<int> chooseFirstBranching(const std::vector<std::string>& names) override;
   std::optional<SimulationChoice> chooseSimulation(const SimulationChoice& preset) override;
   std::optional<int> askCount(const CountQuestion& question) override;
+  std::optional<RepeatedTrials> askRepeatedTrials(const RepeatedTrials& preset) override;
   VariableReply showVariableDialog(const VariableForm& form) override;
   TreeFileVariableChoice askToSaveAsDocument(const std::string& question) override;
 

@@ -34,6 +34,7 @@ constexpr BlankChoice BlankChoices[] = {
     {WorksheetBlanks::SixthBranching, "sixthBranchingChoice"},
     {WorksheetBlanks::PathProbabilities, "pathProbabilitiesChoice"},
     {WorksheetBlanks::VariableDistribution, "variableDistributionChoice"},
+    {WorksheetBlanks::TrialsTable, "trialsTableChoice"},
 };
 
 void setCaption(QAbstractButton* button, const QString& caption) {
@@ -95,11 +96,12 @@ void WorksheetDialog::addActionButton(QDialogButtonBox* buttons, const char* nam
   });
 }
 
-std::optional<WorksheetRequest> WorksheetDialog::ask(int branchings,
-                                                     std::optional<char> distributedVariable) {
-  // A tree offers blanks only on the branchings it has; a choice kept from a larger tree gives
-  // way to the first.
-  const std::vector<WorksheetChoice> offered = worksheetChoices(branchings, distributedVariable);
+std::optional<WorksheetRequest> WorksheetDialog::ask(const WorksheetOffer& offer) {
+  // A tree offers blanks only on the branchings it has; a choice kept from a larger tree, or
+  // from a tree when there is none, gives way to the first offered.
+  const std::vector<WorksheetChoice> offered = worksheetChoices(offer);
+  bool keptChoiceOffered = false;
+  QRadioButton* firstOffered = nullptr;
   for (std::size_t i = 0; i < blankChoices_.size(); ++i) {
     QRadioButton* choice = blankChoices_[i];
     const auto match = std::find_if(offered.begin(), offered.end(), [i](const auto& offer) {
@@ -107,8 +109,11 @@ std::optional<WorksheetRequest> WorksheetDialog::ask(int branchings,
     });
     if (match != offered.end()) setCaption(choice, toQt(match->caption));
     choice->setVisible(match != offered.end());
-    if (choice->isChecked() && choice->isHidden()) blankChoices_[0]->setChecked(true);
+    if (match == offered.end()) continue;
+    if (!firstOffered) firstOffered = choice;
+    keptChoiceOffered = keptChoiceOffered || choice->isChecked();
   }
+  if (!keptChoiceOffered && firstOffered) firstOffered->setChecked(true);
   adjustSize();
   if (exec() != Accepted) return std::nullopt;
   WorksheetRequest request;

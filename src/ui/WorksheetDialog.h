@@ -22,13 +22,13 @@ class WorksheetDialog : public QDialog {
 
   // Asked for a tree of this many branchings, which decides the choices and names them;
   // nothing when cancelled.
-  std::optional<WorksheetRequest> ask(int branchings, std::optional<char> distributedVariable);
+  std::optional<WorksheetRequest> ask(const WorksheetOffer& offer);
 
  private:
   void addActionButton(QDialogButtonBox* buttons, const char* name, const QString& caption,
                        std::optional<WorksheetAction> action);
 
-  std::array<QRadioButton*, 8> blankChoices_{};
+  std::array<QRadioButton*, 9> blankChoices_{};
   QCheckBox* answerKeyBox_ = nullptr;
   WorksheetAction action_ = WorksheetAction::Print;
 };

@@ -20,6 +20,7 @@ enum class Phase {
   Reduced,         // complete, and reduced to an event
   Invalid,         // every probability there, but some group no distribution (a loaded file)
   InvalidReduced,  // the same, reduced as the file had it
+  Trials,          // repeated trials too many to draw as a tree
   Count
 };
 
@@ -31,6 +32,7 @@ struct ControlConditions {
   bool canCopyDown = false;
   int firstRefusedBranchCount = MostBranches + 1;
   bool hasVariable = false;
+  bool trialsTabulated = false;
 };
 
 ControlConditions controlConditionsOf(const TreeState& state);

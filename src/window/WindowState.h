@@ -30,6 +30,7 @@ enum class Control {
   NewTwoBranchingTree,
   NewThreeBranchingTree,
   NewOtherShapeTree,
+  NewRepeatedTrials,
   PrepareTreeMenu,
   SetFirstProbabilities,
   CopyAcross,

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "construction/TrialsTree.h"
 #include "distribution/DisplayNumbers.h"
 #include "drawing/TreeDrawing.h"
 #include "files/FileAccess.h"
@@ -44,6 +45,7 @@ constexpr const char* PathBlankInstruction =
 constexpr const char* DistributionInstruction[] = {"Udfyld tabellen over fordelingen af ",
                                                    ", og udregn E(", ")."};
 constexpr const char* DistributionHeading = "Fordeling af ";
+constexpr const char* TrialsTableCaption = "Fordelingstabel";
 // Blanks between the table's x column and its P column.
 constexpr std::size_t TableColumnGap = 4;
 
@@ -81,6 +83,9 @@ std::string instructionOf(const Worksheet& sheet) {
     case WorksheetBlanks::VariableDistribution:
       return DistributionInstruction[0] + name + DistributionInstruction[1] + name +
              DistributionInstruction[2];
+    case WorksheetBlanks::TrialsTable:
+      return "Udfyld tabellen over X, antallet af " + std::string(1, sheet.trialsSuccess) +
+             " i forsøgene.";
     case WorksheetBlanks::AllBranches:
       return AllBlankInstruction;
     default:
@@ -272,16 +277,53 @@ std::vector<std::string> keyLinesOf(const Worksheet& sheet, int pageIndex,
 
 }  // namespace
 
-std::vector<WorksheetChoice> worksheetChoices(int branchings,
-                                              std::optional<char> distributedVariable) {
+std::vector<WorksheetChoice> worksheetChoices(const WorksheetOffer& offer) {
   std::vector<WorksheetChoice> choices;
-  for (int first = 1; first <= std::clamp(branchings, 1, MaxBranchings); ++first)
+  const int branchings = offer.branchings;
+  for (int first = 1; first <= std::min(branchings, MaxBranchings); ++first)
     choices.push_back({BlankFrom[first - 1], w1252(blankFromCaption(first, branchings))});
-  choices.push_back({WorksheetBlanks::PathProbabilities, w1252("Kun udfaldenes sandsynligheder")});
-  if (distributedVariable)
+  if (branchings > 0)
+    choices.push_back(
+        {WorksheetBlanks::PathProbabilities, w1252("Kun udfaldenes sandsynligheder")});
+  if (offer.distributedVariable)
     choices.push_back({WorksheetBlanks::VariableDistribution,
-                       DistributionHeading + std::string(1, *distributedVariable)});
+                       DistributionHeading + std::string(1, *offer.distributedVariable)});
+  if (offer.trialsTable) choices.push_back({WorksheetBlanks::TrialsTable, TrialsTableCaption});
   return choices;
+}
+
+WorksheetOffer worksheetOffer(const TreeState& state) {
+  WorksheetOffer offer;
+  offer.branchings = state.tree.depth();
+  if (variableDistribution(state)) offer.distributedVariable = state.variable->name;
+  offer.trialsTable = state.trials && state.trials->count <= MostTabulatedTrials;
+  return offer;
+}
+
+std::vector<std::string> trialsTableLines(const Worksheet& sheet, bool key) {
+  if (!sheet.trialsTable) return {};
+  const int decimals = sheet.state.tree.decimalCount;
+  const bool comma = sheet.state.view.decimalComma;
+  const auto filled = [&](const Exact& value) {
+    return key ? tableProbabilityDisplayText(value, decimals, comma) : pathBlank();
+  };
+  std::vector<std::array<std::string, 3>> rows{{"k", "P(X = k)", "P(X ≤ k)"}};
+  for (const TrialsRow& row : sheet.trialsTable->rows)
+    rows.push_back({std::to_string(row.k), filled(row.probability), filled(row.cumulative)});
+  // Each column as wide as its widest text, so the columns line up in the page's fixed-pitch
+  // font.
+  std::array<std::size_t, 3> widths{};
+  for (const auto& row : rows)
+    for (std::size_t c = 0; c < 3; ++c) widths[c] = std::max(widths[c], displayLength(row[c]));
+  std::vector<std::string> lines{sheet.trialsHeading};
+  for (const auto& row : rows) {
+    std::string line;
+    for (std::size_t c = 0; c < 3; ++c)
+      line +=
+          row[c] + std::string(c < 2 ? widths[c] - displayLength(row[c]) + TableColumnGap : 0, ' ');
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 std::vector<std::string> distributionTableLines(const Worksheet& sheet, bool key) {
@@ -309,6 +351,12 @@ std::vector<std::string> distributionTableLines(const Worksheet& sheet, bool key
   return lines;
 }
 
+// The table the page gives the pupils besides the tree, if it gives one.
+std::vector<std::string> tableLinesOf(const Worksheet& sheet, bool key) {
+  return sheet.blanks == WorksheetBlanks::TrialsTable ? trialsTableLines(sheet, key)
+                                                      : distributionTableLines(sheet, key);
+}
+
 Worksheet makeWorksheet(const TreeState& state, const WindowState& window, WorksheetBlanks blanks,
                         bool answerKey) {
   Worksheet sheet{state, printedBranchTexts(window), blanks, answerKey, {}};
@@ -325,6 +373,12 @@ Worksheet makeWorksheet(const TreeState& state, const WindowState& window, Works
     // The pupils read the values of X off the outcomes.
     sheet.state.view.variableOnOutcomes = true;
   }
+  if (blanks == WorksheetBlanks::TrialsTable && state.trials) {
+    sheet.trialsTable = trialsTable(*state.trials);
+    sheet.trialsSuccess = state.trials->success;
+    sheet.trialsHeading = TrialsTableCaption + std::string(": ") +
+                          trialsDescription(*state.trials, state.view.decimalComma);
+  }
   return sheet;
 }
 
@@ -334,7 +388,7 @@ int worksheetPageCount(const Worksheet& sheet) {
 
 Tree worksheetPageTree(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
   const int lineHeight = canvas.textHeight("H");
-  const int heightBelow = heightOfLines(distributionTableLines(sheet, pageIndex == 1), lineHeight) +
+  const int heightBelow = heightOfLines(tableLinesOf(sheet, pageIndex == 1), lineHeight) +
                           heightOfLines(sheet.branchTexts, lineHeight) +
                           heightOfLines(keyLinesOf(sheet, pageIndex), lineHeight);
   Tree spread = sheet.state.tree;
@@ -349,14 +403,17 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
   canvas.textOut(PageTextX, PageHeadingY, sheet.state.printout.heading);
   if (!key) canvas.textOut(PageTextX, InstructionY, w1252(instructionOf(sheet)));
 
-  TreeState spread = sheet.state;
-  spread.tree = worksheetPageTree(sheet, canvas, pageIndex);
-  WidenedCanvas widened(canvas, widening(spread.tree, canvas));
-  drawTree(spread, widened, 0, drawingOptions(sheet, key));
-
   const int lineHeight = canvas.textHeight("H");
-  int top = treeBottom(spread.tree, lineHeight) + SectionGap;
-  if (const auto table = distributionTableLines(sheet, key); !table.empty()) {
+  // Trials too many to draw have no tree: their table stands under the instruction.
+  int top = InstructionY + 2 * lineHeight;
+  if (sheet.state.tree.depth() > 0) {
+    TreeState spread = sheet.state;
+    spread.tree = worksheetPageTree(sheet, canvas, pageIndex);
+    WidenedCanvas widened(canvas, widening(spread.tree, canvas));
+    drawTree(spread, widened, 0, drawingOptions(sheet, key));
+    top = treeBottom(spread.tree, lineHeight) + SectionGap;
+  }
+  if (const auto table = tableLinesOf(sheet, key); !table.empty()) {
     const DisplayTexts display(canvas);
     top = writeLines(canvas, table, top, lineHeight) + SectionGap;
   }
@@ -368,10 +425,8 @@ void drawWorksheetPage(const Worksheet& sheet, Canvas& canvas, int pageIndex) {
 }
 
 void printWorksheet(Context& context) {
-  std::optional<char> distributedVariable;
-  if (variableDistribution(context.state)) distributedVariable = context.state.variable->name;
   const std::optional<WorksheetRequest> request =
-      context.host.showWorksheetDialog(context.state.tree.depth(), distributedVariable);
+      context.host.showWorksheetDialog(worksheetOffer(context.state));
   if (!request) return;
   const Worksheet sheet =
       makeWorksheet(context.state, context.window, request->blanks, request->answerKey);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "distribution/Distribution.h"
+#include "distribution/RepeatedTrials.h"
 #include "host/Canvas.h"
 #include "host/Context.h"
 
@@ -30,6 +31,10 @@ struct Worksheet {
   // With the distribution's blank: the random variable's rows, and its name.
   std::optional<Distribution> distribution{};
   char variableName = 'X';
+  // With the trials' table: its rows, the success's letter and a heading naming the trials.
+  std::optional<TrialsTable> trialsTable{};
+  char trialsSuccess = 'S';
+  std::string trialsHeading{};
 };
 
 // A choice of the worksheet dialog and its caption (Windows-1252).
@@ -39,15 +44,21 @@ struct WorksheetChoice {
   friend bool operator==(const WorksheetChoice&, const WorksheetChoice&) = default;
 };
 
-// The choices a tree of that many branchings offers, in the dialog's order: every branching's
-// values, those from each later branching on, the outcomes' path probabilities, and the
-// distribution of the random variable named, when there is one.
-std::vector<WorksheetChoice> worksheetChoices(int branchings,
-                                              std::optional<char> distributedVariable = {});
+// The choices an offer makes, in the dialog's order: every branching's values, those from each
+// later branching on, the outcomes' path probabilities (with a tree), the distribution of the
+// random variable named, and the trials' table.
+std::vector<WorksheetChoice> worksheetChoices(const WorksheetOffer& offer);
+
+// What the work offers a worksheet.
+WorksheetOffer worksheetOffer(const TreeState& state);
 
 // The distribution's table as the page writes it (UTF-8 display text): its heading, a row for
 // each value of X with P(X = x) blank or, on the key, filled in, and E(X) likewise.
 std::vector<std::string> distributionTableLines(const Worksheet& sheet, bool key);
+
+// The trials' table as the page writes it (UTF-8): a heading naming the trials, then
+// k | P(X = k) | P(X ≤ k) with the probabilities blank or, on the key, filled in.
+std::vector<std::string> trialsTableLines(const Worksheet& sheet, bool key);
 
 Worksheet makeWorksheet(const TreeState& state, const WindowState& window, WorksheetBlanks blanks,
                         bool answerKey);

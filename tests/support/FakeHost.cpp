@@ -75,7 +75,7 @@ std::string FakeHost::pagesAsPdf(int pageCount, const PageDrawing& draw) {
   return failPdf ? "" : "%PDF " + std::to_string(pageCount);
 }
 
-std::optional<WorksheetRequest> FakeHost::showWorksheetDialog(int, std::optional<char>) {
+std::optional<WorksheetRequest> FakeHost::showWorksheetDialog(const WorksheetOffer&) {
   if (worksheetReplies.empty()) throw ScriptExhausted("worksheet dialog without a scripted reply");
   const std::optional<WorksheetRequest> reply = worksheetReplies.front();
   worksheetReplies.pop_front();

@@ -91,7 +91,7 @@ class FakeHost : public Host {
   bool failPdf = false;  // else the PDF's bytes are "%PDF" and the page count
   std::string pagesAsPdf(int pageCount, const PageDrawing& draw) override;
   std::deque<std::optional<WorksheetRequest>> worksheetReplies;  // std::nullopt cancels
-  std::optional<WorksheetRequest> showWorksheetDialog(int, std::optional<char>) override;
+  std::optional<WorksheetRequest> showWorksheetDialog(const WorksheetOffer&) override;
   std::optional<SaveAsChoice> chooseFileToSaveAs(const std::string&, const std::string&,
                                                  const std::vector<SaveFileType>&) override {
     const std::optional<std::string> path = chooseFile();
@@ -130,6 +130,11 @@ class FakeHost : public Host {
   std::optional<int> askCount(const CountQuestion& question) override {
     countLabels.push_back(question.label);
     return nextOr(countReplies, {});
+  }
+  // The trials dialog's answers; unscripted, it is cancelled.
+  std::deque<std::optional<RepeatedTrials>> trialsReplies;
+  std::optional<RepeatedTrials> askRepeatedTrials(const RepeatedTrials&) override {
+    return nextOr(trialsReplies, {});
   }
   // The random variable's dialog and the question before it is left out of a tree file;
   // unscripted, both are answered "Fortryd".

@@ -95,7 +95,8 @@ TEST(Worksheet, KeyWorksOutTheResultsThatStillHoldTheirValue) {
 TEST(Worksheet, OffersBlanksFromEachBranchingOn) {
   std::string captions;
   for (int branchings : {1, 3, 6})
-    for (const WorksheetChoice& choice : worksheetChoices(branchings))
+    for (const WorksheetChoice& choice : worksheetChoices(
+             {.branchings = branchings, .distributedVariable = {}, .trialsTable = false}))
       captions += (choice.caption.starts_with("Kun ") ? choice.caption.substr(4) : "Alle") + "|";
   EXPECT_EQ(captions,
             "Alle|udfaldenes sandsynligheder|Alle|anden og tredje forgrening|tredje forgrening|"
@@ -115,7 +116,7 @@ TEST(Worksheet, TabulatesTheDistributionOfXBlankAndTheKeyFillsItIn) {
       tree.branch(level, slot).counted = tree.branch(level, slot).name[0] == 'A';
   f.state.variable = RandomVariable{VariableKind::CountOfNames, 'Y'};
   f.state.input.allProbabilitiesEntered = true;
-  EXPECT_EQ(worksheetChoices(3, 'Y').back().caption, "Fordeling af Y");
+  EXPECT_EQ(worksheetChoices(worksheetOffer(f.state)).back().caption, "Fordeling af Y");
 
   const Worksheet sheet =
       makeWorksheet(f.state, f.window, WorksheetBlanks::VariableDistribution, true);

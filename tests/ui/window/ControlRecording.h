@@ -39,6 +39,7 @@ inline constexpr std::array<std::string_view, RecordedControlCount> RecordedCont
     "NewTwoBranchingTree",
     "NewThreeBranchingTree",
     "NewOtherShapeTree",
+    "NewRepeatedTrials",
     "PrepareTreeMenu",
     "SetFirstProbabilities",
     "CopyAcross",
