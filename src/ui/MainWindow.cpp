@@ -180,6 +180,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"caseCountAction", "Antal tilfælde N…", CaseCount},
            {"variableSeparator", ""},
            {"variableOnOutcomesAction", "Vis X på udfaldene", VariableOnOutcomes},
+           {"countingTreeAction", "Tælletræ", CountingTree},
        }},
       {"helpMenu",
        "&Hjælp",
@@ -670,6 +671,10 @@ void MainWindow::connectViewCommands() {
     run({}, [shown](Context& c) { setNaturalFrequencies(c, shown); });
   });
   onTriggered(CaseCount, askCaseCount);
+  // Not kept between runs: a counting tree belongs to the trials of this work.
+  action(CountingTree)->setCheckable(true);
+  connect(action(CountingTree), &QAction::triggered, this,
+          [this](bool shown) { run({}, [shown](Context& c) { setCountingTree(c, shown); }); });
   // The menu shows the kept choice from the start.
   connect(menu(PrepareTreeMenu), &QMenu::aboutToShow, this, &MainWindow::loadViewSettings);
 }
@@ -959,6 +964,7 @@ void MainWindow::showCheckMarks() {
   action(HighlightEvent)->setChecked(state_.view.highlightEvent);
   action(NaturalFrequencies)->setChecked(state_.view.naturalFrequencies);
   action(VariableOnOutcomes)->setChecked(state_.view.variableOnOutcomes);
+  action(CountingTree)->setChecked(state_.view.countingTree);
 }
 
 void MainWindow::showToolNote() {

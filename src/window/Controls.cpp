@@ -14,8 +14,9 @@ using enum Control;
 // One control's state in each phase, a cell per phase in the order of Phase:
 //   no tree, building, first groups, stepping, complete, reduced, invalid, invalid and reduced.
 // X: on; .: off; a: on when the next group can be copied across; d: copied down; b: on when the
-// button's branch count still fits in the store; v: on while the work has a random variable. An
-// item of a closed menu is set as the start leaves it; nothing reaches it until its menu opens.
+// button's branch count still fits in the store; v: on while the work has a random variable; t: on
+// while the work has trials few enough for a counting tree. An item of a closed menu is set as the
+// start leaves it; nothing reaches it until its menu opens.
 struct ControlRow {
   Control control;
   std::string_view cells;
@@ -77,6 +78,7 @@ constexpr ControlRow ControlTable[] = {
     {NaturalFrequencies,                ". . . . X X . ."},
     {CaseCount,                         "X X X X X X X X"},
     {VariableOnOutcomes,                "v v v v v v v v"},
+    {CountingTree,                      "t t t t t t t t"},
     {HelpMenu,                          "X X X X X X X X"},
     {HelpContents,                      "X X X X X X X X"},
     {About,                             "X X X X X X X X"},
@@ -129,6 +131,8 @@ bool cellOn(char cell, Control control, const ControlConditions& conditions) {
       return branchesOf(control) < conditions.firstRefusedBranchCount;
     case 'v':
       return conditions.hasVariable;
+    case 't':
+      return conditions.hasCountableTrials;
     default:
       return false;
   }
@@ -150,7 +154,8 @@ ControlConditions controlConditionsOf(const TreeState& state) {
   return {.canCopyAcross = state.input.canCopyAcross,
           .canCopyDown = state.input.canCopyDown,
           .firstRefusedBranchCount = branchCountLimit(state.tree).firstRefused,
-          .hasVariable = state.variable.has_value()};
+          .hasVariable = state.variable.has_value(),
+          .hasCountableTrials = state.trials && state.trials->count <= MostTrialsCounted};
 }
 
 EnabledControls enabledControls(Phase phase, const ControlConditions& conditions) {

@@ -31,6 +31,7 @@ struct ControlConditions {
   bool canCopyDown = false;
   int firstRefusedBranchCount = MostBranches + 1;
   bool hasVariable = false;
+  bool hasCountableTrials = false;
 };
 
 ControlConditions controlConditionsOf(const TreeState& state);

@@ -67,6 +67,7 @@ enum class Control {
   NaturalFrequencies,
   CaseCount,
   VariableOnOutcomes,
+  CountingTree,
   HelpMenu,
   HelpContents,
   About,

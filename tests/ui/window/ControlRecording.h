@@ -75,6 +75,7 @@ inline constexpr std::array<std::string_view, RecordedControlCount> RecordedCont
     "NaturalFrequencies",
     "CaseCount",
     "VariableOnOutcomes",
+    "CountingTree",
     "HelpMenu",
     "HelpContents",
     "About",
