@@ -930,7 +930,7 @@ void MainWindow::sync() {
   branchTextsPane_->setVisible(window_.branchTextsVisible);
   branchCountBar_->setVisible(window_.branchCountBarVisible);
   startPicture_->setVisible(window_.startPictureVisible);
-  showStartGuide(startGuideShown(state_.tree, window_));
+  showStartGuide(startGuideShown(state_, window_));
   branchCountLabel_->setText(toQt(window_.branchCountPrompt));
   branchCountLabel_->adjustSize();
   resultsList_->showLines(joinedLines(window_.resultLines));
