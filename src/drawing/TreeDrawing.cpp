@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "drawing/CountingTree.h"
 #include "drawing/SimulationChart.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
@@ -374,6 +375,11 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
   const bool printerNotes = printer && options.printerNotes;
   const Placement at{offsetX, printer ? PrinterOffsetY : 0};
   if (!printer) canvas.fillRect(0, 0, canvas.width(), canvas.height());
+  if (drawsCountingTree(state)) {
+    drawCountingTree(state, canvas, at.offsetX, at.offsetY);
+    if (printerNotes) drawPrinterResults(state, canvas, at);
+    return;
+  }
 
   const int leaves = state.tree.outcomeSlots();
   ShownValues shown = shownValues(state, canvas);
@@ -426,7 +432,8 @@ void drawConstruction(const TreeState& state, Canvas& canvas) {
 }
 
 void paintTree(const TreeState& state, Canvas& canvas) {
-  if (state.tree.complete) return drawTree(state, canvas, ScreenOffsetX);
+  if (state.tree.complete || drawsCountingTree(state))
+    return drawTree(state, canvas, ScreenOffsetX);
   canvas.fillRect(0, 0, canvas.width(), canvas.height());
   if (state.tree.depth() > 0) drawConstruction(state, canvas);
 }
@@ -498,6 +505,7 @@ void addTotalReading(const TreeState& state, Canvas& measurer, const ShownValues
 }  // namespace
 
 std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& measurer) {
+  if (drawsCountingTree(state)) return countingTreeReadings(state, measurer, ScreenOffsetX, 0);
   std::vector<DrawingReading> readings;
   const Tree& tree = state.tree;
   // A tree being built is read by its names, branching by branching, as it is drawn.

@@ -28,7 +28,9 @@ struct TreeDrawingOptions {
 };
 
 // Draws the whole tree at the given x offset. On any canvas but the printer's it erases the
-// canvas first; on the printer's it adds the reduction note and the results column.
+// canvas first; on the printer's it adds the reduction note and the results column. Where
+// drawsCountingTree says so, the trials' counting tree stands in the tree's place, on every
+// medium alike.
 void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
               const TreeDrawingOptions& options = {});
 
@@ -50,14 +52,15 @@ std::string reductionProbabilityText(const TreeState& state);
 // root's total first, if any; then every branch, level by level and top to bottom, with its name,
 // its value as shown (or that it has none yet), its text, and for a leaf its outcome, whether a
 // shown event marks it, the value beside it and its simulated count; then the simulation chart.
-// A tree being built is read by its branches' names. measurer measures text as the drawing does,
-// so a value is read as the drawing shows it.
+// A tree being built is read by its branches' names, a counting tree node by node. measurer
+// measures text as the drawing does, so a value is read as the drawing shows it.
 std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& measurer);
 
 // The drawing of a tree still being built.
 void drawConstruction(const TreeState& state, Canvas& canvas);
 
-// The screen's drawing: a complete tree, a tree under construction, or a blank for none.
+// The screen's drawing: a complete tree, a tree under construction, a counting tree, or a blank
+// for none.
 void paintTree(const TreeState& state, Canvas& canvas);
 // paintTree on the drawing area, over what it showed.
 void paintTreeOnScreen(const TreeState& state, Host& host);

@@ -51,7 +51,7 @@ void drawEverything(const TreeState& state, Canvas& canvas) {
 
 void copyAll(Context& context) {
   const auto draw = [&](Canvas& canvas) { drawEverything(context.state, canvas); };
-  if (outgrowsBuiltTrees(context.state.tree)) return context.host.copyCroppedPicture(draw);
+  if (cutToDrawing(context.state)) return context.host.copyCroppedPicture(draw);
   const PictureSize size = context.host.drawingSize();
   const auto scaled = [](int pixels) {
     return static_cast<int>(std::lround(pixels * EverythingScale));

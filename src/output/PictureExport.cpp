@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "drawing/CountingTree.h"
 #include "files/FileAccess.h"
 #include "output/TreePicture.h"
 #include "text/Windows1252.h"
@@ -90,7 +91,8 @@ void drawExportedTree(const TreeState& state, Canvas& canvas, std::string_view r
   drawTreePicture(state, canvas, resultLine);
   canvas.setFont(Font{"Arial", TreePictureFontPixels, true, workingEncoding});
   const int lineHeight = canvas.textHeight("H");
-  int top = lowestLeafLine(state) + WorkingGap;
+  const std::optional<int> counted = countingTreeBottom(state, canvas, 0);
+  int top = (counted ? *counted : lowestLeafLine(state)) + WorkingGap;
   for (const std::string& line : working) {
     canvas.textOut(PictureCaptionX, top, line);
     top += lineHeight;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "drawing/CountingTree.h"
 #include "drawing/TreeDrawing.h"
 #include "output/PageLayout.h"
 
@@ -12,8 +13,11 @@ namespace {
 
 // The explanation starts at its place unless the results column or the reduction note already
 // reaches there; then it follows below them rather than writing over them.
-int explanationTop(const TreeState& state, int lineHeight) {
+int explanationTop(const TreeState& state, Canvas& canvas, int lineHeight) {
   int top = PageExplanationTop;
+  // A counting tree may reach further down than any tree.
+  if (const std::optional<int> counted = countingTreeBottom(state, canvas, PrinterOffsetY))
+    top = std::max(top, *counted + PageExplanationGap);
   const int resultsBottom = PrinterOffsetY + (state.results.count + 1) * lineHeight;
   top = std::max(top, resultsBottom + PageExplanationGap);
   if (state.reduction.reduced) top = std::max(top, PageReductionNoteBottom + PageExplanationGap);
@@ -70,8 +74,10 @@ void drawPrintPage(const TreeState& state, const WindowState& window, Canvas& ca
   const std::vector<std::string> lines = printedBranchTexts(window);
   const int lineHeight = canvas.textHeight("H");
   int bottom = treeBottom(state, lineHeight);
+  if (const std::optional<int> counted = countingTreeBottom(state, canvas, PrinterOffsetY))
+    bottom = std::max(bottom, *counted);
   if (!lines.empty()) {
-    const int top = explanationTop(state, lineHeight);
+    const int top = explanationTop(state, canvas, lineHeight);
     for (std::size_t i = 0; i < lines.size(); ++i)
       canvas.textOut(PageTextX, top + static_cast<int>(i) * lineHeight, lines[i]);
     bottom = std::max(bottom, top + static_cast<int>(lines.size()) * lineHeight);

@@ -1,5 +1,6 @@
 #include "output/TreePicture.h"
 
+#include "drawing/CountingTree.h"
 #include "drawing/TreeDrawing.h"
 #include "tree/Layout.h"
 
@@ -20,10 +21,14 @@ bool outgrowsBuiltTrees(const Tree& tree) {
   return false;
 }
 
+bool cutToDrawing(const TreeState& state) {
+  return outgrowsBuiltTrees(state.tree) || drawsCountingTree(state);
+}
+
 void copyTreePicture(Context& context, std::string_view caption) {
   const TreeState& state = context.state;
   const auto draw = [&](Canvas& canvas) { drawTreePicture(state, canvas, caption); };
-  if (outgrowsBuiltTrees(state.tree)) return context.host.copyCroppedPicture(draw);
+  if (cutToDrawing(state)) return context.host.copyCroppedPicture(draw);
   const PictureSize size = context.host.drawingSize();
   context.host.copyPicture(size.width, size.height, draw);
 }

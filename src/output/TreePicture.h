@@ -23,6 +23,9 @@ void drawTreePicture(const TreeState& state, Canvas& canvas, std::string_view ca
 // reach: right of a third branching or below the lowest row they use. The drawing area may not
 // show all of such a tree, so its pictures are cut to what is drawn instead.
 bool outgrowsBuiltTrees(const Tree& tree);
+// Whether a picture of the drawing is cut to what is drawn rather than made the drawing area's
+// size: for such a tree, and for a counting tree, which may be larger than the area too.
+bool cutToDrawing(const TreeState& state);
 
 // Puts the picture, the size of the drawing area, on the clipboard; a tree that outgrows the
 // built trees whole, cut to what is drawn.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "construction/ShapeEditing.h"
+#include "drawing/CountingTree.h"
 #include "drawing/TreeDrawing.h"
 #include "events/Reduction.h"
 #include "host/Questions.h"
@@ -87,6 +88,8 @@ std::string branchHintText(const TreeState& state, int level, int slot) {
 }  // namespace
 
 std::optional<BranchAddress> branchHitTest(const TreeState& state, PointerPoint point) {
+  // The tree's branches are not drawn under the counting tree; a click must not reach them.
+  if (drawsCountingTree(state)) return std::nullopt;
   const bool press = point == PointerPoint::Press;
   const int x = press ? state.pointer.pressX : state.pointer.releaseX;
   const int y = press ? state.pointer.pressY : state.pointer.releaseY;
@@ -276,6 +279,11 @@ void setConditionalValues(Context& context, bool conditional) {
 
 void setHighlightEvent(Context& context, bool highlight) {
   context.state.view.highlightEvent = highlight;
+  paintTreeOnScreen(context.state, context.host);
+}
+
+void setCountingTree(Context& context, bool shown) {
+  context.state.view.countingTree = shown;
   paintTreeOnScreen(context.state, context.host);
 }
 

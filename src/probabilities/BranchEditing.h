@@ -65,4 +65,7 @@ void setConditionalValues(Context& context, bool conditional);
 // "Fremhæv hændelsen": a shown event's paths in colour and thick, or as the other lines.
 void setHighlightEvent(Context& context, bool highlight);
 
+// "Tælletræ": the trials' counting tree in the tree's place, or the tree again.
+void setCountingTree(Context& context, bool shown);
+
 }  // namespace kvistra

@@ -301,6 +301,7 @@ struct ViewOptions {
   bool naturalFrequencies = false;  // "Antal ud af N": counts of N cases for probabilities
   std::optional<int64_t> typedCaseCount{};  // the N typed; without one the tree chooses it
   bool variableOnOutcomes = true;           // "Vis X på udfaldene", once X is defined
+  bool countingTree = false;                // "Tælletræ": the trials' counting tree for the tree
   friend bool operator==(const ViewOptions&, const ViewOptions&) = default;
 };
 
@@ -345,6 +346,9 @@ struct RepeatedTrials {
   int32_t populationSuccesses = 0;  // M, without replacement
   friend bool operator==(const RepeatedTrials&, const RepeatedTrials&) = default;
 };
+
+// The most trials a counting tree draws: its 13 columns can still be read, zoomed or scrolled.
+inline constexpr int MostTrialsCounted = 12;
 
 // The work an undo step gives back and compares: a command that leaves it equal is no step.
 struct Work {

@@ -182,6 +182,7 @@ const std::vector<MenuEntry>& mainMenu() {
            {"caseCountAction", "Antal tilfælde N…", CaseCount},
            {"variableSeparator", ""},
            {"variableOnOutcomesAction", "Vis X på udfaldene", VariableOnOutcomes},
+           {"countingTreeAction", "Tælletræ", CountingTree},
        }},
       {"helpMenu",
        "&Hjælp",
@@ -675,6 +676,10 @@ void MainWindow::connectViewCommands() {
     run({}, [shown](Context& c) { setNaturalFrequencies(c, shown); });
   });
   onTriggered(CaseCount, askCaseCount);
+  // Not kept between runs: a counting tree belongs to the trials of this work.
+  action(CountingTree)->setCheckable(true);
+  connect(action(CountingTree), &QAction::triggered, this,
+          [this](bool shown) { run({}, [shown](Context& c) { setCountingTree(c, shown); }); });
   // The menu shows the kept choice from the start.
   connect(menu(PrepareTreeMenu), &QMenu::aboutToShow, this, &MainWindow::loadViewSettings);
 }
@@ -930,7 +935,7 @@ void MainWindow::sync() {
   branchTextsPane_->setVisible(window_.branchTextsVisible);
   branchCountBar_->setVisible(window_.branchCountBarVisible);
   startPicture_->setVisible(window_.startPictureVisible);
-  showStartGuide(startGuideShown(state_.tree, window_));
+  showStartGuide(startGuideShown(state_, window_));
   branchCountLabel_->setText(toQt(window_.branchCountPrompt));
   branchCountLabel_->adjustSize();
   resultsList_->showLines(joinedLines(window_.resultLines));
@@ -964,6 +969,7 @@ void MainWindow::showCheckMarks() {
   action(HighlightEvent)->setChecked(state_.view.highlightEvent);
   action(NaturalFrequencies)->setChecked(state_.view.naturalFrequencies);
   action(VariableOnOutcomes)->setChecked(state_.view.variableOnOutcomes);
+  action(CountingTree)->setChecked(state_.view.countingTree);
 }
 
 void MainWindow::showToolNote() {

@@ -16,9 +16,10 @@ using enum Control;
 //   no tree, building, first groups, stepping, complete, reduced, invalid, invalid and reduced,
 //   trials without a tree.
 // X: on; .: off; a: on when the next group can be copied across; d: copied down; b: on when the
-// button's branch count still fits in the store; v: on while the work has a random variable; w:
-// on while the trials are few enough for a worksheet's table of their distribution. An
-// item of a closed menu is set as the start leaves it; nothing reaches it until its menu opens.
+// button's branch count still fits in the store; v: on while the work has a random variable; t: on
+// while the work has trials few enough for a counting tree; w: on while the trials are few enough
+// for a worksheet's table of their distribution. An item of a closed menu is set as the start
+// leaves it; nothing reaches it until its menu opens.
 struct ControlRow {
   Control control;
   std::string_view cells;
@@ -81,6 +82,7 @@ constexpr ControlRow ControlTable[] = {
     {NaturalFrequencies,                ". . . . X X . . ."},
     {CaseCount,                         "X X X X X X X X ."},
     {VariableOnOutcomes,                "v v v v v v v v ."},
+    {CountingTree,                      "t t t t t t t t t"},
     {HelpMenu,                          "X X X X X X X X X"},
     {HelpContents,                      "X X X X X X X X X"},
     {About,                             "X X X X X X X X X"},
@@ -133,6 +135,8 @@ bool cellOn(char cell, Control control, const ControlConditions& conditions) {
       return branchesOf(control) < conditions.firstRefusedBranchCount;
     case 'v':
       return conditions.hasVariable;
+    case 't':
+      return conditions.hasCountableTrials;
     case 'w':
       return conditions.trialsTabulated;
     default:
@@ -157,6 +161,7 @@ ControlConditions controlConditionsOf(const TreeState& state) {
           .canCopyDown = state.input.canCopyDown,
           .firstRefusedBranchCount = branchCountLimit(state.tree).firstRefused,
           .hasVariable = state.variable.has_value(),
+          .hasCountableTrials = state.trials && state.trials->count <= MostTrialsCounted,
           .trialsTabulated = state.trials && state.trials->count <= MostTabulatedTrials};
 }
 

@@ -32,6 +32,7 @@ struct ControlConditions {
   bool canCopyDown = false;
   int firstRefusedBranchCount = MostBranches + 1;
   bool hasVariable = false;
+  bool hasCountableTrials = false;
   bool trialsTabulated = false;
 };
 

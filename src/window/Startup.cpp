@@ -32,8 +32,8 @@ void hideStartPicture(WindowState& window) {
   window.startPictureVisible = false;
 }
 
-bool startGuideShown(const Tree& tree, const WindowState& window) {
-  return !window.startPictureVisible && tree.branchingCount == 0;
+bool startGuideShown(const Work& work, const WindowState& window) {
+  return !window.startPictureVisible && work.tree.branchingCount == 0 && !work.trials;
 }
 
 }  // namespace kvistra

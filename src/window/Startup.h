@@ -26,7 +26,7 @@ void openDrawMenu(WindowState& window);
 void hideStartPicture(WindowState& window);
 
 // The empty window's guide to a first tree shows from the moment the start picture goes until a
-// tree is begun or loaded.
-bool startGuideShown(const Tree& tree, const WindowState& window);
+// tree is begun or loaded, or trials too many for a tree, which have a drawing of their own.
+bool startGuideShown(const Work& work, const WindowState& window);
 
 }  // namespace kvistra

@@ -68,6 +68,7 @@ enum class Control {
   NaturalFrequencies,
   CaseCount,
   VariableOnOutcomes,
+  CountingTree,
   HelpMenu,
   HelpContents,
   About,

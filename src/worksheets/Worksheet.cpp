@@ -365,6 +365,8 @@ Worksheet makeWorksheet(const TreeState& state, const WindowState& window, Works
   sheet.state.event.shown = false;
   sheet.state.event.outcomeMarked.fill(false);
   sheet.state.view.naturalFrequencies = false;
+  // The blanks are the tree's: a sheet always has the tree, never the counting tree.
+  sheet.state.view.countingTree = false;
   sheet.state.simulation.reset();
   if (answerKey) sheet.results = keyResults(state);
   if (blanks == WorksheetBlanks::VariableDistribution) {

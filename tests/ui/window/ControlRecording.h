@@ -76,6 +76,7 @@ inline constexpr std::array<std::string_view, RecordedControlCount> RecordedCont
     "NaturalFrequencies",
     "CaseCount",
     "VariableOnOutcomes",
+    "CountingTree",
     "HelpMenu",
     "HelpContents",
     "About",

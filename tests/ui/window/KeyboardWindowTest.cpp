@@ -211,6 +211,16 @@ class KeyboardWindowTest : public WindowTest {
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
   }
 
+  // Ten trials are too many for a tree: their counting tree takes the drawing, read node by node
+  // in display text, with "Tælletræ" on in "Vis".
+  void theCountingTreeOfTenTrialsIsRead() {
+    form->openFile(DOCUMENTS_DIR "/trials.kvistra");
+    const QStringList names = branchNames(child<DrawingArea>(*form, "drawingArea"));
+    QCOMPARE(names.value(0), QString("Tælletræ: n = 10, p = 0.3"));
+    QVERIFY(names.contains("Efter 10 forsøg 3 S: 120 veje, 0.2668"));
+    QVERIFY(form->action(CountingTree)->isEnabled());
+  }
+
   // Three coins and the number of heads: the random variable defined through the menu and its
   // dialog, read on the outcomes, and undone; "Vis X på udfaldene" is on only meanwhile, as the
   // recorded controls show.
