@@ -8,14 +8,12 @@
 #include "distribution/RepeatedTrials.h"
 #include "text/Exact.h"
 #include "tree/TreeState.h"
+#include "tree/TrialsDistribution.h"
 
 namespace kvistra {
 
 // The most trials drawn as a tree: 2^6 paths fill the 64 outcomes a tree can have.
 constexpr int MostTrialsDrawn = 6;
-
-// p exactly: as typed with replacement, M/N without; nothing for trials out of range.
-std::optional<Exact> successProbability(const RepeatedTrials& trials);
 
 // Why the trials cannot be made, for the user (UTF-8); empty when they can: 1 ≤ n ≤ 1 000, two
 // different letters, 0 < p < 1 with replacement, 1 ≤ n ≤ N ≤ 10 000 and 0 ≤ M ≤ N without.
@@ -30,8 +28,5 @@ bool drawnAsTree(const RepeatedTrials& trials);
 // replacement the values follow what has been drawn, and a path ends where its successes or
 // failures have run out.
 Tree trialsTree(const RepeatedTrials& trials);
-
-// X = the number of successes: binomial with replacement, hypergeometric without.
-std::optional<TrialsTable> trialsTable(const RepeatedTrials& trials);
 
 }  // namespace kvistra

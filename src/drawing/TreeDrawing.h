@@ -27,8 +27,16 @@ struct TreeDrawingOptions {
   bool printerNotes = true;
 };
 
-// Draws the whole tree at the given x offset. On any canvas but the printer's it erases the
-// canvas first; on the printer's it adds the reduction note and the results column.
+// Trials up to this many without a tree are drawn as a counting tree; more as a chart.
+constexpr int MostTrialsCounted = 12;
+
+// Whether the drawing is the bar chart of repeated trials rather than a tree: the work has
+// trials but no tree, and too many of them to count on one.
+bool drawsTrialsChart(const TreeState& state);
+
+// Draws the whole tree at the given x offset, or the chart of trials that have no tree. On any
+// canvas but the printer's it erases the canvas first; on the printer's it adds the reduction note
+// and the results column.
 void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
               const TreeDrawingOptions& options = {});
 
