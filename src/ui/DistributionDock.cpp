@@ -278,6 +278,9 @@ void DistributionDock::showTable(const DistributionPane& pane) {
   const int shown = std::min(static_cast<int>(pane.rows.size()), MostRowsInView);
   distributionTable_->setFixedHeight(distributionTable_->horizontalHeader()->sizeHint().height() +
                                      shown * rowHeight + 2 * distributionTable_->frameWidth());
+  // Of a thousand trials' rows the first are all 0.0000; the rows that matter are brought in.
+  if (QTableWidgetItem* focused = distributionTable_->item(pane.focusedRow, 0))
+    distributionTable_->scrollToItem(focused, QAbstractItemView::PositionAtCenter);
 }
 
 }  // namespace kvistra::ui

@@ -925,7 +925,8 @@ void MainWindow::sync() {
   branchTextsPane_->setVisible(window_.branchTextsVisible);
   branchCountBar_->setVisible(window_.branchCountBarVisible);
   startPicture_->setVisible(window_.startPictureVisible);
-  showStartGuide(startGuideShown(state_.tree, window_));
+  // Trials without a tree have their own drawing where the guide would stand.
+  showStartGuide(startGuideShown(state_.tree, window_) && !state_.trials);
   branchCountLabel_->setText(toQt(window_.branchCountPrompt));
   branchCountLabel_->adjustSize();
   resultsList_->showLines(joinedLines(window_.resultLines));

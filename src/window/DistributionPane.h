@@ -12,13 +12,13 @@
 namespace kvistra {
 
 struct DistributionPaneRow {
-  std::string value;        // x, or k for repeated trials
-  std::string probability;  // P(X = x): the fraction with "Brøker", else the decimal
-  std::string decimal;      // the decimal beside the fraction; empty without "Brøker"
-  double share = 0.0;       // P(X = x), the height of its bar
-  bool taken = false;       // the last question's answer takes it
+  std::string value;         // x, or k for repeated trials
+  std::string probability;   // P(X = x): the fraction with "Brøker", else the decimal
+  std::string decimal;       // the decimal beside the fraction; empty without "Brøker"
+  double share = 0.0;        // P(X = x), the height of its bar
+  bool taken = false;        // the last question's answer takes it
   std::string cumulative{};  // P(X ≤ k), for repeated trials only
-  bool charted = true;      // it has a bar in the chart
+  bool charted = true;       // it has a bar in the chart
   friend bool operator==(const DistributionPaneRow&, const DistributionPaneRow&) = default;
 };
 
@@ -34,6 +34,8 @@ struct DistributionPane {
   std::string cumulativeColumn;   // "P(X ≤ k)" for repeated trials; empty otherwise
   bool decimalColumn = false;     // "Decimaltal" beside the fractions
   std::vector<DistributionPaneRow> rows;
+  // The row the table brings into view: the question's first k, else the most probable.
+  int focusedRow = 0;
   std::string mean;               // "E(X) = 3/2"
   std::string variance;           // "Var(X) = 3/4"
   std::string standardDeviation;  // "σ(X) = √(3)/2 ≈ 0.8660"

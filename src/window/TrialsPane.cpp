@@ -10,6 +10,9 @@ namespace kvistra {
 
 namespace {
 
+// The table's narrow columns show fractions up to "82251/264845"; longer ones as decimals.
+constexpr std::size_t LongestTableFraction = 12;
+
 // Decimals as typed read well up to this many characters; longer numbers are fractions.
 constexpr std::size_t LongestDecimal = 10;
 
@@ -26,6 +29,12 @@ std::string resultText(const Exact& value, const NumberStyle& style) {
   const std::string exact = exactText(value, style);
   if (exact.find('/') == std::string::npos) return exact;
   return exact + " ≈ " + displayDecimal(value, style.decimals, style.decimalComma);
+}
+
+std::string cellText(const Exact& value, const NumberStyle& style) {
+  const std::string text = tableProbabilityDisplayText(value, style.decimals, style.decimalComma);
+  if (text.size() <= LongestTableFraction) return text;
+  return displayDecimal(value, style.decimals, style.decimalComma);
 }
 
 std::string count(int value) {
@@ -123,10 +132,8 @@ DistributionPane trialsPaneOf(const TreeState& state) {
   for (const TrialsRow& row : table->rows) {
     DistributionPaneRow& shown = pane.rows[static_cast<std::size_t>(row.k)];
     shown.value = count(row.k);
-    shown.probability =
-        tableProbabilityDisplayText(row.probability, style.decimals, style.decimalComma);
-    shown.cumulative =
-        tableProbabilityDisplayText(row.cumulative, style.decimals, style.decimalComma);
+    shown.probability = cellText(row.probability, style);
+    shown.cumulative = cellText(row.cumulative, style);
     shown.share = row.probability.get_d();
     shown.taken = taken.contains(row.k);
     shown.charted = false;
@@ -144,6 +151,7 @@ DistributionPane trialsPaneOf(const TreeState& state) {
   pane.working.push_back("σ(" + x + ") = √(Var(" + x + "))" +
                          (sigma.starts_with("≈") ? " " : " = ") + sigma);
   const int k = workedValue(*table, taken);
+  pane.focusedRow = k;
   pane.working.push_back(
       trials.withReplacement
           ? binomialTermDisplayText(trials.count, *p, k, style.decimals, style.decimalComma, x)
