@@ -10,8 +10,8 @@ namespace kvistra {
 
 namespace {
 
-// The table's narrow columns show fractions up to "82251/264845"; longer ones as decimals.
-constexpr std::size_t LongestTableFraction = 12;
+// The table's narrow columns show fractions up to "2340/52969"; longer ones as decimals.
+constexpr std::size_t LongestTableFraction = 10;
 
 // Decimals as typed read well up to this many characters; longer numbers are fractions.
 constexpr std::size_t LongestDecimal = 10;
