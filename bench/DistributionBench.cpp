@@ -6,6 +6,7 @@
 
 #include "distribution/Distribution.h"
 #include "distribution/RepeatedTrials.h"
+#include "window/DistributionPane.h"
 
 namespace kvistra {
 namespace {
@@ -32,6 +33,16 @@ void BM_HypergeometricTableWithTexts(benchmark::State& run) {
   }
 }
 
+// The pane as every command works it out again, for trials too many to draw as a tree.
+void BM_TrialsPane(benchmark::State& run) {
+  TreeState state;
+  RepeatedTrials trials;
+  trials.count = static_cast<int32_t>(run.range(0));
+  trials.probability = "0.125";
+  state.trials = trials;
+  for (auto _ : run) benchmark::DoNotOptimize(distributionPaneOf(state));
+}
+
 // 64 outcomes with values and path probabilities as a tree of three levels gives them.
 void BM_DistributionOf64Pairs(benchmark::State& run) {
   std::vector<DistributionRow> pairs;
@@ -44,6 +55,7 @@ void BM_DistributionOf64Pairs(benchmark::State& run) {
 
 BENCHMARK(BM_BinomialTableWithTexts)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HypergeometricTableWithTexts)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrialsPane)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DistributionOf64Pairs)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -66,14 +66,6 @@ bool isLetter(char c) {
 
 }  // namespace
 
-std::optional<Exact> successProbability(const RepeatedTrials& trials) {
-  if (!trials.withReplacement) {
-    if (trials.population < 1) return std::nullopt;
-    return Exact(trials.populationSuccesses, trials.population);
-  }
-  return readVariableValue(trials.probability.view());
-}
-
 std::string trialsRefusal(const RepeatedTrials& trials) {
   if (trials.count < 1 || trials.count > MostTrials)
     return "Antallet af forsøg skal være et helt tal fra 1 til 1000.";
@@ -151,15 +143,6 @@ std::string trialsDescription(const RepeatedTrials& trials, bool decimalComma) {
            " med M = " + std::to_string(trials.populationSuccesses) + " succeser";
   const std::optional<Exact> p = successProbability(trials);
   return n + ", p = " + (p ? displayText(typedValue(*p), decimalComma) : "?");
-}
-
-std::optional<TrialsTable> trialsTable(const RepeatedTrials& trials) {
-  if (trials.withReplacement) {
-    const std::optional<Exact> p = successProbability(trials);
-    if (!p) return std::nullopt;
-    return binomialTable(trials.count, *p);
-  }
-  return hypergeometricTable(trials.population, trials.populationSuccesses, trials.count);
 }
 
 }  // namespace kvistra

@@ -9,14 +9,12 @@
 #include "host/Context.h"
 #include "text/Exact.h"
 #include "tree/TreeState.h"
+#include "tree/TrialsDistribution.h"
 
 namespace kvistra {
 
 // The most trials drawn as a tree: 2^6 paths fill the 64 outcomes a tree can have.
 constexpr int MostTrialsDrawn = 6;
-
-// p exactly: as typed with replacement, M/N without; nothing for trials out of range.
-std::optional<Exact> successProbability(const RepeatedTrials& trials);
 
 // Why the trials cannot be made, for the user (UTF-8); empty when they can: 1 ≤ n ≤ 1 000, two
 // different letters, 0 < p < 1 with replacement, 1 ≤ n ≤ N ≤ 10 000 and 0 ≤ M ≤ N without.
@@ -35,9 +33,6 @@ Tree trialsTree(const RepeatedTrials& trials);
 // The trials in words (UTF-8): "n = 10, p = 0.3", or "n = 10 trukket fra N = 50 med M = 5
 // succeser" without replacement.
 std::string trialsDescription(const RepeatedTrials& trials, bool decimalComma);
-
-// X = the number of successes: binomial with replacement, hypergeometric without.
-std::optional<TrialsTable> trialsTable(const RepeatedTrials& trials);
 
 // Whether the tree is still the one the trials built, whatever its layout and the random
 // variable's marks: any change of a name, a value or the shape makes it an ordinary tree.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "distribution/DisplayNumbers.h"
 #include "text/TextFormat.h"
@@ -38,63 +39,124 @@ void filledBar(Canvas& canvas, int left, int right, int top, int bottom) {
 
 }  // namespace
 
-void drawDistributionChart(const DistributionPane& pane, Canvas& canvas, int width, int height) {
-  const auto& rows = pane.rows;
-  if (rows.empty()) return;
-  canvas.setFont(ChartFont);
-  const int textHeight = canvas.textHeight("0");
-  double largest = 0;
-  for (const auto& row : rows) largest = std::max(largest, row.share);
-  const double scaleEnd = *std::find_if(ScaleEnds.begin(), ScaleEnds.end() - 1,
-                                        [&](double end) { return end >= largest - 1e-12; });
-  std::array<std::string, 3> ticks;
-  int tickWidth = 0;
-  for (std::size_t t = 0; t < ticks.size(); ++t) {
-    ticks[t] = tickText(scaleEnd * static_cast<double>(t) / 2, pane.decimalComma);
-    tickWidth = std::max(tickWidth, canvas.textWidth(ticks[t]));
-  }
-  const int left = Margin + tickWidth + TickLength + 2;
-  const int right = width - Margin;
-  const int top = Margin + textHeight / 2;
-  const int axisY = height - Margin - textHeight - TickLength;
-  if (right - left < static_cast<int>(rows.size()) || axisY - top < 10) return;
+namespace {
 
-  for (std::size_t t = 0; t < ticks.size(); ++t) {
-    const int y = axisY - (axisY - top) * static_cast<int>(t) / 2;
+// Where the chart's parts lie on the canvas, worked out once for the drawing and its readings.
+struct ChartLayout {
+  std::vector<const DistributionPaneRow*> bars;
+  std::array<std::string, 3> ticks;
+  int textHeight = 0;
+  int left = 0;
+  int right = 0;
+  int top = 0;
+  int axisY = 0;
+  double scaleEnd = 1.0;
+  double slot = 0.0;
+  int barWidth = 0;
+
+  int middleOf(std::size_t bar) const {
+    return left + static_cast<int>(slot * (static_cast<double>(bar) + 0.5));
+  }
+  int topOf(std::size_t bar) const {
+    return axisY - static_cast<int>(bars[bar]->share / scaleEnd * (axisY - top) + 0.5);
+  }
+};
+
+// Nothing when there are no bars or no room for them.
+std::optional<ChartLayout> chartLayout(const DistributionPane& pane, Canvas& canvas,
+                                       const ChartArea& area) {
+  ChartLayout layout;
+  for (const auto& row : pane.rows)
+    if (row.charted) layout.bars.push_back(&row);
+  if (layout.bars.empty()) return std::nullopt;
+  canvas.setFont(ChartFont);
+  layout.textHeight = canvas.textHeight("0");
+  double largest = 0;
+  for (const auto* row : layout.bars) largest = std::max(largest, row->share);
+  layout.scaleEnd = *std::find_if(ScaleEnds.begin(), ScaleEnds.end() - 1,
+                                  [&](double end) { return end >= largest - 1e-12; });
+  int tickWidth = 0;
+  for (std::size_t t = 0; t < layout.ticks.size(); ++t) {
+    layout.ticks[t] = tickText(layout.scaleEnd * static_cast<double>(t) / 2, pane.decimalComma);
+    tickWidth = std::max(tickWidth, canvas.textWidth(layout.ticks[t]));
+  }
+  layout.left = area.left + Margin + tickWidth + TickLength + 2;
+  layout.right = area.left + area.width - Margin;
+  layout.top = area.top + Margin + layout.textHeight / 2;
+  layout.axisY = area.top + area.height - Margin - layout.textHeight - TickLength;
+  const int bars = static_cast<int>(layout.bars.size());
+  if (layout.right - layout.left < bars || layout.axisY - layout.top < 10) return std::nullopt;
+  layout.slot = static_cast<double>(layout.right - layout.left) / bars;
+  layout.barWidth = std::clamp(static_cast<int>(layout.slot * BarShare), 1, WidestBar);
+  return layout;
+}
+
+}  // namespace
+
+void drawDistributionChart(const DistributionPane& pane, Canvas& canvas, const ChartArea& area) {
+  const std::optional<ChartLayout> found = chartLayout(pane, canvas, area);
+  if (!found) return;
+  const ChartLayout& layout = *found;
+  const int left = layout.left;
+  const int right = layout.right;
+  const int axisY = layout.axisY;
+  const int textHeight = layout.textHeight;
+  for (std::size_t t = 0; t < layout.ticks.size(); ++t) {
+    const int y = axisY - (axisY - layout.top) * static_cast<int>(t) / 2;
     if (t > 0) {
       canvas.setPen(GridGrey, PenStyle::Solid);
       drawLine(canvas, left + 1, y, right, y);
     }
     canvas.setPen(Black, PenStyle::Solid);
     drawLine(canvas, left - TickLength, y, left, y);
-    canvas.textOut(left - TickLength - 2 - canvas.textWidth(ticks[t]), y - textHeight / 2,
-                   ticks[t]);
+    canvas.textOut(left - TickLength - 2 - canvas.textWidth(layout.ticks[t]), y - textHeight / 2,
+                   layout.ticks[t]);
   }
-
-  const double slot = static_cast<double>(right - left) / static_cast<double>(rows.size());
-  const int barWidth = std::clamp(static_cast<int>(slot * BarShare), 1, WidestBar);
   // Labels that would run into each other are written for every few bars only.
   int widestLabel = 0;
-  for (const auto& row : rows) widestLabel = std::max(widestLabel, canvas.textWidth(row.value));
-  const int labelEvery = std::max(1, static_cast<int>((widestLabel + 4) / slot) + 1);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const int middle = left + static_cast<int>(slot * (static_cast<double>(i) + 0.5));
-    const int barTop = axisY - static_cast<int>(rows[i].share / scaleEnd * (axisY - top) + 0.5);
-    canvas.setPen(rows[i].taken ? EventBlue : BarGrey, PenStyle::Solid);
+  for (const auto* row : layout.bars)
+    widestLabel = std::max(widestLabel, canvas.textWidth(row->value));
+  const int labelEvery = std::max(1, static_cast<int>((widestLabel + 4) / layout.slot) + 1);
+  const int barWidth = layout.barWidth;
+  for (std::size_t i = 0; i < layout.bars.size(); ++i) {
+    const DistributionPaneRow& row = *layout.bars[i];
+    const int middle = layout.middleOf(i);
+    const int barTop = layout.topOf(i);
+    canvas.setPen(row.taken ? EventBlue : BarGrey, PenStyle::Solid);
     if (barTop < axisY)
       filledBar(canvas, middle - barWidth / 2, middle - barWidth / 2 + barWidth, barTop, axisY);
     if (i % static_cast<std::size_t>(labelEvery) == 0)
-      canvas.textOut(middle - canvas.textWidth(rows[i].value) / 2, axisY + TickLength,
-                     rows[i].value);
+      canvas.textOut(middle - canvas.textWidth(row.value) / 2, axisY + TickLength, row.value);
   }
   canvas.setPen(Black, PenStyle::Solid);
-  drawLine(canvas, left, top, left, axisY);
+  drawLine(canvas, left, layout.top, left, axisY);
   drawLine(canvas, left, axisY, right, axisY);
+}
+
+void drawDistributionChart(const DistributionPane& pane, Canvas& canvas, int width, int height) {
+  drawDistributionChart(pane, canvas, ChartArea{0, 0, width, height});
 }
 
 std::vector<std::string> distributionChartReadings(const DistributionPane& pane) {
   std::vector<std::string> readings;
-  for (const auto& row : pane.rows) readings.push_back("x = " + row.value + ": " + row.probability);
+  for (const auto& row : pane.rows)
+    if (row.charted)
+      readings.push_back(pane.valueColumn + " = " + row.value + ": " + row.probability);
+  return readings;
+}
+
+std::vector<DrawingReading> distributionChartBarReadings(const DistributionPane& pane,
+                                                         Canvas& measurer, const ChartArea& area) {
+  std::vector<DrawingReading> readings;
+  const std::optional<ChartLayout> layout = chartLayout(pane, measurer, area);
+  if (!layout) return readings;
+  for (std::size_t i = 0; i < layout->bars.size(); ++i) {
+    const DistributionPaneRow& row = *layout->bars[i];
+    const int left = layout->middleOf(i) - layout->barWidth / 2;
+    readings.push_back({0, 0, pane.valueColumn + " = " + row.value + ": " + row.probability, left,
+                        std::min(layout->topOf(i), layout->axisY - 1), left + layout->barWidth,
+                        layout->axisY + TickLength + layout->textHeight, TextEncoding::Utf8});
+  }
   return readings;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "drawing/CountingTree.h"
+#include "drawing/DistributionChart.h"
 #include "drawing/SimulationChart.h"
 #include "text/TextFormat.h"
 #include "text/Windows1252.h"
@@ -15,6 +16,7 @@
 #include "tree/NaturalFrequencies.h"
 #include "tree/RandomVariable.h"
 #include "tree/TreeHelpers.h"
+#include "window/TrialsPane.h"
 
 namespace kvistra {
 
@@ -369,6 +371,42 @@ std::string pathBlank() {
   return std::string(PathFieldChars, '_');
 }
 
+namespace {
+
+// The trials' chart stands where a tree's root would, below its heading and the trials' line.
+constexpr int TrialsChartTop = 20;
+constexpr int TrialsHeadingPitch = 24;
+constexpr int TrialsChartWidth = 640;
+constexpr int TrialsChartHeight = 360;
+constexpr int TrialsChartRightMargin = 20;
+const Font TrialsHeadingFont{"Arial", 16, true, TextEncoding::Utf8};
+const Font TrialsLineFont{"Arial", 14, false, TextEncoding::Utf8};
+
+ChartArea trialsChartArea(const Canvas& canvas, int offsetX, int offsetY) {
+  const int width = std::min(TrialsChartWidth, canvas.width() - offsetX - TrialsChartRightMargin);
+  return {offsetX, offsetY + TrialsChartTop + 2 * TrialsHeadingPitch, std::max(width, 0),
+          TrialsChartHeight};
+}
+
+void drawTrialsChart(const TreeState& state, Canvas& canvas, int offsetX, int offsetY) {
+  const DistributionPane pane = trialsPaneOf(state);
+  canvas.setPen(Black, PenStyle::Solid);
+  canvas.setFont(TrialsHeadingFont);
+  canvas.textOut(offsetX, offsetY + TrialsChartTop, pane.heading);
+  canvas.setFont(TrialsLineFont);
+  canvas.textOut(offsetX, offsetY + TrialsChartTop + TrialsHeadingPitch, pane.trialsLine);
+  drawDistributionChart(pane, canvas, trialsChartArea(canvas, offsetX, offsetY));
+  // Whoever draws after the chart, such as a picture's caption, writes Windows-1252 again.
+  canvas.setTextEncoding(TextEncoding::Windows1252);
+}
+
+}  // namespace
+
+bool drawsTrialsChart(const TreeState& state) {
+  return state.trials && state.tree.depth() == 0 && state.trials->count > MostTrialsCounted &&
+         showsTrials(state);
+}
+
 void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
               const TreeDrawingOptions& options) {
   const bool printer = canvas.isPrinter();
@@ -379,6 +417,11 @@ void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
     drawCountingTree(state, canvas, at.offsetX, at.offsetY);
     if (printerNotes) drawPrinterResults(state, canvas, at);
     return;
+  }
+  if (drawsTrialsChart(state)) {
+    // The results first, in the page's font, which the chart's fonts replace.
+    if (printerNotes) drawPrinterResults(state, canvas, at);
+    return drawTrialsChart(state, canvas, offsetX, at.offsetY);
   }
 
   const int leaves = state.tree.outcomeSlots();
@@ -432,7 +475,7 @@ void drawConstruction(const TreeState& state, Canvas& canvas) {
 }
 
 void paintTree(const TreeState& state, Canvas& canvas) {
-  if (state.tree.complete || drawsCountingTree(state))
+  if (state.tree.complete || drawsCountingTree(state) || drawsTrialsChart(state))
     return drawTree(state, canvas, ScreenOffsetX);
   canvas.fillRect(0, 0, canvas.width(), canvas.height());
   if (state.tree.depth() > 0) drawConstruction(state, canvas);
@@ -502,11 +545,29 @@ void addTotalReading(const TreeState& state, Canvas& measurer, const ShownValues
                       left + measurer.textWidth(shown.total), top + measurer.textHeight("H")});
 }
 
+// The chart's heading and line, then its bars.
+std::vector<DrawingReading> trialsChartReadings(const TreeState& state, Canvas& measurer) {
+  const DistributionPane pane = trialsPaneOf(state);
+  std::vector<DrawingReading> readings;
+  int top = TrialsChartTop;
+  for (const std::string* text : {&pane.heading, &pane.trialsLine}) {
+    measurer.setFont(text == &pane.heading ? TrialsHeadingFont : TrialsLineFont);
+    readings.push_back({0, 0, *text, ScreenOffsetX, top, ScreenOffsetX + measurer.textWidth(*text),
+                        top + measurer.textHeight(*text), TextEncoding::Utf8});
+    top += TrialsHeadingPitch;
+  }
+  for (DrawingReading& bar :
+       distributionChartBarReadings(pane, measurer, trialsChartArea(measurer, ScreenOffsetX, 0)))
+    readings.push_back(std::move(bar));
+  return readings;
+}
+
 }  // namespace
 
 std::vector<DrawingReading> drawingReadings(const TreeState& state, Canvas& measurer) {
   if (drawsCountingTree(state)) return countingTreeReadings(state, measurer, ScreenOffsetX, 0);
   std::vector<DrawingReading> readings;
+  if (drawsTrialsChart(state)) return trialsChartReadings(state, measurer);
   const Tree& tree = state.tree;
   // A tree being built is read by its names, branching by branching, as it is drawn.
   const int levels = tree.complete ? tree.depth() : tree.builtBranchings;

@@ -27,10 +27,14 @@ struct TreeDrawingOptions {
   bool printerNotes = true;
 };
 
-// Draws the whole tree at the given x offset. On any canvas but the printer's it erases the
-// canvas first; on the printer's it adds the reduction note and the results column. Where
-// drawsCountingTree says so, the trials' counting tree stands in the tree's place, on every
-// medium alike.
+// Whether the drawing is the bar chart of repeated trials rather than a tree: the work has
+// trials but no tree, and too many of them to count on one.
+bool drawsTrialsChart(const TreeState& state);
+
+// Draws the whole tree at the given x offset, or in its place the trials' counting tree where
+// drawsCountingTree says so, or the chart of trials too many for one; on every medium alike. On
+// any canvas but the printer's it erases the canvas first; on the printer's it adds the reduction
+// note and the results column.
 void drawTree(const TreeState& state, Canvas& canvas, int offsetX,
               const TreeDrawingOptions& options = {});
 

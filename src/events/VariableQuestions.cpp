@@ -2,15 +2,27 @@
 
 #include <optional>
 
+#include "distribution/TrialsQuestion.h"
 #include "distribution/VariableValue.h"
 #include "events/EventCalculation.h"
 #include "text/Windows1252.h"
 #include "tree/RandomVariable.h"
+#include "tree/TrialsDistribution.h"
 #include "window/DistributionPane.h"
+#include "window/TrialsPane.h"
 
 namespace kvistra {
 
 namespace {
+
+// The approve line has room for the fractions of small tables; longer ones are left to the decimal.
+constexpr std::size_t ApprovedFractionLength = 20;
+
+// The letter questions ask about: the variable's, or X for trials without a tree; none else.
+std::string questionLetter(const TreeState& state) {
+  if (showsTrials(state)) return trialsVariableName(state);
+  return state.variable ? std::string(1, state.variable->name) : "";
+}
 
 // The variable's letter in a row: the first character that belongs to no number and no sign.
 std::string rowLetter(const std::string& rowText) {
@@ -18,31 +30,58 @@ std::string rowLetter(const std::string& rowText) {
   return at == std::string::npos ? "X" : rowText.substr(at, 1);
 }
 
-// Marks the outcomes whose value the question takes, as an event's are, and offers the answer.
-void answerQuestion(Context& context, const VariableQuestion& question,
-                    const std::string& separator) {
-  TreeState& state = context.state;
-  const std::optional<Distribution> x = variableDistribution(state);
-  if (!x) return;
-  const std::string name(1, state.variable->name);
-  const std::string row = questionRowText(question, name);
-  state.variableQuestion = row;
+// Marks the outcomes whose value the question takes, as an event's are; nothing without a tree.
+void markTakenOutcomes(TreeState& state, const VariableQuestion& question) {
   const Tree& tree = state.tree;
   state.event.outcomeMarked.fill(false);
+  if (!state.variable || !tree.complete || tree.depth() == 0) return;
   for (int k = 1; k <= tree.outcomeSlots(); ++k) {
     const std::optional<Exact> value = variableValue(tree, *state.variable, k);
     state.event.outcomeMarked[k] = tree.leaf(k).exists && value && satisfies(question, *value);
   }
   state.event.shown = true;
   sumMarkedPaths(state);
+}
+
+// The value, the fraction when short enough to read, and the working, of X's distribution or,
+// for repeated trials, of their exact table.
+std::optional<EventResult> answerOf(const TreeState& state, const VariableQuestion& question,
+                                    const std::string& name) {
+  if (showsTrials(state)) {
+    const NumberStyle style = trialsNumberStyle(state);
+    const std::optional<TrialsTable> table = trialsTable(*state.trials);
+    if (!table) return std::nullopt;
+    const Exact value = trialsProbability(*table, question);
+    const std::string fraction = fractionText(value);
+    return EventResult{fixedPoint(value, 6, 4),
+                       fraction.size() <= ApprovedFractionLength ? fraction : "",
+                       {trialsAnswerDisplayText(*table, question, style, name)},
+                       {},
+                       TextEncoding::Utf8};
+  }
+  const std::optional<Distribution> x = variableDistribution(state);
+  if (!x) return std::nullopt;
+  const Exact value = probabilityOf(*x, question);
+  return EventResult{fixedPoint(value, 6, 4),
+                     fractionText(value),
+                     {answerDisplayText(*x, question, paneNumberStyle(state), name)},
+                     {},
+                     TextEncoding::Utf8};
+}
+
+void answerQuestion(Context& context, const VariableQuestion& question,
+                    const std::string& separator) {
+  TreeState& state = context.state;
+  const std::string name = questionLetter(state);
+  const std::optional<EventResult> result = answerOf(state, question, name);
+  if (!result) return;
+  const std::string row = questionRowText(question, name);
+  state.variableQuestion = row;
+  markTakenOutcomes(state, question);
   // The pane shows the answer and colours its bars while the approve box is open.
   context.window.distributionPane = distributionPaneOf(state);
   context.host.repaintDrawing();
-  const Exact value = probabilityOf(*x, question);
-  const std::string working = answerDisplayText(*x, question, paneNumberStyle(state), name);
-  approveResult(context, row,
-                {fixedPoint(value, 6, 4), fractionText(value), {working}, {}, TextEncoding::Utf8},
-                separator);
+  approveResult(context, row, *result, separator);
   context.host.repaintDrawing();
 }
 
@@ -65,9 +104,8 @@ bool isVariableQuestionRow(const std::string& rowText) {
 }
 
 void reevaluateVariableQuestion(Context& context, const std::string& rowText) {
-  const std::optional<RandomVariable>& variable = context.state.variable;
   const std::string letter = rowLetter(rowText);
-  if (!variable || letter != std::string(1, variable->name)) {
+  if (letter != questionLetter(context.state)) {
     context.host.showMessage(letter + w1252(" er ikke defineret for dette træ."), " ");
     return;
   }

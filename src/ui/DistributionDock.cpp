@@ -29,6 +29,8 @@ constexpr int ChartHeight = 170;
 constexpr int ValueFieldWidth = 64;
 // More rows than this scroll within the table.
 constexpr int MostRowsInView = 8;
+// Above and below a row's text.
+constexpr int RowPadding = 6;
 
 struct ComparisonChoice {
   Comparison comparison;
@@ -110,6 +112,7 @@ DistributionDock::DistributionDock(QWidget* parent) : QDockWidget(parent) {
   column->setContentsMargins(8, 8, 8, 8);
 
   heading_ = textLabel(content, "distributionHeading", PaneFontPixels + 1, true);
+  trialsLine_ = textLabel(content, "trialsLine");
   note_ = textLabel(content, "distributionNote");
   distributionTable_ = new QTableWidget(content);
   distributionTable_->setObjectName("distributionTable");
@@ -135,8 +138,8 @@ DistributionDock::DistributionDock(QWidget* parent) : QDockWidget(parent) {
   copyButton_->setToolTip("Kopiér diagrammet til Klippebordet");
   connect(copyButton_, &QPushButton::clicked, this, &DistributionDock::copyRequested);
   for (QWidget* shown :
-       std::initializer_list<QWidget*>{heading_, note_, distributionTable_, mean_, variance_,
-                                       standardDeviation_, working_, chart_})
+       std::initializer_list<QWidget*>{heading_, trialsLine_, note_, distributionTable_, mean_,
+                                       variance_, standardDeviation_, working_, chart_})
     column->addWidget(shown);
   column->addWidget(copyButton_, 0, Qt::AlignRight);
   createQuestionRow(content);
@@ -227,6 +230,7 @@ void DistributionDock::showPane(const std::optional<DistributionPane>& pane) {
     name_ = display(pane->name);
     showComparison();
   }
+  showText(trialsLine_, display(pane->trialsLine));
   showText(note_, display(pane->note));
   showTable(*pane);
   showText(mean_, display(pane->mean));
@@ -246,25 +250,37 @@ void DistributionDock::showPane(const std::optional<DistributionPane>& pane) {
 
 void DistributionDock::showTable(const DistributionPane& pane) {
   distributionTable_->setVisible(!pane.rows.empty());
-  QStringList columns{"x", display(pane.probabilityColumn)};
+  QStringList columns{display(pane.valueColumn), display(pane.probabilityColumn)};
   if (pane.decimalColumn) columns << "Decimaltal";
+  if (!pane.cumulativeColumn.empty()) columns << display(pane.cumulativeColumn);
+  // A thousand trials' rows take a moment to fill; most commands change none of them.
+  if (columns == shownColumns_ && pane.rows == shownRows_) return;
+  shownColumns_ = columns;
+  shownRows_ = pane.rows;
   distributionTable_->setColumnCount(static_cast<int>(columns.size()));
   distributionTable_->setHorizontalHeaderLabels(columns);
+  // Rows of one font have one height; measuring each of a thousand would take long.
+  const int rowHeight = distributionTable_->fontMetrics().height() + RowPadding;
+  distributionTable_->setRowCount(0);
+  distributionTable_->verticalHeader()->setDefaultSectionSize(rowHeight);
   distributionTable_->setRowCount(static_cast<int>(pane.rows.size()));
   for (int r = 0; r < static_cast<int>(pane.rows.size()); ++r) {
     const DistributionPaneRow& row = pane.rows[static_cast<std::size_t>(r)];
-    const std::string* cells[] = {&row.value, &row.probability, &row.decimal};
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-      auto* item = new QTableWidgetItem(display(*cells[c]));
+    std::vector<const std::string*> cells{&row.value, &row.probability};
+    if (pane.decimalColumn) cells.push_back(&row.decimal);
+    if (!pane.cumulativeColumn.empty()) cells.push_back(&row.cumulative);
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+      auto* item = new QTableWidgetItem(display(*cells[static_cast<std::size_t>(c)]));
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       distributionTable_->setItem(r, c, item);
     }
   }
-  distributionTable_->resizeRowsToContents();
   const int shown = std::min(static_cast<int>(pane.rows.size()), MostRowsInView);
-  const int rowHeight = pane.rows.empty() ? 0 : distributionTable_->rowHeight(0);
   distributionTable_->setFixedHeight(distributionTable_->horizontalHeader()->sizeHint().height() +
                                      shown * rowHeight + 2 * distributionTable_->frameWidth());
+  // Of a thousand trials' rows the first are all 0.0000; the rows that matter are brought in.
+  if (QTableWidgetItem* focused = distributionTable_->item(pane.focusedRow, 0))
+    distributionTable_->scrollToItem(focused, QAbstractItemView::PositionAtCenter);
 }
 
 }  // namespace kvistra::ui

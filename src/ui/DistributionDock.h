@@ -5,7 +5,9 @@
 
 #include <QDockWidget>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "distribution/VariableQuestion.h"
 #include "window/DistributionPane.h"
@@ -53,6 +55,7 @@ class DistributionDock : public QDockWidget {
   Comparison comparison() const;
 
   QLabel* heading_;
+  QLabel* trialsLine_;
   QLabel* note_;
   QTableWidget* distributionTable_;
   QLabel* mean_;
@@ -71,6 +74,9 @@ class DistributionDock : public QDockWidget {
   QLabel* answer_;
   QLabel* answerWorking_;
   QString name_ = "X";
+  // What the table shows, so that a command that leaves it alone does not refill its rows.
+  QStringList shownColumns_;
+  std::vector<DistributionPaneRow> shownRows_;
 };
 
 }  // namespace kvistra::ui

@@ -4,6 +4,7 @@
 #include "distribution/VariableQuestion.h"
 #include "text/Windows1252.h"
 #include "tree/RandomVariable.h"
+#include "window/TrialsPane.h"
 
 namespace kvistra {
 
@@ -52,6 +53,7 @@ NumberStyle paneNumberStyle(const TreeState& state) {
 }
 
 std::optional<DistributionPane> distributionPaneOf(const TreeState& state) {
+  if (showsTrials(state)) return trialsPaneOf(state);
   if (!state.variable) return std::nullopt;
   DistributionPane pane;
   pane.name = std::string(1, state.variable->name);
