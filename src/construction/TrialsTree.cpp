@@ -121,8 +121,12 @@ bool treeOfTrials(const Tree& tree, const RepeatedTrials& trials) {
 }
 
 void askRepeatedTrials(Context& context) {
+  // Three coin tosses, or three drawn from an urn of ten with four red, as a first lesson has.
   RepeatedTrials preset;
+  preset.count = 3;
   preset.probability = "1/2";
+  preset.population = 10;
+  preset.populationSuccesses = 4;
   const std::optional<RepeatedTrials> trials =
       context.host.askRepeatedTrials(context.state.trials.value_or(preset));
   if (!trials || !trialsRefusal(*trials).empty()) return;
