@@ -6,6 +6,7 @@
 
 #include "storage/TreeDocument.h"
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/TextFormat.h"
 #include "tree/RandomVariable.h"
 #include "window/Controls.h"
@@ -13,23 +14,9 @@
 namespace kvistra {
 namespace {
 
+using testing::binomialTrials;
 using testing::Fixture;
-
-RepeatedTrials withReplacement(int n, const char* p) {
-  RepeatedTrials trials;
-  trials.count = n;
-  trials.probability = p;
-  return trials;
-}
-
-RepeatedTrials withoutReplacement(int n, int population, int successes) {
-  RepeatedTrials trials;
-  trials.count = n;
-  trials.withReplacement = false;
-  trials.population = population;
-  trials.populationSuccesses = successes;
-  return trials;
-}
+using testing::hypergeometricTrials;
 
 // Catches values that do not follow the draws, a path that goes on after its successes ran
 // out, or successes not counted: X on the tree would then differ from the table.
@@ -41,9 +28,9 @@ TEST(TrialsTree, GivesXTheDistributionOfTheTrialsTable) {
     const char* secondBranchTyped;  // F1, as typed
   };
   const TrialsCase cases[] = {
-      {"three trials of 0.3", withReplacement(3, "0.3"), 8, "0.7"},
-      {"three drawn from five with two successes", withoutReplacement(3, 5, 2), 7, "3/5"},
-      {"a sixth of a chance, six times", withReplacement(6, "1/6"), 64, "5/6"},
+      {"three trials of 0.3", binomialTrials(3, "0.3"), 8, "0.7"},
+      {"three drawn from five with two successes", hypergeometricTrials(5, 2, 3), 7, "3/5"},
+      {"a sixth of a chance, six times", binomialTrials(6, "1/6"), 64, "5/6"},
   };
   for (const TrialsCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -75,7 +62,7 @@ TEST(TrialsTree, GivesXTheDistributionOfTheTrialsTable) {
 // read back that no longer counts as the trials' own.
 TEST(TrialsTree, DocumentsKeepTheTrialsWithTheirTreeOrWithout) {
   for (const RepeatedTrials& trials :
-       {withReplacement(3, "1/2"), withReplacement(200, "0.125"), withoutReplacement(10, 50, 5)}) {
+       {binomialTrials(3, "1/2"), binomialTrials(200, "0.125"), hypergeometricTrials(50, 5, 10)}) {
     Fixture f;
     f.host.trialsReplies.push_back(trials);
     askRepeatedTrials(f.context);
@@ -85,9 +72,9 @@ TEST(TrialsTree, DocumentsKeepTheTrialsWithTheirTreeOrWithout) {
     EXPECT_EQ(reread.document->trials, trials);
     EXPECT_TRUE(treeOfTrials(reread.document->tree, trials)) << trials.count;
   }
-  EXPECT_EQ(trialsRefusal(withoutReplacement(11, 10, 5)),
+  EXPECT_EQ(trialsRefusal(hypergeometricTrials(10, 5, 11)),
             "Der kan højst trækkes lige så mange, som der er i alt.");
-  EXPECT_EQ(trialsRefusal(withReplacement(3, "1")),
+  EXPECT_EQ(trialsRefusal(binomialTrials(3, "1")),
             "Sandsynligheden for succes skal være et tal mellem 0 og 1, f.eks. 0.3 eller 1/6.");
 }
 

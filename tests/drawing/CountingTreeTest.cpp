@@ -9,24 +9,14 @@
 #include "construction/TrialsTree.h"
 #include "drawing/TreeDrawing.h"
 #include "support/RecordingCanvas.h"
+#include "support/TreeShapes.h"
 
 namespace kvistra {
 namespace {
 
+using testing::binomialTrials;
+using testing::hypergeometricTrials;
 using testing::RecordingCanvas;
-
-RepeatedTrials withReplacement(int n, const char* p) {
-  return RepeatedTrials{.count = n, .probability = p};
-}
-
-RepeatedTrials withoutReplacement(int n, int population, int successes) {
-  RepeatedTrials trials;
-  trials.count = n;
-  trials.withReplacement = false;
-  trials.population = population;
-  trials.populationSuccesses = successes;
-  return trials;
-}
 
 // A work of trials alone, as a document of more trials than a tree can hold opens.
 TreeState trialsWork(const RepeatedTrials& trials, bool fractions) {
@@ -45,8 +35,8 @@ TEST(CountingTree, NodesAndStepsAreCountedAndWeighed) {
     std::string reading;
     bool read = true;
   };
-  const TreeState fair = trialsWork(withReplacement(3, "1/2"), true);
-  const TreeState urn = trialsWork(withoutReplacement(3, 5, 2), true);
+  const TreeState fair = trialsWork(binomialTrials(3, "1/2"), true);
+  const TreeState urn = trialsWork(hypergeometricTrials(5, 2, 3), true);
   const Case cases[] = {
       {fair, "Tælletræ: n = 3, p = 1/2"},
       {fair, "Efter 3 forsøg 3 S: 1 vej, 1/8"},
@@ -62,7 +52,7 @@ TEST(CountingTree, NodesAndStepsAreCountedAndWeighed) {
       {urn, "Efter 2 forsøg 2 S, så S", false},
       {urn, "Efter 2 forsøg 2 S, så F: 3/3"},
       // Thirteen digits do not fit a node: written in the tree's decimals.
-      {trialsWork(withReplacement(10, "0.3"), true), "Efter 10 forsøg 3 S: 120 veje, 0.2668"},
+      {trialsWork(binomialTrials(10, "0.3"), true), "Efter 10 forsøg 3 S: 120 veje, 0.2668"},
   };
   for (const Case& c : cases) {
     RecordingCanvas measurer;
@@ -85,12 +75,12 @@ TEST(CountingTree, ShownWhereItIsChosenOrTheOnlyDrawing) {
     bool shown;
   };
   const Case cases[] = {
-      {withReplacement(3, "1/2"), true, false, false},  // the tree, until chosen
-      {withReplacement(3, "1/2"), true, true, true},
-      {withReplacement(10, "0.3"), false, false, true},   // nothing else to draw
-      {withoutReplacement(4, 6, 6), false, false, true},  // no failures: no tree
-      {withReplacement(13, "0.3"), false, true, false},
-      {withReplacement(3, "3/2"), false, true, false},
+      {binomialTrials(3, "1/2"), true, false, false},  // the tree, until chosen
+      {binomialTrials(3, "1/2"), true, true, true},
+      {binomialTrials(10, "0.3"), false, false, true},      // nothing else to draw
+      {hypergeometricTrials(6, 6, 4), false, false, true},  // no failures: no tree
+      {binomialTrials(13, "0.3"), false, true, false},
+      {binomialTrials(3, "3/2"), false, true, false},
   };
   for (const Case& c : cases) {
     TreeState state = trialsWork(c.trials, false);
@@ -99,7 +89,7 @@ TEST(CountingTree, ShownWhereItIsChosenOrTheOnlyDrawing) {
     EXPECT_EQ(drawsCountingTree(state), c.shown) << c.trials.count << " " << c.chosen;
   }
 
-  TreeState state = trialsWork(withReplacement(3, "1/2"), true);
+  TreeState state = trialsWork(binomialTrials(3, "1/2"), true);
   state.tree = trialsTree(*state.trials);
   state.view.countingTree = true;
   RecordingCanvas page(true);

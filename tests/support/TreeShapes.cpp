@@ -84,4 +84,20 @@ bool openThreeCoins(Context& context, char letter) {
   return true;
 }
 
+RepeatedTrials binomialTrials(int n, const char* p) {
+  RepeatedTrials trials;
+  trials.count = n;
+  trials.probability = p;
+  return trials;
+}
+
+RepeatedTrials hypergeometricTrials(int N, int M, int n) {
+  RepeatedTrials trials;
+  trials.count = n;
+  trials.withReplacement = false;
+  trials.population = N;
+  trials.populationSuccesses = M;
+  return trials;
+}
+
 }  // namespace kvistra::testing

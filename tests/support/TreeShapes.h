@@ -23,4 +23,9 @@ bool openShape(Context& context, std::string_view shape);
 // variable is left out when letter is 0.
 bool openThreeCoins(Context& context, char letter = 'X');
 
+// n trials, each a success with probability p ("0.3", "1/6").
+RepeatedTrials binomialTrials(int n, const char* p);
+// n drawn without replacement from N of which M are successes.
+RepeatedTrials hypergeometricTrials(int N, int M, int n);
+
 }  // namespace kvistra::testing

@@ -14,6 +14,7 @@
 #include "events/VariableQuestions.h"
 #include "support/RecordingCanvas.h"
 #include "support/TreeBuilding.h"
+#include "support/TreeShapes.h"
 #include "text/Windows1252.h"
 #include "tree/RandomVariable.h"
 
@@ -22,21 +23,8 @@ namespace {
 
 using testing::Fixture;
 
-RepeatedTrials binomial(int n, const char* p) {
-  RepeatedTrials trials;
-  trials.count = n;
-  trials.probability = p;
-  return trials;
-}
-
-RepeatedTrials hypergeometric(int N, int M, int n) {
-  RepeatedTrials trials;
-  trials.count = n;
-  trials.withReplacement = false;
-  trials.population = N;
-  trials.populationSuccesses = M;
-  return trials;
-}
+using testing::binomialTrials;
+using testing::hypergeometricTrials;
 
 // The work as "Gentagne forsøg…" leaves it: a tree with X counting successes when it is drawn.
 void openTrials(Fixture& f, const RepeatedTrials& trials) {
@@ -59,22 +47,22 @@ TEST(TrialsPane, AnswersQuestionsFromTheTrialsTable) {
     return [=](Context& c) { askVariableQuestion(c, Comparison::AtMost, k); };
   };
   const Case cases[] = {
-      {"n = 20, p = 0.3", binomial(20, "0.3"), atMost("5"), "Hændelse : X<=5: 0.4164",
+      {"n = 20, p = 0.3", binomialTrials(20, "0.3"), atMost("5"), "Hændelse : X<=5: 0.4164",
        "P(X ≤ 5) = P(X = 0) + … + P(X = 5) = 0.4164", 0},
-      {"n = 60, p = 0.1, its row clicked", binomial(60, "0.1"),
+      {"n = 60, p = 0.1, its row clicked", binomialTrials(60, "0.1"),
        [](Context& c) { reevaluateResult(c, "X<=9"); }, "Hændelse : X<=9   : 0.9269",
        "P(X ≤ 9) = P(X = 0) + … + P(X = 9) = 0.9269", 0},
-      {"n = 10, p = 1/2", binomial(10, "1/2"),
+      {"n = 10, p = 1/2", binomialTrials(10, "1/2"),
        [](Context& c) { askVariableQuestion(c, Comparison::Equal, "5"); },
        "Hændelse : X=5: 0.2461 = 63/256", "P(X = 5) = 63/256", 0},
-      {"a bound between whole k", binomial(10, "1/2"),
+      {"a bound between whole k", binomialTrials(10, "1/2"),
        [](Context& c) { askVariableQuestion(c, Comparison::Above, "8.5"); },
        "Hændelse : X>17/2: 0.0107 = 11/1024",
        "P(X > 8.5) = P(X = 9) + P(X = 10) = 5/512 + 1/1024 = 11/1024", 0},
-      {"N = 50, M = 5, n = 10", hypergeometric(50, 5, 10),
+      {"N = 50, M = 5, n = 10", hypergeometricTrials(50, 5, 10),
        [](Context& c) { askVariableQuestion(c, Comparison::Equal, "0"); },
        "Hændelse : X=0: 0.3106 = 82251/264845", "P(X = 0) = 82251/264845", 0},
-      {"four trials drawn as a tree", binomial(4, "1/2"),
+      {"four trials drawn as a tree", binomialTrials(4, "1/2"),
        [](Context& c) { askVariableQuestion(c, Comparison::AtLeast, "3"); },
        "Hændelse : X>=3: 0.3125 = 5/16", "P(X ≥ 3) = P(X = 3) + P(X = 4) = 1/4 + 1/16 = 5/16", 5},
   };
@@ -102,11 +90,11 @@ TEST(TrialsPane, NamesTheTrialsAndTheirMoments) {
     std::vector<std::string> lines;  // heading, trials line, E, Var, σ, the term worked
   };
   const Case cases[] = {
-      {binomial(10, "0.3"),
+      {binomialTrials(10, "0.3"),
        {"Binomialfordeling", "X ~ b(10; 0.3)", "E(X) = 3", "Var(X) = 2.1",
         "σ(X) = √(210)/10 ≈ 1.4491",
         "P(X = 3) = K(10, 3) · 0.3³ · 0.7⁷ = 120 · 0.027 · 0.0823543 = 0.2668"}},
-      {hypergeometric(50, 5, 10),
+      {hypergeometricTrials(50, 5, 10),
        {"Hypergeometrisk fordeling", "n = 10 trukket fra N = 50 med M = 5 succeser", "E(X) = 1",
         "Var(X) = 36/49 ≈ 0.7347", "σ(X) = 6/7 ≈ 0.8571",
         "P(X = 1) = K(5, 1) · K(45, 9) / K(50, 10) = 5 · 886163135 / 10272278170 = 0.4313"}},
@@ -126,7 +114,7 @@ TEST(TrialsPane, NamesTheTrialsAndTheirMoments) {
 // More than the counting tree's trials without a tree: the drawing is the chart, read bar by bar.
 TEST(TrialsPane, TheDrawingReadsTheChartOfManyTrials) {
   Fixture f;
-  openTrials(f, binomial(200, "0.125"));
+  openTrials(f, binomialTrials(200, "0.125"));
   ASSERT_TRUE(drawsTrialsChart(f.state));
   testing::RecordingCanvas canvas;
   const std::vector<DrawingReading> readings = drawingReadings(f.state, canvas);
