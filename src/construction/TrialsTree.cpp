@@ -13,10 +13,11 @@ namespace kvistra {
 
 namespace {
 
-// A value as the tree types it: the exact decimal when it has at most four places, else the
-// fraction, so that 0.3 stays 0.3 and 1/6 stays 1/6.
-std::string typedValue(const Exact& value) {
-  if (hasAtMostPlaces(value, 4)) return exactDecimalText(value, false);
+// A value as the tree types it, in the form p was typed in: a fraction when p was ("1/6" and
+// "5/6"), else the exact decimal when it has at most four places ("0.3" and "0.7").
+std::string typedValue(const Exact& value, const RepeatedTrials& trials) {
+  const bool fraction = trials.probability.view().find('/') != std::string_view::npos;
+  if (!fraction && hasAtMostPlaces(value, 4)) return exactDecimalText(value, false);
   return fractionText(value);
 }
 
@@ -39,8 +40,8 @@ std::vector<NestedBranch> trialGroup(const RepeatedTrials& trials, int drawn, in
   if (trials.withReplacement) {
     success = *successProbability(trials);
     failure = 1 - success;
-    successText = typedValue(success);
-    failureText = typedValue(failure);
+    successText = typedValue(success, trials);
+    failureText = typedValue(failure, trials);
   } else {
     const int left = trials.population - drawn;
     const int successesLeft = trials.populationSuccesses - successes;
@@ -76,7 +77,8 @@ std::string trialsRefusal(const RepeatedTrials& trials) {
     const std::optional<Exact> p = successProbability(trials);
     if (!p || sgn(*p) <= 0 || *p >= 1)
       return "Sandsynligheden for succes skal være et tal mellem 0 og 1, f.eks. 0.3 eller 1/6.";
-    if (trials.count <= MostTrialsDrawn && typedValue(*p).size() > TypedProbability::capacity)
+    if (trials.count <= MostTrialsDrawn &&
+        typedValue(*p, trials).size() > TypedProbability::capacity)
       return "Sandsynligheden for succes kan højst skrives med 10 tegn på træet.";
     return "";
   }
@@ -146,7 +148,7 @@ std::string trialsDescription(const RepeatedTrials& trials, bool decimalComma) {
     return n + " trukket fra N = " + std::to_string(trials.population) +
            " med M = " + std::to_string(trials.populationSuccesses) + " succeser";
   const std::optional<Exact> p = successProbability(trials);
-  return n + ", p = " + (p ? displayText(typedValue(*p), decimalComma) : "?");
+  return n + ", p = " + (p ? displayText(typedValue(*p, trials), decimalComma) : "?");
 }
 
 }  // namespace kvistra

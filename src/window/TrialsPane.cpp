@@ -16,12 +16,13 @@ constexpr std::size_t LongestTableFraction = 10;
 // Decimals as typed read well up to this many characters; longer numbers are fractions.
 constexpr std::size_t LongestDecimal = 10;
 
-// An exact number of the working: "0.3", "1/6", "36/49 ≈ 0.7347".
+// An exact number of the working: "0.3", "1/6", "36/49 ≈ 0.7347"; with the tree's "Brøker"
+// always the fraction, as the tree writes its values.
 std::string exactText(Exact value, const NumberStyle& style) {
   // The table's mean of a share M/N comes unreduced: 5/50 · 10 is 1.
   value.canonicalize();
   const std::string decimal = exactDecimalText(value, style.decimalComma);
-  if (!decimal.empty() && decimal.size() <= LongestDecimal) return decimal;
+  if (!style.fractions && !decimal.empty() && decimal.size() <= LongestDecimal) return decimal;
   return fractionText(value);
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "construction/TrialsTree.h"
 #include "drawing/TreeDrawing.h"
 #include "events/EventCalculation.h"
 #include "support/TreeBuilding.h"
@@ -134,6 +135,30 @@ TEST(Worksheet, TabulatesTheDistributionOfXBlankAndTheKeyFillsItIn) {
                                     [](const auto& text) { return text.text == "1    11/24"; });
   ASSERT_NE(written, page.texts.end());
   EXPECT_EQ(written->encoding, TextEncoding::Utf8);
+}
+
+// Catches a trials' table offered without trials, a key whose cumulative column does not add
+// up, or columns that do not line up; trials too many to draw have their table without a tree.
+TEST(Worksheet, GivesThePupilsTheTrialsTable) {
+  for (int n : {3, 7}) {
+    Fixture f;
+    f.host.trialsReplies.push_back(testing::binomialTrials(n, "1/2"));
+    askRepeatedTrials(f.context);
+    EXPECT_EQ(worksheetChoices(worksheetOffer(f.state)).back().caption, "Fordelingstabel");
+    const Worksheet sheet = makeWorksheet(f.state, f.window, WorksheetBlanks::TrialsTable, true);
+    const std::vector<std::string> key = trialsTableLines(sheet, true);
+    ASSERT_EQ(key.size(), static_cast<std::size_t>(n) + 3) << n;
+    EXPECT_EQ(key[0], "Fordelingstabel: n = " + std::to_string(n) + ", p = 1/2");
+    EXPECT_EQ(key[1], "k    P(X = k)    P(X ≤ k)");
+    if (n == 3) {
+      EXPECT_EQ(key[4], "2    3/8         7/8");
+    }
+    EXPECT_EQ(trialsTableLines(sheet, false)[3], "1    " + pathBlank() + "    " + pathBlank());
+    testing::RecordingCanvas page(true, 800, 1131);
+    drawWorksheetPage(sheet, page, 1);
+    EXPECT_TRUE(std::any_of(page.texts.begin(), page.texts.end(),
+                            [&](const auto& text) { return text.text == key[1]; }));
+  }
 }
 
 // An outcome whose path ends early stands as low on the page as the last one of an even tree.

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -219,6 +221,34 @@ class KeyboardWindowTest : public WindowTest {
     QCOMPARE(names.value(0), QString("Tælletræ: n = 10, p = 0.3"));
     QVERIFY(names.contains("Efter 10 forsøg 3 S: 120 veje, 0.2668"));
     QVERIFY(form->action(CountingTree)->isEnabled());
+  }
+
+  // "Gentagne forsøg…" with three trials of 1/2, read the whole way by a screen reader: the
+  // tree with X on its outcomes, the counting tree, and the pane's table.
+  void threeTrialsAreReadFromTreeToCountingTreeToTable() {
+    const QString wrong = playScript(
+        {{"trialsDialog",
+          [](QDialog* d) {
+            child<QSpinBox>(*d, "countField")->setValue(3);
+            child<QLineEdit>(*d, "probabilityField")->setText("1/2");
+            QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
+            return d->isVisible() ? (d->reject(), QString("OK left it open")) : QString();
+          }}},
+        [&] { form->action(NewRepeatedTrials)->trigger(); });
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    auto* drawing = child<DrawingArea>(*form, "drawingArea");
+    QVERIFY(branchNames(drawing).contains("S3 efter S1S2, 1/2, udfald 1, X = 3"));
+
+    form->action(CountingTree)->trigger();
+    QVERIFY(branchNames(drawing).contains("Efter 2 forsøg 1 S: 2 veje, 1/2"));
+    form->action(CountingTree)->trigger();
+
+    auto* table = child<QTableWidget>(*form, "distributionTable");
+    QAccessibleTableInterface* cells =
+        QAccessible::queryAccessibleInterface(table)->tableInterface();
+    QCOMPARE(cells->rowCount(), 4);
+    QCOMPARE(cells->cellAt(2, 1)->text(QAccessible::Name), QString("3/8"));
+    QCOMPARE(cells->cellAt(2, 2)->text(QAccessible::Name), QString("7/8"));
   }
 
   // Three coins and the number of heads: the random variable defined through the menu and its
