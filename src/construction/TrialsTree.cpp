@@ -5,21 +5,11 @@
 #include "construction/Construction.h"
 #include "construction/ShapeEditing.h"
 #include "construction/TreeReplacement.h"
-#include "distribution/DisplayNumbers.h"
-#include "distribution/VariableValue.h"
 #include "text/Windows1252.h"
 
 namespace kvistra {
 
 namespace {
-
-// A value as the tree types it, in the form p was typed in: a fraction when p was ("1/6" and
-// "5/6"), else the exact decimal when it has at most four places ("0.3" and "0.7").
-std::string typedValue(const Exact& value, const RepeatedTrials& trials) {
-  const bool fraction = trials.probability.view().find('/') != std::string_view::npos;
-  if (!fraction && hasAtMostPlaces(value, 4)) return exactDecimalText(value, false);
-  return fractionText(value);
-}
 
 Branch trialBranch(char letter, int trial, const std::string& typed, const Exact& value) {
   Branch branch;
@@ -40,8 +30,8 @@ std::vector<NestedBranch> trialGroup(const RepeatedTrials& trials, int drawn, in
   if (trials.withReplacement) {
     success = *successProbability(trials);
     failure = 1 - success;
-    successText = typedValue(success, trials);
-    failureText = typedValue(failure, trials);
+    successText = trialsValueText(success, trials);
+    failureText = trialsValueText(failure, trials);
   } else {
     const int left = trials.population - drawn;
     const int successesLeft = trials.populationSuccesses - successes;
@@ -61,35 +51,7 @@ std::vector<NestedBranch> trialGroup(const RepeatedTrials& trials, int drawn, in
   return {successBranch, failureBranch};
 }
 
-bool isLetter(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-
 }  // namespace
-
-std::string trialsRefusal(const RepeatedTrials& trials) {
-  if (trials.count < 1 || trials.count > MostTrials)
-    return "Antallet af forsøg skal være et helt tal fra 1 til 1000.";
-  if (!isLetter(trials.success) || !isLetter(trials.failure))
-    return "Navnene på succes og fiasko skal være ét bogstav hver.";
-  if (trials.success == trials.failure) return "Succes og fiasko skal have hver sit bogstav.";
-  if (trials.withReplacement) {
-    const std::optional<Exact> p = successProbability(trials);
-    if (!p || sgn(*p) <= 0 || *p >= 1)
-      return "Sandsynligheden for succes skal være et tal mellem 0 og 1, f.eks. 0.3 eller 1/6.";
-    if (trials.count <= MostTrialsDrawn &&
-        typedValue(*p, trials).size() > TypedProbability::capacity)
-      return "Sandsynligheden for succes kan højst skrives med 10 tegn på træet.";
-    return "";
-  }
-  if (trials.population < 1 || trials.population > LargestPopulation)
-    return "Antallet i alt skal være et helt tal fra 1 til 10000.";
-  if (trials.count > trials.population)
-    return "Der kan højst trækkes lige så mange, som der er i alt.";
-  if (trials.populationSuccesses < 0 || trials.populationSuccesses > trials.population)
-    return "Antallet af succeser skal være fra 0 til antallet i alt.";
-  return "";
-}
 
 bool drawnAsTree(const RepeatedTrials& trials) {
   if (trials.count > MostTrialsDrawn) return false;
@@ -140,15 +102,6 @@ void askRepeatedTrials(Context& context) {
   }
   made.event.outcomeCount = made.tree.leafCount;
   showReplacedTree(context, std::move(made), w1252("Gentagne forsøg"));
-}
-
-std::string trialsDescription(const RepeatedTrials& trials, bool decimalComma) {
-  const std::string n = "n = " + std::to_string(trials.count);
-  if (!trials.withReplacement)
-    return n + " trukket fra N = " + std::to_string(trials.population) +
-           " med M = " + std::to_string(trials.populationSuccesses) + " succeser";
-  const std::optional<Exact> p = successProbability(trials);
-  return n + ", p = " + (p ? displayText(typedValue(*p, trials), decimalComma) : "?");
 }
 
 }  // namespace kvistra

@@ -13,13 +13,6 @@
 
 namespace kvistra {
 
-// The most trials drawn as a tree: 2^6 paths fill the 64 outcomes a tree can have.
-constexpr int MostTrialsDrawn = 6;
-
-// Why the trials cannot be made, for the user (UTF-8); empty when they can: 1 ≤ n ≤ 1 000, two
-// different letters, 0 < p < 1 with replacement, 1 ≤ n ≤ N ≤ 10 000 and 0 ≤ M ≤ N without.
-std::string trialsRefusal(const RepeatedTrials& trials);
-
 // Whether the trials are drawn as a tree: at most MostTrialsDrawn of them, and both outcomes
 // possible on the first (a tree's groups have two branches at least).
 bool drawnAsTree(const RepeatedTrials& trials);
@@ -29,10 +22,6 @@ bool drawnAsTree(const RepeatedTrials& trials);
 // replacement the values follow what has been drawn, and a path ends where its successes or
 // failures have run out.
 Tree trialsTree(const RepeatedTrials& trials);
-
-// The trials in words (UTF-8): "n = 10, p = 0.3", or "n = 10 trukket fra N = 50 med M = 5
-// succeser" without replacement.
-std::string trialsDescription(const RepeatedTrials& trials, bool decimalComma);
 
 // Whether the tree is still the one the trials built, whatever its layout and the random
 // variable's marks: any change of a name, a value or the shape makes it an ordinary tree.

@@ -6,7 +6,7 @@
 
 #include "distribution/DisplayNumbers.h"
 #include "distribution/RepeatedTrials.h"
-#include "distribution/VariableValue.h"
+#include "tree/TrialsDistribution.h"
 
 namespace kvistra {
 
@@ -74,13 +74,7 @@ struct LaidOut {
 };
 
 bool countable(const RepeatedTrials& trials) {
-  if (trials.count < 1 || trials.count > MostTrialsCounted) return false;
-  if (trials.withReplacement) {
-    const std::optional<Exact> p = readVariableValue(trials.probability.view());
-    return p && sgn(*p) > 0 && *p < 1;
-  }
-  return trials.count <= trials.population && trials.population <= LargestPopulation &&
-         trials.populationSuccesses >= 0 && trials.populationSuccesses <= trials.population;
+  return trials.count <= MostTrialsCounted && trialsRefusal(trials).empty();
 }
 
 // A value as the tree's choice writes it; a fraction too long for the lattice as a decimal.
@@ -93,11 +87,7 @@ std::string shownValue(const Exact& value, const NumberStyle& style) {
 }
 
 std::string headingOf(const RepeatedTrials& trials, const NumberStyle& style) {
-  const std::string n = "Tælletræ: n = " + std::to_string(trials.count);
-  if (trials.withReplacement)
-    return n + ", p = " + shownValue(*readVariableValue(trials.probability.view()), style);
-  return n + " trukket fra N = " + std::to_string(trials.population) +
-         " med M = " + std::to_string(trials.populationSuccesses) + " succeser";
+  return "Tælletræ: " + trialsDescription(trials, style.decimalComma);
 }
 
 // The step from (i, k) to an outcome, of which `have` of `left` remain without replacement:
@@ -123,7 +113,7 @@ std::optional<Lattice> countedLattice(const TreeState& state) {
   const NumberStyle style{state.tree.showFractions, state.tree.decimalCount,
                           state.view.decimalComma};
   const int n = trials.count;
-  const Exact p = trials.withReplacement ? *readVariableValue(trials.probability.view()) : Exact(0);
+  const Exact p = *successProbability(trials);
   Lattice lattice{trials, headingOf(trials, style), {}};
   for (int i = 0; i <= n; ++i) lattice.nodes.emplace_back(static_cast<std::size_t>(i) + 1);
   Node& root = lattice.nodes[0][0];

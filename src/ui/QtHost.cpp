@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <algorithm>
+#include <vector>
 
 #include "output/PageLayout.h"
 #include "ui/ApproveResultDialog.h"
@@ -39,6 +40,35 @@
 #include "ui/YesNoDialog.h"
 
 namespace kvistra::ui {
+
+namespace {
+
+struct BoxButton {
+  const char* caption;
+  QMessageBox::ButtonRole role;
+};
+
+// A question box of the main window: its buttons in order, the one Enter presses and the one
+// Esc presses. The index of the button clicked; closing the box counts as Esc.
+std::size_t askInBox(QWidget& parent, QMessageBox::Icon icon, const char* name,
+                     const QString& question, std::initializer_list<BoxButton> buttons,
+                     std::size_t byDefault, std::size_t onEscape) {
+  QMessageBox box(icon, "Kvistra", question, QMessageBox::NoButton, &parent);
+  box.setObjectName(name);
+  box.setAccessibleName(question);
+  std::vector<QPushButton*> added;
+  for (const BoxButton& button : buttons) {
+    added.push_back(box.addButton(button.caption, button.role));
+    added.back()->setAccessibleName(added.back()->text().remove('&'));
+  }
+  box.setDefaultButton(added[byDefault]);
+  box.setEscapeButton(added[onEscape]);
+  box.exec();
+  const auto clicked = std::find(added.begin(), added.end(), box.clickedButton());
+  return clicked == added.end() ? onEscape : static_cast<std::size_t>(clicked - added.begin());
+}
+
+}  // namespace
 
 QtHost::QtHost(DrawingArea& drawingArea, Dialogs& dialogs, QWidget& mainWindow)
     : drawingArea_(drawingArea), dialogs_(dialogs), mainWindow_(mainWindow) {}
@@ -253,34 +283,20 @@ void QtHost::copyText(const std::vector<std::string>& lines, const Font& font) {
 }
 
 SaveChangesChoice QtHost::askToSaveChanges() {
-  const QString question = QString::fromUtf8("Vil du gemme ændringerne i træet?");
-  QMessageBox box(QMessageBox::Question, "Kvistra", question, QMessageBox::NoButton, &mainWindow_);
-  box.setObjectName("saveChangesBox");
-  box.setAccessibleName(question);
-  QPushButton* save = box.addButton("Gem", QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton("Gem ikke", QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton("Fortryd", QMessageBox::RejectRole);
-  for (QPushButton* button : {save, discard, cancel}) button->setAccessibleName(button->text());
-  box.setDefaultButton(save);
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == save) return SaveChangesChoice::Save;
-  if (box.clickedButton() == discard) return SaveChangesChoice::Discard;
-  return SaveChangesChoice::Cancel;
+  constexpr SaveChangesChoice Choices[] = {SaveChangesChoice::Save, SaveChangesChoice::Discard,
+                                           SaveChangesChoice::Cancel};
+  return Choices[askInBox(mainWindow_, QMessageBox::Question, "saveChangesBox",
+                          QString::fromUtf8("Vil du gemme ændringerne i træet?"),
+                          {{"Gem", QMessageBox::AcceptRole},
+                           {"Gem ikke", QMessageBox::DestructiveRole},
+                           {"Fortryd", QMessageBox::RejectRole}},
+                          0, 2)];
 }
 
 bool QtHost::askToReplaceFile(const std::string& question, bool yesByDefault) {
-  const QString text = toQt(question);
-  QMessageBox box(QMessageBox::Warning, "Kvistra", text, QMessageBox::NoButton, &mainWindow_);
-  box.setObjectName("replaceFileBox");
-  box.setAccessibleName(text);
-  QPushButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
-  QPushButton* no = box.addButton("&Nej", QMessageBox::NoRole);
-  for (QPushButton* button : {yes, no}) button->setAccessibleName(button->text().remove('&'));
-  box.setDefaultButton(yesByDefault ? yes : no);
-  box.setEscapeButton(no);
-  box.exec();
-  return box.clickedButton() == yes;
+  return askInBox(mainWindow_, QMessageBox::Warning, "replaceFileBox", toQt(question),
+                  {{"&Ja", QMessageBox::YesRole}, {"&Nej", QMessageBox::NoRole}},
+                  yesByDefault ? 0 : 1, 1) == 0;
 }
 
 std::optional<int> QtHost::chooseFirstBranching(const std::vector<std::string>& names) {
@@ -304,22 +320,15 @@ VariableReply QtHost::showVariableDialog(const VariableForm& form) {
 }
 
 TreeFileVariableChoice QtHost::askToSaveAsDocument(const std::string& question) {
-  const QString text = toQt(question);
-  QMessageBox box(QMessageBox::Question, "Kvistra", text, QMessageBox::NoButton, &mainWindow_);
-  box.setObjectName("saveAsDocumentBox");
-  box.setAccessibleName(text);
-  QPushButton* document = box.addButton("&Ja", QMessageBox::YesRole);
-  QPushButton* treeFile = box.addButton("&Nej", QMessageBox::NoRole);
-  QPushButton* cancel = box.addButton("&Fortryd", QMessageBox::RejectRole);
-  for (QPushButton* button : {document, treeFile, cancel})
-    button->setAccessibleName(button->text().remove('&'));
+  constexpr TreeFileVariableChoice Choices[] = {TreeFileVariableChoice::SaveDocument,
+                                                TreeFileVariableChoice::SaveWithoutVariable,
+                                                TreeFileVariableChoice::Cancel};
   // The variable is kept unless the user chooses to leave it out.
-  box.setDefaultButton(document);
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == document) return TreeFileVariableChoice::SaveDocument;
-  if (box.clickedButton() == treeFile) return TreeFileVariableChoice::SaveWithoutVariable;
-  return TreeFileVariableChoice::Cancel;
+  return Choices[askInBox(mainWindow_, QMessageBox::Question, "saveAsDocumentBox", toQt(question),
+                          {{"&Ja", QMessageBox::YesRole},
+                           {"&Nej", QMessageBox::NoRole},
+                           {"&Fortryd", QMessageBox::RejectRole}},
+                          0, 2)];
 }
 
 std::optional<std::string> QtHost::chooseFileToOpen(const std::string& title,

@@ -67,8 +67,7 @@ void showHypergeometricMoments(DistributionPane& pane, const RepeatedTrials& tri
   // As hypergeometricTable takes it: a population of one leaves nothing to vary.
   const std::string finite = N == 1 ? "0" : count(N - trials.count) + "/" + count(N - 1);
   pane.heading = "Hypergeometrisk fordeling";
-  pane.trialsLine =
-      "n = " + n + " trukket fra N = " + count(N) + " med M = " + count(M) + " succeser";
+  pane.trialsLine = trialsDescription(trials, style.decimalComma);
   pane.working.push_back("E(" + x + ") = n · M/N = " + n + " · " + share + " = " +
                          resultText(table.mean, style));
   pane.working.push_back("Var(" + x + ") = n · M/N · (1 − M/N) · (N − n)/(N − 1) = " + n + " · " +
